@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// A civil local date and time. Every day is exactly 86400 seconds, whatever
+// the time zone's daylight saving does, so day counts never shift. Each setter
+// carries into the next unit at once (Month 13 is January of the next year,
+// Day 0 the last day of the previous month). The year stays within 1 to 9999.
+class Date {
+public:
+    // The current local date and time, from the clock (settable by tests).
+    Date();
+    Date(std::int32_t year, std::int32_t month, std::int32_t day,
+         std::int32_t hour = 0, std::int32_t minute = 0, std::int32_t second = 0);
+
+    std::int32_t Year() const;
+    std::int32_t Month() const;
+    std::int32_t Day() const;
+    std::int32_t Hour() const;
+    std::int32_t Minute() const;
+    std::int32_t Second() const;
+    void SetYear(std::int32_t year);
+    void SetMonth(std::int32_t month);
+    void SetDay(std::int32_t day);
+    void SetHour(std::int32_t hour);
+    void SetMinute(std::int32_t minute);
+    void SetSecond(std::int32_t second);
+
+    // 1 for Sunday to 7 for Saturday.
+    std::int32_t DayOfWeek() const;
+
+    // Seconds since 1904-01-01 00:00:00, every day 86400 seconds.
+    double TotalSeconds() const;
+    void SetTotalSeconds(double seconds);
+
+    // "YYYY-MM-DD HH:MM:SS". The setter is strict: anything but 19 characters
+    // of that form naming a real date and time is refused (false) and the
+    // date stays as it was.
+    std::string SQLDateTime() const;
+    bool SetSQLDateTime(std::string_view text);
+    // "YYYY-MM-DD".
+    std::string SQLDate() const;
+
+    friend bool operator==(const Date& a, const Date& b) { return a.m_seconds == b.m_seconds; }
+    friend auto operator<=>(const Date& a, const Date& b) { return a.m_seconds <=> b.m_seconds; }
+
+    // The clock a new Date reads: a function giving local civil seconds since
+    // 1904-01-01. An empty function restores the system clock.
+    using Clock = std::function<std::int64_t()>;
+    static void SetClock(Clock clock);
+
+private:
+    void setFields(std::int64_t year, std::int64_t month, std::int64_t day,
+                   std::int64_t hour, std::int64_t minute, std::int64_t second);
+    void setSeconds(std::int64_t seconds);
+
+    std::int64_t m_seconds = 0; // civil seconds since 1904-01-01 00:00:00
+};
+
+} // namespace fw

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+#include "framework/core/object.h"
+#include "framework/core/variant.h"
+
+namespace fw {
+
+// Thrown by Dictionary::Value for a key it does not hold.
+class KeyNotFoundException : public std::out_of_range {
+public:
+    using std::out_of_range::out_of_range;
+};
+
+// Keys and values are Variants; keys enumerate in the order they were first
+// stored (storing an existing key replaces its value in place).
+class Dictionary : public Object {
+public:
+    std::size_t Count() const { return m_entries.size(); }
+    bool HasKey(const Variant& key) const { return find(key).has_value(); }
+    const Variant& Key(std::size_t index) const { return m_entries.at(index).first; }
+    // Throws KeyNotFoundException when the key is absent.
+    const Variant& Value(const Variant& key) const;
+    std::optional<Variant> Lookup(const Variant& key) const;
+    void SetValue(const Variant& key, Variant value);
+    void Remove(const Variant& key);
+    void Clear() { m_entries.clear(); }
+
+private:
+    std::optional<std::size_t> find(const Variant& key) const;
+
+    std::vector<std::pair<Variant, Variant>> m_entries;
+};
+
+using DictionaryPtr = std::shared_ptr<Dictionary>;
+
+} // namespace fw

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "framework/core/object.h"
+
+namespace fw {
+
+class FolderItem;
+using FolderItemPtr = std::shared_ptr<FolderItem>;
+
+// A file or folder location, which need not exist. Mac file types, creators
+// and visibility have no meaning here: they are accepted and dropped.
+class FolderItem : public Object {
+public:
+    explicit FolderItem(std::filesystem::path path);
+
+    // The XDG configuration folder (created if missing).
+    static FolderItemPtr PreferencesFolder();
+    // The XDG desktop folder (created if missing).
+    static FolderItemPtr DesktopFolder();
+    // The system's temporary folder.
+    static FolderItemPtr TemporaryFolder();
+
+    // The item of that name directly inside this folder.
+    FolderItemPtr Child(std::string_view name) const;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string NativePath() const;
+    std::string Name() const;
+    bool Exists() const;
+    bool Directory() const;
+    std::int64_t Length() const; // -1 when it is not a readable regular file
+
+    // Deletes a regular file; never a folder. False when nothing was deleted.
+    bool Delete();
+
+    // The whole file, or nothing when it cannot be read.
+    std::optional<std::string> ReadAll() const;
+    // Writes the whole file atomically: a temporary file in the same folder,
+    // flushed, then renamed over this one. On any failure the old file stays
+    // whole and the result is false.
+    bool WriteAll(std::span<const std::uint8_t> bytes, std::string_view macType = {},
+                  std::string_view macCreator = {});
+    bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
+
+    // Opaque bytes that FromSaveInfo turns back into the same location.
+    std::string GetSaveInfo() const;
+    static FolderItemPtr FromSaveInfo(std::string_view info);
+
+    // Accepted and ignored: Mac file type, creator, visibility.
+    void SetMacType(std::string_view) {}
+    void SetMacCreator(std::string_view) {}
+    void SetVisible(bool) {}
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace fw

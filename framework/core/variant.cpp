@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/variant.h"
+
+namespace fw {
+
+namespace {
+template <class T, class V>
+std::optional<T> get(const V& v)
+{
+    if (const T* p = std::get_if<T>(&v))
+        return *p;
+    return std::nullopt;
+}
+} // namespace
+
+Variant::Kind Variant::VarType() const
+{
+    switch (m_value.index()) {
+    case 0: return TypeNil;
+    case 1: return TypeInteger;
+    case 2: return TypeLong;
+    case 3: return TypeDouble;
+    case 4: return TypeDate;
+    case 5: return TypeString;
+    case 6: return TypeBoolean;
+    case 7: return TypeColor;
+    default: return TypeObject;
+    }
+}
+
+bool Variant::IsNull() const
+{
+    if (std::holds_alternative<std::monostate>(m_value))
+        return true;
+    const ObjectPtr* o = std::get_if<ObjectPtr>(&m_value);
+    return o && !*o;
+}
+
+std::optional<std::int32_t> Variant::AsInteger() const { return get<std::int32_t>(m_value); }
+std::optional<std::int64_t> Variant::AsLong() const { return get<std::int64_t>(m_value); }
+std::optional<double> Variant::AsDouble() const { return get<double>(m_value); }
+std::optional<bool> Variant::AsBoolean() const { return get<bool>(m_value); }
+std::optional<Date> Variant::AsDate() const { return get<Date>(m_value); }
+std::optional<Color> Variant::AsColor() const { return get<Color>(m_value); }
+
+std::optional<std::string> Variant::AsString() const
+{
+    if (const EncodedString* s = AsEncodedString())
+        return s->bytes;
+    return std::nullopt;
+}
+
+ObjectPtr Variant::AsObject() const
+{
+    if (const ObjectPtr* o = std::get_if<ObjectPtr>(&m_value))
+        return *o;
+    return nullptr;
+}
+
+bool operator==(const Variant& a, const Variant& b)
+{
+    if (a.IsNull() && b.IsNull())
+        return true;
+    if (a.m_value.index() != b.m_value.index())
+        return false;
+    if (const EncodedString* s = a.AsEncodedString())
+        return s->bytes == b.AsEncodedString()->bytes;
+    return a.m_value == b.m_value;
+}
+
+} // namespace fw

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/dictionary.h"
+#include "framework/core/memoryblock.h"
+
+#include <gtest/gtest.h>
+
+using fw::MemoryBlock;
+
+TEST(MemoryBlock, TypedAccessorsFollowTheByteOrder)
+{
+    MemoryBlock block(8);
+    block.SetInt32Value(0, -2);
+    block.SetUInt16Value(4, 0x1234);
+    EXPECT_EQ(block.Byte(0), 0xFF);
+    EXPECT_EQ(block.Byte(3), 0xFE);
+    EXPECT_EQ(block.Byte(4), 0x12);
+    EXPECT_EQ(block.Int32Value(0), -2);
+    block.SetLittleEndian(true);
+    EXPECT_EQ(block.UInt16Value(4), 0x3412);
+    block.SetDoubleValue(0, 1.5);
+    EXPECT_EQ(block.Byte(7), 0x3F);
+    EXPECT_EQ(block.DoubleValue(0), 1.5);
+}
+
+TEST(MemoryBlock, EveryAccessOutsideTheBlockThrows)
+{
+    struct Row {
+        const char* name;
+        std::size_t offset;
+        int width;
+    };
+    const Row rows[] = {
+        {"byte at end", 6, 1}, {"int16 straddling end", 5, 2}, {"int32 straddling end", 3, 4},
+        {"double straddling end", 1, 8}, {"huge offset", std::size_t(-1), 1}, {"offset plus width wraps", std::size_t(-2), 4},
+    };
+    MemoryBlock block(6);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        switch (row.width) {
+        case 1: EXPECT_THROW(block.Byte(row.offset), fw::OutOfBoundsException); break;
+        case 2: EXPECT_THROW(block.SetUInt16Value(row.offset, 1), fw::OutOfBoundsException); break;
+        case 4: EXPECT_THROW(block.Int32Value(row.offset), fw::OutOfBoundsException); break;
+        default: EXPECT_THROW(block.DoubleValue(row.offset), fw::OutOfBoundsException); break;
+        }
+    }
+    EXPECT_THROW(block.Mid(4, 3), fw::OutOfBoundsException);
+    EXPECT_THROW(block.StringValue(7, 0), fw::OutOfBoundsException);
+    EXPECT_EQ(block.Mid(6, 0).Size(), 0u);
+}
+
+TEST(Dictionary, KeepsInsertionOrderAndReplacesInPlace)
+{
+    fw::Dictionary d;
+    d.SetValue("b", 1);
+    d.SetValue("a", 2);
+    d.SetValue("b", 3);
+    ASSERT_EQ(d.Count(), 2u);
+    EXPECT_EQ(d.Key(0).AsString(), "b");
+    EXPECT_EQ(d.Value("b").AsInteger(), 3);
+    EXPECT_FALSE(d.HasKey(std::int32_t(2)));
+    EXPECT_THROW(d.Value("c"), fw::KeyNotFoundException);
+    d.Remove("b");
+    EXPECT_EQ(d.Key(0).AsString(), "a");
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/testenv.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <atomic>
+#include <cstdlib>
+#include <ctime>
+#include <unistd.h>
+
+namespace testenv {
+
+namespace {
+std::string getenvOr(const char* name)
+{
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+void restore(const char* name, const std::string& value)
+{
+    if (value.empty())
+        ::unsetenv(name);
+    else
+        ::setenv(name, value.c_str(), 1);
+}
+} // namespace
+
+TempFolders::TempFolders() : m_oldHome(getenvOr("HOME")), m_oldConfig(getenvOr("XDG_CONFIG_HOME"))
+{
+    static std::atomic<int> counter{0};
+    m_home = std::filesystem::temp_directory_path()
+        / ("cyc-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(m_home);
+    std::filesystem::create_directories(config());
+    std::filesystem::create_directories(desktop());
+    ::setenv("HOME", m_home.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", config().c_str(), 1);
+}
+
+TempFolders::~TempFolders()
+{
+    restore("HOME", m_oldHome);
+    restore("XDG_CONFIG_HOME", m_oldConfig);
+    std::error_code ec;
+    std::filesystem::remove_all(m_home, ec);
+}
+
+ScopedTimeZone::ScopedTimeZone(const char* zone) : m_old(getenvOr("TZ"))
+{
+    ::setenv("TZ", zone, 1);
+    ::tzset();
+}
+
+ScopedTimeZone::~ScopedTimeZone()
+{
+    restore("TZ", m_old);
+    ::tzset();
+}
+
+std::filesystem::path screenshot(QWidget* widget, const std::string& name)
+{
+    const std::filesystem::path dir = CYC_SCREENSHOT_DIR;
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / (name + ".png");
+    QWidget* window = widget->window();
+    window->grab().save(QString::fromStdString(file.string()), "PNG");
+    return file;
+}
+
+} // namespace testenv

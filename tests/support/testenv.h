@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+class QWidget;
+
+namespace testenv {
+
+// Gives the test fresh, empty HOME, configuration and desktop folders and
+// puts the previous ones back when it ends, so no test sees another's files
+// or the real user's.
+class TempFolders {
+public:
+    TempFolders();
+    ~TempFolders();
+    TempFolders(const TempFolders&) = delete;
+    TempFolders& operator=(const TempFolders&) = delete;
+
+    const std::filesystem::path& home() const { return m_home; }
+    std::filesystem::path config() const { return m_home / ".config"; }
+    std::filesystem::path desktop() const { return m_home / "Desktop"; }
+
+private:
+    std::filesystem::path m_home;
+    std::string m_oldHome, m_oldConfig;
+};
+
+// Sets TZ for the test's lifetime.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* zone);
+    ~ScopedTimeZone();
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+
+private:
+    std::string m_old;
+};
+
+// Writes a PNG of the widget's window to build/screenshots/<name>.png and
+// returns its path.
+std::filesystem::path screenshot(QWidget* widget, const std::string& name);
+
+} // namespace testenv
