@@ -13,7 +13,7 @@ namespace fw {
 
 // Sequential typed reads and writes over a file or a MemoryBlock, in the
 // stream's byte order (big-endian unless LittleEndian is set). Reading past
-// the end gives zeros and sets EOF rather than failing.
+// the end gives zeros and sets EndOfFile rather than failing.
 class BinaryStream {
 public:
     // A stream over a block, shared with the caller.
@@ -33,7 +33,9 @@ public:
     std::uint64_t Length() const;
     std::uint64_t Position() const { return m_position; }
     void SetPosition(std::uint64_t position);
-    bool EOF() const;
+    // True once the position is at or past the end (the framework's EOF,
+    // renamed: EOF is a C library macro).
+    bool EndOfFile() const;
     // False once any read or write failed.
     bool Good() const { return m_good; }
 

@@ -54,6 +54,9 @@ public:
     // 1904-01-01. An empty function restores the system clock.
     using Clock = std::function<std::int64_t()>;
     static void SetClock(Clock clock);
+    // Local civil seconds since 1904-01-01 of a moment given as seconds since
+    // 1970-01-01 UTC, in the current time zone (TZ). The system clock uses it.
+    static std::int64_t LocalCivilSeconds(std::int64_t unixSeconds);
 
 private:
     void setFields(std::int64_t year, std::int64_t month, std::int64_t day,

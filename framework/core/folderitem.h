@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/core/binarystream.h"
 #include "framework/core/object.h"
 
 namespace fw {
@@ -29,7 +30,9 @@ public:
     // The system's temporary folder.
     static FolderItemPtr TemporaryFolder();
 
-    // The item of that name directly inside this folder.
+    // The item of that name directly inside this folder. A "/" in the name
+    // stands for itself (it becomes ":", as Mac names show it); "", "." and
+    // ".." name no child and give null.
     FolderItemPtr Child(std::string_view name) const;
 
     const std::filesystem::path& Path() const { return m_path; }
@@ -51,7 +54,15 @@ public:
                   std::string_view macCreator = {});
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
 
-    // Opaque bytes that FromSaveInfo turns back into the same location.
+    // A new, empty file (an existing one is truncated) as a stream; null when
+    // it cannot be created. The file type is dropped.
+    std::unique_ptr<BinaryStream> CreateBinaryFile(std::string_view fileType = {}) const;
+    // The file as a stream for reading (or reading and writing); null when it
+    // cannot be opened.
+    std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite = false) const;
+
+    // Opaque bytes (the absolute path) that FromSaveInfo turns back into the
+    // same location; FromSaveInfo gives null for bytes that name no absolute path.
     std::string GetSaveInfo() const;
     static FolderItemPtr FromSaveInfo(std::string_view info);
 

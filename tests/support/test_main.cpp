@@ -22,6 +22,9 @@ int main(int argc, char** argv)
     ::setenv("HOME", home.c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
     ::unsetenv("XDG_DESKTOP_DIR");
+    std::filesystem::create_directories(home / "runtime");
+    std::filesystem::permissions(home / "runtime", std::filesystem::perms::owner_all);
+    ::setenv("XDG_RUNTIME_DIR", (home / "runtime").c_str(), 1);
 
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/folderitem.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <fstream>
+#include <iterator>
+
+namespace fw {
+
+namespace fs = std::filesystem;
+
+namespace {
+fs::path toPath(const QString& path)
+{
+    return fs::path(path.toStdString());
+}
+
+QString toQString(const fs::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+FolderItemPtr madeFolder(QStandardPaths::StandardLocation location)
+{
+    QString path = QStandardPaths::writableLocation(location);
+    if (path.isEmpty())
+        path = QDir::homePath() + (location == QStandardPaths::DesktopLocation ? "/Desktop" : "/.config");
+    QDir().mkpath(path);
+    return std::make_shared<FolderItem>(toPath(path));
+}
+} // namespace
+
+FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
+
+FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation); }
+FolderItemPtr FolderItem::DesktopFolder() { return madeFolder(QStandardPaths::DesktopLocation); }
+FolderItemPtr FolderItem::TemporaryFolder() { return std::make_shared<FolderItem>(toPath(QDir::tempPath())); }
+
+FolderItemPtr FolderItem::Child(std::string_view name) const
+{
+    if (name.empty() || name == "." || name == "..")
+        return nullptr;
+    std::string component(name);
+    for (char& c : component)
+        if (c == '/' || c == '\0')
+            c = ':';
+    return std::make_shared<FolderItem>(m_path / component);
+}
+
+std::string FolderItem::NativePath() const { return m_path.string(); }
+std::string FolderItem::Name() const { return m_path.filename().string(); }
+
+bool FolderItem::Exists() const
+{
+    std::error_code ec;
+    return fs::exists(m_path, ec);
+}
+
+bool FolderItem::Directory() const
+{
+    std::error_code ec;
+    return fs::is_directory(m_path, ec);
+}
+
+std::int64_t FolderItem::Length() const
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(m_path, ec))
+        return -1;
+    const auto size = fs::file_size(m_path, ec);
+    return ec ? -1 : std::int64_t(size);
+}
+
+bool FolderItem::Delete()
+{
+    // symlink_status: a link is removed itself, never what it points to.
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(m_path, ec);
+    if (ec || !(fs::is_regular_file(status) || fs::is_symlink(status)))
+        return false;
+    return fs::remove(m_path, ec) && !ec;
+}
+
+std::optional<std::string> FolderItem::ReadAll() const
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(m_path, ec))
+        return std::nullopt;
+    std::ifstream in(m_path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+bool FolderItem::WriteAll(std::span<const std::uint8_t> bytes, std::string_view macType, std::string_view macCreator)
+{
+    return WriteAll(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), macType, macCreator);
+}
+
+bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_view)
+{
+    if (Directory())
+        return false;
+    // QSaveFile writes a temporary file beside the target, syncs it and
+    // renames it over the target only on commit.
+    QSaveFile file(toQString(m_path));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(std::string_view) const
+{
+    return BinaryStream::Create(m_path);
+}
+
+std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) const
+{
+    return BinaryStream::Open(m_path, readWrite);
+}
+
+std::string FolderItem::GetSaveInfo() const
+{
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(m_path, ec);
+    return (ec ? m_path : absolute).string();
+}
+
+FolderItemPtr FolderItem::FromSaveInfo(std::string_view info)
+{
+    if (info.empty() || info.front() != '/' || info.find('\0') != std::string_view::npos)
+        return nullptr;
+    return std::make_shared<FolderItem>(fs::path(info));
+}
+
+} // namespace fw
