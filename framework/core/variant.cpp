@@ -5,7 +5,7 @@ namespace fw {
 
 namespace {
 template <class T, class V>
-std::optional<T> get(const V& v)
+std::optional<T> getIf(const V& v)
 {
     if (const T* p = std::get_if<T>(&v))
         return *p;
@@ -36,12 +36,12 @@ bool Variant::IsNull() const
     return o && !*o;
 }
 
-std::optional<std::int32_t> Variant::AsInteger() const { return get<std::int32_t>(m_value); }
-std::optional<std::int64_t> Variant::AsLong() const { return get<std::int64_t>(m_value); }
-std::optional<double> Variant::AsDouble() const { return get<double>(m_value); }
-std::optional<bool> Variant::AsBoolean() const { return get<bool>(m_value); }
-std::optional<Date> Variant::AsDate() const { return get<Date>(m_value); }
-std::optional<Color> Variant::AsColor() const { return get<Color>(m_value); }
+std::optional<std::int32_t> Variant::AsInteger() const { return getIf<std::int32_t>(m_value); }
+std::optional<std::int64_t> Variant::AsLong() const { return getIf<std::int64_t>(m_value); }
+std::optional<double> Variant::AsDouble() const { return getIf<double>(m_value); }
+std::optional<bool> Variant::AsBoolean() const { return getIf<bool>(m_value); }
+std::optional<Date> Variant::AsDate() const { return getIf<Date>(m_value); }
+std::optional<Color> Variant::AsColor() const { return getIf<Color>(m_value); }
 
 std::optional<std::string> Variant::AsString() const
 {

@@ -62,3 +62,18 @@ TEST(Dictionary, KeepsInsertionOrderAndReplacesInPlace)
     d.Remove("b");
     EXPECT_EQ(d.Key(0).AsString(), "a");
 }
+
+TEST(Variant, TypedReadsGiveNothingForAnotherKind)
+{
+    const fw::Variant text("2");
+    EXPECT_FALSE(text.AsInteger());
+    EXPECT_FALSE(text.AsBoolean());
+    EXPECT_FALSE(text.AsDate());
+    EXPECT_EQ(text.AsString(), "2");
+    const fw::Variant number(std::int32_t(2));
+    EXPECT_FALSE(number.AsString());
+    EXPECT_FALSE(number.AsDouble());
+    EXPECT_EQ(number.AsInteger(), 2);
+    EXPECT_FALSE(number == text);
+    EXPECT_TRUE(fw::Variant() == fw::Variant(nullptr));
+}

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading and saving the preferences file with all fourteen keys, from and to
+// a throw-away configuration folder; also the same two without the file
+// system, to tell the format's share from the disk's.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "prefs/bprefs.h"
+
+namespace {
+
+void setFourteen()
+{
+    BPrefs::SetValue("durciclo", "28");
+    BPrefs::SetValue("luteo", "14");
+    BPrefs::SetValue("fechamens1", fw::Date(2024, 2, 29, 13, 45, 7));
+    BPrefs::SetValue("rbevitar", false);
+    BPrefs::SetValue("rbconcebir", true);
+    BPrefs::SetValue("rbnino", false);
+    BPrefs::SetValue("rbnina", false);
+    BPrefs::SetValue("disclaimer", true);
+    BPrefs::SetValue("helptip", true);
+    BPrefs::SetValue("ckupdt", true);
+    BPrefs::SetValue("durmens", std::int32_t(2));
+    BPrefs::SetValue("fertpre", std::int32_t(2));
+    BPrefs::SetValue("fertpost", std::int32_t(1));
+}
+
+void BM_PrefsLoad(benchmark::State& state)
+{
+    BPrefs::ResetForTesting();
+    setFourteen();
+    if (!BPrefs::Save())
+        state.SkipWithError("save failed");
+    for (auto _ : state) {
+        BPrefs::ResetForTesting();
+        benchmark::DoNotOptimize(BPrefs::HasKey("durciclo"));
+    }
+    if (BPrefs::StringValue("durciclo") != "28")
+        state.SkipWithError("store not read back");
+}
+BENCHMARK(BM_PrefsLoad)->Unit(benchmark::kMicrosecond);
+
+void BM_PrefsSave(benchmark::State& state)
+{
+    BPrefs::ResetForTesting();
+    setFourteen();
+    for (auto _ : state)
+        if (!BPrefs::Save())
+            state.SkipWithError("save failed");
+}
+BENCHMARK(BM_PrefsSave)->Unit(benchmark::kMicrosecond);
+
+void BM_PrefsReadBytes(benchmark::State& state)
+{
+    BPrefs::ResetForTesting();
+    setFourteen();
+    BPrefs::Save();
+    const std::string file = *BPrefs::PrefsFile()->ReadAll();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BPrefs::ReadPrefsData(file));
+}
+BENCHMARK(BM_PrefsReadBytes)->Unit(benchmark::kMicrosecond);
+
+void BM_PrefsWriteBytes(benchmark::State& state)
+{
+    fw::DictionaryPtr store = BPrefs::ReadPrefsData(*BPrefs::PrefsFile()->ReadAll());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BPrefs::PrefsData(*store));
+}
+BENCHMARK(BM_PrefsWriteBytes)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto home = std::filesystem::temp_directory_path() / ("cyc-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(home / ".config");
+    ::setenv("HOME", home.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove_all(home);
+    return 0;
+}

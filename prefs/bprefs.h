@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The process-wide preferences store: one dictionary from text keys to typed
+// values, loaded from the preferences file on first use, changed in memory
+// and written whole by Save.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/core/appversion.h"
+#include "framework/core/date.h"
+#include "framework/core/dictionary.h"
+#include "framework/core/folderitem.h"
+#include "framework/core/variant.h"
+
+namespace BPrefs {
+
+// Loads the store first when it is not loaded yet. A missing or unreadable
+// file gives an empty store.
+bool HasKey(const fw::Variant& key);
+// The value under the key; nothing when the key is absent.
+std::optional<fw::Variant> Value(const fw::Variant& key);
+// Nothing when the key is absent or holds a value of another kind.
+std::optional<bool> BooleanValue(const fw::Variant& key);
+std::optional<std::int32_t> IntegerValue(const fw::Variant& key);
+std::optional<std::string> StringValue(const fw::Variant& key);
+std::optional<fw::Date> DateValue(const fw::Variant& key);
+// In memory only, until the next Save.
+void SetValue(const fw::Variant& key, fw::Variant value);
+
+// Writes the whole store, with "app_vers" set to the running version, to the
+// preferences file. The old file is replaced only once the new one is
+// complete; false (and the old file as it was) when the store cannot be
+// serialised or the file cannot be written.
+bool Save();
+
+// Loads the store when it is not loaded yet.
+void InitPrefs();
+// "com.tarcyc Prefs" in the preferences folder, whether or not it exists.
+fw::FolderItemPtr PrefsFile();
+// The running version packed into one number; the arithmetic wraps in 32
+// bits, so a part wider than its field carries into the next one.
+std::int32_t AppVersionCode();
+std::int32_t AppVersionCode(const fw::AppVersionParts& parts);
+// The 67-byte key text of the file's cipher, the same on every call.
+std::string GenerateKey();
+
+// The store of a file's bytes: an empty store for a bad header or a body
+// without a dictionary record.
+fw::DictionaryPtr ReadPrefsData(std::string_view file);
+// The file's bytes for a store; nothing when the store cannot be serialised.
+std::optional<std::string> PrefsData(const fw::Dictionary& store);
+
+// Forgets the loaded store, as a restart would.
+void ResetForTesting();
+
+} // namespace BPrefs

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Blocks that the writer never makes: each must read as no dictionary, an
+// empty one or the entries that can be read, without reading outside the
+// block or recursing without end.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "prefs/bdictionary.h"
+#include "prefs_test_util.h"
+
+using namespace prefstest;
+
+namespace {
+
+std::string be32(std::int32_t v)
+{
+    const auto u = std::uint32_t(v);
+    return {char(u >> 24), char(u >> 16), char(u >> 8), char(u)};
+}
+
+std::string S(std::string_view text) { return bytes("00 08 08 00 01 00") + std::string(text); }
+std::string I(std::int32_t v) { return bytes("00 02") + be32(v); }
+const std::string kTrue = bytes("00 0B 01");
+
+// The offsets the writer would give these records.
+std::vector<std::int32_t> offsetsOf(const std::vector<std::string>& records)
+{
+    std::vector<std::int32_t> offsets;
+    auto at = std::int32_t(2 + 4 * records.size());
+    for (const std::string& r : records) {
+        offsets.push_back(at);
+        at += std::int32_t(r.size());
+    }
+    return offsets;
+}
+
+std::string record(const std::vector<std::int32_t>& offsets, const std::vector<std::string>& records)
+{
+    std::string out = bytes("00 5B");
+    for (std::int32_t o : offsets)
+        out += be32(o);
+    for (const std::string& r : records)
+        out += r;
+    return out;
+}
+
+std::string record(const std::vector<std::string>& records) { return record(offsetsOf(records), records); }
+
+// Records of a→1 and b→2, with one offset changed.
+std::string twoEntriesWith(std::size_t index, std::int32_t offset)
+{
+    const std::vector<std::string> records{S("a"), I(1), S("b"), I(2)};
+    auto offsets = offsetsOf(records);
+    offsets[index] = offset;
+    return record(offsets, records);
+}
+
+std::string nested(int levels)
+{
+    if (levels == 0)
+        return bytes("00 5B");
+    return record({S("k"), nested(levels - 1)});
+}
+
+// Each level's table points `reads` times at the same nested record: read
+// naively that is reads^levels records.
+std::string reread(int levels, int reads)
+{
+    if (levels == 0)
+        return bytes("00 5B");
+    const std::string inner = reread(levels - 1, reads);
+    const auto first = std::int32_t(2 + 8 * reads);
+    const std::int32_t value = first + 7;
+    const auto end = std::int32_t(value + inner.size());
+    std::vector<std::int32_t> offsets{first, value};
+    for (int i = 1; i < reads; ++i) {
+        offsets.push_back(end);
+        offsets.push_back(value);
+    }
+    return record(offsets, {S("k"), inner});
+}
+
+struct Row {
+    const char* name;
+    std::string block;
+    fw::DictionaryPtr expected; // null: no dictionary
+};
+
+std::vector<Row> rows()
+{
+    const auto empty = [] { return dict({}); };
+    const auto a1 = [] { return dict({{"a", std::int32_t(1)}}); };
+    const auto b2 = [] { return dict({{"b", std::int32_t(2)}}); };
+    const std::string valid = twoEntriesWith(0, 18);
+    return {
+        {"well-formed two entries", valid, dict({{"a", std::int32_t(1)}, {"b", std::int32_t(2)}})},
+        {"empty block", "", nullptr},
+        {"one byte", bytes("5B"), nullptr},
+        {"two bytes: empty dictionary", bytes("00 5B"), empty()},
+        {"two bytes: nil record", bytes("00 33"), nullptr},
+        {"three bytes: tag at 1", bytes("00 00 5B"), empty()},
+        {"three bytes: tag at 0", bytes("00 5B 00"), empty()},
+        {"three bytes: no tag", bytes("5B 00 00"), nullptr},
+        {"no dictionary tag anywhere", bytes("01 02 03 04 05 06 07 08"), nullptr},
+        {"other bytes before the record", bytes("FF FF 12") + kDurciclo, dict({{"durciclo", "28"}})},
+        {"tag with non-zero upper half is skipped", bytes("00 5B 00 01") + kDurciclo, dict({{"durciclo", "28"}})},
+        {"tag only at the last four bytes", bytes("01 02 00 5B 00 00"), empty()},
+        {"value offset past the end", twoEntriesWith(3, 1000), a1()},
+        {"key offset past the end", twoEntriesWith(2, 1000), empty()},
+        {"offsets decrease", twoEntriesWith(2, 40), a1()},
+        {"value offset back to the record's own start", twoEntriesWith(3, 0), a1()},
+        {"key offset back to the record's own start", twoEntriesWith(2, 0), empty()},
+        {"offset into the offset table", twoEntriesWith(1, 2), b2()},
+        {"negative value offset", twoEntriesWith(1, -5), b2()},
+        {"largest offset", twoEntriesWith(1, std::numeric_limits<std::int32_t>::max()), b2()},
+        {"first key offset below 2", twoEntriesWith(0, 1), empty()},
+        {"first key offset 2", twoEntriesWith(0, 2), empty()},
+        {"first key offset beyond the record", twoEntriesWith(0, 0xFF00), empty()},
+        {"first key offset negative", twoEntriesWith(0, -16), nullptr},
+        {"cut inside the offset table", kDurciclo.substr(0, 8), empty()},
+        {"cut after the key", kDurciclo.substr(0, 24), empty()},
+        {"cut inside the value's encoding code", kDurciclo.substr(0, 28), empty()},
+        {"cut inside the value's text", kDurciclo.substr(0, 31), dict({{"durciclo", "2"}})},
+        {"empty slice for a key", record({18, 18, 31, 38}, {S("a"), I(1), S("b"), I(2)}), b2()},
+        {"integer record too short", record({S("a"), bytes("00 02 00 00"), S("b"), kTrue}), dict({{"b", true}})},
+        {"double record too short", record({S("a"), bytes("00 05 3F F8 00")}), empty()},
+        {"boolean record without its byte", record({S("a"), bytes("00 0B")}), empty()},
+        {"colour record too short", record({S("a"), bytes("00 10 FF 80")}), empty()},
+        {"string record without encoding code", record({S("a"), bytes("00 08 08 00")}), empty()},
+        {"date record too short", record({S("a"), bytes("00 07") + "2007-03-15"}), empty()},
+        {"date text not a date", record({S("a"), bytes("00 07") + "2007-02-30 00:00:00", S("b"), I(2)}), b2()},
+        {"date text with hour 24", record({S("a"), bytes("00 07") + "2007-03-15 24:00:00"}), empty()},
+        {"date text with other separators", record({S("a"), bytes("00 07") + "2007/03/15 00:00:00"}), empty()},
+        {"date with bytes after its text",
+         record({S("a"), bytes("00 07") + "2007-03-15 10:20:30" + "xyz"}), dict({{"a", fw::Date(2007, 3, 15, 10, 20, 30)}})},
+        {"one-byte record as key", record({bytes("00"), I(1)}), empty()},
+        {"boolean byte 2 reads true", record({S("a"), bytes("00 0B 02")}), dict({{"a", true}})},
+        {"key without a value", record({S("a"), I(1), S("b")}), a1()},
+        {"equal keys keep the later value", record({S("a"), I(1), S("a"), I(7)}), dict({{"a", std::int32_t(7)}})},
+        {"text key without encoding equals the UTF-8 key",
+         record({S("a"), I(1), bytes("00 08 FF FF FF FF") + "a", I(3)}), dict({{"a", std::int32_t(3)}})},
+        {"NaN key is dropped", record({bytes("00 05 7F F8 00 00 00 00 00 00"), I(1), S("b"), I(2)}), b2()},
+        {"table length not a multiple of 4",
+         bytes("00 5B") + be32(12) + be32(19) + bytes("EE EE") + S("a") + I(1), a1()},
+        {"nested dictionary with bad offsets", record({S("a"), bytes("00 5B") + be32(10) + be32(99)}),
+         dict({{"a", fw::Variant(dict({}))}})},
+        {"nested dictionary cut short", record({S("a"), bytes("00 5B 00 00")}), dict({{"a", fw::Variant(dict({}))}})},
+    };
+}
+
+} // namespace
+
+TEST(BDictionaryCorrupt, EveryRowReadsSafely)
+{
+    for (const Row& row : rows()) {
+        SCOPED_TRACE(row.name);
+        const fw::MemoryBlockPtr input = block(row.block);
+        const fw::DictionaryPtr read = BDictionary::Convert(input);
+        EXPECT_EQ(hex(*input), hex(row.block)) << "the reader changed its block";
+        if (!row.expected) {
+            EXPECT_FALSE(read);
+            continue;
+        }
+        ASSERT_TRUE(read);
+        EXPECT_TRUE(sameDictionary(*read, *row.expected));
+    }
+}
+
+TEST(BDictionaryCorrupt, AbsurdNestingIsCutAtTheCap)
+{
+    struct Row {
+        const char* name;
+        int levels;
+        std::string record;
+    };
+    const Row rows[] = {
+        {"nested to the cap", BDictionary::kMaxDepth, nested(BDictionary::kMaxDepth)},
+        {"one level past the cap", BDictionary::kMaxDepth + 1, nested(BDictionary::kMaxDepth + 1)},
+        {"200 levels", 200, nested(200)},
+        {"40 levels, each read 4 times by its parent's table", 40, reread(40, 4)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int levels = row.levels;
+        const fw::DictionaryPtr read = BDictionary::Convert(block(row.record));
+        ASSERT_TRUE(read);
+        int depth = 0;
+        fw::DictionaryPtr at = read;
+        while (const auto next = at->Lookup("k")) {
+            at = next->As<fw::Dictionary>();
+            ASSERT_TRUE(at);
+            ++depth;
+        }
+        EXPECT_EQ(depth, std::min(levels, BDictionary::kMaxDepth));
+        // What was read can be written again.
+        EXPECT_TRUE(BDictionary::Convert(read));
+    }
+}
+
+TEST(BDictionaryCorrupt, ShortRecordsGiveNothingFromEveryReader)
+{
+    const fw::MemoryBlockPtr tagOnly = block(bytes("00 00"));
+    EXPECT_FALSE(BDictionary::ToInteger(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToDouble(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToDatetime(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToString(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToBoolean(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToColor(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToFolderItem(*tagOnly));
+    EXPECT_FALSE(BDictionary::ToMemoryBlock(*block("")));
+    EXPECT_FALSE(BDictionary::ToVariant(block("")));
+    EXPECT_FALSE(BDictionary::ToVariant(block(bytes("00"))));
+    EXPECT_EQ(BDictionary::ToDictionary(*block(bytes("00 5B 00")))->Count(), 0u);
+}
+
+TEST(BDictionaryCorrupt, FolderItemRecordWithUnusableInfoReadsAsNoItem)
+{
+    for (const std::string& info : {std::string("relative/path"), std::string("/a\0b", 4)}) {
+        const auto read = BDictionary::ToVariant(block(bytes("01 7D") + info));
+        ASSERT_TRUE(read);
+        EXPECT_TRUE(read->IsNull());
+    }
+}

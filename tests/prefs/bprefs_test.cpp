@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "prefs/bdictionary.h"
+#include "prefs/bprefs.h"
+#include "prefs_test_util.h"
+#include "support/testenv.h"
+
+using namespace prefstest;
+
+namespace {
+
+const char* const kAllKeys[] = {"durciclo", "luteo", "fechamens1", "rbevitar", "rbconcebir", "rbnino", "rbnina",
+                                "disclaimer", "helptip", "ckupdt", "durmens", "fertpre", "fertpost", "app_vers"};
+
+class BPrefsTest : public ::testing::Test {
+protected:
+    void SetUp() override { BPrefs::ResetForTesting(); }
+    void TearDown() override { BPrefs::ResetForTesting(); }
+
+    std::filesystem::path file() const { return folders.config() / "com.tarcyc Prefs"; }
+
+    void writeFile(const std::string& data) const
+    {
+        std::ofstream out(file(), std::ios::binary);
+        out << data;
+    }
+
+    std::string readFile() const
+    {
+        std::ifstream in(file(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    // Reads the file back as the next run of the program would.
+    void restart() const { BPrefs::ResetForTesting(); }
+
+    testenv::TempFolders folders;
+};
+
+std::string header(std::string_view version, std::string_view flag)
+{
+    return "BPrefs" + bytes(version) + bytes(flag);
+}
+
+std::string enciphered(const std::string& plain)
+{
+    const fw::MemoryBlockPtr body = block(plain);
+    BDictionary::Encrypt(body, BPrefs::GenerateKey());
+    return body->ToString();
+}
+
+void setAllFourteen()
+{
+    BPrefs::SetValue("durciclo", "31");
+    BPrefs::SetValue("luteo", "12");
+    BPrefs::SetValue("fechamens1", fw::Date(2024, 2, 29, 13, 45, 7));
+    BPrefs::SetValue("rbevitar", false);
+    BPrefs::SetValue("rbconcebir", false);
+    BPrefs::SetValue("rbnino", true);
+    BPrefs::SetValue("rbnina", false);
+    BPrefs::SetValue("disclaimer", false);
+    BPrefs::SetValue("helptip", true);
+    BPrefs::SetValue("ckupdt", false);
+    BPrefs::SetValue("durmens", std::int32_t(4));
+    BPrefs::SetValue("fertpre", std::int32_t(0));
+    BPrefs::SetValue("fertpost", std::int32_t(2));
+    BPrefs::SetValue("app_vers", std::int32_t(1));
+}
+
+} // namespace
+
+TEST_F(BPrefsTest, PrefsFileLocation)
+{
+    const fw::FolderItemPtr item = BPrefs::PrefsFile();
+    ASSERT_TRUE(item);
+    EXPECT_EQ(item->Path(), file());
+    EXPECT_EQ(item->Name(), "com.tarcyc Prefs");
+    EXPECT_FALSE(item->Exists());
+}
+
+TEST_F(BPrefsTest, FirstStartHasNoKeysAndFirstSaveWritesTheHeader)
+{
+    for (const char* key : kAllKeys) {
+        SCOPED_TRACE(key);
+        EXPECT_FALSE(BPrefs::HasKey(key));
+        EXPECT_FALSE(BPrefs::Value(key));
+    }
+    ASSERT_TRUE(BPrefs::Save());
+    const std::string data = readFile();
+    ASSERT_GT(data.size(), 9u);
+    EXPECT_EQ(hex(data.substr(0, 9)), hex(header("01 00", "80")));
+
+    const fw::MemoryBlockPtr body = block(data.substr(9));
+    BDictionary::Decrypt(body, BPrefs::GenerateKey());
+    const fw::DictionaryPtr stored = BDictionary::Convert(body);
+    ASSERT_TRUE(stored);
+    EXPECT_TRUE(sameDictionary(*stored, *dict({{"app_vers", BPrefs::AppVersionCode()}})));
+}
+
+TEST_F(BPrefsTest, AllFourteenKeysSurviveARestart)
+{
+    setAllFourteen();
+    ASSERT_TRUE(BPrefs::Save());
+    restart();
+
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "31");
+    EXPECT_EQ(BPrefs::StringValue("luteo"), "12");
+    const auto date = BPrefs::DateValue("fechamens1");
+    ASSERT_TRUE(date);
+    EXPECT_EQ(date->SQLDateTime(), "2024-02-29 13:45:07");
+    EXPECT_EQ(BPrefs::BooleanValue("rbevitar"), false);
+    EXPECT_EQ(BPrefs::BooleanValue("rbconcebir"), false);
+    EXPECT_EQ(BPrefs::BooleanValue("rbnino"), true);
+    EXPECT_EQ(BPrefs::BooleanValue("rbnina"), false);
+    EXPECT_EQ(BPrefs::BooleanValue("disclaimer"), false);
+    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
+    EXPECT_EQ(BPrefs::BooleanValue("ckupdt"), false);
+    EXPECT_EQ(BPrefs::IntegerValue("durmens"), 4);
+    EXPECT_EQ(BPrefs::IntegerValue("fertpre"), 0);
+    EXPECT_EQ(BPrefs::IntegerValue("fertpost"), 2);
+    EXPECT_EQ(BPrefs::IntegerValue("app_vers"), BPrefs::AppVersionCode()) << "written at every save";
+    for (const char* key : kAllKeys)
+        EXPECT_TRUE(BPrefs::HasKey(key)) << key;
+
+    // A save with no change gives a file that reads back the same.
+    const std::string first = readFile();
+    ASSERT_TRUE(BPrefs::Save());
+    EXPECT_EQ(hex(readFile()), hex(first));
+}
+
+TEST_F(BPrefsTest, TypedReadersIgnoreValuesOfAnotherKind)
+{
+    BPrefs::SetValue("durmens", "2");
+    BPrefs::SetValue("ckupdt", std::int32_t(1));
+    BPrefs::SetValue("fechamens1", "2024-01-01 00:00:00");
+    BPrefs::SetValue("durciclo", std::int32_t(28));
+    EXPECT_FALSE(BPrefs::IntegerValue("durmens"));
+    EXPECT_EQ(BPrefs::StringValue("durmens"), "2");
+    EXPECT_FALSE(BPrefs::BooleanValue("ckupdt"));
+    EXPECT_FALSE(BPrefs::DateValue("fechamens1"));
+    EXPECT_FALSE(BPrefs::StringValue("durciclo"));
+    EXPECT_FALSE(BPrefs::IntegerValue("absent"));
+}
+
+TEST_F(BPrefsTest, SettingBeforeReadingKeepsTheFileKeys)
+{
+    BPrefs::SetValue("durciclo", "30");
+    ASSERT_TRUE(BPrefs::Save());
+    restart();
+
+    BPrefs::SetValue("luteo", "13");
+    restart(); // not saved: lost
+    EXPECT_FALSE(BPrefs::HasKey("luteo"));
+
+    restart();
+    BPrefs::SetValue("luteo", "13");
+    ASSERT_TRUE(BPrefs::Save());
+    restart();
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
+    EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
+}
+
+TEST_F(BPrefsTest, SaveBeforeAnyReadKeepsTheFileKeys)
+{
+    BPrefs::SetValue("helptip", true);
+    ASSERT_TRUE(BPrefs::Save());
+    restart();
+    ASSERT_TRUE(BPrefs::Save());
+    restart();
+    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
+}
+
+TEST_F(BPrefsTest, SaveReplacesAnOlderFile)
+{
+    writeFile(header("01 00", "00") + kDurciclo);
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "28");
+    BPrefs::SetValue("durciclo", "35");
+    ASSERT_TRUE(BPrefs::Save());
+    EXPECT_EQ(hex(readFile().substr(0, 9)), hex(header("01 00", "80")));
+    restart();
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "35");
+}
+
+TEST_F(BPrefsTest, UnserialisableStoreLeavesTheFileAsItWas)
+{
+    BPrefs::SetValue("durciclo", "29");
+    ASSERT_TRUE(BPrefs::Save());
+    const std::string before = readFile();
+
+    BPrefs::SetValue("luteo", std::int64_t(13));
+    EXPECT_FALSE(BPrefs::Save());
+    EXPECT_EQ(hex(readFile()), hex(before));
+    // The program carries on and a later good save works.
+    EXPECT_TRUE(BPrefs::HasKey("luteo"));
+    BPrefs::SetValue("luteo", "13");
+    EXPECT_TRUE(BPrefs::Save());
+    restart();
+    EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
+}
+
+TEST_F(BPrefsTest, UnwritableFileMakesSaveFailQuietly)
+{
+    std::filesystem::create_directory(file());
+    EXPECT_FALSE(BPrefs::HasKey("durciclo"));
+    BPrefs::SetValue("durciclo", "29");
+    EXPECT_FALSE(BPrefs::Save());
+    EXPECT_TRUE(std::filesystem::is_directory(file()));
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "29");
+}
+
+TEST_F(BPrefsTest, HeaderVariants)
+{
+    struct Row {
+        const char* name;
+        std::string data;
+        bool loads;
+    };
+    const Row rows[] = {
+        {"version 0x0100 enciphered", header("01 00", "80") + enciphered(kDurciclo), true},
+        {"flag 0x00: plain body", header("01 00", "00") + kDurciclo, true},
+        {"flag 0x01: plain body", header("01 00", "01") + kDurciclo, true},
+        {"flag 0xFF: plain body", header("01 00", "FF") + kDurciclo, true},
+        {"version 0x0101", header("01 01", "80") + enciphered(kDurciclo), true},
+        {"version 0x7FFF", header("7F FF", "00") + kDurciclo, true},
+        {"version 0x00FF", header("00 FF", "80") + enciphered(kDurciclo), false},
+        {"version 0x8000 (negative)", header("80 00", "80") + enciphered(kDurciclo), false},
+        {"version 0xFFFF (negative)", header("FF FF", "00") + kDurciclo, false},
+        {"version 0", header("00 00", "00") + kDurciclo, false},
+        {"magic in lower case", "bprefs" + bytes("01 00 00") + kDurciclo, false},
+        {"other magic", "BPrefz" + bytes("01 00 00") + kDurciclo, false},
+        {"plain body marked enciphered", header("01 00", "80") + kDurciclo, false},
+        {"enciphered body marked plain", header("01 00", "00") + enciphered(kDurciclo), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        writeFile(row.data);
+        EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
+        EXPECT_EQ(BPrefs::StringValue("durciclo"), row.loads ? std::optional<std::string>("28") : std::nullopt);
+        const fw::DictionaryPtr direct = BPrefs::ReadPrefsData(row.data);
+        ASSERT_TRUE(direct);
+        EXPECT_EQ(direct->HasKey("durciclo"), row.loads);
+    }
+}
+
+TEST_F(BPrefsTest, CorruptedFiles)
+{
+    // A store of the fourteen keys as a file, to damage.
+    setAllFourteen();
+    ASSERT_TRUE(BPrefs::Save());
+    const std::string good = readFile();
+    restart();
+
+    std::string flipped = good;
+    flipped[good.size() - 10] = char(flipped[good.size() - 10] ^ 0x5A);
+    const fw::MemoryBlockPtr plain = block(good.substr(9));
+    BDictionary::Decrypt(plain, BPrefs::GenerateKey());
+    const std::string body = plain->ToString();
+    // The first key offset of the body with its top byte set.
+    std::string badFirstOffset = body;
+    badFirstOffset[2] = '\x7F';
+    std::string selfReference = body;
+    selfReference.replace(6, 4, bytes("00 00 00 00"));
+
+    struct Row {
+        const char* name;
+        std::string data;
+        std::size_t minKeys, maxKeys;
+    };
+    const Row rows[] = {
+        {"intact", good, 14, 14},
+        {"empty file", "", 0, 0},
+        {"shorter than the header", good.substr(0, 8), 0, 0},
+        {"header only", good.substr(0, 9), 0, 0},
+        {"body cut to its tag", good.substr(0, 11), 0, 0},
+        {"body cut inside the offset table", good.substr(0, 40), 0, 0},
+        {"body cut in the middle", good.substr(0, good.size() / 2), 1, 13},
+        {"last byte missing", good.substr(0, good.size() - 1), 13, 13},
+        {"one byte garbled near the end", flipped, 13, 14},
+        {"trailing garbage", good + "garbage", 14, 14},
+        {"first key offset out of range", header("01 00", "00") + badFirstOffset, 0, 0},
+        {"first value offset back to the start", header("01 00", "00") + selfReference, 13, 13},
+        {"random bytes after a good header", header("01 00", "80") + std::string(300, '\x9C'), 0, 14},
+        {"header and a lone dictionary tag", header("01 00", "00") + bytes("00 5B"), 0, 0},
+        {"header and the nil record", header("01 00", "00") + bytes("00 33"), 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        writeFile(row.data);
+        std::size_t present = 0;
+        for (const char* key : kAllKeys)
+            present += BPrefs::HasKey(key) ? 1 : 0;
+        EXPECT_GE(present, row.minKeys);
+        EXPECT_LE(present, row.maxKeys);
+        // Whatever was read, the store keeps working and saves.
+        BPrefs::SetValue("durciclo", "27");
+        EXPECT_TRUE(BPrefs::Save());
+        restart();
+        EXPECT_EQ(BPrefs::StringValue("durciclo"), "27");
+    }
+}
+
+TEST(BPrefsVersion, VersionCode)
+{
+    struct Row {
+        const char* name;
+        fw::AppVersionParts parts;
+        std::int32_t code;
+    };
+    const Row rows[] = {
+        {"1.0.0 final", {1, 0, 0, 3, 0}, 8389376},
+        {"all zero", {0, 0, 0, 0, 0}, 0},
+        {"2.5.9 alpha 7", {2, 5, 9, 1, 7}, 17451271},
+        {"non-release wider than its field carries", {1, 0, 0, 3, 256}, 8389376 + 256},
+        {"major 255 is the largest positive", {255, 63, 63, 3, 255}, 0x7FFFFBFF},
+        {"major 256 wraps to the sign bit", {256, 0, 0, 0, 0}, std::int32_t(0x80000000u)},
+        {"major 512 wraps to zero", {512, 0, 0, 0, 0}, 0},
+        {"negative non-release", {1, 0, 0, 3, -1}, 8389375},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(BPrefs::AppVersionCode(row.parts), row.code);
+    }
+    EXPECT_EQ(BPrefs::AppVersionCode(), BPrefs::AppVersionCode(fw::AppVersion()));
+}
