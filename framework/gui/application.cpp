@@ -1,0 +1,273 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/application.h"
+
+#include "framework/core/appversion.h"
+#include "framework/gui/gui_p.h"
+#include "framework/gui/menubar.h"
+#include "framework/gui/window.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QTimer>
+#include <QUrl>
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
+#include <stdexcept>
+#include <typeinfo>
+
+namespace fw {
+
+class Application::Loop : public QEventLoop {};
+
+namespace {
+
+Application* s_app = nullptr;
+int s_dispatchDepth = 0;
+TextHook s_msgBoxHook;
+TextHook s_showURLHook;
+
+std::string Demangle(const char* name)
+{
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> out(abi::__cxa_demangle(name, nullptr, nullptr, &status), std::free);
+    return status == 0 && out ? std::string(out.get()) : std::string(name);
+}
+
+void ReportError(const std::string& className, const std::string& message)
+{
+    // A failure inside the report itself must not report again.
+    static bool reporting = false;
+    if (reporting)
+        return;
+    reporting = true;
+    std::string text = "An exception of class " + className + " was not handled. The application must shut down.";
+    if (!message.empty())
+        text += "\r" + message;
+    try {
+        MsgBox(text);
+    } catch (...) {
+    }
+    reporting = false;
+    if (s_app)
+        s_app->Quit(1);
+}
+
+} // namespace
+
+namespace detail {
+int DispatchDepth()
+{
+    return s_dispatchDepth;
+}
+} // namespace detail
+
+void Dispatch(const std::function<void()>& handler)
+{
+    struct Depth {
+        Depth() { ++s_dispatchDepth; }
+        ~Depth() { --s_dispatchDepth; }
+    } depth;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        ReportError(Demangle(typeid(e).name()), e.what());
+    } catch (...) {
+        ReportError("unknown", {});
+    }
+}
+
+Application::Application()
+{
+    if (s_app)
+        throw std::logic_error("there is already an application object");
+    s_app = this;
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        gui->setQuitOnLastWindowClosed(false);
+}
+
+Application::~Application()
+{
+    DestroyAllWindows();
+    s_app = nullptr;
+}
+
+Application* App()
+{
+    return s_app;
+}
+
+int Application::Run()
+{
+    if (m_quitting)
+        return m_status;
+    Loop loop;
+    m_loop = &loop;
+    m_running = true;
+    QTimer::singleShot(0, &loop, [this] {
+        Dispatch([this] {
+            if (!m_quitting)
+                Event_Open();
+        });
+    });
+    if (!m_quitting)
+        loop.exec();
+    m_running = false;
+    m_loop = nullptr;
+    return m_status;
+}
+
+void Application::Quit(int status)
+{
+    if (m_quitting) {
+        // A failure while quitting still ends the process as a failure.
+        if (status != 0)
+            m_status = status;
+        if (m_loop)
+            m_loop->exit(m_status);
+        return;
+    }
+    m_quitting = true;
+    m_status = status;
+    for (Window* w : Windows())
+        Dispatch([w] { w->Close(); });
+    Dispatch([this] { Event_Close(); });
+    if (m_loop)
+        m_loop->exit(m_status);
+}
+
+void Application::SetMenuBar(fw::MenuBar* bar)
+{
+    m_menuBar = bar;
+}
+
+std::int32_t Application::MajorVersion() const
+{
+    return AppVersion().MajorVersion;
+}
+
+std::int32_t Application::MinorVersion() const
+{
+    return AppVersion().MinorVersion;
+}
+
+std::int32_t Application::BugVersion() const
+{
+    return AppVersion().BugVersion;
+}
+
+std::int32_t Application::StageCode() const
+{
+    return AppVersion().StageCode;
+}
+
+std::int32_t Application::NonReleaseVersion() const
+{
+    return AppVersion().NonReleaseVersion;
+}
+
+std::string Application::ShortVersion() const
+{
+    return fw::ShortVersion();
+}
+
+void Application::AddMenuHandler(std::string itemName, std::function<bool()> handler)
+{
+    m_menuHandlers[std::move(itemName)] = std::move(handler);
+}
+
+bool Application::HasMenuHandler(std::string_view itemName) const
+{
+    return m_menuHandlers.find(itemName) != m_menuHandlers.end();
+}
+
+bool Application::HandleMenuCommand(std::string_view itemName)
+{
+    auto it = m_menuHandlers.find(itemName);
+    if (it == m_menuHandlers.end())
+        return false;
+    auto handler = it->second;
+    return handler();
+}
+
+void Quit(int status)
+{
+    if (s_app)
+        s_app->Quit(status);
+}
+
+void MsgBox(std::string_view text)
+{
+    if (s_msgBoxHook) {
+        s_msgBoxHook(std::string(text));
+        return;
+    }
+    Window* front = FrontWindow();
+    QMessageBox box(QMessageBox::NoIcon, QString(), detail::DisplayText(text), QMessageBox::Ok,
+                    front ? front->Handle() : nullptr);
+    box.exec();
+}
+
+void ShowURL(std::string_view url)
+{
+    if (s_showURLHook) {
+        s_showURLHook(std::string(url));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(detail::ToQString(url)));
+}
+
+void Yield()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::optional<std::string> PageSetupDialog(std::string_view setup)
+{
+    // The setup text: page size id, orientation, then the margins in points.
+    QPrinter printer;
+    const QStringList parts = detail::ToQString(setup).split(QLatin1Char(' '));
+    if (parts.size() == 6) {
+        QPageLayout layout = printer.pageLayout();
+        layout.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(parts[0].toInt())));
+        layout.setOrientation(parts[1].toInt() ? QPageLayout::Landscape : QPageLayout::Portrait);
+        layout.setUnits(QPageLayout::Point);
+        layout.setMargins(QMarginsF(parts[2].toDouble(), parts[3].toDouble(), parts[4].toDouble(), parts[5].toDouble()));
+        printer.setPageLayout(layout);
+    }
+    Window* front = FrontWindow();
+    QPageSetupDialog dialog(&printer, front ? front->Handle() : nullptr);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QPageLayout layout = printer.pageLayout();
+    const QMarginsF m = layout.margins(QPageLayout::Point);
+    return QStringLiteral("%1 %2 %3 %4 %5 %6")
+        .arg(static_cast<int>(layout.pageSize().id()))
+        .arg(layout.orientation() == QPageLayout::Landscape ? 1 : 0)
+        .arg(m.left())
+        .arg(m.top())
+        .arg(m.right())
+        .arg(m.bottom())
+        .toStdString();
+}
+
+TextHook SetMsgBoxHook(TextHook hook)
+{
+    std::swap(s_msgBoxHook, hook);
+    return hook;
+}
+
+TextHook SetShowURLHook(TextHook hook)
+{
+    std::swap(s_showURLHook, hook);
+    return hook;
+}
+
+} // namespace fw

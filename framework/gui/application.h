@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+class MenuBar;
+
+// The one application object; the program subclasses it and handles its
+// events in the Event_... methods. Created before any window.
+class Application {
+public:
+    Application();
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Raises Open from the event loop, then runs the loop until Quit; returns
+    // the exit status. When Quit came before, returns at once without Open.
+    int Run();
+    // Closes every window (their Close handlers run), raises the
+    // application's Close, then ends the event loop with the status. Runs
+    // once: later calls do nothing. Callable before Run.
+    void Quit(int status = 0);
+    bool Quitting() const { return m_quitting; }
+    int ExitStatus() const { return m_status; }
+
+    // Quit when the last shown window closes.
+    bool AutoQuit() const { return m_autoQuit; }
+    void SetAutoQuit(bool on) { m_autoQuit = on; }
+
+    // The bar that serves windows with none of their own.
+    fw::MenuBar* MenuBar() const { return m_menuBar; }
+    void SetMenuBar(fw::MenuBar* bar);
+
+    std::int32_t MajorVersion() const;
+    std::int32_t MinorVersion() const;
+    std::int32_t BugVersion() const;
+    std::int32_t StageCode() const;
+    std::int32_t NonReleaseVersion() const;
+    std::string ShortVersion() const;
+
+    // Menu handlers by item name, asked after the front window's.
+    void AddMenuHandler(std::string itemName, std::function<bool()> handler);
+    template <class Obj, class Method>
+    void AddMenuHandler(std::string itemName, Obj* obj, Method method)
+    {
+        AddMenuHandler(std::move(itemName), std::function<bool()>([obj, method] { return (obj->*method)(); }));
+    }
+    bool HasMenuHandler(std::string_view itemName) const;
+    bool HandleMenuCommand(std::string_view itemName);
+
+protected:
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+    virtual void Event_EnableMenuItems() {}
+
+private:
+    friend class MenuBar;
+    void FinishQuit();
+
+    fw::MenuBar* m_menuBar = nullptr;
+    std::map<std::string, std::function<bool()>, std::less<>> m_menuHandlers;
+    bool m_autoQuit = false;
+    bool m_quitting = false;
+    bool m_running = false;
+    int m_status = 0;
+    class Loop;
+    Loop* m_loop = nullptr;
+};
+
+// The application object; nullptr when there is none.
+Application* App();
+
+// App()->Quit(status); without an application object, nothing.
+void Quit(int status = 0);
+// A modal message box with an OK button. A carriage return is a line break.
+void MsgBox(std::string_view text);
+// Hands the address, unchanged, to the user's default browser.
+void ShowURL(std::string_view url);
+// Processes pending events, but not user input.
+void Yield();
+// The platform's page-setup dialog, started from the given setup text (may
+// be empty); the new setup text, or nothing when cancelled.
+std::optional<std::string> PageSetupDialog(std::string_view setup);
+
+// Runs a handler at an event boundary: an exception that escapes it becomes
+// the framework's error report (a message box naming the exception, then
+// Quit with status 1). Every Qt event the framework handles goes through it.
+void Dispatch(const std::function<void()>& handler);
+
+// Tests replace the message box and the browser; each returns the previous
+// hook. An empty hook restores the real one.
+using TextHook = std::function<void(const std::string&)>;
+TextHook SetMsgBoxHook(TextHook hook);
+TextHook SetShowURLHook(TextHook hook);
+
+} // namespace fw

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/control.h"
+
+#include <memory>
+
+class QPainter;
+
+namespace fw {
+
+class Graphics;
+class Picture;
+using PicturePtr = std::shared_ptr<Picture>;
+class Canvas;
+class CanvasWidget;
+
+// Drawing straight onto a canvas outside its Paint event. What is drawn
+// shows as soon as this object goes away and stays until the next Refresh.
+// Inside Paint it draws into the paint itself.
+class CanvasGraphics {
+public:
+    CanvasGraphics(CanvasGraphics&& other) noexcept;
+    CanvasGraphics& operator=(CanvasGraphics&&) = delete;
+    ~CanvasGraphics();
+
+    fw::Graphics* operator->() const { return m_graphics; }
+    fw::Graphics& operator*() const { return *m_graphics; }
+
+private:
+    friend class Canvas;
+    CanvasGraphics(Canvas* canvas, fw::Graphics* paintGraphics);
+
+    Canvas* m_canvas = nullptr;
+    std::unique_ptr<QPainter> m_painter;
+    std::unique_ptr<fw::Graphics> m_owned;
+    fw::Graphics* m_graphics = nullptr;
+};
+
+// A control that its window or subclass draws: the Backdrop picture at
+// (0, 0), then the Paint event. Transparent where nothing is drawn.
+class Canvas : public Control {
+public:
+    explicit Canvas(fw::Window& window);
+    ~Canvas() override;
+    std::string_view ClassName() const override { return "Canvas"; }
+
+    const PicturePtr& Backdrop() const { return m_backdrop; }
+    void SetBackdrop(PicturePtr picture);
+    // Takes the keyboard focus on a click and Tab.
+    bool AcceptFocus() const { return m_acceptFocus; }
+    void SetAcceptFocus(bool on);
+    bool AcceptTabs() const { return m_acceptTabs; }
+    void SetAcceptTabs(bool on) { m_acceptTabs = on; }
+    bool UseFocusRing() const { return m_useFocusRing; }
+    void SetUseFocusRing(bool on) { m_useFocusRing = on; }
+    bool EraseBackground() const { return m_eraseBackground; }
+    void SetEraseBackground(bool on) { m_eraseBackground = on; }
+
+    // Repaints soon, dropping what was drawn outside Paint.
+    using Control::Refresh;
+    void Refresh() override;
+    // Repaints at once.
+    void RefreshNow();
+    // The canvas's own drawing surface, for drawing at once.
+    CanvasGraphics Graphics();
+
+    Event<void(fw::Graphics& g)> Paint;
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    virtual void Event_Paint(fw::Graphics& g) { Paint.Raise(g); }
+
+private:
+    friend class CanvasWidget;
+    friend class CanvasGraphics;
+    void PaintOn(QPainter& painter);
+    void DirectDrawingDone();
+
+    CanvasWidget* m_canvas;
+    PicturePtr m_backdrop;
+    bool m_acceptFocus = false;
+    bool m_acceptTabs = false;
+    bool m_useFocusRing = true;
+    bool m_eraseBackground = true;
+    fw::Graphics* m_paintGraphics = nullptr;
+};
+
+} // namespace fw

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/textcontrol.h"
+
+namespace fw {
+
+class EditFieldWidget;
+
+// A single-line text field.
+//
+// KeyDown gets every key before the field acts on it, also while ReadOnly:
+// the key's character as a one-character text, with the arrow keys as
+// character codes 28 (left), 29 (right), 30 (up), 31 (down), Backspace 8,
+// Tab 9, Return 13, Escape 27 and Delete 127. True from the handler means
+// handled: the field does nothing more with the key.
+class EditField : public TextControl {
+public:
+    enum : std::int32_t { kAlignDefault = 0, kAlignLeft = 1, kAlignCenter = 2, kAlignRight = 3 };
+
+    explicit EditField(fw::Window& window);
+    ~EditField() override;
+    std::string_view ClassName() const override { return "EditField"; }
+
+    std::string Text() const;
+    void SetText(std::string_view text);
+    bool ReadOnly() const { return m_readOnly; }
+    void SetReadOnly(bool on);
+    bool Password() const { return m_password; }
+    void SetPassword(bool on);
+    bool Border() const { return m_border; }
+    void SetBorder(bool on);
+    // Stored only: the field is single-line.
+    bool MultiLine() const { return m_multiLine; }
+    void SetMultiLine(bool on) { m_multiLine = on; }
+    bool UseFocusRing() const { return m_useFocusRing; }
+    void SetUseFocusRing(bool on);
+    std::int32_t Alignment() const { return m_alignment; }
+    void SetAlignment(std::int32_t alignment);
+    Color TextColor() const { return m_textColor; }
+    void SetTextColor(Color color);
+    Color BackColor() const { return m_backColor; }
+    void SetBackColor(Color color);
+    // Maximum number of characters the user can type; 0: no limit.
+    std::int32_t LimitText() const { return m_limitText; }
+    void SetLimitText(std::int32_t limit);
+
+    // The selection, in characters. Setting SelStart leaves an empty
+    // selection there; setting SelLength keeps SelStart.
+    std::int32_t SelStart() const;
+    void SetSelStart(std::int32_t start);
+    std::int32_t SelLength() const;
+    void SetSelLength(std::int32_t length);
+    std::string SelText() const;
+    void SetSelText(std::string_view text);
+
+    Event<bool(const std::string& key)> KeyDown;
+    Event<void()> TextChange;
+    // Only when the selection (start or length) really changed.
+    Event<void()> SelChange;
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+
+    virtual bool Event_KeyDown(const std::string& key) { return KeyDown.Raise(key); }
+    virtual void Event_TextChange() { TextChange.Raise(); }
+    virtual void Event_SelChange() { SelChange.Raise(); }
+
+private:
+    friend class EditFieldWidget;
+    void UpdatePalette();
+    void CheckSelection();
+
+    EditFieldWidget* m_edit;
+    bool m_readOnly = false;
+    bool m_password = false;
+    bool m_border = true;
+    bool m_multiLine = false;
+    bool m_useFocusRing = true;
+    std::int32_t m_alignment = kAlignDefault;
+    Color m_textColor{0, 0, 0};
+    Color m_backColor{255, 255, 255};
+    std::int32_t m_limitText = 0;
+    std::int32_t m_lastSelStart = 0;
+    std::int32_t m_lastSelLength = 0;
+    std::string m_lastText;
+};
+
+} // namespace fw

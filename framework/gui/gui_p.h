@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Framework-internal helpers shared by the window and control sources.
+#pragma once
+
+#include "framework/core/color.h"
+#include "framework/core/propertyblock.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QKeyEvent;
+
+namespace fw::detail {
+
+// Typed access to a property value; a value of another kind throws
+// std::invalid_argument naming the property.
+bool AsBool(const PropertyValue& value, std::string_view name);
+std::int32_t AsInt(const PropertyValue& value, std::string_view name);
+Color AsColor(const PropertyValue& value, std::string_view name);
+const std::string& AsString(const PropertyValue& value, std::string_view name);
+
+inline QColor ToQColor(Color c)
+{
+    return QColor(c.Red, c.Green, c.Blue);
+}
+inline QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+inline std::string ToStdString(const QString& text)
+{
+    return text.toStdString();
+}
+// A carriage return (alone or before a line feed) becomes a line break.
+QString DisplayText(std::string_view text);
+
+// The design's fonts: pixel sizes; "System" 13 px, "SmallSystem" 11 px.
+QFont MakeFont(std::string_view name, std::int32_t size, bool bold, bool italic, bool underline);
+
+// The key as KeyDown gives it: one character, arrows as codes 28-31 and the
+// other editing keys as their control codes; empty for keys without one.
+std::string KeyText(const QKeyEvent& event);
+
+} // namespace fw::detail

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/listbox.h"
+
+#include "framework/gui/application.h"
+#include "framework/gui/gui_p.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace fw {
+
+ListBox::ListBox(fw::Window& window)
+    : TextControl(window, new QTableWidget(ContentOf(window))), m_table(static_cast<QTableWidget*>(Handle()))
+{
+    m_table->setColumnCount(1);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setShowGrid(false);
+    AdoptChild(m_table->viewport());
+    QObject::connect(m_table, &QTableWidget::itemSelectionChanged, m_table, [this] { IndexMaybeChanged(); });
+}
+
+void ListBox::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "ColumnCount")
+        SetColumnCount(AsInt(value, name));
+    else if (name == "HasHeading")
+        SetHasHeading(AsBool(value, name));
+    else if (name == "InitialValue")
+        SetInitialValue(AsString(value, name));
+    else
+        TextControl::ApplyProperty(name, value);
+}
+
+std::int32_t ListBox::ColumnCount() const
+{
+    return static_cast<std::int32_t>(m_table->columnCount());
+}
+
+void ListBox::SetColumnCount(std::int32_t count)
+{
+    m_table->setColumnCount(std::max(count, 1));
+}
+
+void ListBox::SetHasHeading(bool on)
+{
+    m_hasHeading = on;
+    m_table->horizontalHeader()->setVisible(on);
+}
+
+void ListBox::AddRow(std::string_view text)
+{
+    InsertRow(ListCount(), text);
+}
+
+void ListBox::InsertRow(std::int32_t row, std::string_view text)
+{
+    row = std::clamp(row, 0, ListCount());
+    {
+        QSignalBlocker block(m_table);
+        m_table->insertRow(row);
+        m_table->setItem(row, 0, new QTableWidgetItem(detail::ToQString(text)));
+    }
+    m_lastIndex = ListIndex();
+}
+
+void ListBox::RemoveRow(std::int32_t row)
+{
+    if (row < 0 || row >= ListCount())
+        return;
+    const bool selected = row == ListIndex();
+    {
+        QSignalBlocker block(m_table);
+        m_table->removeRow(row);
+        if (selected)
+            m_table->clearSelection();
+    }
+    if (!selected)
+        m_lastIndex = ListIndex();
+    IndexMaybeChanged();
+}
+
+void ListBox::DeleteAllRows()
+{
+    {
+        QSignalBlocker block(m_table);
+        m_table->setRowCount(0);
+    }
+    IndexMaybeChanged();
+}
+
+std::int32_t ListBox::ListCount() const
+{
+    return static_cast<std::int32_t>(m_table->rowCount());
+}
+
+std::string ListBox::Cell(std::int32_t row, std::int32_t column) const
+{
+    const QTableWidgetItem* item = m_table->item(row, column);
+    return item ? item->text().toStdString() : std::string();
+}
+
+void ListBox::SetCell(std::int32_t row, std::int32_t column, std::string_view text)
+{
+    if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
+        return;
+    if (QTableWidgetItem* item = m_table->item(row, column))
+        item->setText(detail::ToQString(text));
+    else
+        m_table->setItem(row, column, new QTableWidgetItem(detail::ToQString(text)));
+}
+
+std::int32_t ListBox::ListIndex() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = m_table->selectedRanges();
+    return ranges.isEmpty() ? -1 : static_cast<std::int32_t>(ranges.first().topRow());
+}
+
+void ListBox::SetListIndex(std::int32_t row)
+{
+    if (row >= 0 && row < ListCount())
+        m_table->selectRow(row);
+    else
+        m_table->clearSelection();
+}
+
+void ListBox::SetInitialValue(std::string_view rows)
+{
+    DeleteAllRows();
+    QString all = detail::DisplayText(rows);
+    if (all.isEmpty())
+        return;
+    for (const QString& row : all.split(QLatin1Char('\n')))
+        AddRow(row.toStdString());
+}
+
+void ListBox::IndexMaybeChanged()
+{
+    const std::int32_t index = ListIndex();
+    if (index == m_lastIndex)
+        return;
+    m_lastIndex = index;
+    if (!Quiet())
+        Dispatch([this] { Event_Change(); });
+}
+
+} // namespace fw

@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/picture.h"
+
+#include "framework/gui/graphics.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QString>
+
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+constexpr QImage::Format kFormat = QImage::Format_ARGB32;
+
+QImage whiteImage(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return {};
+    QImage image(width, height, kFormat);
+    if (!image.isNull())
+        image.fill(0xFFFFFFFFu);
+    return image;
+}
+
+PicturePtr fromImage(QImage image)
+{
+    if (image.isNull())
+        return nullptr;
+    auto picture = std::make_shared<Picture>(0, 0);
+    picture->Image() = image.convertToFormat(kFormat);
+    return picture;
+}
+
+PicturePtr fromBytes(const QByteArray& bytes)
+{
+    return fromImage(QImage::fromData(bytes, "PNG"));
+}
+
+PicturePtr fromQFile(const QString& name)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    return fromBytes(file.readAll());
+}
+
+} // namespace
+
+struct Picture::Impl {
+    QImage image;
+    std::unique_ptr<Picture> mask;
+    std::unique_ptr<fw::Graphics> graphics;
+};
+
+Color RGBSurface::Pixel(int x, int y) const
+{
+    const QImage& image = picture_->Image();
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return {};
+    const QRgb px = image.pixel(x, y);
+    return RGB(qRed(px), qGreen(px), qBlue(px));
+}
+
+void RGBSurface::SetPixel(int x, int y, Color color)
+{
+    QImage& image = picture_->Image();
+    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
+        return;
+    const QRgb old = image.pixel(x, y);
+    image.setPixel(x, y, qRgba(color.Red, color.Green, color.Blue, qAlpha(old)));
+}
+
+Picture::Picture(int width, int height) : d_(std::make_unique<Impl>())
+{
+    d_->image = whiteImage(width, height);
+}
+
+Picture::~Picture() = default;
+
+PicturePtr Picture::New(int width, int height, int /*depth*/)
+{
+    return std::make_shared<Picture>(width, height);
+}
+
+PicturePtr Picture::FromPNG(std::span<const std::uint8_t> bytes)
+{
+    // QByteArray sizes are qsizetype; a span larger than that cannot be a picture.
+    if (bytes.empty() || bytes.size() > std::size_t(std::numeric_limits<qsizetype>::max()))
+        return nullptr;
+    return fromBytes(QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                             qsizetype(bytes.size())));
+}
+
+PicturePtr Picture::FromFile(const std::string& path)
+{
+    return fromQFile(QString::fromStdString(path));
+}
+
+PicturePtr Picture::FromResource(const std::string& resourcePath)
+{
+    QString name = QString::fromStdString(resourcePath);
+    if (!name.startsWith(u':'))
+        name.prepend(u':');
+    return fromQFile(name);
+}
+
+PicturePtr GetPicture(int id)
+{
+    return fromQFile(QStringLiteral(":/pictures/%1.png").arg(id));
+}
+
+int Picture::Width() const
+{
+    return d_->image.width();
+}
+
+int Picture::Height() const
+{
+    return d_->image.height();
+}
+
+Graphics& Picture::Graphics()
+{
+    if (!d_->graphics)
+        d_->graphics = std::make_unique<fw::Graphics>(*this);
+    return *d_->graphics;
+}
+
+Picture* Picture::Mask()
+{
+    if (!d_->mask) {
+        d_->mask = std::make_unique<Picture>(0, 0);
+        if (!d_->image.isNull()) {
+            d_->mask->d_->image = QImage(d_->image.size(), kFormat);
+            d_->mask->d_->image.fill(0xFF000000u);
+        }
+    }
+    return d_->mask.get();
+}
+
+bool Picture::HasMask() const
+{
+    return d_->mask != nullptr;
+}
+
+bool Picture::SavePNG(const std::string& path) const
+{
+    const QImage image = Composited();
+    return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+}
+
+QImage& Picture::Image()
+{
+    return d_->image;
+}
+
+const QImage& Picture::Image() const
+{
+    return d_->image;
+}
+
+QImage Picture::Composited() const
+{
+    const bool masked = d_->mask && !d_->mask->d_->image.isNull();
+    const bool whiteClear = transparent_ == 1;
+    if (!masked && !whiteClear)
+        return d_->image;
+
+    QImage out = d_->image.copy();
+    const QImage* mask = masked ? &d_->mask->d_->image : nullptr;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        const auto* maskRow = mask ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
+        for (int x = 0; x < out.width(); ++x) {
+            const QRgb px = row[x];
+            int alpha = qAlpha(px);
+            if (whiteClear && (px & 0x00FFFFFFu) == 0x00FFFFFFu)
+                alpha = 0;
+            if (maskRow) {
+                // The mask's grey is its opacity: black opaque, white clear.
+                const int opacity = 255 - qGray(maskRow[x]);
+                alpha = (alpha * opacity + 127) / 255;
+            }
+            row[x] = qRgba(qRed(px), qGreen(px), qBlue(px), alpha);
+        }
+    }
+    return out;
+}
+
+} // namespace fw

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/core/color.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+class QImage;
+
+namespace fw {
+
+class Graphics;
+class Picture;
+
+using PicturePtr = std::shared_ptr<Picture>;
+
+// Per-pixel access to a picture's colours. Coordinates outside the picture
+// read black and are ignored on write.
+class RGBSurface {
+public:
+    explicit RGBSurface(Picture& picture) : picture_(&picture) {}
+
+    Color Pixel(int x, int y) const;
+    // Sets the colour of one pixel; the pixel keeps its opacity.
+    void SetPixel(int x, int y, Color color);
+
+private:
+    Picture* picture_;
+};
+
+// A 32-bit picture. A new picture is white and opaque.
+//
+// Its Mask is a second picture of the same size, created on first use as
+// solid black: black pixels leave the picture opaque, white ones make it
+// clear, greys partly clear. Whatever is drawn into the mask decides how the
+// picture shows the next time it is drawn. With Transparent set to 1, white
+// pixels are not drawn either.
+class Picture {
+public:
+    Picture(int width, int height);
+    ~Picture();
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // depth is accepted for compatibility: every picture has 32 bits.
+    static PicturePtr New(int width, int height, int depth = 32);
+    // nullptr when the bytes, the file or the resource hold no readable PNG.
+    static PicturePtr FromPNG(std::span<const std::uint8_t> bytes);
+    static PicturePtr FromFile(const std::string& path);
+    // A Qt resource path such as ":/pictures/heart.png".
+    static PicturePtr FromResource(const std::string& resourcePath);
+
+    int Width() const;
+    int Height() const;
+
+    // Draws into the picture; the same object for the picture's whole life.
+    fw::Graphics& Graphics();
+
+    // The mask, created (solid black) on first call.
+    Picture* Mask();
+    bool HasMask() const;
+
+    int Transparent() const { return transparent_; }
+    void SetTransparent(int value) { transparent_ = value; }
+
+    fw::RGBSurface RGBSurface() { return fw::RGBSurface(*this); }
+
+    // Writes the picture as it shows (mask and Transparent applied).
+    bool SavePNG(const std::string& path) const;
+
+    // Framework side: the stored pixels, and the picture as it draws, with the
+    // mask and Transparent folded into the alpha channel.
+    QImage& Image();
+    const QImage& Image() const;
+    QImage Composited() const;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+    int transparent_ = 0;
+};
+
+// The application's picture resource of that id, the embedded
+// ":/pictures/<id>.png"; nullptr when there is none.
+PicturePtr GetPicture(int id);
+
+} // namespace fw

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/textcontrol.h"
+
+class QComboBox;
+
+namespace fw {
+
+// A pop-up menu of text rows, counted from 0. ListIndex -1: no row chosen.
+// Change follows every change of ListIndex, by the user or by code.
+class PopupMenu : public TextControl {
+public:
+    explicit PopupMenu(fw::Window& window);
+    std::string_view ClassName() const override { return "PopupMenu"; }
+
+    void AddRow(std::string_view text);
+    void InsertRow(std::int32_t row, std::string_view text);
+    void RemoveRow(std::int32_t row);
+    void DeleteAllRows();
+    std::int32_t ListCount() const;
+    // The text of a row; empty for a row that does not exist.
+    std::string List(std::int32_t row) const;
+
+    std::int32_t ListIndex() const;
+    // Out of range: no row chosen.
+    void SetListIndex(std::int32_t row);
+    // The chosen row's text.
+    std::string Text() const;
+
+    // The design rows, one per line (carriage return or line feed); setting
+    // it replaces the rows.
+    const std::string& InitialValue() const { return m_initialValue; }
+    void SetInitialValue(std::string_view rows);
+
+    Event<void()> Change;
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    virtual void Event_Change() { Change.Raise(); }
+
+private:
+    void IndexMaybeChanged();
+
+    QComboBox* m_combo;
+    std::string m_initialValue;
+    std::int32_t m_lastIndex = -1;
+};
+
+} // namespace fw

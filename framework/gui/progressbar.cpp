@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/progressbar.h"
+
+#include "framework/gui/gui_p.h"
+
+#include <QProgressBar>
+
+#include <algorithm>
+
+namespace fw {
+
+ProgressBar::ProgressBar(fw::Window& window) : Control(window, new QProgressBar(ContentOf(window)))
+{
+    static_cast<QProgressBar*>(Handle())->setTextVisible(false);
+    Update();
+}
+
+void ProgressBar::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    if (name == "Value")
+        SetValue(detail::AsInt(value, name));
+    else if (name == "Maximum")
+        SetMaximum(detail::AsInt(value, name));
+    else
+        Control::ApplyProperty(name, value);
+}
+
+void ProgressBar::SetValue(std::int32_t value)
+{
+    m_value = value;
+    Update();
+}
+
+void ProgressBar::SetMaximum(std::int32_t maximum)
+{
+    m_maximum = maximum;
+    Update();
+}
+
+void ProgressBar::Update()
+{
+    auto* bar = static_cast<QProgressBar*>(Handle());
+    const int maximum = std::max(m_maximum, 0);
+    bar->setRange(0, maximum);
+    bar->setValue(maximum == 0 ? 0 : std::clamp(m_value, 0, maximum));
+}
+
+} // namespace fw

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/control.h"
+
+namespace fw {
+
+// Shows Value out of Maximum; Maximum 0 shows an indeterminate bar.
+class ProgressBar : public Control {
+public:
+    explicit ProgressBar(fw::Window& window);
+    std::string_view ClassName() const override { return "ProgressBar"; }
+
+    std::int32_t Value() const { return m_value; }
+    void SetValue(std::int32_t value);
+    std::int32_t Maximum() const { return m_maximum; }
+    void SetMaximum(std::int32_t maximum);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+
+private:
+    void Update();
+
+    std::int32_t m_value = 0;
+    std::int32_t m_maximum = 100;
+};
+
+} // namespace fw

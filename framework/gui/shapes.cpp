@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/shapes.h"
+
+#include "framework/gui/gui_p.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fw {
+
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(Shape& shape, QWidget* parent) : QWidget(parent), m_shape(&shape) {}
+    void Detach() { m_shape = nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!m_shape)
+            return;
+        QPainter painter(this);
+        m_shape->PaintShape(painter, width(), height());
+    }
+
+private:
+    Shape* m_shape;
+};
+
+Shape::Shape(fw::Window& window) : Control(window, new ShapeWidget(*this, ContentOf(window))) {}
+
+Shape::~Shape()
+{
+    static_cast<ShapeWidget*>(Handle())->Detach();
+}
+
+void Shape::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "FillColor")
+        SetFillColor(AsColor(value, name));
+    else if (name == "BorderWidth")
+        SetBorderWidth(AsInt(value, name));
+    else
+        Control::ApplyProperty(name, value);
+}
+
+void Shape::SetFillColor(Color color)
+{
+    if (color == m_fillColor)
+        return;
+    m_fillColor = color;
+    Refresh();
+}
+
+void Shape::SetBorderWidth(std::int32_t width)
+{
+    if (width == m_borderWidth)
+        return;
+    m_borderWidth = width;
+    BorderWidthChanged();
+    Refresh();
+}
+
+void Rectangle::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "TopLeftColor")
+        SetTopLeftColor(AsColor(value, name));
+    else if (name == "BottomRightColor")
+        SetBottomRightColor(AsColor(value, name));
+    else
+        Shape::ApplyProperty(name, value);
+}
+
+void Rectangle::SetTopLeftColor(Color color)
+{
+    m_topLeftColor = color;
+    Refresh();
+}
+
+void Rectangle::SetBottomRightColor(Color color)
+{
+    m_bottomRightColor = color;
+    Refresh();
+}
+
+void Rectangle::PaintShape(QPainter& painter, int width, int height) const
+{
+    painter.fillRect(0, 0, width, height, detail::ToQColor(FillColor()));
+    const int b = std::min({BorderWidth(), width, height});
+    if (b <= 0)
+        return;
+    const QColor topLeft = detail::ToQColor(m_topLeftColor);
+    const QColor bottomRight = detail::ToQColor(m_bottomRightColor);
+    painter.fillRect(0, height - b, width, b, bottomRight);
+    painter.fillRect(width - b, 0, b, height, bottomRight);
+    painter.fillRect(0, 0, width, b, topLeft);
+    painter.fillRect(0, 0, b, height, topLeft);
+}
+
+void RoundRectangle::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "BorderColor")
+        SetBorderColor(AsColor(value, name));
+    else if (name == "OvalWidth")
+        SetOvalWidth(AsInt(value, name));
+    else if (name == "OvalHeight")
+        SetOvalHeight(AsInt(value, name));
+    else
+        Shape::ApplyProperty(name, value);
+}
+
+void RoundRectangle::SetBorderColor(Color color)
+{
+    m_borderColor = color;
+    Refresh();
+}
+
+void RoundRectangle::SetOvalWidth(std::int32_t width)
+{
+    m_ovalWidth = width;
+    Refresh();
+}
+
+void RoundRectangle::SetOvalHeight(std::int32_t height)
+{
+    m_ovalHeight = height;
+    Refresh();
+}
+
+void RoundRectangle::PaintShape(QPainter& painter, int width, int height) const
+{
+    // OvalWidth and OvalHeight are the corner ellipse's diameters.
+    const double b = std::max(BorderWidth(), 0);
+    const QRectF outer(0, 0, width, height);
+    const double rx = std::max(m_ovalWidth, 0) / 2.0;
+    const double ry = std::max(m_ovalHeight, 0) / 2.0;
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    path.addRoundedRect(outer, rx, ry);
+    painter.fillPath(path, detail::ToQColor(b > 0 ? m_borderColor : FillColor()));
+    if (b > 0) {
+        QPainterPath inner;
+        inner.addRoundedRect(outer.adjusted(b, b, -b, -b), std::max(rx - b, 0.0), std::max(ry - b, 0.0));
+        painter.fillPath(inner, detail::ToQColor(FillColor()));
+    }
+}
+
+void Oval::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    if (name == "BorderColor")
+        SetBorderColor(detail::AsColor(value, name));
+    else
+        Shape::ApplyProperty(name, value);
+}
+
+void Oval::SetBorderColor(Color color)
+{
+    m_borderColor = color;
+    Refresh();
+}
+
+void Oval::PaintShape(QPainter& painter, int width, int height) const
+{
+    const double b = std::max(BorderWidth(), 0);
+    const QRectF outer(0, 0, width, height);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(detail::ToQColor(b > 0 ? m_borderColor : FillColor()));
+    painter.drawEllipse(outer);
+    if (b > 0) {
+        painter.setBrush(detail::ToQColor(FillColor()));
+        painter.drawEllipse(outer.adjusted(b, b, -b, -b));
+    }
+}
+
+void Line::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "X1")
+        SetX1(AsInt(value, name));
+    else if (name == "Y1")
+        SetY1(AsInt(value, name));
+    else if (name == "X2")
+        SetX2(AsInt(value, name));
+    else if (name == "Y2")
+        SetY2(AsInt(value, name));
+    else if (name == "LineColor")
+        SetLineColor(AsColor(value, name));
+    else
+        Shape::ApplyProperty(name, value);
+}
+
+void Line::SetX1(std::int32_t x)
+{
+    m_x1 = x;
+    FitBox();
+}
+
+void Line::SetY1(std::int32_t y)
+{
+    m_y1 = y;
+    FitBox();
+}
+
+void Line::SetX2(std::int32_t x)
+{
+    m_x2 = x;
+    FitBox();
+}
+
+void Line::SetY2(std::int32_t y)
+{
+    m_y2 = y;
+    FitBox();
+}
+
+void Line::SetLineColor(Color color)
+{
+    m_lineColor = color;
+    Refresh();
+}
+
+void Line::BorderWidthChanged()
+{
+    FitBox();
+}
+
+void Line::FitBox()
+{
+    // The box covers both points and the pen below and right of them.
+    const std::int32_t pen = std::max(BorderWidth(), 1);
+    SetLeft(std::min(m_x1, m_x2));
+    SetTop(std::min(m_y1, m_y2));
+    SetWidth(std::abs(m_x2 - m_x1) + pen);
+    SetHeight(std::abs(m_y2 - m_y1) + pen);
+    Refresh();
+}
+
+void Line::PaintShape(QPainter& painter, int width, int height) const
+{
+    if (BorderWidth() <= 0)
+        return;
+    const QColor color = detail::ToQColor(m_lineColor);
+    if (m_x1 == m_x2 || m_y1 == m_y2) {
+        painter.fillRect(0, 0, width, height, color);
+        return;
+    }
+    const int pen = BorderWidth();
+    const QPoint a(m_x1 - Left(), m_y1 - Top());
+    const QPoint b(m_x2 - Left(), m_y2 - Top());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(color, pen, Qt::SolidLine, Qt::SquareCap));
+    const QPointF half(pen / 2.0, pen / 2.0);
+    painter.drawLine(QPointF(a) + half, QPointF(b) + half);
+}
+
+} // namespace fw

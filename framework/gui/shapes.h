@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/control.h"
+
+class QPainter;
+
+namespace fw {
+
+class ShapeWidget;
+
+// The drawn shapes. Each paints itself in its box from its colours;
+// BorderWidth 0 draws no border.
+class Shape : public Control {
+public:
+    ~Shape() override;
+    Color FillColor() const { return m_fillColor; }
+    void SetFillColor(Color color);
+    std::int32_t BorderWidth() const { return m_borderWidth; }
+    void SetBorderWidth(std::int32_t width);
+
+protected:
+    explicit Shape(fw::Window& window);
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    virtual void BorderWidthChanged() {}
+    // Paints the shape at the widget's size.
+    virtual void PaintShape(QPainter& painter, int width, int height) const = 0;
+
+private:
+    friend class ShapeWidget;
+    Color m_fillColor{255, 255, 255};
+    std::int32_t m_borderWidth = 1;
+};
+
+// Border in TopLeftColor on the top and left edges, BottomRightColor on the
+// bottom and right ones.
+class Rectangle : public Shape {
+public:
+    explicit Rectangle(fw::Window& window) : Shape(window) {}
+    std::string_view ClassName() const override { return "Rectangle"; }
+
+    Color TopLeftColor() const { return m_topLeftColor; }
+    void SetTopLeftColor(Color color);
+    Color BottomRightColor() const { return m_bottomRightColor; }
+    void SetBottomRightColor(Color color);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    void PaintShape(QPainter& painter, int width, int height) const override;
+
+private:
+    Color m_topLeftColor{0, 0, 0};
+    Color m_bottomRightColor{0, 0, 0};
+};
+
+// Corners rounded by ellipses of OvalWidth x OvalHeight.
+class RoundRectangle : public Shape {
+public:
+    explicit RoundRectangle(fw::Window& window) : Shape(window) {}
+    std::string_view ClassName() const override { return "RoundRectangle"; }
+
+    Color BorderColor() const { return m_borderColor; }
+    void SetBorderColor(Color color);
+    std::int32_t OvalWidth() const { return m_ovalWidth; }
+    void SetOvalWidth(std::int32_t width);
+    std::int32_t OvalHeight() const { return m_ovalHeight; }
+    void SetOvalHeight(std::int32_t height);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    void PaintShape(QPainter& painter, int width, int height) const override;
+
+private:
+    Color m_borderColor{0, 0, 0};
+    std::int32_t m_ovalWidth = 10;
+    std::int32_t m_ovalHeight = 10;
+};
+
+class Oval : public Shape {
+public:
+    explicit Oval(fw::Window& window) : Shape(window) {}
+    std::string_view ClassName() const override { return "Oval"; }
+
+    Color BorderColor() const { return m_borderColor; }
+    void SetBorderColor(Color color);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    void PaintShape(QPainter& painter, int width, int height) const override;
+
+private:
+    Color m_borderColor{0, 0, 0};
+};
+
+// A line between two points in window coordinates, BorderWidth thick; the
+// pen hangs below and to the right of the points.
+class Line : public Shape {
+public:
+    explicit Line(fw::Window& window) : Shape(window) {}
+    std::string_view ClassName() const override { return "Line"; }
+
+    std::int32_t X1() const { return m_x1; }
+    std::int32_t Y1() const { return m_y1; }
+    std::int32_t X2() const { return m_x2; }
+    std::int32_t Y2() const { return m_y2; }
+    void SetX1(std::int32_t x);
+    void SetY1(std::int32_t y);
+    void SetX2(std::int32_t x);
+    void SetY2(std::int32_t y);
+    Color LineColor() const { return m_lineColor; }
+    void SetLineColor(Color color);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    void PaintShape(QPainter& painter, int width, int height) const override;
+
+    void BorderWidthChanged() override;
+
+private:
+    void FitBox();
+
+    std::int32_t m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    Color m_lineColor{0, 0, 0};
+};
+
+} // namespace fw

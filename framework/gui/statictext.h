@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/textcontrol.h"
+
+namespace fw {
+
+// A label of plain text (never rich text); a carriage return breaks the line.
+class StaticText : public TextControl {
+public:
+    enum : std::int32_t { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
+
+    explicit StaticText(fw::Window& window);
+    std::string_view ClassName() const override { return "StaticText"; }
+
+    const std::string& Text() const { return m_text; }
+    void SetText(std::string_view text);
+    std::int32_t TextAlign() const { return m_textAlign; }
+    void SetTextAlign(std::int32_t align);
+    Color TextColor() const { return m_textColor; }
+    void SetTextColor(Color color);
+    // Wraps long lines at the control's width.
+    bool MultiLine() const { return m_multiLine; }
+    void SetMultiLine(bool on);
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+
+private:
+    void UpdateLabel();
+
+    std::string m_text;
+    std::int32_t m_textAlign = kAlignLeft;
+    Color m_textColor{0, 0, 0};
+    bool m_multiLine = false;
+};
+
+} // namespace fw

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/textcontrol.h"
+
+#include "framework/gui/gui_p.h"
+
+#include <QWidget>
+
+namespace fw {
+
+TextControl::TextControl(fw::Window& window, QWidget* widget) : Control(window, widget)
+{
+    TextControl::FontChanged();
+}
+
+void TextControl::ApplyProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "TextFont")
+        SetTextFont(AsString(value, name));
+    else if (name == "TextSize")
+        SetTextSize(AsInt(value, name));
+    else if (name == "Bold")
+        SetBold(AsBool(value, name));
+    else if (name == "Italic")
+        SetItalic(AsBool(value, name));
+    else if (name == "Underline")
+        SetUnderline(AsBool(value, name));
+    else
+        Control::ApplyProperty(name, value);
+}
+
+void TextControl::SetTextFont(std::string_view name)
+{
+    if (name == m_textFont)
+        return;
+    m_textFont = name;
+    FontChanged();
+}
+
+void TextControl::SetTextSize(std::int32_t size)
+{
+    if (size == m_textSize)
+        return;
+    m_textSize = size;
+    FontChanged();
+}
+
+void TextControl::SetBold(bool on)
+{
+    if (on == m_bold)
+        return;
+    m_bold = on;
+    FontChanged();
+}
+
+void TextControl::SetItalic(bool on)
+{
+    if (on == m_italic)
+        return;
+    m_italic = on;
+    FontChanged();
+}
+
+void TextControl::SetUnderline(bool on)
+{
+    if (on == m_underline)
+        return;
+    m_underline = on;
+    FontChanged();
+}
+
+void TextControl::FontChanged()
+{
+    Handle()->setFont(detail::MakeFont(m_textFont, m_textSize, m_bold, m_italic, m_underline));
+}
+
+} // namespace fw

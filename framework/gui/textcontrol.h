@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/control.h"
+
+namespace fw {
+
+// A control that shows text in one font. The design is in 72-dpi pixels:
+// TextSize is a pixel size, 0 the default; "System" and "SmallSystem" are
+// the application font at 13 and 11 pixels.
+class TextControl : public Control {
+public:
+    const std::string& TextFont() const { return m_textFont; }
+    void SetTextFont(std::string_view name);
+    std::int32_t TextSize() const { return m_textSize; }
+    void SetTextSize(std::int32_t size);
+    bool Bold() const { return m_bold; }
+    void SetBold(bool on);
+    bool Italic() const { return m_italic; }
+    void SetItalic(bool on);
+    bool Underline() const { return m_underline; }
+    void SetUnderline(bool on);
+
+protected:
+    TextControl(fw::Window& window, QWidget* widget);
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    // Applies the font to the widget; called after every font change.
+    virtual void FontChanged();
+
+private:
+    std::string m_textFont = "System";
+    std::int32_t m_textSize = 0;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underline = false;
+};
+
+} // namespace fw

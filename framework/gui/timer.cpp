@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/timer.h"
+
+#include "framework/gui/application.h"
+#include "framework/gui/gui_p.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fw {
+
+Timer::Timer() : m_timer(std::make_unique<QTimer>())
+{
+    QObject::connect(m_timer.get(), &QTimer::timeout, m_timer.get(), [this] {
+        // A single-shot timer is off once it has fired; its handler may arm
+        // it again.
+        if (m_mode == kModeSingle)
+            m_mode = kModeOff;
+        Dispatch([this] { Action.Raise(); });
+    });
+    Restart();
+}
+
+Timer::Timer(Window&) : Timer() {}
+
+Timer::~Timer() = default;
+
+void Timer::SetProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "Mode")
+        SetMode(AsInt(value, name));
+    else if (name == "Period")
+        SetPeriod(AsInt(value, name));
+    else if (name == "Enabled")
+        SetEnabled(AsBool(value, name));
+    else
+        throw std::invalid_argument("Timer has no property " + std::string(name));
+}
+
+void Timer::SetMode(std::int32_t mode)
+{
+    if (mode == m_mode)
+        return;
+    m_mode = mode;
+    Restart();
+}
+
+void Timer::SetPeriod(std::int32_t ms)
+{
+    if (ms == m_period)
+        return;
+    m_period = ms;
+    Restart();
+}
+
+void Timer::SetEnabled(bool on)
+{
+    if (on == m_enabled)
+        return;
+    m_enabled = on;
+    Restart();
+}
+
+void Timer::Reset()
+{
+    Restart();
+}
+
+void Timer::Restart()
+{
+    if (!m_enabled || (m_mode != kModeSingle && m_mode != kModeMultiple)) {
+        m_timer->stop();
+        return;
+    }
+    m_timer->setSingleShot(m_mode == kModeSingle);
+    m_timer->start(std::max(m_period, 0));
+}
+
+} // namespace fw

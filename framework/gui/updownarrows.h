@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/gui/control.h"
+
+namespace fw {
+
+// A pair of stepping arrows; Up and Down repeat while an arrow is held.
+class UpDownArrows : public Control {
+public:
+    explicit UpDownArrows(fw::Window& window);
+    std::string_view ClassName() const override { return "UpDownArrows"; }
+
+    bool AcceptFocus() const { return m_acceptFocus; }
+    void SetAcceptFocus(bool on) { m_acceptFocus = on; }
+
+    Event<void()> Up;
+    Event<void()> Down;
+
+protected:
+    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    virtual void Event_Up() { Up.Raise(); }
+    virtual void Event_Down() { Down.Raise(); }
+
+private:
+    bool m_acceptFocus = false;
+};
+
+} // namespace fw

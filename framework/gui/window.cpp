@@ -1,0 +1,689 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/window.h"
+
+#include "framework/gui/application.h"
+#include "framework/gui/graphics.h"
+#include "framework/gui/gui_p.h"
+#include "framework/gui/menubar.h"
+#include "framework/gui/picture.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/timer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace fw {
+
+namespace detail {
+int DispatchDepth();
+} // namespace detail
+
+// The top-level widget: the menu bar above the content area.
+class WindowFrame : public QWidget {
+public:
+    explicit WindowFrame(Window& window) : m_window(window)
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+
+    QMenuBar* menuBar = nullptr;
+    // The application bar's items, for their shortcuts, while the window
+    // shows no bar of its own.
+    QList<QAction*> shortcutActions;
+
+protected:
+    void closeEvent(QCloseEvent* event) override
+    {
+        // The window closes itself (or refuses) through Window::Close.
+        event->ignore();
+        Dispatch([this] { m_window.CloseRequested(); });
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        bool routed = false;
+        Dispatch([&] { routed = m_window.RouteDefaultKey(event->key()); });
+        if (routed)
+            event->accept();
+        else
+            QWidget::keyPressEvent(event);
+    }
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate)
+            Dispatch([this] { m_window.BringToFront(); });
+        return QWidget::event(event);
+    }
+
+private:
+    Window& m_window;
+};
+
+// The content area: back colour, backdrop, and the pointer tracking over it.
+class WindowContent : public QWidget {
+public:
+    WindowContent(Window& window, QWidget* parent) : QWidget(parent), m_window(window)
+    {
+        setMouseTracking(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        if (m_window.m_hasBackColor)
+            painter.fillRect(rect(), detail::ToQColor(m_window.m_backColor));
+        if (m_window.m_backdrop) {
+            Graphics g(&painter, width(), height());
+            g.DrawPicture(m_window.m_backdrop.get(), 0, 0);
+        }
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        const QPoint p = event->position().toPoint();
+        Dispatch([&] { m_window.TrackPointer(true, p.x(), p.y()); });
+    }
+    void leaveEvent(QEvent*) override
+    {
+        Dispatch([this] { m_window.TrackPointer(false, 0, 0); });
+    }
+
+private:
+    Window& m_window;
+};
+
+namespace {
+
+struct Registry {
+    std::vector<std::pair<std::type_index, std::unique_ptr<Window>>> instances;
+    // Closed windows, destroyed once no handler runs any more.
+    std::vector<std::unique_ptr<Window>> graveyard;
+    // Every live window, front first.
+    std::vector<Window*> all;
+    bool flushPending = false;
+    bool postRoutine = false;
+};
+
+Registry& registry()
+{
+    static Registry r;
+    return r;
+}
+
+void Flush()
+{
+    Registry& r = registry();
+    r.flushPending = false;
+    if (detail::DispatchDepth() > 0) {
+        r.flushPending = true;
+        QTimer::singleShot(10, qApp, Flush);
+        return;
+    }
+    auto dead = std::move(r.graveyard);
+    r.graveyard.clear();
+    dead.clear();
+}
+
+void Bury(std::unique_ptr<Window> window)
+{
+    Registry& r = registry();
+    r.graveyard.push_back(std::move(window));
+    if (!QCoreApplication::instance()) {
+        r.graveyard.clear();
+        return;
+    }
+    if (!r.flushPending) {
+        r.flushPending = true;
+        QTimer::singleShot(0, qApp, Flush);
+    }
+}
+
+} // namespace
+
+namespace detail {
+
+Window* FindInstance(std::type_index type)
+{
+    for (auto& [t, w] : registry().instances)
+        if (t == type)
+            return w.get();
+    return nullptr;
+}
+
+void RegisterInstance(std::type_index type, std::unique_ptr<Window> window)
+{
+    Registry& r = registry();
+    if (!r.postRoutine) {
+        // Windows must not outlive the QApplication.
+        qAddPostRoutine(DestroyAllWindows);
+        r.postRoutine = true;
+    }
+    r.instances.emplace_back(type, std::move(window));
+}
+
+void DiscardInstance(std::type_index type)
+{
+    auto& list = registry().instances;
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (it->first == type) {
+            auto window = std::move(it->second);
+            list.erase(it);
+            Bury(std::move(window));
+            return;
+        }
+}
+
+bool Quitting()
+{
+    return App() && App()->Quitting();
+}
+
+} // namespace detail
+
+std::vector<Window*> Windows()
+{
+    std::vector<Window*> result;
+    for (Window* w : registry().all)
+        if (!w->Closing())
+            result.push_back(w);
+    return result;
+}
+
+Window* FrontWindow()
+{
+    const QWidget* active = QApplication::activeWindow();
+    for (Window* w : Windows())
+        if (w->Visible() && w->Handle() == active)
+            return w;
+    for (Window* w : Windows())
+        if (w->Visible())
+            return w;
+    return nullptr;
+}
+
+void DestroyAllWindows()
+{
+    Registry& r = registry();
+    while (!r.instances.empty()) {
+        auto window = std::move(r.instances.back().second);
+        r.instances.pop_back();
+        window.reset();
+    }
+    auto dead = std::move(r.graveyard);
+    r.graveyard.clear();
+    dead.clear();
+}
+
+Window::Window() : m_frameWidget(std::make_unique<WindowFrame>(*this))
+{
+    m_content = new WindowContent(*this, m_frameWidget.get());
+    m_frameWidget->layout()->addWidget(m_content);
+    m_content->setFixedSize(m_width, m_height);
+    registry().all.push_back(this);
+}
+
+Window::~Window()
+{
+    std::erase(registry().all, this);
+    // Controls go before the widgets that hold theirs, the latest first.
+    while (!m_owned.empty())
+        m_owned.pop_back();
+}
+
+QWidget* Window::Handle() const
+{
+    return m_frameWidget.get();
+}
+
+QWidget* Window::Content() const
+{
+    return m_content;
+}
+
+void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control)
+{
+    m_byName.emplace(std::move(name), object.get());
+    m_owned.push_back(std::move(object));
+    if (control) {
+        m_controls.push_back(control);
+        control->UpdateGeometry();
+    }
+}
+
+Control* Window::FindControl(std::string_view name) const
+{
+    auto [first, last] = m_byName.equal_range(name);
+    Control* found = nullptr;
+    for (auto it = first; it != last; ++it)
+        if (auto* c = dynamic_cast<Control*>(it->second))
+            if (!found || c->Index() < found->Index())
+                found = c;
+    return found;
+}
+
+Control* Window::FindControl(std::string_view name, std::int32_t index) const
+{
+    auto [first, last] = m_byName.equal_range(name);
+    for (auto it = first; it != last; ++it)
+        if (auto* c = dynamic_cast<Control*>(it->second); c && c->Index() == index)
+            return c;
+    return nullptr;
+}
+
+Control* Window::ControlAt(std::size_t creationIndex) const
+{
+    return creationIndex < m_controls.size() ? m_controls[creationIndex] : nullptr;
+}
+
+PropertyTarget* Window::FindMember(std::string_view name) const
+{
+    auto it = m_byName.find(name);
+    return it == m_byName.end() ? nullptr : it->second;
+}
+
+Control* Window::Focus() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return nullptr;
+    for (Control* c : m_controls)
+        if (c->Handle() == focus || c->Handle()->isAncestorOf(focus))
+            return c;
+    return nullptr;
+}
+
+void Window::SetProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "Visible")
+        SetVisible(AsBool(value, name));
+    else if (name == "Width")
+        SetWidth(AsInt(value, name));
+    else if (name == "Height")
+        SetHeight(AsInt(value, name));
+    else if (name == "Placement")
+        SetPlacement(AsInt(value, name));
+    else if (name == "Title")
+        SetTitle(AsString(value, name));
+    else if (name == "Frame")
+        SetFrame(AsInt(value, name));
+    else if (name == "CloseButton")
+        SetCloseButton(AsBool(value, name));
+    else if (name == "Resizeable")
+        m_resizeable = AsBool(value, name);
+    else if (name == "MinimizeButton")
+        m_minimizeButton = AsBool(value, name);
+    else if (name == "MaximizeButton")
+        m_maximizeButton = AsBool(value, name);
+    else if (name == "HasBackColor")
+        SetHasBackColor(AsBool(value, name));
+    else if (name == "BackColor")
+        SetBackColor(AsColor(value, name));
+    else {
+        // FullScreen, Composite, MinWidth, MacProcId and the like: the
+        // window is never resized, so they change nothing here.
+        const PropertyTable* table = PropertyTableFor(ClassName());
+        if (!table || !table->Find(name))
+            throw std::invalid_argument("Window has no property " + std::string(name));
+    }
+}
+
+void Window::ApplyWindowBlock(std::span<const std::uint8_t> block)
+{
+    ApplyBlock(*this, block);
+}
+
+void Window::Build()
+{
+    if (m_built)
+        return;
+    Layout();
+    CreateControls();
+    // Every control exists before the first Open handler runs.
+    for (std::size_t i = 0; i < m_controls.size(); ++i)
+        m_controls[i]->Event_Open();
+    Event_Open();
+    m_built = true;
+    if (m_visible && !m_closing)
+        ShowNow();
+}
+
+void Window::SetTitle(std::string_view title)
+{
+    m_title = title;
+    m_frameWidget->setWindowTitle(detail::ToQString(title));
+}
+
+void Window::SetVisible(bool visible)
+{
+    m_visible = visible;
+    if (!m_built || m_closing)
+        return;
+    if (visible)
+        ShowNow();
+    else
+        m_frameWidget->hide();
+}
+
+void Window::ShowNow()
+{
+    ApplyFlags();
+    InstallMenuBar();
+    if (!m_placed) {
+        m_frameWidget->adjustSize();
+        Place();
+        m_placed = true;
+    }
+    m_frameWidget->show();
+    m_frameWidget->raise();
+    m_frameWidget->activateWindow();
+    BringToFront();
+}
+
+void Window::ApplyFlags()
+{
+    Qt::WindowFlags flags;
+    bool frameless = false;
+    Qt::WindowModality modality = Qt::NonModal;
+    switch (m_frame) {
+    case kMovableModal:
+    case kModalDialog:
+    case kSheet:
+        flags = Qt::Dialog;
+        modality = Qt::ApplicationModal;
+        break;
+    case kFloating: flags = Qt::Tool; break;
+    case kGlobalFloating: flags = Qt::Tool | Qt::WindowStaysOnTopHint; break;
+    case kPlainBox:
+    case kShadowedBox:
+        flags = Qt::Window | Qt::FramelessWindowHint;
+        frameless = true;
+        break;
+    case kModelessDialog: flags = Qt::Dialog; break;
+    default: flags = Qt::Window; break;
+    }
+    if (!frameless) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (m_closeButton)
+            flags |= Qt::WindowCloseButtonHint;
+        if (m_minimizeButton)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (m_maximizeButton && m_resizeable)
+            flags |= Qt::WindowMaximizeButtonHint;
+    }
+    QWidget* frame = m_frameWidget.get();
+    const bool shown = frame->isVisible();
+    if (frame->windowFlags() != flags)
+        frame->setWindowFlags(flags);
+    if (frame->windowModality() != modality && !frame->isVisible())
+        frame->setWindowModality(modality);
+    if (shown && !frame->isVisible())
+        frame->show();
+}
+
+void Window::Place()
+{
+    QWidget* frame = m_frameWidget.get();
+    QRect area;
+    Window* other = nullptr;
+    for (Window* w : Windows())
+        if (w != this && w->Visible()) {
+            other = w;
+            break;
+        }
+    QScreen* screen = other ? other->Handle()->screen() : QGuiApplication::primaryScreen();
+    switch (m_placement) {
+    case kPlaceParent:
+        area = other ? other->Handle()->frameGeometry() : screen->availableGeometry();
+        break;
+    case kPlaceMainScreen:
+        area = QGuiApplication::primaryScreen()->availableGeometry();
+        break;
+    case kPlaceParentScreen:
+        area = screen->availableGeometry();
+        break;
+    default:
+        return;
+    }
+    const QSize size = frame->frameGeometry().size();
+    frame->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void Window::Close()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    try {
+        Event_Close();
+        for (std::size_t i = 0; i < m_controls.size(); ++i)
+            m_controls[i]->Event_Close();
+    } catch (...) {
+        FinishClose();
+        throw;
+    }
+    FinishClose();
+    Application* app = App();
+    if (!app || !app->AutoQuit() || app->Quitting())
+        return;
+    for (Window* w : Windows())
+        if (w->Visible())
+            return;
+    app->Quit();
+}
+
+void Window::FinishClose()
+{
+    for (auto& object : m_owned)
+        if (auto* timer = dynamic_cast<Timer*>(object.get()))
+            timer->SetMode(Timer::kModeOff);
+    m_frameWidget->hide();
+    auto& list = registry().instances;
+    for (auto it = list.begin(); it != list.end(); ++it)
+        if (it->second.get() == this) {
+            auto self = std::move(it->second);
+            list.erase(it);
+            Bury(std::move(self));
+            break;
+        }
+}
+
+void Window::CloseRequested()
+{
+    if (m_closeButton)
+        Close();
+}
+
+void Window::SetWidth(std::int32_t width)
+{
+    if (width == m_width)
+        return;
+    m_width = width;
+    ContentResized();
+}
+
+void Window::SetHeight(std::int32_t height)
+{
+    if (height == m_height)
+        return;
+    m_height = height;
+    ContentResized();
+}
+
+void Window::ContentResized()
+{
+    m_content->setFixedSize(std::max(m_width, 0), std::max(m_height, 0));
+    for (Control* c : m_controls)
+        c->UpdateShown();
+}
+
+void Window::SetHasBackColor(bool on)
+{
+    m_hasBackColor = on;
+    m_content->update();
+}
+
+void Window::SetBackColor(Color color)
+{
+    m_backColor = color;
+    m_content->update();
+}
+
+void Window::SetBackdrop(PicturePtr picture)
+{
+    m_backdrop = std::move(picture);
+    m_content->update();
+}
+
+void Window::SetMenuBar(fw::MenuBar* bar)
+{
+    m_menuBar = bar;
+    InstallMenuBar();
+}
+
+void Window::InstallMenuBar()
+{
+    auto* frame = static_cast<WindowFrame*>(m_frameWidget.get());
+    if (m_menuBar) {
+        if (!frame->menuBar) {
+            frame->menuBar = new QMenuBar(frame);
+            frame->menuBar->setNativeMenuBar(false);
+            frame->layout()->setMenuBar(frame->menuBar);
+        }
+        frame->menuBar->clear();
+        for (std::size_t i = 0; i < m_menuBar->Count(); ++i)
+            frame->menuBar->addAction(m_menuBar->Item(i)->Handle());
+        frame->menuBar->show();
+    } else if (frame->menuBar) {
+        frame->menuBar->clear();
+        frame->menuBar->hide();
+    }
+    for (QAction* action : frame->shortcutActions)
+        frame->removeAction(action);
+    frame->shortcutActions.clear();
+    if (!m_menuBar && App() && App()->MenuBar()) {
+        std::vector<MenuItem*> pending{App()->MenuBar()};
+        while (!pending.empty()) {
+            MenuItem* item = pending.back();
+            pending.pop_back();
+            for (std::size_t i = 0; i < item->Count(); ++i) {
+                MenuItem* child = item->Item(i);
+                if (child->Count() > 0)
+                    pending.push_back(child);
+                else if (!child->IsSeparator())
+                    frame->shortcutActions.append(child->Handle());
+            }
+        }
+        frame->addActions(frame->shortcutActions);
+    }
+    if (m_built && FrontWindow() == this)
+        EnableMenus();
+}
+
+void Window::EnableMenus()
+{
+    // The items' state decides whether their shortcuts work, so the pass
+    // runs whenever another window comes to the front, not only when a menu
+    // opens.
+    if (fw::MenuBar* inUse = m_menuBar ? m_menuBar : (App() ? App()->MenuBar() : nullptr))
+        inUse->EnableMenuItems();
+}
+
+void Window::SetFrame(std::int32_t frame)
+{
+    m_frame = frame;
+    if (m_built && m_visible)
+        ApplyFlags();
+}
+
+void Window::SetPlacement(std::int32_t placement)
+{
+    m_placement = placement;
+}
+
+void Window::SetCloseButton(bool on)
+{
+    m_closeButton = on;
+    if (m_built && m_visible)
+        ApplyFlags();
+}
+
+void Window::AddMenuHandler(std::string itemName, std::function<bool()> handler)
+{
+    m_menuHandlers[std::move(itemName)] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(std::string_view itemName) const
+{
+    return m_menuHandlers.find(itemName) != m_menuHandlers.end();
+}
+
+bool Window::HandleMenuCommand(std::string_view itemName)
+{
+    auto it = m_menuHandlers.find(itemName);
+    if (it == m_menuHandlers.end())
+        return false;
+    auto handler = it->second;
+    return handler();
+}
+
+void Window::TrackPointer(bool inside, int x, int y)
+{
+    // All exits first, then all enters, each in creation order.
+    std::vector<Control*> exits, enters;
+    for (Control* c : m_controls) {
+        const bool in = inside && c->m_enabled && c->Shown() && c->Handle()->geometry().contains(x, y);
+        if (in == c->m_pointerInside)
+            continue;
+        c->m_pointerInside = in;
+        if (!c->m_enabled)
+            continue;
+        (in ? enters : exits).push_back(c);
+    }
+    for (Control* c : exits)
+        Dispatch([c] { c->Event_MouseExit(); });
+    for (Control* c : enters)
+        Dispatch([c] { c->Event_MouseEnter(); });
+}
+
+bool Window::RouteDefaultKey(int qtKey)
+{
+    const bool isReturn = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
+    if (!isReturn && qtKey != Qt::Key_Escape)
+        return false;
+    for (Control* c : m_controls) {
+        auto* button = dynamic_cast<PushButton*>(c);
+        if (!button || !button->Enabled() || !button->Shown())
+            continue;
+        if (isReturn ? button->Default() : button->Cancel()) {
+            button->Push();
+            return true;
+        }
+    }
+    return false;
+}
+
+void Window::BringToFront()
+{
+    auto& all = registry().all;
+    const bool wasFront = !all.empty() && all.front() == this;
+    std::erase(all, this);
+    all.insert(all.begin(), this);
+    if (!wasFront && m_built && m_visible)
+        EnableMenus();
+}
+
+} // namespace fw

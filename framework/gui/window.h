@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/core/color.h"
+#include "framework/core/propertyblock.h"
+#include "framework/gui/control.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <typeindex>
+#include <typeinfo>
+#include <utility>
+#include <vector>
+
+class QWidget;
+
+namespace fw {
+
+class MenuBar;
+class Picture;
+using PicturePtr = std::shared_ptr<Picture>;
+class WindowContent;
+class WindowFrame;
+
+// A window: a content area of exactly its designed Width x Height, with its
+// menu bar, if any, above it. Every control is a flat child of the content
+// area at window coordinates, stacked in creation order.
+//
+// Application windows subclass it, define Layout() and CreateControls() (the
+// generated layout code does) and are reached through WindowInstance<W>().
+class Window : public PropertyTarget {
+public:
+    // Frame kinds of the window block.
+    enum FrameKind : std::int32_t {
+        kDocument = 0, kMovableModal = 1, kModalDialog = 2, kFloating = 3, kPlainBox = 4,
+        kShadowedBox = 5, kRounded = 6, kGlobalFloating = 7, kSheet = 8, kMetal = 9,
+        kModelessDialog = 11,
+    };
+    // Placement codes: default, centred on the front window, centred on the
+    // main screen, centred on the front window's screen, staggered.
+    enum PlacementKind : std::int32_t {
+        kPlaceDefault = 0, kPlaceParent = 1, kPlaceMainScreen = 2, kPlaceParentScreen = 3, kPlaceStagger = 4,
+    };
+
+    Window();
+    ~Window() override;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    std::string_view ClassName() const override { return "Window"; }
+    // Window block properties (Visible, Width, Height, Placement, Title,
+    // Frame, CloseButton, HasBackColor, BackColor, ...). Raises no event.
+    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    // Applies the window's property block; throws std::runtime_error when it
+    // is malformed.
+    void ApplyWindowBlock(std::span<const std::uint8_t> block);
+
+    // Layout(), CreateControls(), then the controls' Open events in creation
+    // order, then the window's; shows the window when Visible is set.
+    // WindowInstance() calls it.
+    void Build();
+
+    // Creates a control (or a Timer or another named object) owned by the
+    // window and registers it under its name; members of a control set share
+    // the set's name and are told apart by index. T's constructor takes the
+    // window first, then args.
+    template <class T, class... A>
+    T* AddControl(std::string name, std::int32_t index, A&&... args);
+
+    Control* FindControl(std::string_view name) const;
+    Control* FindControl(std::string_view name, std::int32_t index) const;
+    Control* ControlAt(std::size_t creationIndex) const;
+    std::size_t ControlCount() const { return m_controls.size(); }
+    // A named object that is not a control (a Timer, a socket).
+    PropertyTarget* FindMember(std::string_view name) const;
+    template <class T> T* Find(std::string_view name) const;
+    template <class T> T* Find(std::string_view name, std::int32_t index) const;
+    // The control that has the keyboard focus, if any.
+    Control* Focus() const;
+
+    const std::string& Title() const { return m_title; }
+    void SetTitle(std::string_view title);
+
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Raises Close (the window's, then its controls'), removes the window and
+    // destroys it once the current event has been handled. The accessor makes
+    // a new one afterwards. Quits when AutoQuit is on and no window shows.
+    void Close();
+    bool Closing() const { return m_closing; }
+
+    // Content size.
+    std::int32_t Width() const { return m_width; }
+    std::int32_t Height() const { return m_height; }
+    void SetWidth(std::int32_t width);
+    void SetHeight(std::int32_t height);
+
+    bool HasBackColor() const { return m_hasBackColor; }
+    void SetHasBackColor(bool on);
+    Color BackColor() const { return m_backColor; }
+    void SetBackColor(Color color);
+    // Drawn at the content origin, at its own size; null draws nothing.
+    const PicturePtr& Backdrop() const { return m_backdrop; }
+    void SetBackdrop(PicturePtr picture);
+
+    // The bar shown above the content; null shows none (the application's
+    // bar still serves the keyboard shortcuts).
+    fw::MenuBar* MenuBar() const { return m_menuBar; }
+    void SetMenuBar(fw::MenuBar* bar);
+
+    std::int32_t Frame() const { return m_frame; }
+    void SetFrame(std::int32_t frame);
+    std::int32_t Placement() const { return m_placement; }
+    void SetPlacement(std::int32_t placement);
+    // False: the window manager's close request is ignored.
+    bool CloseButton() const { return m_closeButton; }
+    void SetCloseButton(bool on);
+
+    // Menu handlers by item name; true from a handler marks the command as
+    // handled (the application's handler is not asked then).
+    void AddMenuHandler(std::string itemName, std::function<bool()> handler);
+    template <class Obj, class Method>
+    void AddMenuHandler(std::string itemName, Obj* obj, Method method)
+    {
+        AddMenuHandler(std::move(itemName), std::function<bool()>([obj, method] { return (obj->*method)(); }));
+    }
+    bool HasMenuHandler(std::string_view itemName) const;
+    // Runs the handler of the item; false when there is none.
+    bool HandleMenuCommand(std::string_view itemName);
+
+    // Framework side: the top-level Qt widget and the content area.
+    QWidget* Handle() const;
+    QWidget* Content() const;
+
+protected:
+    // The window's own events, handled by the window class.
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+    virtual void Event_EnableMenuItems() {}
+    // Assigns the pictures and the menu bar, then applies the window block.
+    virtual void Layout() {}
+    // Creates the controls in creation order.
+    virtual void CreateControls() {}
+
+private:
+    friend class Control;
+    friend class ControlFilter;
+    friend class MenuBar;
+    friend class WindowContent;
+    friend class WindowFrame;
+
+    void Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control);
+    void ShowNow();
+    void ApplyFlags();
+    void Place();
+    void ContentResized();
+    void InstallMenuBar();
+    void EnableMenus();
+    void FinishClose();
+    // Geometry tracking of the pointer in content coordinates; none: outside.
+    void TrackPointer(bool inside, int x, int y);
+    bool RouteDefaultKey(int qtKey);
+    void BringToFront();
+    void CloseRequested();
+
+    std::unique_ptr<WindowFrame> m_frameWidget;
+    WindowContent* m_content = nullptr;
+    std::vector<std::unique_ptr<PropertyTarget>> m_owned;
+    std::vector<Control*> m_controls;
+    std::multimap<std::string, PropertyTarget*, std::less<>> m_byName;
+    std::map<std::string, std::function<bool()>, std::less<>> m_menuHandlers;
+    std::string m_title;
+    std::int32_t m_width = 300;
+    std::int32_t m_height = 300;
+    std::int32_t m_frame = kDocument;
+    std::int32_t m_placement = kPlaceDefault;
+    bool m_visible = false;
+    bool m_closeButton = true;
+    bool m_resizeable = false;
+    bool m_minimizeButton = false;
+    bool m_maximizeButton = false;
+    bool m_hasBackColor = false;
+    Color m_backColor{255, 255, 255};
+    PicturePtr m_backdrop;
+    fw::MenuBar* m_menuBar = nullptr;
+    bool m_built = false;
+    bool m_placed = false;
+    bool m_closing = false;
+};
+
+namespace detail {
+Window* FindInstance(std::type_index type);
+void RegisterInstance(std::type_index type, std::unique_ptr<Window> window);
+void DiscardInstance(std::type_index type);
+bool Quitting();
+} // namespace detail
+
+// The one instance of window class W, created (and built) on first use and
+// reachable while it is being built; nullptr once the application quits.
+template <class W>
+W* WindowInstance()
+{
+    static_assert(std::is_base_of_v<Window, W>);
+    if (Window* existing = detail::FindInstance(typeid(W)))
+        return static_cast<W*>(existing);
+    if (detail::Quitting())
+        return nullptr;
+    auto owned = std::make_unique<W>();
+    W* window = owned.get();
+    detail::RegisterInstance(typeid(W), std::move(owned));
+    try {
+        window->Build();
+    } catch (...) {
+        detail::DiscardInstance(typeid(W));
+        throw;
+    }
+    return window;
+}
+
+// Every open window, front first.
+std::vector<Window*> Windows();
+// The window in front: the active one, else the one shown last.
+Window* FrontWindow();
+// Destroys every window without raising events (tests, shutdown).
+void DestroyAllWindows();
+
+template <class T, class... A>
+T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
+{
+    static_assert(std::is_base_of_v<PropertyTarget, T>);
+    std::unique_ptr<T> object;
+    if constexpr (std::is_constructible_v<T, Window&, A...>)
+        object = std::make_unique<T>(*this, std::forward<A>(args)...);
+    else
+        object = std::make_unique<T>(std::forward<A>(args)...);
+    T* raw = object.get();
+    Control* control = nullptr;
+    if constexpr (std::is_base_of_v<Control, T>) {
+        control = raw;
+        control->m_name = name;
+        control->m_index = index;
+    }
+    Register(std::move(object), std::move(name), control);
+    return raw;
+}
+
+template <class T>
+T* Window::Find(std::string_view name) const
+{
+    if constexpr (std::is_base_of_v<Control, T>)
+        return dynamic_cast<T*>(FindControl(name));
+    else
+        return dynamic_cast<T*>(FindMember(name));
+}
+
+template <class T>
+T* Window::Find(std::string_view name, std::int32_t index) const
+{
+    return dynamic_cast<T*>(FindControl(name, index));
+}
+
+} // namespace fw

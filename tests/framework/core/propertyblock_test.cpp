@@ -1,0 +1,393 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/propertyblock.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using fw::Color;
+using fw::PropertyKind;
+using fw::PropertyRecord;
+using fw::PropertyValue;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+const fw::PropertyTable& Table(std::string_view cls)
+{
+    const fw::PropertyTable* t = fw::PropertyTableFor(cls);
+    if (!t)
+        throw std::logic_error("no table " + std::string(cls));
+    return *t;
+}
+
+Bytes Text(std::string_view s)
+{
+    return Bytes(s.begin(), s.end());
+}
+
+Bytes Cat(std::initializer_list<Bytes> parts)
+{
+    Bytes out;
+    for (const Bytes& p : parts)
+        out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+// The calendar window's Timer1: Mode 0, Period 1000.
+const Bytes kTimer1 = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x03, 0xE8};
+
+// The calendar window's Line1, record by record; a Line stores Top before Left.
+const Bytes kLine1 = Cat({
+    {0x00, 0x00, 0x00, 0x00, 0x00, 0x05}, Text("Line1"),
+    {0x00, 0x01, 0x80, 0x00, 0x00, 0x00},
+    {0x00, 0x14, 0x00, 0x00, 0x00, 0x3D},
+    {0x00, 0x13, 0x00, 0x00, 0x00, 0x45},
+    {0x00, 0x15, 0x00, 0x00, 0x00, 0x00},
+    {0x00, 0x16, 0x00, 0x00, 0x00, 0xD7},
+    {0x00, 0x20, 0x00, 0x00, 0x00, 0x45},
+    {0x00, 0x21, 0x00, 0x00, 0x00, 0x45},
+    {0x00, 0x22, 0x00, 0x00, 0x00, 0x3D},
+    {0x00, 0x23, 0x00, 0x00, 0x01, 0x14},
+    {0x00, 0x02, 0x00, 0x00, 0x00, 0x00},
+    {0x00, 0x12, 0x01},
+    {0x00, 0x24, 0x00, 0x00, 0x00, 0x01},
+    {0x00, 0x25, 0x81, 0x81, 0x81},
+    {0x00, 0x1F, 0x00, 0x00, 0x00, 0x06}, Text("boxcal"),
+});
+
+const std::vector<PropertyRecord> kLine1Records = {
+    {0x00, std::string("Line1")}, {0x01, std::int32_t(INT_MIN)}, {0x14, 61},  {0x13, 69},
+    {0x15, 0},                    {0x16, 215},                   {0x20, 69},  {0x21, 69},
+    {0x22, 61},                   {0x23, 276},                   {0x02, 0},   {0x12, true},
+    {0x24, 1},                    {0x25, Color{0x81, 0x81, 0x81}}, {0x1f, std::string("boxcal")},
+};
+
+// Offsets at which a record of the block ends.
+std::set<std::size_t> RecordEnds(const Bytes& block, const fw::PropertyTable& table)
+{
+    std::set<std::size_t> ends{0};
+    std::size_t p = 0;
+    while (p < block.size()) {
+        const fw::PropertyInfo* info = table.Find(std::uint16_t(block[p] << 8 | block[p + 1]));
+        p += 2;
+        switch (info->kind) {
+        case PropertyKind::Boolean: p += 1; break;
+        case PropertyKind::Color: p += 3; break;
+        case PropertyKind::Integer: p += 4; break;
+        case PropertyKind::String:
+            p += 4 + (std::size_t(block[p]) << 24 | std::size_t(block[p + 1]) << 16 | std::size_t(block[p + 2]) << 8 |
+                      block[p + 3]);
+            break;
+        }
+        ends.insert(p);
+    }
+    return ends;
+}
+
+class Recorder : public fw::PropertyTarget {
+public:
+    explicit Recorder(std::string cls) : m_class(std::move(cls)) {}
+    std::string_view ClassName() const override { return m_class; }
+    void SetProperty(std::string_view name, const PropertyValue& value) override
+    {
+        applied.emplace_back(std::string(name), value);
+    }
+    std::vector<std::pair<std::string, PropertyValue>> applied;
+
+private:
+    std::string m_class;
+};
+
+} // namespace
+
+TEST(PropertyBlock, GoldenBlocksDecode)
+{
+    const auto timer = fw::DecodeBlock(kTimer1, Table("Timer"));
+    ASSERT_FALSE(timer.error) << *timer.error;
+    EXPECT_EQ(timer.records, (std::vector<PropertyRecord>{{0x00, 0}, {0x01, 1000}}));
+
+    ASSERT_EQ(kLine1.size(), 97u);
+    const auto line = fw::DecodeBlock(kLine1, Table("Line"));
+    ASSERT_FALSE(line.error) << *line.error;
+    EXPECT_EQ(line.records, kLine1Records);
+}
+
+TEST(PropertyBlock, GoldenBlocksEncode)
+{
+    const std::vector<PropertyRecord> timer = {{0x00, 0}, {0x01, 1000}};
+    EXPECT_EQ(fw::EncodeBlock(timer, Table("Timer")), kTimer1);
+    EXPECT_EQ(fw::EncodeBlock(kLine1Records, Table("Line")), kLine1);
+}
+
+TEST(PropertyBlock, RecordsOfEveryKindRoundTrip)
+{
+    struct Row {
+        const char* name;
+        const char* cls;
+        std::vector<PropertyRecord> records;
+        std::size_t size;
+    };
+    const std::string longTag(300, 'a');
+    const std::string utf8 = "Conceive a Boy \xc3\xa1\xc3\xb1 \xe2\x82\xac";
+    const std::string withNul("a\0b\rc", 5);
+    const Row rows[] = {
+        {"empty block", "PushButton", {}, 0},
+        {"booleans both ways", "PushButton", {{0x21, true}, {0x22, false}}, 6},
+        {"negative and extreme integers", "StaticText",
+         {{0x13, -53}, {0x14, -61}, {0x15, INT_MAX}, {0x01, std::int32_t(INT_MIN)}, {0x16, -1}}, 30},
+        {"colours", "Rectangle", {{0x20, Color{0xFF, 0xF3, 0xC7}}, {0x22, Color{}}, {0x23, Color{1, 2, 3}}}, 15},
+        {"empty texts", "EditField", {{0x0e, std::string()}, {0x47, std::string()}, {0x49, std::string()}}, 18},
+        {"text longer than 255 bytes", "RadioButton", {{0x0e, longTag}}, 306},
+        {"utf-8 text", "StaticURL", {{0x2c, utf8}}, 6 + utf8.size()},
+        {"text with NUL and CR", "StaticText", {{0x20, withNul}}, 11},
+        {"window values", "Window",
+         {{0x00, false}, {0x03, 702}, {0x06, std::string("Cyclane Duvivarode")}, {0x16, Color{0xEE, 0xE7, 0xD1}},
+          {0x1c, 0}},
+         3 + 6 + 24 + 5 + 6},
+        {"socket", "HTTPSocket", {{0x00, 80}, {0x06, std::string("example.org")}, {0x1f, true}}, 6 + 17 + 3},
+        {"glossy button flags", "CABClass", {{0x60, true}, {0x3a, false}, {0x25, true}}, 9},
+        {"date field's own flag", "DateField", {{0x4d, false}, {0x45, 2}}, 9},
+        {"any order", "Oval", {{0x22, Color{}}, {0x00, std::string("ovalo")}, {0x01, 1}, {0x20, Color{255, 111, 125}}},
+         5 + 11 + 6 + 5},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto& table = Table(row.cls);
+        const Bytes bytes = fw::EncodeBlock(row.records, table);
+        EXPECT_EQ(bytes.size(), row.size);
+        const auto decoded = fw::DecodeBlock(bytes, table);
+        ASSERT_FALSE(decoded.error) << *decoded.error;
+        EXPECT_EQ(decoded.records, row.records);
+    }
+}
+
+TEST(PropertyBlock, EveryTruncationIsAnErrorOrEndsAtARecord)
+{
+    struct Row {
+        const char* name;
+        const char* cls;
+        Bytes block;
+    };
+    const std::vector<PropertyRecord> tagged = {{0x00, std::string("rbnino")}, {0x0e, std::string(260, 'x')},
+                                                {0x21, false}, {0x1f, std::string("GroupBox3")}};
+    const Row rows[] = {
+        {"Timer1", "Timer", kTimer1},
+        {"Line1", "Line", kLine1},
+        {"radio button with a long tag", "RadioButton", fw::EncodeBlock(tagged, Table("RadioButton"))},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto& table = Table(row.cls);
+        const auto ends = RecordEnds(row.block, table);
+        for (std::size_t n = 0; n < row.block.size(); ++n) {
+            SCOPED_TRACE(n);
+            // An exact-size copy, so that the sanitizer build sees any read past its end.
+            const Bytes cut(row.block.begin(), row.block.begin() + std::ptrdiff_t(n));
+            const auto decoded = fw::DecodeBlock(cut, table);
+            if (ends.count(n)) {
+                EXPECT_FALSE(decoded.error);
+                EXPECT_EQ(decoded.records.size(), std::size_t(std::distance(ends.begin(), ends.find(n))));
+            } else {
+                ASSERT_TRUE(decoded.error);
+                EXPECT_NE(decoded.error->find("partial record"), std::string::npos) << *decoded.error;
+            }
+        }
+    }
+}
+
+TEST(PropertyBlock, MalformedBlocksAreRejected)
+{
+    struct Row {
+        const char* name;
+        const char* cls;
+        Bytes block;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"id past the table", "Timer", {0x00, 0x02, 0x01}, "unknown property id 0x0002"},
+        {"run-time position of the base table", "PushButton", {0x00, 0x03, 0, 0, 0, 0}, "unknown property id 0x0003"},
+        {"a Line stores no HelpTag", "Line", {0x00, 0x0e, 0, 0, 0, 0}, "unknown property id 0x000E"},
+        {"window Backdrop is never stored", "Window", {0x00, 0x13, 0, 0, 0, 0}, "unknown property id 0x0013"},
+        {"CheckBox Caption is never stored", "CheckBox", {0x00, 0x20, 0, 0, 0, 0}, "unknown property id 0x0020"},
+        {"duplicate id", "Timer", Cat({kTimer1, {0x00, 0x01, 0, 0, 0, 1}}), "duplicate property Period"},
+        {"duplicate id out of order", "Oval", {0x00, 0x21, 0, 0, 0, 1, 0x00, 0x20, 1, 2, 3, 0x00, 0x21, 0, 0, 0, 2},
+         "duplicate property BorderWidth"},
+        {"Boolean byte other than 0 or 1", "PushButton", {0x00, 0x21, 0x02}, "Boolean Default holds 2"},
+        {"text length past the end", "StaticText", {0x00, 0x20, 0x00, 0x00, 0x00, 0x05, 'a', 'b'}, "partial record"},
+        {"text length near 2^32", "StaticText", {0x00, 0x20, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, "partial record"},
+        {"lone id byte", "Timer", {0x00}, "partial record"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto decoded = fw::DecodeBlock(row.block, Table(row.cls));
+        ASSERT_TRUE(decoded.error);
+        EXPECT_NE(decoded.error->find(row.message), std::string::npos) << *decoded.error;
+    }
+}
+
+TEST(PropertyBlock, EncodeRefusesWhatCannotDecode)
+{
+    const auto& table = Table("PushButton");
+    const std::vector<std::vector<PropertyRecord>> bad = {
+        {{0x03, 0}},                           // not in the table
+        {{0x21, 1}},                           // Default is Boolean
+        {{0x20, true}},                        // Caption is String
+        {{0x21, true}, {0x21, false}},         // twice
+    };
+    for (std::size_t i = 0; i < bad.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_THROW(fw::EncodeBlock(bad[i], table), std::invalid_argument);
+    }
+}
+
+TEST(PropertyBlock, TablesHoldTheIdsOfEveryClass)
+{
+    struct Row {
+        const char* cls;
+        const char* property;
+        int id;     // -1: the class stores no such property
+        PropertyKind kind;
+    };
+    const Row rows[] = {
+        {"Window", "Visible", 0x00, PropertyKind::Boolean},
+        {"Window", "Title", 0x06, PropertyKind::String},
+        {"Window", "BackColor", 0x16, PropertyKind::Color},
+        {"Window", "MacProcId", 0x1c, PropertyKind::Integer},
+        {"Window", "Left", -1, PropertyKind::Integer},
+        {"PushButton", "Name", 0x00, PropertyKind::String},
+        {"PushButton", "HelpTag", 0x0e, PropertyKind::String},
+        {"PushButton", "InitialParent", 0x1f, PropertyKind::String},
+        {"PushButton", "Cancel", 0x22, PropertyKind::Boolean},
+        {"StaticText", "TextAlign", 0x22, PropertyKind::Integer},
+        {"StaticText", "Caption", -1, PropertyKind::String},
+        {"StaticURL", "TextColor", 0x23, PropertyKind::Color},
+        {"StaticURL", "URL", 0x2c, PropertyKind::String},
+        {"EditField", "Mask", 0x49, PropertyKind::String},
+        {"EditField", "Editable", -1, PropertyKind::Boolean},
+        {"DateField", "Alignment", 0x45, PropertyKind::Integer},
+        {"DateField", "Editable", 0x4d, PropertyKind::Boolean},
+        {"RoundedEditFieldField", "UseRoundedFocusRing", 0x4c, PropertyKind::Boolean},
+        {"RoundedEditFieldField", "HasFocus", 0x4d, PropertyKind::Boolean},
+        {"HTMLField", "Styled", 0x26, PropertyKind::Boolean},
+        {"HTMLField", "Editable", -1, PropertyKind::Boolean},
+        {"CheckBox", "Value", 0x21, PropertyKind::Boolean},
+        {"CheckBox", "Caption", -1, PropertyKind::String},
+        {"RadioButton", "Caption", 0x20, PropertyKind::String},
+        {"RadioButton", "Underline", 0x26, PropertyKind::Boolean},
+        {"GroupBox", "TextFont", 0x21, PropertyKind::String},
+        {"Listbox", "_ScrollOffset", 0x43, PropertyKind::Integer},
+        {"Listbox", "GridLinesVertical", 0x3b, PropertyKind::Integer},
+        {"PopupMenu", "ListIndex", 0x26, PropertyKind::Integer},
+        {"Canvas", "EraseBackground", 0x25, PropertyKind::Boolean},
+        {"Canvas", "Backdrop", -1, PropertyKind::String},
+        {"RoundedEditFieldCanvas", "UseFocusRing", 0x24, PropertyKind::Boolean},
+        {"CABClass", "Toggle", 0x3a, PropertyKind::Boolean},
+        {"CABClass", "MiniArrowLeft", 0x53, PropertyKind::Boolean},
+        {"CABClass", "FindButton", 0x60, PropertyKind::Boolean},
+        {"Rectangle", "BottomRightColor", 0x23, PropertyKind::Color},
+        {"RoundRectangle", "OvalHeight", 0x24, PropertyKind::Integer},
+        {"Oval", "BorderColor", 0x22, PropertyKind::Color},
+        {"Line", "LineColor", 0x25, PropertyKind::Color},
+        {"Line", "Enabled", -1, PropertyKind::Boolean},
+        {"UpDownArrows", "AcceptFocus", 0x20, PropertyKind::Boolean},
+        {"ProgressBar", "Maximum", 0x21, PropertyKind::Integer},
+        {"ChasingArrows", "Visible", 0x12, PropertyKind::Boolean},
+        {"Timer", "Period", 0x01, PropertyKind::Integer},
+        {"Timer", "Name", -1, PropertyKind::String},
+        {"HTTPSocket", "yield", 0x1f, PropertyKind::Boolean},
+        {"HTTPSocket", "Address", 0x06, PropertyKind::String},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.cls) + "." + row.property);
+        const auto& table = Table(row.cls);
+        const fw::PropertyInfo* byName = table.Find(std::string_view(row.property));
+        if (row.id < 0) {
+            EXPECT_EQ(byName, nullptr);
+            continue;
+        }
+        ASSERT_NE(byName, nullptr);
+        EXPECT_EQ(byName->id, row.id);
+        EXPECT_EQ(byName->kind, row.kind);
+        EXPECT_EQ(table.Find(std::uint16_t(row.id)), byName);
+    }
+    EXPECT_EQ(fw::PropertyTableFor("Cansex"), nullptr);
+    EXPECT_EQ(fw::PropertyTableFor("ListBox"), nullptr);
+}
+
+TEST(PropertyBlock, TablesAreConsistent)
+{
+    ASSERT_EQ(fw::AllPropertyTables().size(), 25u);
+    for (const fw::PropertyTable* table : fw::AllPropertyTables()) {
+        SCOPED_TRACE(table->className);
+        EXPECT_EQ(fw::PropertyTableFor(table->className), table);
+        std::set<std::uint16_t> ids;
+        std::set<std::string_view> names;
+        for (const fw::PropertyInfo& p : table->properties) {
+            EXPECT_TRUE(ids.insert(p.id).second) << p.name;
+            EXPECT_TRUE(names.insert(p.name).second) << p.name;
+        }
+        const bool control = table->Find(std::string_view("Name")) != nullptr;
+        if (control) {
+            // Below 0x20 every control class has the base table's ids and names.
+            const auto& base = Table("ChasingArrows");
+            for (const fw::PropertyInfo& p : table->properties) {
+                if (p.id >= 0x20)
+                    continue;
+                const fw::PropertyInfo* b = base.Find(p.id);
+                ASSERT_NE(b, nullptr) << p.name;
+                EXPECT_EQ(b->name, p.name);
+                EXPECT_EQ(b->kind, p.kind);
+            }
+            EXPECT_EQ(table->properties.front().name, "Name");
+            EXPECT_EQ(table->properties.back().name, "InitialParent");
+        }
+    }
+}
+
+TEST(PropertyBlock, ApplyBlockAssignsInStoredOrder)
+{
+    Recorder line("Line");
+    fw::ApplyBlock(line, kLine1);
+    ASSERT_EQ(line.applied.size(), 15u);
+    EXPECT_EQ(line.applied[0].first, "Name");
+    EXPECT_EQ(line.applied[2], std::make_pair(std::string("Top"), PropertyValue(61)));
+    EXPECT_EQ(line.applied[3], std::make_pair(std::string("Left"), PropertyValue(69)));
+    EXPECT_EQ(line.applied[13], std::make_pair(std::string("LineColor"), PropertyValue(Color{0x81, 0x81, 0x81})));
+    EXPECT_EQ(line.applied[14], std::make_pair(std::string("InitialParent"), PropertyValue(std::string("boxcal"))));
+
+    Recorder timer("Timer");
+    fw::ApplyBlock(timer, kTimer1);
+    EXPECT_EQ(timer.applied, (std::vector<std::pair<std::string, PropertyValue>>{{"Mode", 0}, {"Period", 1000}}));
+}
+
+TEST(PropertyBlock, ApplyBlockChangesNothingOnABadBlock)
+{
+    struct Row {
+        const char* name;
+        const char* cls;
+        Bytes block;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"truncated after good records", "Line", Bytes(kLine1.begin(), kLine1.end() - 3), "bad property block for Line"},
+        {"a Line block applied to a Timer", "Timer", kLine1, "unknown property id 0x4C69"},
+        {"no table for the class", "Cansex", kTimer1, "no property table for class Cansex"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Recorder target(row.cls);
+        try {
+            fw::ApplyBlock(target, row.block);
+            ADD_FAILURE() << "no exception";
+        } catch (const std::runtime_error& e) {
+            EXPECT_NE(std::string(e.what()).find(row.message), std::string::npos) << e.what();
+        }
+        EXPECT_TRUE(target.applied.empty());
+    }
+}

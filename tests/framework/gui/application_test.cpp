@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/application.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/window.h"
+#include "guitest.h"
+#include "support/gui.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using guitest::GuiTest;
+using guitest::TestWindow;
+
+std::vector<std::string>* g_log = nullptr;
+
+void Note(const std::string& entry)
+{
+    if (g_log)
+        g_log->push_back(entry);
+}
+
+class RecordingApp : public fw::Application {
+public:
+    std::function<void()> onOpen;
+
+protected:
+    void Event_Open() override
+    {
+        Note("app.Open");
+        if (onOpen)
+            onOpen();
+    }
+    void Event_Close() override { Note("app.Close"); }
+};
+
+// Two windows reached through their accessors.
+class FirstWindow : public fw::Window {
+protected:
+    void Event_Close() override { Note("first.Close"); }
+};
+class SecondWindow : public fw::Window {
+protected:
+    void Event_Close() override { Note("second.Close"); }
+};
+
+class ApplicationTest : public GuiTest {
+protected:
+    std::unique_ptr<fw::Application> CreateApplication() override { return std::make_unique<RecordingApp>(); }
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        g_log = &log;
+    }
+    void TearDown() override
+    {
+        GuiTest::TearDown();
+        g_log = nullptr;
+    }
+    RecordingApp& App() { return static_cast<RecordingApp&>(*app); }
+};
+
+TEST_F(ApplicationTest, QuitBeforeTheEventLoopRunsCloseHandlersOnce)
+{
+    fw::WindowInstance<FirstWindow>();
+    fw::WindowInstance<SecondWindow>()->Show();
+    fw::Quit();
+    fw::Quit(2);
+    EXPECT_EQ(log, (std::vector<std::string>{"second.Close", "first.Close", "app.Close"}));
+    EXPECT_TRUE(app->Quitting());
+    EXPECT_EQ(fw::WindowInstance<FirstWindow>(), nullptr);
+    // The loop never starts, and Open never comes.
+    EXPECT_EQ(app->Run(), 2);
+    EXPECT_EQ(log.size(), 3u);
+}
+
+TEST_F(ApplicationTest, OpenComesFromTheLoopAndQuitEndsIt)
+{
+    fw::WindowInstance<FirstWindow>()->Show();
+    App().onOpen = [] {
+        Note("open handler");
+        QTimer::singleShot(10, [] { fw::Quit(3); });
+    };
+    EXPECT_EQ(log, std::vector<std::string>{});
+    EXPECT_EQ(app->Run(), 3);
+    EXPECT_EQ(log, (std::vector<std::string>{"app.Open", "open handler", "first.Close", "app.Close"}));
+}
+
+TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)
+{
+    struct Row {
+        const char* name;
+        bool autoQuit;
+        bool quits;
+    };
+    const Row rows[] = {{"AutoQuit off", false, false}, {"AutoQuit on", true, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app.reset();
+        app = std::make_unique<RecordingApp>();
+        app->SetAutoQuit(row.autoQuit);
+        fw::WindowInstance<FirstWindow>()->Show();
+        fw::WindowInstance<SecondWindow>()->Show();
+        fw::WindowInstance<SecondWindow>()->Close();
+        EXPECT_FALSE(app->Quitting());
+        // A new instance after closing.
+        EXPECT_NE(fw::WindowInstance<SecondWindow>(), nullptr);
+        fw::WindowInstance<SecondWindow>()->Close();
+        fw::WindowInstance<FirstWindow>()->Close();
+        EXPECT_EQ(app->Quitting(), row.quits);
+    }
+}
+
+TEST_F(ApplicationTest, AnEscapingExceptionBecomesTheErrorReport)
+{
+    fw::PushButton* button = nullptr;
+    MakeWindow([&](TestWindow& w) {
+        button = w.AddControl<fw::PushButton>("button", fw::kNoIndex);
+        button->SetProperty("Width", 80);
+        button->SetProperty("Height", 20);
+    });
+    int after = 0;
+    button->Action.Bind([&] {
+        throw std::runtime_error("Error in Open Class");
+        ++after;
+    });
+    testenv::click(button);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("std::runtime_error"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("Error in Open Class"), std::string::npos) << messages[0];
+    EXPECT_EQ(after, 0);
+    EXPECT_TRUE(app->Quitting());
+    EXPECT_EQ(app->ExitStatus(), 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"window.Open", "window.Close", "app.Close"}));
+    EXPECT_EQ(app->Run(), 1);
+}
+
+TEST_F(ApplicationTest, AFailureWhileQuittingStillClosesEverythingAndFails)
+{
+    fw::WindowInstance<FirstWindow>()->Show();
+    MakeWindow({});
+    struct Thrower : fw::Window {
+        void Event_Close() override { throw std::logic_error("close failed"); }
+    };
+    auto thrower = std::make_unique<Thrower>();
+    thrower->Build();
+    thrower->Show();
+    fw::Quit();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(app->ExitStatus(), 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"window.Open", "window.Close", "first.Close", "app.Close"}));
+}
+
+TEST_F(ApplicationTest, VersionPartsComeFromTheBuild)
+{
+    EXPECT_EQ(app->ShortVersion(),
+              std::to_string(app->MajorVersion()) + "." + std::to_string(app->MinorVersion()) + "." +
+                  std::to_string(app->BugVersion()));
+    EXPECT_EQ(app->StageCode(), 3);
+    EXPECT_EQ(app->NonReleaseVersion(), 0);
+}
+
+TEST_F(ApplicationTest, ShowURLHandsTheAddressOnUnchanged)
+{
+    std::vector<std::string> urls;
+    auto previous = fw::SetShowURLHook([&](const std::string& url) { urls.push_back(url); });
+    fw::ShowURL("www.example.org/a b");
+    fw::SetShowURLHook(previous);
+    EXPECT_EQ(urls, std::vector<std::string>{"www.example.org/a b"});
+}
+
+} // namespace

@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/canvas.h"
+#include "framework/gui/graphics.h"
+#include "framework/gui/picture.h"
+#include "guitest.h"
+#include "support/gui.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using guitest::GuiTest;
+using guitest::TestWindow;
+
+class CanvasTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        window = MakeWindow([this](TestWindow& w) {
+            canvas = w.AddControl<fw::Canvas>("canvas", fw::kNoIndex);
+            canvas->SetProperty("Left", 20);
+            canvas->SetProperty("Top", 20);
+            canvas->SetProperty("Width", 40);
+            canvas->SetProperty("Height", 30);
+        });
+    }
+
+    QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
+
+    TestWindow* window = nullptr;
+    fw::Canvas* canvas = nullptr;
+};
+
+TEST_F(CanvasTest, MouseDownTrueCapturesDragAndUp)
+{
+    std::vector<std::string> events;
+    bool take = false;
+    canvas->MouseDown.Bind([&](int x, int y) {
+        events.push_back("Down " + std::to_string(x) + "," + std::to_string(y));
+        return take;
+    });
+    canvas->MouseDrag.Bind([&](int x, int y) { events.push_back("Drag " + std::to_string(x) + "," + std::to_string(y)); });
+    canvas->MouseUp.Bind([&](int x, int y) { events.push_back("Up " + std::to_string(x) + "," + std::to_string(y)); });
+
+    struct Row {
+        const char* name;
+        bool take;
+        std::vector<std::string> events;
+    };
+    const Row rows[] = {
+        {"taken: drag and release follow, also outside", true, {"Down 5,5", "Drag 70,5", "Up 70,5"}},
+        {"not taken: nothing follows", false, {"Down 5,5"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        take = row.take;
+        events.clear();
+        testenv::pressAt(window, 25, 25);
+        testenv::hover(window, 90, 25);
+        testenv::releaseAt(window, 90, 25);
+        EXPECT_EQ(events, row.events);
+    }
+}
+
+TEST_F(CanvasTest, PaintsBackdropThenPaintEvent)
+{
+    auto backdrop = fw::Picture::New(40, 30);
+    backdrop->Graphics().SetForeColor(fw::RGB(255, 0, 0));
+    backdrop->Graphics().FillRect(0, 0, 40, 30);
+    canvas->SetBackdrop(backdrop);
+    canvas->Paint.Bind([](fw::Graphics& g) {
+        g.SetForeColor(fw::RGB(0, 0, 255));
+        g.FillRect(0, 0, 10, 10);
+    });
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(PixelAt(20, 20), qRgb(255, 0, 0));
+    canvas->SetBackdrop(nullptr);
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
+}
+
+TEST_F(CanvasTest, DrawingOutsidePaintShowsUntilRefresh)
+{
+    int paints = 0;
+    canvas->Paint.Bind([&](fw::Graphics& g) {
+        ++paints;
+        g.SetForeColor(fw::RGB(0, 128, 0));
+        g.FillRect(0, 0, 40, 30);
+    });
+    canvas->RefreshNow();
+    ASSERT_GT(paints, 0);
+    EXPECT_EQ(PixelAt(30, 20), qRgb(0, 128, 0));
+
+    {
+        auto g = canvas->Graphics();
+        g->SetForeColor(fw::RGB(255, 255, 0));
+        g->FillRect(25, 15, 10, 10);
+    }
+    EXPECT_EQ(PixelAt(30, 20), qRgb(255, 255, 0));
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
+
+    canvas->Refresh();
+    EXPECT_EQ(PixelAt(30, 20), qRgb(0, 128, 0));
+}
+
+TEST_F(CanvasTest, GraphicsInsidePaintDrawsIntoThePaint)
+{
+    canvas->Paint.Bind([this](fw::Graphics&) {
+        auto g = canvas->Graphics();
+        g->SetForeColor(fw::RGB(10, 20, 30));
+        g->FillRect(0, 0, 40, 30);
+    });
+    EXPECT_EQ(PixelAt(1, 1), qRgb(10, 20, 30));
+    canvas->Paint.Unbind();
+    canvas->Refresh();
+    EXPECT_NE(PixelAt(1, 1), qRgb(10, 20, 30));
+}
+
+TEST_F(CanvasTest, AcceptFocusDecidesWhetherAClickFocuses)
+{
+    std::vector<std::string> events;
+    canvas->GotFocus.Bind([&] { events.push_back("GotFocus"); });
+    testenv::click(canvas);
+    EXPECT_FALSE(canvas->HasFocus());
+    canvas->SetAcceptFocus(true);
+    testenv::click(canvas);
+    EXPECT_TRUE(canvas->HasFocus());
+    EXPECT_EQ(events, std::vector<std::string>{"GotFocus"});
+}
+
+} // namespace

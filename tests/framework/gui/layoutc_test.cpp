@@ -1,0 +1,319 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "codegen.h"
+#include "layout.h"
+#include "layouttext.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+using layoutc::Layout;
+using layoutc::LayoutError;
+using layoutc::ParseLayout;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The calendar window's rows of the three blocks that are given byte for byte.
+const char* const kCalendarRows = R"(
+Window main class=windows::main header="app/main.h" controls=5
+    Width=702 Height=335 Visible=false Title="Cyclane Duvivarode"
+
+GroupBox GroupBox3 506,24 175x256 Caption=Textos.k317 TextFont="SmallSystem" TextSize=12 Bold=true
+RadioButton rbnino in GroupBox3 514,89 153x23 Caption="Conceive a Boy" TextSize=12
+    HelpTag="Muestra los días en los que debe sostener relaciones sexuales sin protección para conseguir un embarazo con mayores probabilidades de concebir un varon."
+GroupBox boxcal 22,24 316x259 Caption=Textos.k300 TextSize=14 Bold=true
+Line Line1 in boxcal 69,61 0x215 X1=69 X2=69 Y1=61 Y2=276 LineColor=#818181
+Timer Timer1 Mode=0 Action->Timer1_Action
+)";
+
+const layoutc::Row& RowNamed(const Layout& layout, std::string_view name)
+{
+    for (const layoutc::Row& row : layout.controls)
+        if (row.name == name)
+            return row;
+    throw std::logic_error("no row " + std::string(name));
+}
+
+Bytes Hex(std::string_view hex)
+{
+    Bytes out;
+    std::istringstream in{std::string(hex)};
+    std::string byte;
+    while (in >> byte)
+        out.push_back(std::uint8_t(std::stoul(byte, nullptr, 16)));
+    return out;
+}
+
+// The names and values of a block, decoded, in stored order.
+std::vector<std::pair<std::string, fw::PropertyValue>> Decoded(const layoutc::Row& row)
+{
+    const auto& table = *fw::PropertyTableFor(row.cls->name);
+    const auto decoded = fw::DecodeBlock(row.block, table);
+    if (decoded.error)
+        throw std::runtime_error(*decoded.error);
+    std::vector<std::pair<std::string, fw::PropertyValue>> out;
+    for (const auto& r : decoded.records)
+        out.emplace_back(std::string(table.Find(r.id)->name), r.value);
+    return out;
+}
+
+std::filesystem::path TestLayoutFile()
+{
+    return std::filesystem::path(__FILE__).parent_path() / "layouttest.layout";
+}
+
+std::string ReadText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+} // namespace
+
+TEST(LayoutCompiler, EncodesTheGoldenBlocks)
+{
+    const Layout layout = ParseLayout(kCalendarRows, "main.layout");
+    EXPECT_EQ(RowNamed(layout, "Timer1").block, Hex("00 00 00 00 00 00 00 01 00 00 03 E8"));
+    EXPECT_EQ(RowNamed(layout, "Line1").block,
+              Hex("00 00 00 00 00 05 4C 69 6E 65 31  00 01 80 00 00 00  00 14 00 00 00 3D  00 13 00 00 00 45"
+                  "  00 15 00 00 00 00  00 16 00 00 00 D7  00 20 00 00 00 45  00 21 00 00 00 45"
+                  "  00 22 00 00 00 3D  00 23 00 00 01 14  00 02 00 00 00 00  00 12 01  00 24 00 00 00 01"
+                  "  00 25 81 81 81  00 1F 00 00 00 06 62 6F 78 63 61 6C"));
+    EXPECT_EQ(RowNamed(layout, "rbnino").block.size(), 294u);
+}
+
+TEST(LayoutCompiler, GoldenRadioButtonDecodesToItsDesign)
+{
+    const Layout layout = ParseLayout(kCalendarRows, "main.layout");
+    using V = fw::PropertyValue;
+    const std::string tag = "Muestra los d\xc3\xad" "as en los que debe sostener relaciones sexuales sin protecci\xc3\xb3"
+                            "n para conseguir un embarazo con mayores probabilidades de concebir un varon.";
+    const std::vector<std::pair<std::string, V>> expected = {
+        {"Name", V(std::string("rbnino"))}, {"Index", V(INT_MIN)},    {"Left", V(514)},
+        {"Top", V(89)},                    {"Width", V(153)},         {"Height", V(23)},
+        {"LockLeft", V(false)},            {"LockTop", V(false)},     {"LockRight", V(false)},
+        {"LockBottom", V(false)},          {"TabPanelIndex", V(0)},   {"Enabled", V(true)},
+        {"Visible", V(true)},              {"HelpTag", V(tag)},       {"AutoDeactivate", V(true)},
+        {"Caption", V(std::string("Conceive a Boy"))}, {"Value", V(false)}, {"TextFont", V(std::string("System"))},
+        {"TextSize", V(12)},               {"Bold", V(false)},        {"Italic", V(false)},
+        {"Underline", V(false)},           {"InitialParent", V(std::string("GroupBox3"))},
+    };
+    EXPECT_EQ(Decoded(RowNamed(layout, "rbnino")), expected);
+    EXPECT_EQ(tag.size(), 154u);
+}
+
+TEST(LayoutCompiler, ConstantBoundPropertiesAreLeftOutOfTheBlock)
+{
+    const Layout layout = ParseLayout(kCalendarRows, "main.layout");
+    const auto group = Decoded(RowNamed(layout, "GroupBox3"));
+    std::vector<std::string> names;
+    for (const auto& [name, value] : group)
+        names.push_back(name);
+    // A GroupBox's stored order; its caption comes from the text constant.
+    const std::vector<std::string> order = {"Name", "Index", "Left", "Top", "Width", "Height", "LockLeft",
+                                            "LockTop", "LockRight", "LockBottom", "TabPanelIndex", "Enabled",
+                                            "Visible", "HelpTag", "AutoDeactivate", "TextFont", "TextSize",
+                                            "Bold", "Italic", "Underline", "InitialParent"};
+    EXPECT_EQ(names, order);
+    ASSERT_EQ(RowNamed(layout, "GroupBox3").bindings.size(), 1u);
+    EXPECT_EQ(RowNamed(layout, "GroupBox3").bindings[0].symbol, "k317");
+
+    // A window whose title is a constant has no Title record.
+    const Layout bound = ParseLayout("Window w class=W header=\"w.h\" controls=0 Title=Textos.k100\n", "w.layout");
+    for (const auto& [name, value] : Decoded(bound.window))
+        EXPECT_NE(name, "Title");
+}
+
+TEST(LayoutCompiler, RejectsBadLayouts)
+{
+    const std::string head = "Window w class=windows::w header=\"w.h\" controls=1\n";
+    struct Row {
+        const char* name;
+        std::string text;
+        int line;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"unknown class", head + "Button b 0,0 10x10\n", 2, "unknown class Button"},
+        {"unknown property", head + "PushButton b Colour=#000000\n", 2, "unknown property Colour of PushButton"},
+        {"property of another class", head + "Line l HelpTag=\"x\"\n", 2, "unknown property HelpTag of Line"},
+        {"bad Boolean", head + "PushButton b Default=yes\n", 2, "Default expects a Boolean"},
+        {"bad Integer", head + "PushButton b Left=1.5\n", 2, "Left expects an Integer"},
+        {"Integer out of range", head + "PushButton b Left=2147483648\n", 2, "Left expects an Integer"},
+        {"bad Color", head + "Oval o FillColor=#12345\n", 2, "FillColor expects a Color"},
+        {"unquoted String", head + "PushButton b Caption=OK\n", 2, "Caption expects a String"},
+        {"bad escape", head + "PushButton b Caption=\"a\\qb\"\n", 2, "Caption expects a String"},
+        {"unterminated text", head + "PushButton b Caption=\"OK\n", 2, "unterminated text"},
+        {"value given twice", head + "PushButton b 1,2 3x4 Left=5\n", 2, "Left is given twice"},
+        {"duplicate name",
+         "Window w class=W header=\"w.h\" controls=2\nPushButton b\nCheckBox b\n", 3, "duplicate name b"},
+        {"set member named like a control",
+         "Window w class=W header=\"w.h\" controls=2\nOval o\nOval o(1)\n", 3, "duplicate name o"},
+        {"duplicate member",
+         "Window w class=W header=\"w.h\" controls=2\nOval o(1)\nOval o(1)\n", 3, "duplicate member o(1)"},
+        {"set of two classes",
+         "Window w class=W header=\"w.h\" controls=2\nOval o(1)\nRectangle o(2)\n", 3, "holds Oval members"},
+        {"parent created later",
+         "Window w class=W header=\"w.h\" controls=2\nPushButton b in g\nGroupBox g\n", 2, "parent g is not created"},
+        {"parent member missing",
+         "Window w class=W header=\"w.h\" controls=2\nOval o(1)\nPushButton b in o(2)\n", 3,
+         "parent o(2) is not created"},
+        {"set named as a plain parent",
+         "Window w class=W header=\"w.h\" controls=2\nOval o(1)\nPushButton b in o\n", 3, "parent o is not created"},
+        {"own parent", head + "GroupBox g in g\n", 2, "parent g is not created"},
+        {"timer as parent",
+         "Window w class=W header=\"w.h\" controls=2\nTimer t\nPushButton b in t\n", 3, "parent t is not a control"},
+        {"too few controls", "Window w class=W header=\"w.h\" controls=2\nPushButton b\n", 1,
+         "the layout has 1 controls, the Window row expects 2"},
+        {"too many controls", head + "PushButton a\nPushButton b\n", 1,
+         "the layout has 2 controls, the Window row expects 1"},
+        {"unknown event", head + "PushButton b Paint->b_Paint\n", 2, "PushButton has no event Paint"},
+        {"event bound twice", head + "PushButton b Action->x Action->y\n", 2, "Action is bound twice"},
+        {"bad handler name", head + "PushButton b Action->b.Action\n", 2, "not a handler name"},
+        {"no window row", "PushButton b\n", 1, "the Window row must come before the controls"},
+        {"second window row", head + "Window v class=V header=\"v.h\" controls=0\n", 2, "a second Window row"},
+        {"window row without class", "Window w header=\"w.h\" controls=0\n", 1, "needs class=, header="},
+        {"custom class without type", head + "DateField d\n", 2, "DateField needs a type line"},
+        {"literal caption that is never stored", head + "GroupBox g Caption=\"Legend\"\n", 2,
+         "GroupBox stores no Caption; bind it to a text constant"},
+        {"Name set by hand", head + "PushButton b Name=\"c\"\n", 2, "Name comes from the row's name"},
+        {"picture on a button", head + "PushButton b Backdrop=heart\n", 2, "unknown property Backdrop"},
+        {"timer with a box", head + "Timer t 0,0\n", 2, "Timer has no position or size"},
+        {"timer in a set", head + "Timer t(1)\n", 2, "Timer cannot be a member of a control set"},
+        {"continuation first", "  PushButton b\n", 1, "continuation line with no row"},
+        {"error on a continuation line", head + "PushButton b\n    Default=1\n", 3, "Default expects a Boolean"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        try {
+            ParseLayout(row.text, "bad.layout");
+            ADD_FAILURE() << "accepted";
+        } catch (const LayoutError& e) {
+            EXPECT_EQ(e.Line(), row.line);
+            EXPECT_NE(std::string(e.what()).find(row.message), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(LayoutCompiler, DumpCompilesBackToTheSameBlocks)
+{
+    struct Row {
+        const char* name;
+        std::string text;
+    };
+    const Row rows[] = {
+        {"calendar rows", kCalendarRows},
+        {"test window", ReadText(TestLayoutFile())},
+        {"awkward texts",
+         "Window w class=W header=\"w.h\" controls=2 BackColor=#000000 MinWidth=-1\n"
+         "StaticText s -53,-61 0x0 Text=\"a\\\"b\\\\c\\rd\\ne\\tf\\x01\\x7F g\" TextColor=#FFF3C7\n"
+         "StaticText t(0) in s Text=\"\"\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Layout first = ParseLayout(row.text, "in.layout");
+        const std::string dumped = layoutc::DumpText(first);
+        const Layout second = ParseLayout(dumped, "in.layout");
+        ASSERT_EQ(second.controls.size(), first.controls.size());
+        EXPECT_EQ(second.window.block, first.window.block);
+        EXPECT_EQ(second.windowClass, first.windowClass);
+        EXPECT_EQ(second.windowHeader, first.windowHeader);
+        EXPECT_EQ(second.picturesNamespace, first.picturesNamespace);
+        for (std::size_t i = 0; i < first.controls.size(); ++i) {
+            SCOPED_TRACE(first.controls[i].name);
+            EXPECT_EQ(second.controls[i].block, first.controls[i].block);
+            EXPECT_EQ(second.controls[i].events.size(), first.controls[i].events.size());
+            EXPECT_EQ(second.controls[i].bindings.size(), first.controls[i].bindings.size());
+        }
+        // The generated code is the same too, bindings and handlers included.
+        EXPECT_EQ(layoutc::GenerateSource(second, "x.layout.h"), layoutc::GenerateSource(first, "x.layout.h"));
+        EXPECT_EQ(layoutc::DumpText(second), dumped);
+    }
+}
+
+TEST(LayoutCompiler, DumpLeavesOutDefaultsAndShowsBytes)
+{
+    const Layout layout = ParseLayout(kCalendarRows, "main.layout");
+    const std::string text = layoutc::DumpText(layout);
+    EXPECT_NE(text.find("Line Line1 in boxcal 69,61 0x215 X1=69 X2=69 Y1=61 Y2=276 LineColor=#818181\n"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("Timer Timer1 Mode=0 Action->Timer1_Action\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Visible=true"), std::string::npos);
+
+    const std::string hex = layoutc::DumpBytes(layout);
+    EXPECT_NE(hex.find("Timer Timer1: 12 bytes\n  00 00 00 00 00 00 00 01 00 00 03 E8\n"), std::string::npos) << hex;
+    EXPECT_NE(hex.find("RadioButton rbnino: 294 bytes\n"), std::string::npos);
+}
+
+TEST(LayoutCompiler, GeneratesBindingsForTheWindowClass)
+{
+    const Layout layout = ParseLayout(std::string("pictures \"app/art.h\" Art\n") +
+                                          "Window w class=windows::w header=\"app/w.h\" controls=3 Backdrop=backg1\n"
+                                          "PushButton PushButton4 Caption=Textos.k325 HelpTag=Textos.k904 "
+                                          "Action->PushButton4_Action\n"
+                                          "StaticText std(7) MouseDown->std_MouseDown\n"
+                                          "Canvas Cansex(42) Backdrop=heart\n",
+                                      "app/w.layout");
+    const std::string header = layoutc::GenerateHeader(layout);
+    EXPECT_NE(header.find("fw::PushButton* PushButton4 = nullptr;"), std::string::npos) << header;
+    EXPECT_NE(header.find("fw::ControlSet<fw::StaticText> std;"), std::string::npos);
+    EXPECT_NE(header.find("fw::ControlSet<fw::Canvas> Cansex;"), std::string::npos);
+    EXPECT_NE(header.find("kControlCount = 3;"), std::string::npos);
+
+    const std::string source = layoutc::GenerateSource(layout, "app/w.layout.h");
+    const char* const expected[] = {
+        "#include \"app/w.layout.h\"\n#include \"app/w.h\"\n#include \"app/textos.h\"\n"
+        "#include \"app/art.h\"\n",
+        "    SetBackdrop(Art::backg1());\n    ApplyWindowBlock(kBlock0);\n",
+        "        auto* c = AddControl<fw::PushButton>(\"PushButton4\", fw::kNoIndex);\n"
+        "        c->SetCaption(Textos::k325());\n        c->SetHelpTag(Textos::k904());\n"
+        "        fw::ApplyBlock(*c, kBlock1);\n        PushButton4 = c;\n"
+        "        c->Action.Bind(this, &windows::w::PushButton4_Action);\n",
+        "        auto* c = AddControl<fw::StaticText>(\"std\", 7);\n",
+        "        std.Add(c);\n        c->MouseDown.Bind([this, c](auto&&... args) { return "
+        "std_MouseDown(c->Index(), std::forward<decltype(args)>(args)...); });\n",
+        "        c->SetBackdrop(Art::heart());\n",
+        "    {\"std\", 7, \"StaticText\", kBlock2},\n",
+    };
+    for (const char* piece : expected)
+        EXPECT_NE(source.find(piece), std::string::npos) << piece << "\nin:\n" << source;
+
+    const Layout plain = ParseLayout("Window w class=W header=\"w.h\" controls=0\n", "w.layout");
+    EXPECT_EQ(layoutc::GenerateSource(plain, "w.layout.h").find("textos.h"), std::string::npos);
+}
+
+TEST(LayoutCompiler, ToolReportsFileAndLineAndFails)
+{
+    const auto dir = std::filesystem::temp_directory_path() / ("layoutc-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const auto bad = dir / "bad.layout";
+    std::ofstream(bad) << "Window w class=W header=\"w.h\" controls=1\n\n# comment\nPushButton b Default=2\n";
+    const auto err = dir / "err.txt";
+    const std::string tool = CYC_LAYOUTC;
+    const std::string command = "\"" + tool + "\" \"" + bad.string() + "\" \"" + (dir / "o.h").string() + "\" \"" +
+                                (dir / "o.cpp").string() + "\" o.h 2>\"" + err.string() + "\"";
+    const int status = std::system(command.c_str());
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(ReadText(err), bad.string() + ":4: error: Default expects a Boolean (true or false), not 2\n");
+    EXPECT_FALSE(std::filesystem::exists(dir / "o.cpp"));
+
+    const std::string dump = "\"" + tool + "\" --dump \"" + TestLayoutFile().string() + "\" >\"" +
+                             (dir / "dump.layout").string() + "\"";
+    EXPECT_EQ(std::system(dump.c_str()), 0);
+    const Layout again = ParseLayout(ReadText(dir / "dump.layout"), "dump.layout");
+    const Layout original = ParseLayout(ReadText(TestLayoutFile()), "layouttest.layout");
+    ASSERT_EQ(again.controls.size(), original.controls.size());
+    for (std::size_t i = 0; i < again.controls.size(); ++i)
+        EXPECT_EQ(again.controls[i].block, original.controls[i].block);
+    std::filesystem::remove_all(dir);
+}

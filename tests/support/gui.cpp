@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/gui.h"
+
+#include "framework/gui/control.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/window.h"
+#include "support/testenv.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace testenv {
+
+namespace {
+
+// The headless platform reports every window-manager request it cannot
+// carry out (raise, size hints); those lines say nothing about the test.
+const QtMessageHandler s_previousHandler = qInstallMessageHandler(
+    [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (message.startsWith(QLatin1String("This plugin does not support")))
+            return;
+        if (s_previousHandler)
+            s_previousHandler(type, context, message);
+        else
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+
+// The widget that took the last press, which gets the moves and the release
+// until the button goes up.
+QPointer<QWidget> s_grab;
+
+QWidget* widgetAt(fw::Window* window, QPoint p)
+{
+    QWidget* content = window->Content();
+    QWidget* target = content->childAt(p);
+    return target ? target : content;
+}
+
+QPoint centreOf(fw::Control* control)
+{
+    return {control->Left() + control->Width() / 2, control->Top() + control->Height() / 2};
+}
+
+} // namespace
+
+void pressAt(fw::Window* window, int x, int y)
+{
+    const QPoint p(x, y);
+    QWidget* target = widgetAt(window, p);
+    s_grab = target;
+    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(window->Content(), p));
+}
+
+void releaseAt(fw::Window* window, int x, int y)
+{
+    const QPoint p(x, y);
+    QWidget* target = s_grab ? s_grab.data() : widgetAt(window, p);
+    s_grab = nullptr;
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(window->Content(), p));
+}
+
+void clickAt(fw::Window* window, int x, int y)
+{
+    pressAt(window, x, y);
+    releaseAt(window, x, y);
+}
+
+void press(fw::Control* control)
+{
+    const QPoint c = centreOf(control);
+    pressAt(&control->ParentWindow(), c.x(), c.y());
+}
+
+void release(fw::Control* control)
+{
+    const QPoint c = centreOf(control);
+    releaseAt(&control->ParentWindow(), c.x(), c.y());
+}
+
+void click(fw::Control* control)
+{
+    press(control);
+    release(control);
+}
+
+void hover(fw::Window* window, int x, int y)
+{
+    const QPoint p(x, y);
+    if (s_grab) {
+        QTest::mouseMove(s_grab, s_grab->mapFrom(window->Content(), p));
+        return;
+    }
+    QWidget* target = widgetAt(window, p);
+    const QPoint local = target->mapFrom(window->Content(), p);
+    QMouseEvent move(QEvent::MouseMove, local, target->mapToGlobal(local), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void leave(fw::Window* window)
+{
+    QEvent leaveEvent(QEvent::Leave);
+    QApplication::sendEvent(window->Content(), &leaveEvent);
+}
+
+void key(fw::Control* control, int qtKey)
+{
+    QTest::keyClick(control->Handle(), static_cast<Qt::Key>(qtKey));
+}
+
+void type(fw::EditField* field, std::string_view text)
+{
+    QTest::keyClicks(field->Handle(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void runFor(int ms)
+{
+    QTest::qWait(ms);
+}
+
+std::filesystem::path screenshot(fw::Window* window, const std::string& name)
+{
+    return screenshot(window->Handle(), name);
+}
+
+} // namespace testenv
