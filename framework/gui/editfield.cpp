@@ -6,6 +6,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <climits>
@@ -35,6 +37,13 @@ protected:
             }
         }
         return QLineEdit::event(event);
+    }
+    // Without UseFocusRing the frame does not light up with the focus.
+    void initStyleOption(QStyleOptionFrame* option) const override
+    {
+        QLineEdit::initStyleOption(option);
+        if (m_field && !m_field->UseFocusRing())
+            option->state &= ~QStyle::State_HasFocus;
     }
 
 private:
@@ -125,6 +134,7 @@ void EditField::SetUseFocusRing(bool on)
 {
     m_useFocusRing = on;
     m_edit->setAttribute(Qt::WA_MacShowFocusRect, on);
+    m_edit->update();
 }
 
 void EditField::SetAlignment(std::int32_t alignment)

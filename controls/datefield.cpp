@@ -1,0 +1,231 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/datefield.h"
+
+#include "prefs/bprefs.h"
+
+#include <stdexcept>
+#include <variant>
+
+namespace controls {
+
+namespace {
+
+constexpr std::string_view kLeftArrow = "\x1c";
+constexpr std::string_view kRightArrow = "\x1d";
+constexpr std::string_view kUpArrow = "\x1e";
+constexpr std::string_view kDownArrow = "\x1f";
+
+// Sets a flag for the life of the scope.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = m_old; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_old;
+};
+
+} // namespace
+
+DateField::DateField(fw::Window& window) : fw::EditField(window)
+{
+    SetReadOnly(true);
+    SetUseFocusRing(true);
+    // A copy: stepping the field must not change the stored value behind the
+    // store's back. Anything but a date under the key counts as no date.
+    if (const std::optional<fw::Date> stored = BPrefs::DateValue("fechamens1"))
+        m_date = *stored;
+}
+
+void DateField::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+{
+    if (name == "Editable") {
+        const bool* on = std::get_if<bool>(&value);
+        if (!on)
+            throw std::invalid_argument("DateField property Editable takes a Boolean");
+        SetEditable(*on);
+    } else {
+        fw::EditField::ApplyProperty(name, value);
+    }
+}
+
+void DateField::SetDate(const std::optional<fw::Date>& d)
+{
+    m_date = d ? *d : fw::Date();
+    DrawDate();
+}
+
+void DateField::SetDisplayDayName(bool on)
+{
+    if (on == m_displayingDayName)
+        return;
+    m_displayingDayName = on;
+    DrawDate();
+}
+
+void DateField::SetDisplayMonthName(bool on)
+{
+    if (on == m_displayingMonthName)
+        return;
+    m_displayingMonthName = on;
+    DrawDate();
+}
+
+DatePart DateField::CaretPart() const
+{
+    return PartAt(SelStart(), m_parts);
+}
+
+std::int32_t DateField::SelectionValue() const
+{
+    return PartValue(m_date, CaretPart());
+}
+
+void DateField::SelectionUp()
+{
+    Step(1);
+}
+
+void DateField::SelectionDown()
+{
+    Step(-1);
+}
+
+void DateField::Step(std::int32_t delta)
+{
+    if (ChangeDate(StepDatePart(m_date, CaretPart(), delta)))
+        DateChanged.Raise();
+}
+
+bool DateField::ChangeDate(const fw::Date& d)
+{
+    if (d == m_date)
+        return false;
+    m_date = d;
+    DrawDate();
+    return true;
+}
+
+void DateField::DrawDate()
+{
+    const bool hadSelection = SelLength() > 0;
+    const std::int32_t caret = SelStart();
+    const DateParts before = m_parts;
+    DateFieldText shown = MakeDateFieldText(m_date, m_displayingMonthName, m_displayingDayName);
+    // The parts are known before the text changes, so that nothing sees the
+    // new text with the old boundaries.
+    m_parts = shown.parts;
+    {
+        FlagScope adjusting(m_adjusting);
+        SetText(shown.text);
+        SetSelStart(CaretAfterRedraw(caret, before, m_parts));
+    }
+    if (m_hasFocus || hadSelection)
+        SelectPart(CaretPart());
+    Refresh();
+}
+
+void DateField::FixSelection()
+{
+    // A field without the focus keeps a bare caret.
+    if (!m_hasFocus && SelLength() == 0)
+        return;
+    SelectPart(CaretPart());
+}
+
+void DateField::SelectPart(DatePart part)
+{
+    const TextRange range = PartRange(part, m_parts);
+    if (SelStart() == range.start && SelLength() == range.length)
+        return;
+    FlagScope adjusting(m_adjusting);
+    SetSelStart(range.start);
+    SetSelLength(range.length);
+}
+
+void DateField::SelectLeft()
+{
+    {
+        FlagScope adjusting(m_adjusting);
+        SetSelStart(CaretLeftOf(CaretPart(), m_parts));
+    }
+    SelectPart(CaretPart());
+}
+
+void DateField::SelectRight()
+{
+    {
+        FlagScope adjusting(m_adjusting);
+        SetSelStart(CaretRightOf(CaretPart(), m_parts));
+    }
+    SelectPart(CaretPart());
+}
+
+void DateField::Event_Open()
+{
+    // Read-only whatever the layout says: the text changes only part by part.
+    SetReadOnly(true);
+    m_hasFocus = false;
+    DrawDate();
+    Open.Raise();
+}
+
+void DateField::Event_GotFocus()
+{
+    m_hasFocus = true;
+    FixSelection();
+}
+
+void DateField::Event_LostFocus()
+{
+    m_hasFocus = false;
+    FixSelection();
+}
+
+void DateField::Event_SelChange()
+{
+    if (!m_adjusting)
+        FixSelection();
+}
+
+bool DateField::Event_MouseDown(int, int)
+{
+    // The field places the caret; the selection change widens it to the part.
+    return false;
+}
+
+bool DateField::Event_KeyDown(const std::string& key)
+{
+    const DatePart part = CaretPart();
+    if (SelLength() == 0)
+        return false;
+    if (key == kLeftArrow) {
+        SelectLeft();
+        return true;
+    }
+    if (key == kRightArrow) {
+        SelectRight();
+        return true;
+    }
+    if (!m_editable)
+        return false;
+    if (key == kUpArrow) {
+        SelectionUp();
+        return true;
+    }
+    if (key == kDownArrow) {
+        SelectionDown();
+        return true;
+    }
+    const std::optional<fw::Date> typed = TypeDateKey(m_date, part, key);
+    if (!typed)
+        return false;
+    if (ChangeDate(*typed))
+        DateChanged.Raise();
+    return true;
+}
+
+} // namespace controls

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/roundededitfieldfield.h"
+
+#include "app/pictureresources.h"
+#include "controls/roundededitfieldcanvas.h"
+#include "framework/gui/graphics.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <variant>
+
+namespace controls {
+
+namespace {
+
+bool AsBool(const fw::PropertyValue& value, std::string_view name)
+{
+    const bool* on = std::get_if<bool>(&value);
+    if (!on)
+        throw std::invalid_argument("RoundedEditFieldField property " + std::string(name) + " takes a Boolean");
+    return *on;
+}
+
+} // namespace
+
+RoundedEditFieldField::RoundedEditFieldField(fw::Window& window) : fw::EditField(window) {}
+
+RoundedEditFieldField::~RoundedEditFieldField()
+{
+    if (m_frame && m_frame->m_field == this)
+        m_frame->m_field = nullptr;
+}
+
+void RoundedEditFieldField::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+{
+    if (name == "UseRoundedFocusRing")
+        SetUseRoundedFocusRing(AsBool(value, name));
+    else if (name == "HasFocus")
+        m_hasFocus = AsBool(value, name);
+    else
+        fw::EditField::ApplyProperty(name, value);
+}
+
+void RoundedEditFieldField::SetCanvas(RoundedEditFieldCanvas* canvas)
+{
+    m_canvas = canvas;
+}
+
+void RoundedEditFieldField::DrawFocus()
+{
+    if (m_useRoundedFocusRing && m_canvas)
+        m_canvas->DrawTheField();
+}
+
+void RoundedEditFieldField::EraseFocus()
+{
+    DrawFocus();
+}
+
+void RoundedEditFieldField::DrawFocusInPicture(fw::PicturePtr& p) const
+{
+    const int width = std::max(Width(), 0);
+    p = fw::Picture::New(width + 20, 22);
+    fw::Graphics& g = p->Graphics();
+    if (const fw::PicturePtr left = REFLeftMask())
+        g.DrawPicture(*left, 0, 0);
+    if (const fw::PicturePtr right = REFRightMask())
+        g.DrawPicture(*right, width + 10, 0);
+    if (const fw::PicturePtr middle = REFMiddleMask())
+        g.DrawPicture(*middle, 10, 0, width, middle->Height(), 0, 0, middle->Width(), middle->Height());
+}
+
+void RoundedEditFieldField::Event_GotFocus()
+{
+    DrawFocus();
+    m_hasFocus = true;
+    FocusChanged();
+}
+
+void RoundedEditFieldField::Event_LostFocus()
+{
+    EraseFocus();
+    m_hasFocus = false;
+    FocusChanged();
+}
+
+void RoundedEditFieldField::FocusChanged()
+{
+    // The frame around the field shows the focus ring while it has the focus.
+    if (m_frame)
+        m_frame->Refresh();
+}
+
+} // namespace controls

@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/datefield.h"
+
+#include "controls/controltestwindow.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/updownarrows.h"
+#include "prefs/bprefs.h"
+#include "support/gui.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using controls::DateField;
+using controls::DatePart;
+using controltest::ControlTest;
+using controltest::ControlWindow;
+
+class DateFieldTest : public ControlTest {
+protected:
+    void SetUp() override
+    {
+        ControlTest::SetUp();
+        BPrefs::ResetForTesting();
+        const auto now = std::int64_t(fw::Date(2007, 3, 5, 10, 30, 0).TotalSeconds());
+        fw::Date::SetClock([now] { return now; });
+    }
+    void TearDown() override
+    {
+        fw::Date::SetClock({});
+        BPrefs::ResetForTesting();
+        ControlTest::TearDown();
+    }
+
+    // The date field with an arrow pair bound to its stepping, and another
+    // field to take the focus away.
+    ControlWindow* MakeDateWindow(std::function<void(DateField&)> configure = {})
+    {
+        return MakeWindow([this, configure](ControlWindow& w) {
+            // First, so that it has the focus when the window opens.
+            other = w.Add<fw::EditField>("other", 20, 60, 100, 22);
+            field = w.Add<DateField>("fechamens1", 20, 20, 200, 22);
+            field->SetProperty("ReadOnly", false);
+            field->SetProperty("UseFocusRing", false);
+            field->SetProperty("Editable", false);
+            if (configure)
+                configure(*field);
+            field->DateChanged.Bind([this] { ++dateChanged; });
+            field->Open.Bind([this] { textAtOpen = field->Text(); });
+            arrows = w.Add<fw::UpDownArrows>("UpDownArrows1", 230, 20, 13, 23);
+            arrows->Up.Bind([this] { field->SelectionUp(); });
+            arrows->Down.Bind([this] { field->SelectionDown(); });
+        });
+    }
+
+    // A click on a character inside the part, as the user aims at it.
+    void ClickPart(DatePart part)
+    {
+        const controls::TextRange range = controls::PartRange(part, field->Parts());
+        const int target = range.start + (range.length + 1) / 2;
+        const std::optional<QPoint> p = controltest::PointOfIndex(field, target);
+        ASSERT_TRUE(p) << "no point of the field places the caret at " << target;
+        testenv::clickAt(&field->ParentWindow(), p->x(), p->y());
+    }
+
+    void ClickArrow(bool up)
+    {
+        const int y = up ? arrows->Top() + 4 : arrows->Top() + arrows->Height() - 4;
+        testenv::clickAt(&field->ParentWindow(), arrows->Left() + arrows->Width() / 2, y);
+    }
+
+    controls::TextRange Selection() const { return {field->SelStart(), field->SelLength()}; }
+    controls::TextRange RangeOf(DatePart part) const { return controls::PartRange(part, field->Parts()); }
+
+    DateField* field = nullptr;
+    fw::UpDownArrows* arrows = nullptr;
+    fw::EditField* other = nullptr;
+    int dateChanged = 0;
+    std::string textAtOpen;
+};
+
+TEST_F(DateFieldTest, StartsFromTheStoredDateOrToday)
+{
+    struct Row {
+        const char* name;
+        std::optional<fw::Variant> stored;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"no stored date: today", std::nullopt, "2007/03/5"},
+        {"a stored date", fw::Variant(fw::Date(2011, 8, 17, 9, 0, 0)), "2011/08/17"},
+        {"a stored text: today", fw::Variant("2011-08-17"), "2007/03/5"},
+        {"a stored Boolean: today", fw::Variant(true), "2007/03/5"},
+        {"a stored number: today", fw::Variant(std::int32_t(20110817)), "2007/03/5"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        BPrefs::ResetForTesting();
+        if (row.stored)
+            BPrefs::SetValue("fechamens1", *row.stored);
+        MakeDateWindow();
+        EXPECT_EQ(field->Text(), row.text);
+        EXPECT_EQ(textAtOpen, row.text);
+        // Read-only again at Open, whatever the layout stored; caret in the year.
+        EXPECT_TRUE(field->ReadOnly());
+        EXPECT_EQ(field->SelStart(), 0);
+        EXPECT_EQ(field->SelLength(), 0);
+        EXPECT_FALSE(field->HasFocus());
+        EXPECT_EQ(field->SelectionValue(), field->Date().Year());
+    }
+}
+
+TEST_F(DateFieldTest, SteppingLeavesTheStoredDateAlone)
+{
+    BPrefs::SetValue("fechamens1", fw::Date(2011, 8, 17, 9, 0, 0));
+    MakeDateWindow();
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2012/08/17");
+    EXPECT_EQ(field->Date().SQLDateTime(), "2012-08-17 09:00:00");
+    const std::optional<fw::Date> stored = BPrefs::DateValue("fechamens1");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->SQLDate(), "2011-08-17");
+}
+
+TEST_F(DateFieldTest, NameFlagsRedrawOnlyWhenTheyChange)
+{
+    MakeDateWindow();
+    field->SetText("untouched");
+    field->SetDisplayDayName(false);
+    field->SetDisplayMonthName(false);
+    EXPECT_EQ(field->Text(), "untouched");
+
+    struct Row {
+        const char* name;
+        bool monthName;
+        bool dayName;
+        const char* text;
+        controls::DateParts parts;
+    };
+    const Row rows[] = {
+        {"day name", false, true, "2007/03/5 Monday", {4, 7, 16}},
+        {"both names", true, true, "2007/March/5 Monday", {4, 10, 19}},
+        {"month name", true, false, "2007/March/5", {4, 10, 12}},
+        {"digits", false, false, "2007/03/5", {4, 7, 9}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        field->SetDisplayMonthName(row.monthName);
+        field->SetDisplayDayName(row.dayName);
+        EXPECT_EQ(field->Text(), row.text);
+        EXPECT_EQ(field->Parts(), row.parts);
+        EXPECT_EQ(field->DisplayMonthName(), row.monthName);
+        EXPECT_EQ(field->DisplayDayName(), row.dayName);
+    }
+    EXPECT_EQ(dateChanged, 0);
+}
+
+TEST_F(DateFieldTest, DateSetterCopiesOrTakesNow)
+{
+    MakeDateWindow();
+    fw::Date d(2008, 2, 29, 8, 0, 0);
+    field->SetDate(d);
+    d.SetYear(1990);
+    EXPECT_EQ(field->Text(), "2008/02/29");
+    EXPECT_EQ(field->Date().SQLDateTime(), "2008-02-29 08:00:00");
+    field->SetDate(std::nullopt);
+    EXPECT_EQ(field->Text(), "2007/03/5");
+    EXPECT_EQ(field->Date().SQLDateTime(), "2007-03-05 10:30:00");
+    EXPECT_EQ(dateChanged, 0);
+}
+
+TEST_F(DateFieldTest, AClickSelectsTheWholePart)
+{
+    struct Row {
+        const char* name;
+        bool dayName;
+        DatePart part;
+        controls::TextRange selection;
+        int value;
+    };
+    const Row rows[] = {
+        {"year", false, DatePart::Year, {0, 4}, 2007},
+        {"month", false, DatePart::Month, {5, 2}, 3},
+        {"day", false, DatePart::Day, {8, 1}, 5},
+        {"weekday name", true, DatePart::Day, {8, 8}, 5},
+        {"year with a weekday", true, DatePart::Year, {0, 4}, 2007},
+    };
+    MakeDateWindow();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        field->SetDisplayDayName(row.dayName);
+        ClickPart(row.part);
+        EXPECT_TRUE(field->HasFocus());
+        EXPECT_EQ(Selection(), row.selection);
+        EXPECT_EQ(field->SelectionValue(), row.value);
+    }
+}
+
+TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
+{
+    struct Row {
+        const char* name;
+        int key;
+        DatePart selected;
+    };
+    const Row rows[] = {
+        {"left from the year", Qt::Key_Left, DatePart::Day},
+        {"left from the day", Qt::Key_Left, DatePart::Month},
+        {"left from the month", Qt::Key_Left, DatePart::Year},
+        {"right from the year", Qt::Key_Right, DatePart::Month},
+        {"right from the month", Qt::Key_Right, DatePart::Day},
+        {"right from the day", Qt::Key_Right, DatePart::Year},
+    };
+    for (const bool monthName : {false, true}) {
+        MakeDateWindow([monthName](DateField& f) { f.SetDisplayMonthName(monthName); });
+        ClickPart(DatePart::Year);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (monthName ? " (month name)" : ""));
+            testenv::key(field, row.key);
+            EXPECT_EQ(Selection(), RangeOf(row.selected));
+        }
+        EXPECT_EQ(field->Date().SQLDate(), "2007-03-05");
+        EXPECT_EQ(dateChanged, 0);
+    }
+}
+
+TEST_F(DateFieldTest, NotEditableLeavesDigitsAndSteppingKeysAlone)
+{
+    MakeDateWindow();
+    for (const DatePart part : {DatePart::Year, DatePart::Month, DatePart::Day}) {
+        ClickPart(part);
+        for (const int key : {int(Qt::Key_5), int(Qt::Key_0), int(Qt::Key_Backspace), int(Qt::Key_Up),
+                              int(Qt::Key_Down), int(Qt::Key_Delete)}) {
+            SCOPED_TRACE("key " + std::to_string(key) + " in part " + std::to_string(int(part)));
+            testenv::key(field, key);
+            EXPECT_EQ(field->Text(), "2007/03/5");
+            EXPECT_EQ(Selection(), RangeOf(part));
+        }
+    }
+    EXPECT_EQ(dateChanged, 0);
+}
+
+TEST_F(DateFieldTest, EditableTakesArrowsDigitsAndBackspace)
+{
+    struct Row {
+        const char* name;
+        DatePart part;
+        std::vector<int> keys;
+        const char* text;
+        int changes;
+    };
+    const Row rows[] = {
+        {"up in the month", DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
+        {"down in the day", DatePart::Day, {Qt::Key_Down}, "2007/03/4", 1},
+        {"up twice in the year", DatePart::Year, {Qt::Key_Up, Qt::Key_Up}, "2009/03/5", 2},
+        {"1995 typed into the year", DatePart::Year, {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5", 4},
+        {"Backspace in the year", DatePart::Year, {Qt::Key_Backspace}, "200/03/5", 1},
+        {"12 typed into the month", DatePart::Month, {Qt::Key_1, Qt::Key_2}, "2007/12/5", 2},
+        {"3 into March changes nothing", DatePart::Month, {Qt::Key_3}, "2007/03/5", 0},
+        {"0 into March changes nothing", DatePart::Month, {Qt::Key_0}, "2007/03/5", 0},
+        {"28 typed into the day", DatePart::Day, {Qt::Key_2, Qt::Key_8}, "2007/03/28", 2},
+        {"a letter in the day", DatePart::Day, {Qt::Key_X}, "2007/03/5", 0},
+        {"Backspace in the month", DatePart::Month, {Qt::Key_Backspace}, "2007/03/5", 0},
+    };
+    MakeDateWindow([](DateField& f) { f.SetProperty("Editable", true); });
+    ASSERT_TRUE(field->Editable());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        field->SetDate(fw::Date(2007, 3, 5));
+        dateChanged = 0;
+        ClickPart(row.part);
+        for (const int key : row.keys)
+            testenv::key(field, key);
+        EXPECT_EQ(field->Text(), row.text);
+        EXPECT_EQ(dateChanged, row.changes);
+        // The part being edited stays selected.
+        EXPECT_EQ(Selection(), RangeOf(row.part));
+    }
+}
+
+TEST_F(DateFieldTest, WithoutASelectionNoKeyIsTaken)
+{
+    MakeDateWindow([](DateField& f) { f.SetProperty("Editable", true); });
+    other->SetFocus();
+    ASSERT_EQ(field->SelLength(), 0);
+    for (const int key : {int(Qt::Key_Up), int(Qt::Key_5), int(Qt::Key_Left), int(Qt::Key_Down), int(Qt::Key_Right)}) {
+        SCOPED_TRACE("key " + std::to_string(key));
+        testenv::key(field, key);
+        EXPECT_EQ(field->Text(), "2007/03/5");
+        EXPECT_EQ(field->SelLength(), 0);
+    }
+    EXPECT_EQ(dateChanged, 0);
+}
+
+TEST_F(DateFieldTest, ArrowButtonsStepThePartThatHoldsTheCaret)
+{
+    struct Row {
+        const char* name;
+        fw::Date start;
+        std::optional<DatePart> clicked; // none: never clicked, the caret is at 0
+        bool up;
+        const char* text;
+    };
+    const Row rows[] = {
+        {"before any click: the year", fw::Date(2007, 3, 5), std::nullopt, true, "2008/03/5"},
+        {"31 December 2007, day up", fw::Date(2007, 12, 31), DatePart::Day, true, "2008/01/1"},
+        {"January 2007, month down", fw::Date(2007, 1, 5), DatePart::Month, false, "2006/12/5"},
+        {"31 January, month up", fw::Date(2007, 1, 31), DatePart::Month, true, "2007/02/28"},
+        {"29 February 2008, year up", fw::Date(2008, 2, 29), DatePart::Year, true, "2009/02/28"},
+        {"1 March 2007, day down", fw::Date(2007, 3, 1), DatePart::Day, false, "2007/02/28"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        MakeDateWindow([&row](DateField& f) { f.SetDate(row.start); });
+        dateChanged = 0;
+        if (row.clicked) {
+            ClickPart(*row.clicked);
+            // The focus goes elsewhere; the caret keeps the part.
+            testenv::click(other);
+            EXPECT_FALSE(field->HasFocus());
+        }
+        ClickArrow(row.up);
+        EXPECT_EQ(field->Text(), row.text);
+        EXPECT_EQ(dateChanged, 1);
+        EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), row.clicked.value_or(DatePart::Year));
+    }
+}
+
+TEST_F(DateFieldTest, TheCaretStaysInItsPartWhenTheTextMoves)
+{
+    MakeDateWindow([](DateField& f) {
+        f.SetDisplayMonthName(true);
+        f.SetDate(fw::Date(2007, 5, 31));
+    });
+    ClickPart(DatePart::Day);
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2007/June/1");
+    EXPECT_EQ(Selection(), (controls::TextRange{10, 1}));
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2007/June/2");
+
+    // Without the focus, the bare caret stays in its part too.
+    field->SetDate(fw::Date(2007, 6, 30));
+    ClickPart(DatePart::Day);
+    testenv::click(other);
+    field->SelectionDown();
+    field->SelectionUp();
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2007/July/1");
+    EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), DatePart::Day);
+    EXPECT_EQ(dateChanged, 5);
+}
+
+TEST_F(DateFieldTest, DateChangedComesExactlyWhenTheDateChanges)
+{
+    struct Row {
+        const char* name;
+        fw::Date start;
+        DatePart part;
+        bool up;
+        int changes;
+    };
+    const Row rows[] = {
+        {"year 9999 up", fw::Date(9999, 3, 5), DatePart::Year, true, 0},
+        {"year 9999 down", fw::Date(9999, 3, 5), DatePart::Year, false, 1},
+        {"year 1 down", fw::Date(1, 3, 5), DatePart::Year, false, 0},
+        {"last day up", fw::Date(9999, 12, 31), DatePart::Day, true, 0},
+        {"first day down", fw::Date(1, 1, 1), DatePart::Day, false, 0},
+        {"an ordinary day up", fw::Date(2007, 3, 5), DatePart::Day, true, 1},
+    };
+    MakeDateWindow();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        field->SetDate(row.start);
+        ClickPart(row.part);
+        const std::string before = field->Text();
+        dateChanged = 0;
+        if (row.up)
+            field->SelectionUp();
+        else
+            field->SelectionDown();
+        EXPECT_EQ(dateChanged, row.changes);
+        EXPECT_EQ(field->Text() != before, row.changes == 1);
+    }
+}
+
+TEST_F(DateFieldTest, HasFocusFollowsTheFocus)
+{
+    MakeDateWindow();
+    EXPECT_FALSE(field->HasFocus());
+    ClickPart(DatePart::Month);
+    EXPECT_TRUE(field->HasFocus());
+    EXPECT_EQ(Selection(), RangeOf(DatePart::Month));
+    testenv::click(other);
+    EXPECT_FALSE(field->HasFocus());
+    field->SetFocus();
+    EXPECT_TRUE(field->HasFocus());
+    // Back with the focus, the whole month is selected again.
+    EXPECT_EQ(Selection(), RangeOf(DatePart::Month));
+}
+
+} // namespace

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/datefieldtext.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using controls::DatePart;
+using controls::DateParts;
+using controls::TextRange;
+
+std::string Ymd(const fw::Date& d)
+{
+    return d.SQLDate();
+}
+
+TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
+{
+    struct Row {
+        const char* name;
+        fw::Date date;
+        bool monthName;
+        bool dayName;
+        const char* text;
+        DateParts parts;
+    };
+    const Row rows[] = {
+        {"digits", fw::Date(2007, 3, 5), false, false, "2007/03/5", {4, 7, 9}},
+        {"day name", fw::Date(2007, 3, 5), false, true, "2007/03/5 Monday", {4, 7, 16}},
+        {"month name", fw::Date(2007, 3, 5), true, false, "2007/March/5", {4, 10, 12}},
+        {"both names", fw::Date(2007, 3, 5), true, true, "2007/March/5 Monday", {4, 10, 19}},
+        {"two-digit month and day", fw::Date(2007, 11, 15), false, false, "2007/11/15", {4, 7, 10}},
+        {"year 2 has one digit", fw::Date(2, 3, 5), false, false, "2/03/5", {1, 4, 6}},
+        {"long names", fw::Date(2007, 9, 26), true, true, "2007/September/26 Wednesday", {4, 14, 27}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const controls::DateFieldText shown = controls::MakeDateFieldText(row.date, row.monthName, row.dayName);
+        EXPECT_EQ(shown.text, row.text);
+        EXPECT_EQ(shown.parts, row.parts);
+    }
+}
+
+TEST(DateFieldText, NameTablesAnswerEveryNumber)
+{
+    const char* months[] = {"January", "January", "February", "March",   "April",    "May",      "June",
+                            "July",    "August",  "September", "October", "November", "December", "January"};
+    for (int m = 0; m <= 13; ++m) {
+        SCOPED_TRACE("month " + std::to_string(m));
+        EXPECT_EQ(controls::Month2STR(m), months[m]);
+    }
+    EXPECT_EQ(controls::Month2STR(-5), "January");
+    const char* days[] = {"Sunday",   "Sunday", "Monday",   "Tuesday", "Wednesday",
+                          "Thursday", "Friday", "Saturday", "Sunday"};
+    for (int d = 0; d <= 8; ++d) {
+        SCOPED_TRACE("day " + std::to_string(d));
+        EXPECT_EQ(controls::Day2STR(d), days[d]);
+    }
+}
+
+TEST(DateFieldText, DaysOfMonthAndComplete)
+{
+    struct Row {
+        const char* name;
+        int month, year, days;
+    };
+    const Row rows[] = {
+        {"February 2000", 2, 2000, 29}, {"February 1900", 2, 1900, 28}, {"February 2100", 2, 2100, 28},
+        {"February 2004", 2, 2004, 29}, {"February 2007", 2, 2007, 28}, {"April", 4, 2007, 30},
+        {"month 13", 13, 2007, 30},     {"month 0", 0, 2007, 30},       {"January", 1, 2007, 31},
+        {"December", 12, 2007, 31},     {"June", 6, 2007, 30},          {"August", 8, 2007, 31},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(controls::DaysOfMonth(row.month, row.year), row.days);
+    }
+    EXPECT_EQ(controls::Complete(9), "09");
+    EXPECT_EQ(controls::Complete(0), "00");
+    EXPECT_EQ(controls::Complete(10), "10");
+    EXPECT_EQ(controls::Complete(12), "12");
+}
+
+TEST(DateFieldText, CaretSelectsTheWholePartItBelongsTo)
+{
+    // "2007/03/5 Monday": a caret just before a "/" belongs to the left part.
+    const DateParts parts = {4, 7, 16};
+    const TextRange year{0, 4}, month{5, 2}, day{8, 8};
+    const std::vector<TextRange> expected = {year, year, year, year, year, month, month, month, day,
+                                             day,  day,  day,  day,  day,  day,  day,  day};
+    for (int caret = 0; caret <= 16; ++caret) {
+        SCOPED_TRACE("caret " + std::to_string(caret));
+        EXPECT_EQ(controls::PartRange(controls::PartAt(caret, parts), parts), expected[std::size_t(caret)]);
+    }
+    // 2007/03/5: characters 0 to 3, 5 to 6, 8.
+    EXPECT_EQ(controls::PartRange(DatePart::Day, {4, 7, 9}), (TextRange{8, 1}));
+}
+
+TEST(DateFieldText, LeftAndRightMoveCyclically)
+{
+    struct Row {
+        const char* name;
+        DatePart from;
+        DatePart left;
+        DatePart right;
+    };
+    const Row rows[] = {
+        {"from the year", DatePart::Year, DatePart::Day, DatePart::Month},
+        {"from the month", DatePart::Month, DatePart::Year, DatePart::Day},
+        {"from the day", DatePart::Day, DatePart::Month, DatePart::Year},
+    };
+    for (const DateParts& parts : {DateParts{4, 7, 9}, DateParts{4, 10, 19}, DateParts{1, 4, 6}}) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + " in a text of " + std::to_string(parts[2]));
+            EXPECT_EQ(controls::PartAt(controls::CaretLeftOf(row.from, parts), parts), row.left);
+            EXPECT_EQ(controls::PartAt(controls::CaretRightOf(row.from, parts), parts), row.right);
+        }
+    }
+}
+
+TEST(DateFieldText, CaretStaysInItsPartWhenTheTextChanges)
+{
+    struct Row {
+        const char* name;
+        int caret;
+        DateParts before;
+        DateParts after;
+        int expected;
+    };
+    const Row rows[] = {
+        // 2007/May/31 -> 2007/June/1: the day's caret index 9 would be in the month.
+        {"day caret under a longer month name", 9, {4, 8, 11}, {4, 9, 11}, 10},
+        {"day caret at the end", 11, {4, 8, 11}, {4, 9, 11}, 11},
+        {"month caret keeps its index", 6, {4, 8, 11}, {4, 9, 11}, 6},
+        // 2007/June/30 -> 2007/May/30
+        {"month caret at its end under a shorter name", 9, {4, 9, 12}, {4, 8, 11}, 8},
+        // 999/03/5 -> 9997/03/5
+        {"month caret when the year grows", 4, {3, 6, 8}, {4, 7, 9}, 5},
+        {"year caret when the year shrinks", 4, {4, 7, 9}, {1, 4, 6}, 1},
+        {"caret at 0 of an empty text", 0, {0, 0, 0}, {4, 7, 9}, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const int caret = controls::CaretAfterRedraw(row.caret, row.before, row.after);
+        EXPECT_EQ(caret, row.expected);
+        EXPECT_EQ(controls::PartAt(caret, row.after), controls::PartAt(row.caret, row.before));
+    }
+}
+
+// Every row of the typing table, plus the edges around it. After each key:
+// the date, or nothing when the key is not taken.
+TEST(DateFieldText, TypingBuildsThePartDigitByDigit)
+{
+    struct Row {
+        const char* name;
+        fw::Date start;
+        DatePart part;
+        std::vector<std::string> keys;
+        std::vector<std::optional<std::string>> after;
+    };
+    const std::string bs = "\x08";
+    const Row rows[] = {
+        {"year 2007: 1 9 9 5", fw::Date(2007, 3, 5), DatePart::Year, {"1", "9", "9", "5"},
+         {"0001-03-05", "0019-03-05", "0199-03-05", "1995-03-05"}},
+        {"year 1995: Backspace x4", fw::Date(1995, 3, 5), DatePart::Year, {bs, bs, bs, bs},
+         {"0199-03-05", "0019-03-05", "0001-03-05", std::nullopt}},
+        {"month 3: 1 2 5", fw::Date(2007, 3, 5), DatePart::Month, {"1", "2", "5"},
+         {"2007-01-05", "2007-12-05", "2007-05-05"}},
+        {"month 1: 0", fw::Date(2007, 1, 5), DatePart::Month, {"0"}, {"2007-10-05"}},
+        {"day 5 of March: 2 8 4 3 1", fw::Date(2007, 3, 5), DatePart::Day, {"2", "8", "4", "3", "1"},
+         {"2007-03-02", "2007-03-28", "2007-03-04", "2007-03-03", "2007-03-31"}},
+        {"day 5 of February 2007: 2 9", fw::Date(2007, 2, 5), DatePart::Day, {"2", "9"},
+         {"2007-02-02", "2007-02-09"}},
+        {"day 5 of February 2008: 2 9", fw::Date(2008, 2, 5), DatePart::Day, {"2", "9"},
+         {"2008-02-02", "2008-02-29"}},
+        {"year 999: 7", fw::Date(999, 3, 5), DatePart::Year, {"7"}, {"9997-03-05"}},
+        {"year 1000: 7", fw::Date(1000, 3, 5), DatePart::Year, {"7"}, {"0007-03-05"}},
+        {"month 1: 1 gives November", fw::Date(2007, 1, 5), DatePart::Month, {"1"}, {"2007-11-05"}},
+        {"month 3: 3 leaves it", fw::Date(2007, 3, 5), DatePart::Month, {"3"}, {"2007-03-05"}},
+        {"month 3: 0 changes nothing", fw::Date(2007, 3, 5), DatePart::Month, {"0"}, {"2007-03-05"}},
+        {"day 15: 0 changes nothing", fw::Date(2007, 3, 15), DatePart::Day, {"0"}, {"2007-03-15"}},
+        {"day 2: 0 gives 20", fw::Date(2007, 3, 2), DatePart::Day, {"0"}, {"2007-03-20"}},
+        {"year 2007: 0 changes nothing", fw::Date(2007, 3, 5), DatePart::Year, {"0"}, {"2007-03-05"}},
+        {"year 9: Backspace not taken", fw::Date(9, 3, 5), DatePart::Year, {bs}, {std::nullopt}},
+        {"month of 31 March: 4 keeps the day in April", fw::Date(2007, 3, 31), DatePart::Month, {"4"},
+         {"2007-04-30"}},
+        {"month of 31 January: 2 gives 31 December", fw::Date(2007, 1, 31), DatePart::Month, {"2"},
+         {"2007-12-31"}},
+        {"year of 29 February 2008: 1 keeps the day in February", fw::Date(2008, 2, 29), DatePart::Year,
+         {"1", "9"}, {"0001-02-28", "0019-02-28"}},
+        {"letters and Backspace outside the year are not taken", fw::Date(2007, 3, 5), DatePart::Month,
+         {"a", bs, "12"}, {std::nullopt, std::nullopt, std::nullopt}},
+        {"a letter in the day is not taken", fw::Date(2007, 3, 5), DatePart::Day, {"x", " "},
+         {std::nullopt, std::nullopt}},
+        {"a letter in the year is not taken", fw::Date(2007, 3, 5), DatePart::Year, {"x"}, {std::nullopt}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(row.keys.size(), row.after.size());
+        fw::Date date = row.start;
+        for (std::size_t i = 0; i < row.keys.size(); ++i) {
+            SCOPED_TRACE("key " + std::to_string(i + 1));
+            const std::optional<fw::Date> typed = controls::TypeDateKey(date, row.part, row.keys[i]);
+            ASSERT_EQ(typed.has_value(), row.after[i].has_value());
+            if (typed) {
+                EXPECT_EQ(Ymd(*typed), *row.after[i]);
+                date = *typed;
+            }
+        }
+    }
+}
+
+TEST(DateFieldText, TypingKeepsTheTimeOfDay)
+{
+    const fw::Date start(2007, 1, 31, 14, 25, 36);
+    for (const auto& [part, key] : {std::pair{DatePart::Year, "5"}, std::pair{DatePart::Month, "2"},
+                                    std::pair{DatePart::Day, "4"}}) {
+        const std::optional<fw::Date> typed = controls::TypeDateKey(start, part, key);
+        ASSERT_TRUE(typed);
+        EXPECT_EQ(typed->SQLDateTime().substr(10), " 14:25:36");
+    }
+}
+
+TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
+{
+    struct Row {
+        const char* name;
+        fw::Date start;
+        DatePart part;
+        int delta;
+        const char* after;
+    };
+    const Row rows[] = {
+        {"31 December 2007, day + 1", fw::Date(2007, 12, 31), DatePart::Day, 1, "2008-01-01"},
+        {"31 January, day + 1", fw::Date(2007, 1, 31), DatePart::Day, 1, "2007-02-01"},
+        {"1 March 2007, day - 1", fw::Date(2007, 3, 1), DatePart::Day, -1, "2007-02-28"},
+        {"1 March 2008, day - 1", fw::Date(2008, 3, 1), DatePart::Day, -1, "2008-02-29"},
+        {"January 2007, month - 1", fw::Date(2007, 1, 5), DatePart::Month, -1, "2006-12-05"},
+        {"December 2007, month + 1", fw::Date(2007, 12, 5), DatePart::Month, 1, "2008-01-05"},
+        {"31 January 2007, month + 1", fw::Date(2007, 1, 31), DatePart::Month, 1, "2007-02-28"},
+        {"31 January 2008, month + 1", fw::Date(2008, 1, 31), DatePart::Month, 1, "2008-02-29"},
+        {"31 March 2007, month - 1", fw::Date(2007, 3, 31), DatePart::Month, -1, "2007-02-28"},
+        {"31 May, month + 1", fw::Date(2007, 5, 31), DatePart::Month, 1, "2007-06-30"},
+        {"29 February 2008, year + 1", fw::Date(2008, 2, 29), DatePart::Year, 1, "2009-02-28"},
+        {"29 February 2008, year - 4", fw::Date(2008, 2, 29), DatePart::Year, -4, "2004-02-29"},
+        {"2007, year + 1", fw::Date(2007, 3, 5), DatePart::Year, 1, "2008-03-05"},
+        {"year 9999, year + 1 stays", fw::Date(9999, 3, 5), DatePart::Year, 1, "9999-03-05"},
+        {"year 1, year - 1 stays", fw::Date(1, 3, 5), DatePart::Year, -1, "0001-03-05"},
+        {"December 9999, month + 1 stays", fw::Date(9999, 12, 5), DatePart::Month, 1, "9999-12-05"},
+        {"January 1, month - 1 stays", fw::Date(1, 1, 5), DatePart::Month, -1, "0001-01-05"},
+        {"31 December 9999, day + 1 stays", fw::Date(9999, 12, 31, 12), DatePart::Day, 1, "9999-12-31"},
+        {"1 January 1, day - 1 stays", fw::Date(1, 1, 1, 12), DatePart::Day, -1, "0001-01-01"},
+        {"30 December 9999, day + 1", fw::Date(9999, 12, 30, 23, 59, 59), DatePart::Day, 1, "9999-12-31"},
+        {"2 January 1, day - 1", fw::Date(1, 1, 2), DatePart::Day, -1, "0001-01-01"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fw::Date stepped = controls::StepDatePart(row.start, row.part, row.delta);
+        EXPECT_EQ(Ymd(stepped), row.after);
+        // The time of day never moves, also where a step is refused.
+        EXPECT_EQ(stepped.SQLDateTime().substr(10), row.start.SQLDateTime().substr(10));
+    }
+}
+
+} // namespace
