@@ -2,12 +2,15 @@
 #include "framework/core/folderitem.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 namespace fw {
 
@@ -32,6 +35,40 @@ FolderItemPtr madeFolder(QStandardPaths::StandardLocation location)
     QDir().mkpath(path);
     return std::make_shared<FolderItem>(toPath(path));
 }
+
+// The process's private folder, removed when static objects are destroyed
+// at exit. A forked child that exits leaves it to its parent.
+class PrivateFolder {
+public:
+    PrivateFolder() : m_owner(::getpid())
+    {
+        std::string prefix;
+        for (const QChar c : QCoreApplication::applicationName())
+            if (c.isLetterOrNumber() && c.unicode() < 128)
+                prefix += char(c.unicode());
+        if (prefix.empty())
+            prefix = "app";
+        std::string pattern = (toPath(QDir::tempPath()) / (prefix + "-XXXXXX")).string();
+        // mkdtemp makes the folder with mode 0700 under a name nobody had.
+        if (::mkdtemp(pattern.data()))
+            m_path = pattern;
+    }
+    ~PrivateFolder()
+    {
+        if (m_path.empty() || ::getpid() != m_owner)
+            return;
+        std::error_code ec;
+        fs::remove_all(m_path, ec);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+    pid_t m_owner;
+};
 } // namespace
 
 FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
@@ -39,6 +76,14 @@ FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
 FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation); }
 FolderItemPtr FolderItem::DesktopFolder() { return madeFolder(QStandardPaths::DesktopLocation); }
 FolderItemPtr FolderItem::TemporaryFolder() { return std::make_shared<FolderItem>(toPath(QDir::tempPath())); }
+
+FolderItemPtr FolderItem::PrivateTemporaryFolder()
+{
+    static PrivateFolder folder;
+    if (folder.path().empty())
+        return nullptr;
+    return std::make_shared<FolderItem>(folder.path());
+}
 
 FolderItemPtr FolderItem::Child(std::string_view name) const
 {

@@ -29,6 +29,11 @@ public:
     static FolderItemPtr DesktopFolder();
     // The system's temporary folder.
     static FolderItemPtr TemporaryFolder();
+    // A folder of this process alone: created on first call inside the
+    // system's temporary folder under a unique name, mode 0700, and removed
+    // with its content when the process exits normally. Null when it cannot
+    // be created.
+    static FolderItemPtr PrivateTemporaryFolder();
 
     // The item of that name directly inside this folder. A "/" in the name
     // stands for itself (it becomes ":", as Mac names show it); "", "." and

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/core/folderitem.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace controls {
+
+class ButtonImageFile;
+using ButtonImageFilePtr = std::shared_ptr<ButtonImageFile>;
+
+// The glossy buttons' picture files: each image decoded from its base64 text
+// into a file of this process's private temporary folder, named by the
+// image's role and suffix ("Normal.round", "Symbol.back"). Every button that
+// shows the same image holds the same file; the file is deleted when the last
+// holder lets it go.
+namespace ButtonImageCache {
+
+// The file of that name: the one this process already holds when it is
+// still there, otherwise a new one written from the base64 text. Files are
+// created exclusively: a file of that name that this process did not write
+// is never read, replaced or deleted, and ours takes another name beside it.
+// Throws std::runtime_error when the text is not base64 or the file cannot
+// be written.
+ButtonImageFilePtr Acquire(std::string_view name, std::string_view base64);
+
+// The folder that holds the files; null when it cannot be created.
+fw::FolderItemPtr Folder();
+
+} // namespace ButtonImageCache
+
+// One file written by the cache. Not copyable; shared through
+// ButtonImageFilePtr.
+class ButtonImageFile {
+public:
+    ~ButtonImageFile();
+    ButtonImageFile(const ButtonImageFile&) = delete;
+    ButtonImageFile& operator=(const ButtonImageFile&) = delete;
+
+    // The cache name, and the file it was written to (the name itself unless
+    // a foreign file held it).
+    const std::string& Name() const { return m_name; }
+    const fw::FolderItemPtr& Item() const { return m_item; }
+
+    // The file's bytes, read only while it is still the file written here.
+    std::optional<std::string> Read() const;
+    // Whether the file written here is still there.
+    bool Present() const;
+
+private:
+    friend ButtonImageFilePtr ButtonImageCache::Acquire(std::string_view, std::string_view);
+    struct Identity {
+        unsigned long long device = 0;
+        unsigned long long inode = 0;
+    };
+    ButtonImageFile(std::string name, fw::FolderItemPtr item, Identity identity);
+
+    std::string m_name;
+    fw::FolderItemPtr m_item;
+    Identity m_identity;
+};
+
+} // namespace controls

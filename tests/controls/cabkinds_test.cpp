@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controls/cabkinds.h"
+
+#include "framework/core/propertyblock.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <optional>
+#include <string_view>
+
+namespace {
+
+using namespace controls::cabkinds;
+
+Flags With(std::initializer_list<Flag> flags)
+{
+    Flags set;
+    for (Flag f : flags)
+        set[Bit(f)] = true;
+    return set;
+}
+
+// Which tags a button with these flags ends up with, by the rules the button
+// follows at Open: mini arrows first, then round, then the pre-drawn kinds.
+struct Chosen {
+    std::string_view buttonType;
+    std::string_view symbolType;
+};
+
+Chosen Choose(const Flags& flags)
+{
+    if (const MiniArrow* a = ChosenMiniArrow(flags))
+        return {a->buttonType, a->symbolType};
+    if (const RoundSymbol* s = FirstRound(flags))
+        return {kRoundType, s->symbolType};
+    if (const PreDrawn* k = FirstPreDrawn(flags))
+        return {k->buttonType, ""};
+    return {"", ""};
+}
+
+TEST(CabKinds, KindTable)
+{
+    struct Row {
+        const char* name;
+        Flags flags;
+        std::string_view buttonType, symbolType;
+        Family family;
+    };
+    const Row rows[] = {
+        {"no flag", {}, "", "", Family::None},
+        {"back (calendar)", With({Flag::BackButton}), ".round", ".back", Family::Round},
+        {"stop (calendar)", With({Flag::StopButton}), ".round", ".stop", Family::Round},
+        {"forward (calendar)", With({Flag::ForwardButton}), ".round", ".forw", Family::Round},
+        {"reload's tag", With({Flag::ReloadButton}), ".round", ".relod", Family::Round},
+        {"headphones' tag", With({Flag::HeadPhonesButton}), ".round", ".head", Family::Round},
+        {"find, the last round flag", With({Flag::FindButton}), ".round", ".find", Family::Round},
+        {"stop and back: first in table order", With({Flag::StopButton, Flag::BackButton}), ".round", ".stop",
+         Family::Round},
+        {"pause and play: play first", With({Flag::PauseButton, Flag::PlayButton}), ".round", ".play",
+         Family::Round},
+        {"up", With({Flag::MiniArrowUp}), ".miniup", ".Up", Family::MiniArrow},
+        {"right", With({Flag::MiniArrowRight}), ".miniright", ".Right", Family::MiniArrow},
+        // The symbol goes with the artwork of the last arrow set.
+        {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), ".minileft", ".Left",
+         Family::MiniArrow},
+        {"down and play: mini arrow first", With({Flag::MiniArrowDown, Flag::PlayButton}), ".minidown", ".Down",
+         Family::MiniArrow},
+        {"gear", With({Flag::GearButton}), ".Gear", "", Family::PreDrawn},
+        {"disk's tag", With({Flag::DiskButton}), ".Flop", "", Family::PreDrawn},
+        {"envelope's tag", With({Flag::EnvelopeButton}), ".Enve", "", Family::PreDrawn},
+        {"printer's tag", With({Flag::PrinterButton}), ".Print", "", Family::PreDrawn},
+        {"printer and home: home first", With({Flag::PrinterButton, Flag::HomeButton}), ".Home", "",
+         Family::PreDrawn},
+        {"CD and gear: gear first", With({Flag::CDButton, Flag::GearButton}), ".Gear", "", Family::PreDrawn},
+        {"gear and play: round before pre-drawn", With({Flag::GearButton, Flag::PlayButton}), ".round", ".play",
+         Family::Round},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Chosen chosen = Choose(row.flags);
+        EXPECT_EQ(chosen.buttonType, row.buttonType);
+        EXPECT_EQ(chosen.symbolType, row.symbolType);
+        EXPECT_EQ(FamilyOf(chosen.buttonType), row.family);
+    }
+    EXPECT_EQ(FamilyOf(".bogus"), Family::None);
+}
+
+TEST(CabKinds, EveryFlagIsAPropertyOfTheLayoutTable)
+{
+    const fw::PropertyTable* table = fw::PropertyTableFor("CABClass");
+    ASSERT_NE(table, nullptr);
+    for (std::size_t i = 0; i < kFlagCount; ++i) {
+        const Flag flag = static_cast<Flag>(i);
+        SCOPED_TRACE(std::string(FlagName(flag)));
+        const fw::PropertyInfo* info = table->Find(FlagName(flag));
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->kind, fw::PropertyKind::Boolean);
+        EXPECT_EQ(FlagNamed(FlagName(flag)), flag);
+    }
+    EXPECT_EQ(FlagNamed("Toggle"), std::nullopt);
+    EXPECT_EQ(FlagNamed("playbutton"), std::nullopt);
+}
+
+TEST(CabKinds, SizeLimits)
+{
+    struct Row {
+        const char* name;
+        Flags flags;
+        Size laidOut, expected;
+    };
+    const Row rows[] = {
+        {"round 60 x 60", With({Flag::BackButton}), {60, 60}, {50, 50}},
+        {"round 20 x 20 stays", With({Flag::StopButton}), {20, 20}, {20, 20}},
+        {"pause like every round", With({Flag::PauseButton}), {80, 30}, {50, 30}},
+        {"mini arrow", With({Flag::MiniArrowLeft}), {13, 90}, {13, 50}},
+        {"home", With({Flag::HomeButton}), {40, 40}, {32, 32}},
+        {"gear", With({Flag::GearButton}), {250, 248}, {50, 50}},
+        {"envelope 100 x 100", With({Flag::EnvelopeButton}), {100, 100}, {42, 32}},
+        {"printer", With({Flag::PrinterButton}), {100, 100}, {72, 31}},
+        {"printer small stays", With({Flag::PrinterButton}), {60, 20}, {60, 20}},
+        {"home and printer: smallest each way", With({Flag::HomeButton, Flag::PrinterButton}), {100, 100}, {32, 31}},
+        {"envelope and round", With({Flag::EnvelopeButton, Flag::PlayButton}), {100, 100}, {42, 32}},
+        {"no flag: no limit", {}, {300, 200}, {300, 200}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(LimitSize(row.flags, row.laidOut), row.expected);
+    }
+}
+
+TEST(CabKinds, RecolouringSaturatesWithoutBleed)
+{
+    struct Row {
+        const char* name;
+        fw::Color in;
+        double r, g, b;
+        fw::Color expected;
+    };
+    const Row rows[] = {
+        {"zero offsets change nothing", {12, 34, 56}, 0, 0, 0, {12, 34, 56}},
+        {"pressed default: blue saturates, green untouched", {12, 34, 200}, 0, 0, 255, {12, 34, 255}},
+        {"white ground + 75 stays white", {255, 255, 255}, 75, 75, 75, {255, 255, 255}},
+        {"disabled face + 15", {100, 120, 140}, 15, 15, 15, {115, 135, 155}},
+        {"black symbol + 75", {0, 0, 0}, 75, 75, 75, {75, 75, 75}},
+        {"red + 255 leaves blue", {200, 10, 20}, 255, 0, 0, {255, 10, 20}},
+        {"negative saturates at 0", {100, 100, 100}, -150, 0, -100, {0, 100, 0}},
+        {"each channel on its own", {250, 5, 128}, 10, -10, 127, {255, 0, 255}},
+        {"far beyond the range", {1, 2, 3}, 1e12, -1e12, 0, {255, 0, 3}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(Recolour(row.in, row.r, row.g, row.b), row.expected);
+    }
+}
+
+TEST(CabKinds, SymbolPlacement)
+{
+    struct Row {
+        const char* name;
+        std::int32_t faceW, faceH, w, h;
+        bool apple;
+        Point expected;
+    };
+    const Row rows[] = {
+        {"stop on the round face", 75, 82, 25, 26, false, {26, 28}},
+        {"apple, 2 higher", 75, 82, 31, 38, true, {23, 20}},
+        {"apple-sized symbol without the flag", 75, 82, 31, 38, false, {23, 22}},
+        {"plus: 27.5 drops its half", 75, 82, 22, 22, false, {27, 30}},
+        {"back and forward: 19.5 and 27.5", 75, 82, 38, 27, false, {19, 27}},
+        {"web", 75, 82, 64, 64, false, {6, 9}},
+        {"up arrow on its face", 75, 82, 54, 48, false, {11, 17}},
+        {"right arrow on its face", 82, 75, 48, 54, false, {18, 10}},
+        {"symbol wider than the face", 20, 20, 40, 10, false, {-9, 5}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(SymbolOrigin(row.faceW, row.faceH, row.w, row.h, row.apple), row.expected);
+    }
+}
+
+TEST(CabKinds, SwitchSymbolNames)
+{
+    struct Row {
+        std::string_view name;
+        std::optional<Flag> expected;
+    };
+    const Row rows[] = {
+        {"Apple", Flag::AppleButton},    {"Back", Flag::BackButton},   {"Find", Flag::FindButton},
+        {"Forward", Flag::ForwardButton}, {"Hammer", Flag::HammerButton}, {"HeadPhones", Flag::HeadPhonesButton},
+        {"Help", Flag::HelpButton},      {"Minus", Flag::MinusButton}, {"Note", Flag::NoteButton},
+        {"Pause", Flag::PauseButton},    {"Play", Flag::PlayButton},   {"Plus", Flag::PlusButton},
+        {"Power", Flag::PowerButton},    {"Reload", Flag::ReloadButton}, {"Stop", Flag::StopButton},
+        {"Users", Flag::UsersButton},    {"X", Flag::XButton},         {"Web", Flag::WebButton},
+        {"play", std::nullopt},          {"Rewind", std::nullopt},     {"", std::nullopt},
+        {"Up", std::nullopt},            {"Gear", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name));
+        EXPECT_EQ(SwitchSymbolFlag(row.name), row.expected);
+    }
+}
+
+} // namespace
