@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/splashreg.h"
+
+#include "calendar/mainwindow.h"
+#include "framework/core/appversion.h"
+#include "framework/gui/application.h"
+
+namespace windows {
+
+void splashreg::Event_Open()
+{
+    const fw::Application* app = fw::App();
+    StaticText1->SetText("Ver. " + (app ? app->ShortVersion() : fw::ShortVersion()));
+}
+
+void splashreg::PushButton1_Action()
+{
+    Hide();
+    if (windows::main* calendar = win::main())
+        calendar->Show();
+}
+
+} // namespace windows
+
+namespace win {
+
+windows::splashreg* splashreg()
+{
+    return fw::WindowInstance<windows::splashreg>();
+}
+
+} // namespace win

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/app.h"
+#include "framework/core/variant.h"
+#include "framework/gui/application.h"
+#include "framework/gui/window.h"
+#include "prefs/bprefs.h"
+#include "support/testenv.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace shelltest {
+
+// Counts the complete writes of one file in a folder: a save lands as the
+// creation of the final name or as a rename onto it, once per save.
+class FileWrites {
+public:
+    FileWrites(const std::filesystem::path& folder, std::string name) : m_name(std::move(name))
+    {
+        std::filesystem::create_directories(folder);
+        m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_fd >= 0)
+            inotify_add_watch(m_fd, folder.c_str(), IN_CREATE | IN_MOVED_TO);
+    }
+    ~FileWrites()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FileWrites(const FileWrites&) = delete;
+    FileWrites& operator=(const FileWrites&) = delete;
+
+    bool Watching() const { return m_fd >= 0; }
+
+    int Count()
+    {
+        alignas(inotify_event) std::array<char, 8192> buffer{};
+        while (true) {
+            const ssize_t n = ::read(m_fd, buffer.data(), buffer.size());
+            if (n <= 0)
+                break;
+            for (ssize_t at = 0; at < n;) {
+                inotify_event event{};
+                std::memcpy(&event, buffer.data() + at, sizeof event);
+                const char* name = buffer.data() + at + sizeof(inotify_event);
+                if (event.len > 0 && m_name == name)
+                    ++m_count;
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event.len);
+            }
+        }
+        return m_count;
+    }
+
+private:
+    std::string m_name;
+    int m_fd = -1;
+    int m_count = 0;
+};
+
+// A run of the program in a fresh preferences folder: start-up as the
+// entry point does it, then the application's Open as the event loop raises
+// it. Message boxes are recorded, not shown.
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BPrefs::ResetForTesting();
+        m_previousHook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override
+    {
+        End();
+        fw::SetMsgBoxHook(m_previousHook);
+    }
+
+    // Start-up up to the event loop.
+    void Launch()
+    {
+        application = app::StartUp();
+        ASSERT_NE(application, nullptr);
+    }
+    // What the event loop does first.
+    void Open() { application->Event_Open(); }
+    void Start()
+    {
+        Launch();
+        Open();
+    }
+    // The process ends; the next start reads the file afresh.
+    void End()
+    {
+        application.reset();
+        fw::DestroyAllWindows();
+        BPrefs::ResetForTesting();
+    }
+
+    std::filesystem::path PrefsPath() const { return folders.config() / "com.tarcyc Prefs"; }
+
+    // Writes a preferences file holding exactly these values.
+    void StoreFile(const std::vector<std::pair<std::string, fw::Variant>>& values)
+    {
+        std::filesystem::remove(PrefsPath());
+        BPrefs::ResetForTesting();
+        for (const auto& [key, value] : values)
+            BPrefs::SetValue(key, value);
+        ASSERT_TRUE(BPrefs::Save());
+        BPrefs::ResetForTesting();
+    }
+
+    template <class W>
+    static bool Exists()
+    {
+        for (fw::Window* w : fw::Windows())
+            if (dynamic_cast<W*>(w))
+                return true;
+        return false;
+    }
+
+    static void WaitShown(fw::Window* window) { ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle())); }
+
+    testenv::TempFolders folders;
+    std::unique_ptr<App> application;
+    std::vector<std::string> messages;
+
+private:
+    fw::TextHook m_previousHook;
+};
+
+} // namespace shelltest
