@@ -94,6 +94,10 @@ void RoundedEditFieldCanvas::SetEditField(RoundedEditFieldField* field)
         return;
     if (m_field && m_field != field && m_field->m_frame == this)
         m_field->m_frame = nullptr;
+    // A field sits in one frame: the canvas it leaves lets go of it, so no
+    // canvas keeps a pointer to a field that another one owns.
+    if (field->m_frame && field->m_frame != this)
+        field->m_frame->m_field = nullptr;
     m_field = field;
     field->m_frame = this;
     field->SetTop(Top() + kFieldInset);

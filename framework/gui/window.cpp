@@ -123,11 +123,15 @@ Registry& registry()
     return r;
 }
 
+// Windows being built: one closed from inside its own Open handlers (a
+// failing control quits the application) must outlive Build().
+int g_buildDepth = 0;
+
 void Flush()
 {
     Registry& r = registry();
     r.flushPending = false;
-    if (detail::DispatchDepth() > 0) {
+    if (detail::DispatchDepth() > 0 || g_buildDepth > 0) {
         r.flushPending = true;
         QTimer::singleShot(10, qApp, Flush);
         return;
@@ -350,6 +354,10 @@ void Window::Build()
 {
     if (m_built)
         return;
+    struct BuildGuard {
+        BuildGuard() { ++g_buildDepth; }
+        ~BuildGuard() { --g_buildDepth; }
+    } guard;
     Layout();
     CreateControls();
     // Every control exists before the first Open handler runs.

@@ -219,6 +219,22 @@ TEST_F(RoundedEditFieldTest, TheFrameIsAsWideAsTheFieldOrTheCanvas)
     }
 }
 
+TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
+{
+    MakePairs();
+    const int y = 10;
+    const int capFirst = OpaqueSpan(REFLeftPic()->Composited(), y).first;
+    const int capLast = OpaqueSpan(REFRightPic()->Composited(), y).second;
+    canvas2->SetEditField(field);
+    EXPECT_EQ(field->Left(), canvas2->Left() + 10);
+    // The first canvas no longer follows the field: narrowing the field
+    // leaves its frame as wide as the canvas. Tearing the window down then
+    // must not reach the field through the first canvas.
+    field->SetWidth(40);
+    canvas->Refresh();
+    EXPECT_EQ(OpaqueSpan(Drawn(canvas), y), std::make_pair(capFirst, 82 + capLast));
+}
+
 TEST_F(RoundedEditFieldTest, TheFramePiecesGetTheirMasksWhenDrawn)
 {
     MakePairs();

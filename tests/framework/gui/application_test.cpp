@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/application.h"
 #include "framework/gui/pushbutton.h"
+#include "framework/gui/statictext.h"
 #include "framework/gui/window.h"
 #include "guitest.h"
 #include "support/gui.h"
@@ -48,6 +49,31 @@ protected:
     void Event_Close() override { Note("second.Close"); }
 };
 
+// A control whose set-up fails while its window is built: it quits, then
+// waits in a nested loop (as a message box does).
+class FailingOnOpen : public fw::StaticText {
+public:
+    using fw::StaticText::StaticText;
+
+protected:
+    void Event_Open() override
+    {
+        fw::Quit(1);
+        fw::Yield();
+    }
+};
+
+class QuittingWhileBuilt : public fw::Window {
+protected:
+    void CreateControls() override
+    {
+        AddControl<FailingOnOpen>("first", fw::kNoIndex);
+        AddControl<FailingOnOpen>("second", fw::kNoIndex);
+        AddControl<fw::StaticText>("third", fw::kNoIndex);
+    }
+    void Event_Close() override { Note("built.Close"); }
+};
+
 class ApplicationTest : public GuiTest {
 protected:
     std::unique_ptr<fw::Application> CreateApplication() override { return std::make_unique<RecordingApp>(); }
@@ -76,6 +102,16 @@ TEST_F(ApplicationTest, QuitBeforeTheEventLoopRunsCloseHandlersOnce)
     // The loop never starts, and Open never comes.
     EXPECT_EQ(app->Run(), 2);
     EXPECT_EQ(log.size(), 3u);
+}
+
+TEST_F(ApplicationTest, AWindowClosedWhileItIsBuiltOutlivesItsBuild)
+{
+    // Built outside any handler, as the default window is at start-up. The
+    // nested loops must not destroy the window under Build().
+    fw::WindowInstance<QuittingWhileBuilt>();
+    EXPECT_EQ(log, (std::vector<std::string>{"built.Close", "app.Close"}));
+    EXPECT_EQ(app->ExitStatus(), 1);
+    testenv::runFor(50);
 }
 
 TEST_F(ApplicationTest, OpenComesFromTheLoopAndQuitEndsIt)
