@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/datetext.h"
-#include "framework/core/localization.h"
-#include "support/testenv.h"
+#include "tests/app/scopedtable.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 using fw::Date;
@@ -24,31 +21,6 @@ public:
     ~ScopedClock() { Date::SetClock({}); }
     ScopedClock(const ScopedClock&) = delete;
     ScopedClock& operator=(const ScopedClock&) = delete;
-};
-
-// A month table ("Textos.k300") for a language of its own, in use for the
-// test's lifetime.
-class ScopedMonthTable {
-public:
-    ScopedMonthTable(const std::string& language, const std::string& months)
-    {
-        const std::filesystem::path folder = m_folders.home() / "l10n";
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / (language + ".json"), std::ios::binary)
-            << "{\"Textos.k300\": \"" << months << "\"}\n";
-        fw::SetLocalizationFolder(folder.string());
-        fw::SetLocalizationLanguage(language);
-    }
-    ~ScopedMonthTable()
-    {
-        fw::SetLocalizationFolder("");
-        fw::SetLocalizationLanguage("");
-    }
-    ScopedMonthTable(const ScopedMonthTable&) = delete;
-    ScopedMonthTable& operator=(const ScopedMonthTable&) = delete;
-
-private:
-    testenv::TempFolders m_folders;
 };
 
 struct Ymd {
@@ -84,7 +56,9 @@ TEST(DateText, HoyWritesMonthDayAndTwoDigitYear)
     }
 }
 
-TEST(DateText, Str2dateReadsTheThreeWrittenForms)
+// Str2date and year read the same date, well formed or not; malformed parts
+// carry like the date setters.
+TEST(DateText, Str2dateAndYearReadTheWrittenForms)
 {
     struct Row {
         const char* text;
@@ -96,6 +70,16 @@ TEST(DateText, Str2dateReadsTheThreeWrittenForms)
         {"1/1/50", {2050, 1, 1}},    {"1/1/51", {1951, 1, 1}},    {"1/1/00", {2000, 1, 1}},
         {"12/31/99", {1999, 12, 31}}, {"1/1/2051", {1951, 1, 1}}, {"6/15/1999", {1999, 6, 15}},
         {"10/31/2050", {2050, 10, 31}},
+        {"13/1/07", {2008, 1, 1}},   // month 13 is January after
+        {"0/1/07", {2006, 12, 1}},   // month 0 is December before
+        {"2/30/07", {2007, 3, 2}},   // past the month's end
+        {"2/0/07", {2007, 1, 31}},   // day 0 is the day before the first
+        {"", {1999, 11, 30}},        // month 0, day 0 of 2000
+        {"7", {2006, 12, 7}},        // no "/": month 0, day 7, year 07
+        {"/", {1999, 11, 30}},
+        {"a/b/cd", {1999, 11, 30}},
+        {"3/5/7", {2000, 3, 5}},     // "/7" reads 0
+        {"-2/10/07", {2006, 10, 10}},
     };
     const ScopedClock clock(Date(2007, 6, 15, 14, 5, 9));
     for (const Row& row : rows) {
@@ -105,6 +89,17 @@ TEST(DateText, Str2dateReadsTheThreeWrittenForms)
         EXPECT_EQ(d.Hour(), 14);
         EXPECT_EQ(d.Minute(), 5);
         EXPECT_EQ(d.Second(), 9);
+        EXPECT_EQ(Module1::year(row.text), std::to_string(row.expected.year));
+    }
+    // Numbers beyond Int32 saturate; the date stays within its range.
+    for (const char* huge : {"99999999999/1/07", "1/99999999999/07", "-99999999999/-99999999999/07"}) {
+        SCOPED_TRACE(huge);
+        const Date d = Module1::Str2date(huge);
+        EXPECT_GE(d.Year(), 1);
+        EXPECT_LE(d.Year(), 9999);
+        EXPECT_GE(Module1::durames(huge), 28);
+        EXPECT_GE(Module1::primero(huge), 1);
+        EXPECT_FALSE(Module1::mes(huge).empty());
     }
 }
 
@@ -130,153 +125,66 @@ TEST(DateText, Str2dateDoesNotDependOnTodaysDayOfMonth)
     }
 }
 
-TEST(DateText, MalformedTextsCarryLikeTheDateSetters)
+// The month a text names: its length, the weekday of its first (1 is
+// Sunday) and its name from the default table.
+TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
 {
     struct Row {
         const char* text;
-        Ymd expected;
+        std::int32_t days, firstWeekday;
+        const char* name;
     };
     const Row rows[] = {
-        {"13/1/07", {2008, 1, 1}},   // month 13 is January after
-        {"0/1/07", {2006, 12, 1}},   // month 0 is December before
-        {"2/30/07", {2007, 3, 2}},   // past the month's end
-        {"2/0/07", {2007, 1, 31}},   // day 0 is the day before the first
-        {"", {1999, 11, 30}},        // month 0, day 0 of 2000
-        {"7", {2006, 12, 7}},        // no "/": month 0, day 7, year 07
-        {"/", {1999, 11, 30}},
-        {"a/b/cd", {1999, 11, 30}},
-        {"3/5/7", {2000, 3, 5}},     // "/7" reads 0
-        {"-2/10/07", {2006, 10, 10}},
-    };
-    const ScopedClock clock(Date(2007, 1, 31, 10, 0, 0));
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        expectDate(Module1::Str2date(row.text), row.expected);
-    }
-    // Numbers beyond Int32 saturate; the date stays within its range.
-    for (const char* huge : {"99999999999/1/07", "1/99999999999/07", "-99999999999/-99999999999/07"}) {
-        SCOPED_TRACE(huge);
-        const Date d = Module1::Str2date(huge);
-        EXPECT_GE(d.Year(), 1);
-        EXPECT_LE(d.Year(), 9999);
-        EXPECT_GE(Module1::durames(huge), 28);
-        EXPECT_GE(Module1::primero(huge), 1);
-        EXPECT_FALSE(Module1::mes(huge).empty());
-    }
-}
-
-TEST(DateText, YearIsTheFourDigitYear)
-{
-    struct Row {
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"3/5/07", "2007"}, {"1/1/2051", "1951"}, {"1/1/50", "2050"}, {"1/1/51", "1951"},
-        {"1/1/00", "2000"}, {"12/31/99", "1999"}, {"13/1/07", "2008"},
+        {"2/1/00", 29, 3, "February"},  {"2/29/00", 29, 3, "February"}, {"2/1/04", 29, 1, "February"},
+        {"2/1/07", 28, 5, "February"},  {"2/1/08", 29, 6, "February"},  {"2/1/50", 28, 3, "February"},
+        {"2/1/52", 29, 6, "February"},  {"2/1/99", 28, 2, "February"},  {"1/15/00", 31, 7, "January"},
+        {"3/5/07", 31, 5, "March"},     {"4/20/07", 30, 1, "April"},    {"5/1/07", 31, 3, "May"},
+        {"6/1/07", 30, 6, "June"},      {"7/1/07", 31, 1, "July"},      {"8/1/07", 31, 4, "August"},
+        {"9/1/07", 30, 7, "September"}, {"10/1/07", 31, 2, "October"},  {"11/1/07", 30, 5, "November"},
+        {"12/31/07", 31, 7, "December"}, {"12/1/06", 31, 6, "December"}, {"1/1/08", 31, 3, "January"},
+        {"3/1/08", 31, 7, "March"},     {"12/1/08", 31, 2, "December"}, {"1/1/2051", 31, 2, "January"},
+        {"13/1/07", 31, 3, "January"},  {"0/1/07", 31, 6, "December"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::year(row.text), row.expected);
-    }
-}
-
-TEST(DateText, DuramesCountsTheDaysOfTheMonth)
-{
-    struct Row {
-        const char* text;
-        std::int32_t expected;
-    };
-    const Row rows[] = {
-        {"2/1/00", 29},  {"2/1/04", 29},  {"2/1/07", 28},  {"2/1/08", 29},  {"2/1/50", 28},
-        {"2/1/52", 29},  {"2/1/2096", 29}, {"2/1/99", 28}, {"1/1/07", 31},  {"3/1/07", 31},
-        {"4/1/07", 30},  {"5/1/07", 31},  {"6/1/07", 30},  {"7/1/07", 31},  {"8/1/07", 31},
-        {"9/1/07", 30},  {"10/1/07", 31}, {"11/1/07", 30}, {"12/1/07", 31}, {"1/1/08", 31},
-        {"3/1/08", 31},  {"12/1/08", 31},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::durames(row.text), row.expected);
-    }
-}
-
-TEST(DateText, PrimeroIsTheWeekdayOfTheFirst)
-{
-    struct Row {
-        const char* text;
-        std::int32_t expected;
-    };
-    const Row rows[] = {
-        {"3/5/07", 5},   // 1 March 2007, a Thursday
-        {"4/20/07", 1},  // a Sunday
-        {"9/1/07", 7},   // a Saturday
-        {"12/31/07", 7}, // 1 December 2007
-        {"1/1/08", 3},   // the next year begins on a Tuesday
-        {"12/1/06", 6},
-        {"1/15/00", 7},
-        {"2/29/00", 3},
-        {"1/1/2051", 2}, // January 1951
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::primero(row.text), row.expected);
-    }
-}
-
-TEST(DateText, MonthNamesFromTheDefaultTable)
-{
-    struct Row {
-        const char* text;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"1/1/07", "January"}, {"5/1/07", "May"}, {"9/1/07", "September"}, {"12/1/07", "December"},
-        {"13/1/07", "January"}, {"0/1/07", "December"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::mes(row.text), row.expected);
+        EXPECT_EQ(Module1::durames(row.text), row.days);
+        EXPECT_EQ(Module1::primero(row.text), row.firstWeekday);
+        EXPECT_EQ(Module1::mes(row.text), row.name);
     }
     const char* const names[] = {"January", "February", "March",     "April",   "May",      "June",
                                  "July",    "August",   "September", "October", "November", "December"};
-    for (std::int32_t m = 1; m <= 12; ++m) {
-        SCOPED_TRACE(m);
-        EXPECT_EQ(Module1::mes(m), names[m - 1]);
-    }
+    for (std::int32_t m = 1; m <= 12; ++m)
+        EXPECT_EQ(Module1::mes(m), names[m - 1]) << m;
     for (const std::int32_t outside : {0, 13, -1, 2147483647, -2147483647 - 1})
         EXPECT_EQ(Module1::mes(outside), "") << outside;
 }
 
-TEST(DateText, MonthNamesCountCharactersNotBytes)
+// Names are cut by characters, not bytes; a short table gives no name for
+// the months it lacks.
+TEST(DateText, TranslatedMonthNames)
 {
-    const ScopedMonthTable table(
-        "fr", "Janvier   Février   Mars      Avril     Mai       Juin      Juillet   Août      Septembre Octobre   "
-              "Novembre  Décembre  ");
     struct Row {
         const char* text;
         const char* expected;
     };
-    const Row rows[] = {
-        {"1/1/07", "Janvier"}, {"2/1/07", "Février"}, {"3/1/07", "Mars"},       {"5/1/07", "Mai"},
-        {"8/1/07", "Août"},    {"9/1/07", "Septembre"}, {"10/1/07", "Octobre"}, {"12/1/07", "Décembre"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::mes(row.text), row.expected);
+    {
+        const apptest::ScopedTable table(
+            "fr", {{"Textos.k300", "Janvier   Février   Mars      Avril     Mai       Juin      Juillet   Août      "
+                                   "Septembre Octobre   Novembre  Décembre  "}});
+        const Row rows[] = {
+            {"1/1/07", "Janvier"}, {"2/1/07", "Février"},   {"3/1/07", "Mars"},      {"5/1/07", "Mai"},
+            {"8/1/07", "Août"},    {"9/1/07", "Septembre"}, {"10/1/07", "Octobre"}, {"12/1/07", "Décembre"},
+        };
+        for (const Row& row : rows)
+            EXPECT_EQ(Module1::mes(row.text), row.expected) << row.text;
     }
-}
-
-TEST(DateText, AShortTableGivesNoNameForTheMissingMonths)
-{
-    const ScopedMonthTable table("fr_short", "Janvier   Février   Mar");
-    struct Row {
+    const apptest::ScopedTable table("fr_short", {{"Textos.k300", "Janvier   Février   Mar"}});
+    struct Short {
         std::int32_t month;
         const char* expected;
     };
-    const Row rows[] = {{1, "Janvier"}, {2, "Février"}, {3, "Mar"}, {4, ""}, {12, ""}, {13, ""}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.month);
-        EXPECT_EQ(Module1::mes(row.month), row.expected);
-    }
+    const Short rows[] = {{1, "Janvier"}, {2, "Février"}, {3, "Mar"}, {4, ""}, {12, ""}, {13, ""}};
+    for (const Short& row : rows)
+        EXPECT_EQ(Module1::mes(row.month), row.expected) << row.month;
     EXPECT_EQ(Module1::mes("12/1/07"), "");
 }

@@ -2,12 +2,26 @@
 #pragma once
 
 #include "app/app.h"
+#include "app/menubars.h"
+#include "app/splashreg.h"
+#include "calendar/mainwindow.h"
+#include "calendar/module1.h"
 #include "framework/core/variant.h"
 #include "framework/gui/application.h"
+#include "framework/gui/checkbox.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/groupbox.h"
+#include "framework/gui/menubar.h"
+#include "framework/gui/popupmenu.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/radiobutton.h"
 #include "framework/gui/window.h"
 #include "prefs/bprefs.h"
+#include "prefs/window/preferences.h"
+#include "support/gui.h"
 #include "support/testenv.h"
 
+#include <QAction>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -20,10 +34,72 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace shelltest {
+
+// The preferences window's three lists and its disclaimer, help tip and
+// update boxes, as shown.
+using Shown = std::tuple<std::string, std::string, std::string, bool, bool, bool>;
+
+inline Shown ShownBy(windows::preferences& prefs)
+{
+    return {prefs.durmens->Text(),     prefs.fertpre->Text(),     prefs.fertpost->Text(),
+            prefs.CheckBox1->Value(), prefs.CheckBox2->Value(), prefs.CheckBox3->Value()};
+}
+
+// Stand-ins for the calendar window's inputs, made before the application's
+// Open as the window's layout will make them.
+struct CalendarInputs {
+    fw::EditField* durciclo = nullptr;
+    fw::EditField* luteo = nullptr;
+    fw::RadioButton* rbevitar = nullptr;
+    fw::RadioButton* rbconcebir = nullptr;
+    fw::RadioButton* rbnino = nullptr;
+    fw::RadioButton* rbnina = nullptr;
+    fw::CheckBox* disclaimer = nullptr;
+    int disclaimerActions = 0;
+};
+
+// The mirror of the calendar window's "Always show this alert." box copies
+// its state into the preferences window, as that window's own handler does.
+inline void AddCalendarInputs(windows::main& calendar, CalendarInputs& in)
+{
+    auto field = [&](const char* name, const char* text) {
+        auto* f = calendar.AddControl<fw::EditField>(name, fw::kNoIndex);
+        f->SetText(text);
+        return f;
+    };
+    in.durciclo = field("durciclo", "28");
+    in.luteo = field("luteo", "14");
+    calendar.AddControl<fw::GroupBox>("GroupBox3", fw::kNoIndex);
+    auto goal = [&](const char* name, bool on) {
+        auto* b = calendar.AddControl<fw::RadioButton>(name, fw::kNoIndex);
+        b->SetInitialParent("GroupBox3");
+        b->SetValue(on);
+        return b;
+    };
+    in.rbevitar = goal("rbevitar", false);
+    in.rbconcebir = goal("rbconcebir", true);
+    in.rbnino = goal("rbnino", false);
+    in.rbnina = goal("rbnina", false);
+    in.disclaimer = calendar.AddControl<fw::CheckBox>("CheckBox1", fw::kNoIndex);
+    in.disclaimer->SetValue(true);
+    in.disclaimer->Action.Bind([&in] {
+        ++in.disclaimerActions;
+        if (windows::preferences* prefs = win::preferences())
+            prefs->CheckBox1->SetValue(in.disclaimer->Value());
+    });
+}
+
+// Chooses the menu item as the user does: the enabling pass, then the item.
+inline void Choose(fw::MenuBar* bar, const char* item)
+{
+    bar->EnableMenuItems();
+    bar->FindItem(item)->Handle()->trigger();
+}
 
 // Counts the complete writes of one file in a folder: a save lands as the
 // creation of the final name or as a rename onto it, once per save.
@@ -110,11 +186,13 @@ protected:
 
     std::filesystem::path PrefsPath() const { return folders.config() / "com.tarcyc Prefs"; }
 
-    // Writes a preferences file holding exactly these values.
+    // Writes a preferences file holding exactly these values; none: no file.
     void StoreFile(const std::vector<std::pair<std::string, fw::Variant>>& values)
     {
         std::filesystem::remove(PrefsPath());
         BPrefs::ResetForTesting();
+        if (values.empty())
+            return;
         for (const auto& [key, value] : values)
             BPrefs::SetValue(key, value);
         ASSERT_TRUE(BPrefs::Save());
@@ -131,6 +209,26 @@ protected:
     }
 
     static void WaitShown(fw::Window* window) { ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle())); }
+
+    // Start-up with the calendar window's inputs in place.
+    void StartWith(CalendarInputs& in)
+    {
+        Launch();
+        AddCalendarInputs(*win::main(), in);
+        Open();
+    }
+
+    // Splash Ok, then what the calendar window's Preferences button does.
+    windows::preferences* OpenPreferences()
+    {
+        testenv::click(win::splashreg()->PushButton1);
+        Module1::botonesmain(false);
+        win::main()->SetMenuBar(MenuBar2());
+        windows::preferences* prefs = win::preferences();
+        prefs->Show();
+        WaitShown(prefs);
+        return prefs;
+    }
 
     testenv::TempFolders folders;
     std::unique_ptr<App> application;

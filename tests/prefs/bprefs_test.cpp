@@ -14,28 +14,18 @@ using namespace prefstest;
 
 namespace {
 
-const char* const kAllKeys[] = {"durciclo", "luteo", "fechamens1", "rbevitar", "rbconcebir", "rbnino", "rbnina",
-                                "disclaimer", "helptip", "ckupdt", "durmens", "fertpre", "fertpost", "app_vers"};
-
 class BPrefsTest : public ::testing::Test {
 protected:
     void SetUp() override { BPrefs::ResetForTesting(); }
     void TearDown() override { BPrefs::ResetForTesting(); }
 
     std::filesystem::path file() const { return folders.config() / "com.tarcyc Prefs"; }
-
-    void writeFile(const std::string& data) const
-    {
-        std::ofstream out(file(), std::ios::binary);
-        out << data;
-    }
-
+    void writeFile(const std::string& data) const { std::ofstream(file(), std::ios::binary) << data; }
     std::string readFile() const
     {
         std::ifstream in(file(), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
-
     // Reads the file back as the next run of the program would.
     void restart() const { BPrefs::ResetForTesting(); }
 
@@ -54,38 +44,40 @@ std::string enciphered(const std::string& plain)
     return body->ToString();
 }
 
+// A value for each key of the store (app_vers is overwritten at every save).
+std::vector<std::pair<const char*, fw::Variant>> allFourteen()
+{
+    return {{"durciclo", "31"},
+            {"luteo", "12"},
+            {"fechamens1", fw::Date(2024, 2, 29, 13, 45, 7)},
+            {"rbevitar", false},
+            {"rbconcebir", false},
+            {"rbnino", true},
+            {"rbnina", false},
+            {"disclaimer", false},
+            {"helptip", true},
+            {"ckupdt", false},
+            {"durmens", std::int32_t(4)},
+            {"fertpre", std::int32_t(0)},
+            {"fertpost", std::int32_t(2)},
+            {"app_vers", std::int32_t(1)}};
+}
+
 void setAllFourteen()
 {
-    BPrefs::SetValue("durciclo", "31");
-    BPrefs::SetValue("luteo", "12");
-    BPrefs::SetValue("fechamens1", fw::Date(2024, 2, 29, 13, 45, 7));
-    BPrefs::SetValue("rbevitar", false);
-    BPrefs::SetValue("rbconcebir", false);
-    BPrefs::SetValue("rbnino", true);
-    BPrefs::SetValue("rbnina", false);
-    BPrefs::SetValue("disclaimer", false);
-    BPrefs::SetValue("helptip", true);
-    BPrefs::SetValue("ckupdt", false);
-    BPrefs::SetValue("durmens", std::int32_t(4));
-    BPrefs::SetValue("fertpre", std::int32_t(0));
-    BPrefs::SetValue("fertpost", std::int32_t(2));
-    BPrefs::SetValue("app_vers", std::int32_t(1));
+    for (const auto& [key, value] : allFourteen())
+        BPrefs::SetValue(key, value);
 }
 
 } // namespace
 
-TEST_F(BPrefsTest, PrefsFileLocation)
+TEST_F(BPrefsTest, FirstStartHasNoKeysAndFirstSaveWritesTheHeader)
 {
     const fw::FolderItemPtr item = BPrefs::PrefsFile();
     ASSERT_TRUE(item);
     EXPECT_EQ(item->Path(), file());
-    EXPECT_EQ(item->Name(), "com.tarcyc Prefs");
     EXPECT_FALSE(item->Exists());
-}
-
-TEST_F(BPrefsTest, FirstStartHasNoKeysAndFirstSaveWritesTheHeader)
-{
-    for (const char* key : kAllKeys) {
+    for (const auto& [key, value] : allFourteen()) {
         SCOPED_TRACE(key);
         EXPECT_FALSE(BPrefs::HasKey(key));
         EXPECT_FALSE(BPrefs::Value(key));
@@ -108,24 +100,19 @@ TEST_F(BPrefsTest, AllFourteenKeysSurviveARestart)
     ASSERT_TRUE(BPrefs::Save());
     restart();
 
+    for (auto [key, value] : allFourteen()) {
+        SCOPED_TRACE(key);
+        if (std::string_view(key) == "app_vers")
+            value = BPrefs::AppVersionCode(); // written at every save
+        const auto stored = BPrefs::Value(key);
+        ASSERT_TRUE(stored);
+        EXPECT_TRUE(sameValue(*stored, value));
+    }
+    ASSERT_TRUE(BPrefs::DateValue("fechamens1"));
+    EXPECT_EQ(BPrefs::DateValue("fechamens1")->SQLDateTime(), "2024-02-29 13:45:07");
     EXPECT_EQ(BPrefs::StringValue("durciclo"), "31");
-    EXPECT_EQ(BPrefs::StringValue("luteo"), "12");
-    const auto date = BPrefs::DateValue("fechamens1");
-    ASSERT_TRUE(date);
-    EXPECT_EQ(date->SQLDateTime(), "2024-02-29 13:45:07");
-    EXPECT_EQ(BPrefs::BooleanValue("rbevitar"), false);
-    EXPECT_EQ(BPrefs::BooleanValue("rbconcebir"), false);
     EXPECT_EQ(BPrefs::BooleanValue("rbnino"), true);
-    EXPECT_EQ(BPrefs::BooleanValue("rbnina"), false);
-    EXPECT_EQ(BPrefs::BooleanValue("disclaimer"), false);
-    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
-    EXPECT_EQ(BPrefs::BooleanValue("ckupdt"), false);
     EXPECT_EQ(BPrefs::IntegerValue("durmens"), 4);
-    EXPECT_EQ(BPrefs::IntegerValue("fertpre"), 0);
-    EXPECT_EQ(BPrefs::IntegerValue("fertpost"), 2);
-    EXPECT_EQ(BPrefs::IntegerValue("app_vers"), BPrefs::AppVersionCode()) << "written at every save";
-    for (const char* key : kAllKeys)
-        EXPECT_TRUE(BPrefs::HasKey(key)) << key;
 
     // A save with no change gives a file that reads back the same.
     const std::string first = readFile();
@@ -147,10 +134,13 @@ TEST_F(BPrefsTest, TypedReadersIgnoreValuesOfAnotherKind)
     EXPECT_FALSE(BPrefs::IntegerValue("absent"));
 }
 
-TEST_F(BPrefsTest, SettingBeforeReadingKeepsTheFileKeys)
+TEST_F(BPrefsTest, SetOrSaveBeforeAnyReadKeepsTheFileKeys)
 {
     BPrefs::SetValue("durciclo", "30");
+    BPrefs::SetValue("helptip", true);
     ASSERT_TRUE(BPrefs::Save());
+    restart();
+    ASSERT_TRUE(BPrefs::Save()); // nothing read or set first
     restart();
 
     BPrefs::SetValue("luteo", "13");
@@ -162,49 +152,28 @@ TEST_F(BPrefsTest, SettingBeforeReadingKeepsTheFileKeys)
     ASSERT_TRUE(BPrefs::Save());
     restart();
     EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
+    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
     EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
 }
 
-TEST_F(BPrefsTest, SaveBeforeAnyReadKeepsTheFileKeys)
+TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
 {
-    BPrefs::SetValue("helptip", true);
-    ASSERT_TRUE(BPrefs::Save());
-    restart();
-    ASSERT_TRUE(BPrefs::Save());
-    restart();
-    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
-}
-
-TEST_F(BPrefsTest, SaveReplacesAnOlderFile)
-{
-    writeFile(header("01 00", "00") + kDurciclo);
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "28");
-    BPrefs::SetValue("durciclo", "35");
-    ASSERT_TRUE(BPrefs::Save());
-    EXPECT_EQ(hex(readFile().substr(0, 9)), hex(header("01 00", "80")));
-    restart();
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "35");
-}
-
-TEST_F(BPrefsTest, UnserialisableStoreLeavesTheFileAsItWas)
-{
+    // A value without a record.
     BPrefs::SetValue("durciclo", "29");
     ASSERT_TRUE(BPrefs::Save());
     const std::string before = readFile();
-
     BPrefs::SetValue("luteo", std::int64_t(13));
     EXPECT_FALSE(BPrefs::Save());
     EXPECT_EQ(hex(readFile()), hex(before));
-    // The program carries on and a later good save works.
     EXPECT_TRUE(BPrefs::HasKey("luteo"));
     BPrefs::SetValue("luteo", "13");
     EXPECT_TRUE(BPrefs::Save());
     restart();
     EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
-}
 
-TEST_F(BPrefsTest, UnwritableFileMakesSaveFailQuietly)
-{
+    // A file that cannot be written.
+    std::filesystem::remove(file());
+    restart();
     std::filesystem::create_directory(file());
     EXPECT_FALSE(BPrefs::HasKey("durciclo"));
     BPrefs::SetValue("durciclo", "29");
@@ -215,11 +184,7 @@ TEST_F(BPrefsTest, UnwritableFileMakesSaveFailQuietly)
 
 TEST_F(BPrefsTest, HeaderVariants)
 {
-    struct Row {
-        const char* name;
-        std::string data;
-        bool loads;
-    };
+    struct Row { const char* name; std::string data; bool loads; };
     const Row rows[] = {
         {"version 0x0100 enciphered", header("01 00", "80") + enciphered(kDurciclo), true},
         {"flag 0x00: plain body", header("01 00", "00") + kDurciclo, true},
@@ -267,11 +232,7 @@ TEST_F(BPrefsTest, CorruptedFiles)
     std::string selfReference = body;
     selfReference.replace(6, 4, bytes("00 00 00 00"));
 
-    struct Row {
-        const char* name;
-        std::string data;
-        std::size_t minKeys, maxKeys;
-    };
+    struct Row { const char* name; std::string data; std::size_t minKeys, maxKeys; };
     const Row rows[] = {
         {"intact", good, 14, 14},
         {"empty file", "", 0, 0},
@@ -294,7 +255,7 @@ TEST_F(BPrefsTest, CorruptedFiles)
         restart();
         writeFile(row.data);
         std::size_t present = 0;
-        for (const char* key : kAllKeys)
+        for (const auto& [key, value] : allFourteen())
             present += BPrefs::HasKey(key) ? 1 : 0;
         EXPECT_GE(present, row.minKeys);
         EXPECT_LE(present, row.maxKeys);
@@ -308,11 +269,7 @@ TEST_F(BPrefsTest, CorruptedFiles)
 
 TEST(BPrefsVersion, VersionCode)
 {
-    struct Row {
-        const char* name;
-        fw::AppVersionParts parts;
-        std::int32_t code;
-    };
+    struct Row { const char* name; fw::AppVersionParts parts; std::int32_t code; };
     const Row rows[] = {
         {"1.0.0 final", {1, 0, 0, 3, 0}, 8389376},
         {"all zero", {0, 0, 0, 0, 0}, 0},

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,25 +19,12 @@ namespace prefstest {
 // "00 5B 0A" (blanks optional) to bytes.
 inline std::string bytes(std::string_view hex)
 {
-    std::string out;
-    int high = -1;
-    for (char c : hex) {
-        int v;
-        if (c >= '0' && c <= '9')
-            v = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            v = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            v = c - 'a' + 10;
-        else
-            continue;
-        if (high < 0) {
-            high = v;
-        } else {
-            out += char(high * 16 + v);
-            high = -1;
-        }
-    }
+    std::string digits, out;
+    for (char c : hex)
+        if (std::isxdigit(static_cast<unsigned char>(c)))
+            digits += c;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        out += char(std::stoi(digits.substr(i, 2), nullptr, 16));
     return out;
 }
 

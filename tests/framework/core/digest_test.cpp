@@ -18,10 +18,7 @@ std::string hex(const std::string& bytes)
 
 TEST(Digest, MD5MatchesTheRFC1321TestSuite)
 {
-    struct Row {
-        const char* input;
-        const char* digest;
-    };
+    struct Row { const char* input; const char* digest; };
     const Row rows[] = {
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
         {"a", "0cc175b9c0f1b6a831c399e269772661"},
@@ -44,10 +41,7 @@ TEST(Digest, MD5MatchesTheRFC1321TestSuite)
 
 TEST(Digest, Base64RoundTripsTheRFC4648Vectors)
 {
-    struct Row {
-        const char* bytes;
-        const char* text;
-    };
+    struct Row { const char* bytes; const char* text; };
     const Row rows[] = {
         {"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"},
         {"foob", "Zm9vYg=="}, {"fooba", "Zm9vYmE="}, {"foobar", "Zm9vYmFy"},
@@ -66,10 +60,7 @@ TEST(Digest, Base64RoundTripsTheRFC4648Vectors)
 
 TEST(Digest, Base64DecodingIsStrict)
 {
-    struct Row {
-        const char* name;
-        std::string text;
-    };
+    struct Row { const char* name; std::string text; };
     const Row rows[] = {
         {"missing padding", "Zg"},
         {"short padding", "Zg="},

@@ -41,12 +41,7 @@ TEST(Localization, TablesByLanguageWithDefaults)
     writeFile(dir / "nl.json", "");
     fw::SetLocalizationFolder(dir.string());
 
-    struct Row {
-        const char* name;
-        const char* language;
-        const char* key;
-        std::string expected;
-    };
+    struct Row { const char* name; const char* language; const char* key; std::string expected; };
     const Row rows[] = {
         {"French with accents", "fr", "Textos.k300", "F\xC3\xA9vrier"},
         {"carriage return kept", "fr", "Textos.k301", "Ao\xC3\xBBt\rD\xC3\xA9" "cembre"},
@@ -70,22 +65,4 @@ TEST(Localization, TablesByLanguageWithDefaults)
     }
     fw::SetLocalizationLanguage("fr");
     EXPECT_EQ(GetLocalizedString("Textos.k999", "line\rbreak"), "line\rbreak");
-}
-
-TEST(Localization, TablesLoadOncePerFolder)
-{
-    testenv::TempFolders folders;
-    LocalizationGuard guard;
-    const fs::path dir = folders.home() / "l10n";
-    fs::create_directories(dir);
-    writeFile(dir / "fr.json", "{\"k\": \"un\"}");
-    fw::SetLocalizationFolder(dir.string());
-    fw::SetLocalizationLanguage("fr");
-    EXPECT_EQ(GetLocalizedString("k", "d"), "un");
-    writeFile(dir / "fr.json", "{\"k\": \"deux\"}");
-    EXPECT_EQ(GetLocalizedString("k", "d"), "un");
-    fw::SetLocalizationFolder(dir.string());
-    EXPECT_EQ(GetLocalizedString("k", "d"), "deux");
-    fw::SetLocalizationFolder("");
-    EXPECT_EQ(GetLocalizedString("k", "d"), "d");
 }

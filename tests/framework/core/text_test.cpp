@@ -15,10 +15,7 @@ constexpr std::int64_t kLow = std::numeric_limits<std::int64_t>::min();
 
 TEST(Text, ValReadsTheLeadingNumber)
 {
-    struct Row {
-        const char* text;
-        double expected;
-    };
+    struct Row { const char* text; double expected; };
     const Row rows[] = {
         {"28abc", 28}, {"", 0}, {"abc", 0}, {"-3", -3}, {" 12", 12}, {"\t 7 8", 7}, {"1e3", 1000},
         {"+5", 5}, {"3.25", 3.25}, {".5", 0.5}, {"5.", 5}, {"-0.5x", -0.5}, {"2E-2", 0.02},
@@ -34,10 +31,7 @@ TEST(Text, ValReadsTheLeadingNumber)
 
 TEST(Text, StrWritesPlainDigits)
 {
-    struct Row {
-        double value;
-        const char* expected;
-    };
+    struct Row { double value; const char* expected; };
     const Row rows[] = {
         {0, "0"}, {-0.0, "0"}, {28, "28"}, {-3, "-3"}, {3300000000.0, "3300000000"},
         {1e20, "100000000000000000000"}, {-0.5, "-0.5"}, {0.1, "0.1"}, {3.25, "3.25"},
@@ -57,11 +51,7 @@ TEST(Text, StrWritesPlainDigits)
 
 TEST(Text, ToInt32TruncatesAndSaturates)
 {
-    struct Row {
-        const char* name;
-        double value;
-        std::int32_t expected;
-    };
+    struct Row { const char* name; double value; std::int32_t expected; };
     const Row rows[] = {
         {"positive fraction", 2.9, 2},
         {"negative fraction", -2.9, -2},
@@ -91,11 +81,7 @@ TEST(Text, CharacterFunctionsCountCodePoints)
     EXPECT_EQ(Len("\xFF\xC3"), 2); // stray bytes count one each
     EXPECT_EQ(Len("\xE6\x97"), 2); // truncated sequence
 
-    struct Row {
-        const char* name;
-        std::int64_t start, length;
-        const char* expected;
-    };
+    struct Row { const char* name; std::int64_t start, length; const char* expected; };
     const Row mids[] = {
         {"second character", 2, 1, "\xC3\xA9"},
         {"from 2 on", 2, -1, "\xC3\xA9vrier \xE6\x97\xA5\xF0\x9F\x98\x80"},
@@ -117,11 +103,7 @@ TEST(Text, CharacterFunctionsCountCodePoints)
     }
     EXPECT_EQ(Mid("", 1, 1), "");
 
-    struct Side {
-        std::int64_t count;
-        const char* left;
-        const char* right;
-    };
+    struct Side { std::int64_t count; const char* left; const char* right; };
     const Side sides[] = {
         {0, "", ""},
         {-1, "", ""},
@@ -141,12 +123,7 @@ TEST(Text, CharacterFunctionsCountCodePoints)
 TEST(Text, InStrGivesCharacterPositions)
 {
     const std::string s = "\xC3\xA9t\xC3\xA9, \xC3\xA9t\xC3\xA9"; // "été, été"
-    struct Row {
-        const char* name;
-        std::int64_t start;
-        std::string find;
-        std::int64_t expected;
-    };
+    struct Row { const char* name; std::int64_t start; std::string find; std::int64_t expected; };
     const Row rows[] = {
         {"first", 1, "t", 2},
         {"after a two-byte character", 1, ",", 4},
@@ -176,12 +153,7 @@ TEST(Text, TrimFieldsAndReplace)
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim("\xC2\xA0x"), "\xC2\xA0x"); // only ASCII blanks
 
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* sep;
-        std::vector<std::string> fields;
-    };
+    struct Row { const char* name; const char* text; const char* sep; std::vector<std::string> fields; };
     const Row rows[] = {
         {"date text", "3/5/07", "/", {"3", "5", "07"}},
         {"empty fields", "a,,b,", ",", {"a", "", "b", ""}},

@@ -24,11 +24,7 @@ TEST(MemoryBlock, TypedAccessorsFollowTheByteOrder)
 
 TEST(MemoryBlock, EveryAccessOutsideTheBlockThrows)
 {
-    struct Row {
-        const char* name;
-        std::size_t offset;
-        int width;
-    };
+    struct Row { const char* name; std::size_t offset; int width; };
     const Row rows[] = {
         {"byte at end", 6, 1}, {"int16 straddling end", 5, 2}, {"int32 straddling end", 3, 4},
         {"double straddling end", 1, 8}, {"huge offset", std::size_t(-1), 1}, {"offset plus width wraps", std::size_t(-2), 4},

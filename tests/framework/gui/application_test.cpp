@@ -18,7 +18,6 @@ using guitest::GuiTest;
 using guitest::TestWindow;
 
 std::vector<std::string>* g_log = nullptr;
-
 void Note(const std::string& entry)
 {
     if (g_log)
@@ -128,11 +127,7 @@ TEST_F(ApplicationTest, OpenComesFromTheLoopAndQuitEndsIt)
 
 TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)
 {
-    struct Row {
-        const char* name;
-        bool autoQuit;
-        bool quits;
-    };
+    struct Row { const char* name; bool autoQuit; bool quits; };
     const Row rows[] = {{"AutoQuit off", false, false}, {"AutoQuit on", true, true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -154,11 +149,7 @@ TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)
 TEST_F(ApplicationTest, AnEscapingExceptionBecomesTheErrorReport)
 {
     fw::PushButton* button = nullptr;
-    MakeWindow([&](TestWindow& w) {
-        button = w.AddControl<fw::PushButton>("button", fw::kNoIndex);
-        button->SetProperty("Width", 80);
-        button->SetProperty("Height", 20);
-    });
+    MakeWindow([&](TestWindow& w) { button = guitest::Add<fw::PushButton>(w, "button", 0, 0, 80, 20); });
     int after = 0;
     button->Action.Bind([&] {
         throw std::runtime_error("Error in Open Class");
@@ -189,24 +180,6 @@ TEST_F(ApplicationTest, AFailureWhileQuittingStillClosesEverythingAndFails)
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(app->ExitStatus(), 1);
     EXPECT_EQ(log, (std::vector<std::string>{"window.Open", "window.Close", "first.Close", "app.Close"}));
-}
-
-TEST_F(ApplicationTest, VersionPartsComeFromTheBuild)
-{
-    EXPECT_EQ(app->ShortVersion(),
-              std::to_string(app->MajorVersion()) + "." + std::to_string(app->MinorVersion()) + "." +
-                  std::to_string(app->BugVersion()));
-    EXPECT_EQ(app->StageCode(), 3);
-    EXPECT_EQ(app->NonReleaseVersion(), 0);
-}
-
-TEST_F(ApplicationTest, ShowURLHandsTheAddressOnUnchanged)
-{
-    std::vector<std::string> urls;
-    auto previous = fw::SetShowURLHook([&](const std::string& url) { urls.push_back(url); });
-    fw::ShowURL("www.example.org/a b");
-    fw::SetShowURLHook(previous);
-    EXPECT_EQ(urls, std::vector<std::string>{"www.example.org/a b"});
 }
 
 } // namespace

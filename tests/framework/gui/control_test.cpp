@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "framework/gui/canvas.h"
-#include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/groupbox.h"
-#include "framework/gui/popupmenu.h"
-#include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
@@ -22,52 +18,35 @@
 
 namespace {
 
+using guitest::Add;
 using guitest::GuiTest;
 using guitest::TestWindow;
-
-void Place(fw::Control* c, int left, int top, int width, int height, std::string_view parent = {})
-{
-    c->SetProperty("Left", left);
-    c->SetProperty("Top", top);
-    c->SetProperty("Width", width);
-    c->SetProperty("Height", height);
-    c->SetProperty("InitialParent", std::string(parent));
-}
-
-using ControlVisibility = GuiTest;
+using ControlTest = GuiTest;
 
 // group > box (set member "cell$2") > label; an orphan label beside them.
-TEST_F(ControlVisibility, FollowsLogicalParents)
+TEST_F(ControlTest, VisibilityFollowsLogicalParents)
 {
     fw::GroupBox* group = nullptr;
     fw::Rectangle* cell = nullptr;
-    fw::StaticText* label = nullptr;
-    fw::StaticText* hiddenChild = nullptr;
+    fw::StaticText *label = nullptr, *hiddenChild = nullptr;
     TestWindow* w = MakeWindow([&](TestWindow& win) {
-        group = win.AddControl<fw::GroupBox>("group", fw::kNoIndex);
-        Place(group, 10, 10, 200, 150);
-        cell = win.AddControl<fw::Rectangle>("cell", 2);
-        Place(cell, 20, 30, 50, 50, "group");
-        label = win.AddControl<fw::StaticText>("label", fw::kNoIndex);
-        Place(label, 25, 35, 40, 20, "cell$2");
-        hiddenChild = win.AddControl<fw::StaticText>("hiddenChild", fw::kNoIndex);
-        Place(hiddenChild, 25, 60, 40, 20, "cell$2");
+        group = Add<fw::GroupBox>(win, "group", 10, 10, 200, 150);
+        cell = Add<fw::Rectangle>(win, "cell", 20, 30, 50, 50, "group", 2);
+        label = Add<fw::StaticText>(win, "label", 25, 35, 40, 20, "cell$2");
+        hiddenChild = Add<fw::StaticText>(win, "hiddenChild", 25, 60, 40, 20, "cell$2");
         hiddenChild->SetProperty("Visible", false);
     });
     ASSERT_EQ(label->Parent(), cell);
     ASSERT_EQ(cell->Parent(), group);
+    EXPECT_EQ(w->FindControl("cell", 2), cell);
 
-    struct Row {
-        const char* name;
-        bool groupVisible, cellVisible;
-        bool groupShown, cellShown, labelShown, hiddenShown;
-    };
+    struct Row { const char* name; bool groupVisible, cellVisible, groupShown, cellShown, labelShown; };
     const Row rows[] = {
-        {"all visible", true, true, true, true, true, false},
-        {"group hidden hides all below", false, true, false, false, false, false},
-        {"cell hidden hides its label", true, false, true, false, false, false},
-        {"both hidden", false, false, false, false, false, false},
-        {"shown again: own Visible decides", true, true, true, true, true, false},
+        {"all visible", true, true, true, true, true},
+        {"group hidden hides all below", false, true, false, false, false},
+        {"cell hidden hides its label", true, false, true, false, false},
+        {"both hidden", false, false, false, false, false},
+        {"shown again: own Visible decides", true, true, true, true, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -76,7 +55,7 @@ TEST_F(ControlVisibility, FollowsLogicalParents)
         EXPECT_EQ(group->Shown(), row.groupShown);
         EXPECT_EQ(cell->Shown(), row.cellShown);
         EXPECT_EQ(label->Shown(), row.labelShown);
-        EXPECT_EQ(hiddenChild->Shown(), row.hiddenShown);
+        EXPECT_FALSE(hiddenChild->Shown());
         // What the user sees.
         EXPECT_EQ(label->Handle()->isVisible(), row.labelShown);
         EXPECT_EQ(cell->Handle()->isVisible(), row.cellShown);
@@ -84,16 +63,11 @@ TEST_F(ControlVisibility, FollowsLogicalParents)
         EXPECT_TRUE(label->Visible());
         EXPECT_FALSE(hiddenChild->Visible());
     }
-    EXPECT_EQ(w->FindControl("cell", 2), cell);
 }
 
-TEST_F(ControlVisibility, ControlsOutsideTheContentAreaNeverShowOrTakeFocus)
+TEST_F(ControlTest, ControlsOutsideTheContentAreaNeverShowOrTakeFocus)
 {
-    struct Row {
-        const char* name;
-        int left, top, width, height;
-        bool shown;
-    };
+    struct Row { const char* name; int left, top, width, height; bool shown; };
     const Row rows[] = {
         {"inside", 10, 10, 80, 22, true},
         {"partly outside on the left", -53, 10, 80, 22, true},
@@ -105,11 +79,8 @@ TEST_F(ControlVisibility, ControlsOutsideTheContentAreaNeverShowOrTakeFocus)
     };
     std::vector<fw::EditField*> fields;
     MakeWindow([&](TestWindow& win) {
-        for (const Row& row : rows) {
-            auto* f = win.AddControl<fw::EditField>(row.name, fw::kNoIndex);
-            Place(f, row.left, row.top, row.width, row.height);
-            fields.push_back(f);
-        }
+        for (const Row& row : rows)
+            fields.push_back(Add<fw::EditField>(win, row.name, row.left, row.top, row.width, row.height));
     });
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(rows[i].name);
@@ -121,25 +92,20 @@ TEST_F(ControlVisibility, ControlsOutsideTheContentAreaNeverShowOrTakeFocus)
     }
 }
 
-using RadioGroups = GuiTest;
-
-TEST_F(RadioGroups, SelectingOneClearsOnlyItsGroup)
+TEST_F(ControlTest, SelectingARadioButtonClearsOnlyItsGroup)
 {
     // a1, a2, a3 on the window; b1, b2 inside a group box.
     std::map<std::string, fw::RadioButton*> radios;
     std::vector<std::string> actions;
     TestWindow* w = MakeWindow([&](TestWindow& win) {
-        auto* box = win.AddControl<fw::GroupBox>("box", fw::kNoIndex);
-        Place(box, 150, 10, 140, 120);
-        int top = 10;
+        Add<fw::GroupBox>(win, "box", 150, 10, 140, 120);
         for (const char* name : {"a1", "a2", "a3", "b1", "b2"}) {
-            auto* r = win.AddControl<fw::RadioButton>(name, fw::kNoIndex);
             const bool inBox = name[0] == 'b';
-            Place(r, inBox ? 160 : 10, top, 120, 20, inBox ? "box" : "");
+            const int top = 10 + 25 * int(radios.size());
+            auto* r = Add<fw::RadioButton>(win, name, inBox ? 160 : 10, top, 120, 20, inBox ? "box" : "");
             r->SetCaption(name);
             r->Action.Bind([&actions, name] { actions.push_back(name); });
             radios[name] = r;
-            top += 25;
         }
         radios["a1"]->SetProperty("Value", true);
         radios["b2"]->SetProperty("Value", true);
@@ -149,7 +115,7 @@ TEST_F(RadioGroups, SelectingOneClearsOnlyItsGroup)
         const char* name;
         const char* select;
         bool byClick;
-        const char* expectSelected; // one letter-digit pair per group
+        const char* selected;
         std::vector<std::string> actions;
     };
     const Row rows[] = {
@@ -173,27 +139,15 @@ TEST_F(RadioGroups, SelectingOneClearsOnlyItsGroup)
             if (r->Value())
                 selected += (selected.empty() ? "" : " ") + name;
         }
-        EXPECT_EQ(selected, row.expectSelected);
+        EXPECT_EQ(selected, row.selected);
         EXPECT_EQ(actions, row.actions);
     }
     EXPECT_EQ(w->Find<fw::RadioButton>("b2"), radios["b2"]);
 }
 
-} // namespace
-
-namespace {
-
-using TextControls = GuiTest;
-
-TEST_F(TextControls, FontsArePixelSizesWithTheSystemDefaults)
+TEST_F(ControlTest, FontsArePixelSizesWithTheSystemDefaults)
 {
-    struct Row {
-        const char* name;
-        std::string font;
-        std::int32_t size;
-        int pixels;
-        bool customFamily;
-    };
+    struct Row { const char* name; std::string font; std::int32_t size; int pixels; bool customFamily; };
     const Row rows[] = {
         {"System default", "System", 0, 13, false},
         {"SmallSystem default", "SmallSystem", 0, 11, false},
@@ -204,14 +158,11 @@ TEST_F(TextControls, FontsArePixelSizesWithTheSystemDefaults)
     };
     std::vector<fw::StaticText*> labels;
     MakeWindow([&](TestWindow& w) {
-        int top = 0;
         for (const Row& row : rows) {
-            auto* label = w.AddControl<fw::StaticText>(row.name, fw::kNoIndex);
-            Place(label, 0, top, 200, 20);
+            auto* label = Add<fw::StaticText>(w, row.name, 0, 20 * int(labels.size()), 200, 20);
             label->SetProperty("TextFont", row.font);
             label->SetProperty("TextSize", row.size);
             labels.push_back(label);
-            top += 20;
         }
     });
     for (std::size_t i = 0; i < std::size(rows); ++i) {
@@ -224,18 +175,11 @@ TEST_F(TextControls, FontsArePixelSizesWithTheSystemDefaults)
     EXPECT_TRUE(labels[0]->Handle()->font().bold());
 }
 
-TEST_F(TextControls, StaticTextIsPlainTextWithCarriageReturnsAsLineBreaks)
+TEST_F(ControlTest, StaticTextIsPlainTextWithCarriageReturnsAsLineBreaks)
 {
     fw::StaticText* label = nullptr;
-    MakeWindow([&](TestWindow& w) {
-        label = w.AddControl<fw::StaticText>("label", fw::kNoIndex);
-        Place(label, 10, 10, 200, 60);
-    });
-    struct Row {
-        const char* name;
-        std::string text;
-        QString shown;
-    };
+    MakeWindow([&](TestWindow& w) { label = Add<fw::StaticText>(w, "label", 10, 10, 200, 60); });
+    struct Row { const char* name; std::string text; QString shown; };
     const Row rows[] = {
         {"carriage return", "Quick Start!\r\r  1 - Enter", "Quick Start!\n\n  1 - Enter"},
         {"carriage return and line feed", "a\r\nb", "a\nb"},

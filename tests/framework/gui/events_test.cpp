@@ -21,16 +21,10 @@
 
 namespace {
 
+using guitest::Add;
 using guitest::GuiTest;
 using guitest::TestWindow;
-
-void Place(fw::Control* c, int left, int top, int width, int height)
-{
-    c->SetProperty("Left", left);
-    c->SetProperty("Top", top);
-    c->SetProperty("Width", width);
-    c->SetProperty("Height", height);
-}
+using EventTest = GuiTest;
 
 void ApplyOne(fw::Control& c, std::string_view property, fw::PropertyValue value)
 {
@@ -42,44 +36,30 @@ void ApplyOne(fw::Control& c, std::string_view property, fw::PropertyValue value
     fw::ApplyBlock(c, fw::EncodeBlock(std::span(&record, 1), *table));
 }
 
-using ValueEvents = GuiTest;
-
-TEST_F(ValueEvents, OnlyARealChangeByCodeRaisesTheEvent)
+TEST_F(EventTest, OnlyARealChangeByCodeRaisesTheValueEvent)
 {
     fw::CheckBox* check = nullptr;
     fw::RadioButton* radio = nullptr;
     fw::PopupMenu* popup = nullptr;
     fw::ListBox* list = nullptr;
     fw::EditField* field = nullptr;
-    int events = 0;
     MakeWindow([&](TestWindow& w) {
-        check = w.AddControl<fw::CheckBox>("check", fw::kNoIndex);
-        radio = w.AddControl<fw::RadioButton>("radio", fw::kNoIndex);
-        popup = w.AddControl<fw::PopupMenu>("popup", fw::kNoIndex);
-        list = w.AddControl<fw::ListBox>("list", fw::kNoIndex);
-        field = w.AddControl<fw::EditField>("field", fw::kNoIndex);
-        Place(check, 10, 10, 100, 20);
-        Place(radio, 10, 40, 100, 20);
-        Place(popup, 10, 70, 100, 20);
-        Place(list, 120, 10, 100, 80);
-        Place(field, 10, 100, 100, 22);
+        check = Add<fw::CheckBox>(w, "check", 10, 10, 100, 20);
+        radio = Add<fw::RadioButton>(w, "radio", 10, 40, 100, 20);
+        popup = Add<fw::PopupMenu>(w, "popup", 10, 70, 100, 20);
+        list = Add<fw::ListBox>(w, "list", 120, 10, 100, 80);
+        field = Add<fw::EditField>(w, "field", 10, 100, 100, 22);
         for (const char* row : {"one", "two", "three"}) {
             popup->AddRow(row);
             list->AddRow(row);
         }
     });
-    check->Action.Bind([&] { ++events; });
-    radio->Action.Bind([&] { ++events; });
-    popup->Change.Bind([&] { ++events; });
-    list->Change.Bind([&] { ++events; });
-    field->TextChange.Bind([&] { ++events; });
-    field->SelChange.Bind([&] { ++events; });
+    int events = 0;
+    for (fw::Event<void()>* e : {&check->Action, &radio->Action, &popup->Change, &list->Change, &field->TextChange,
+                           &field->SelChange})
+        e->Bind([&] { ++events; });
 
-    struct Row {
-        const char* name;
-        std::function<void()> change;
-        int events;
-    };
+    struct Row { const char* name; std::function<void()> change; int events; };
     const Row rows[] = {
         {"adding rows chooses none", [&] { popup->AddRow("four"); }, 0},
         {"CheckBox to True", [&] { check->SetValue(true); }, 1},
@@ -113,48 +93,22 @@ TEST_F(ValueEvents, OnlyARealChangeByCodeRaisesTheEvent)
     EXPECT_EQ(field->Text(), "xyz");
 }
 
-TEST_F(ValueEvents, PushRaisesActionAndAClickDoesToo)
-{
-    fw::PushButton* button = nullptr;
-    int actions = 0;
-    MakeWindow([&](TestWindow& w) {
-        button = w.AddControl<fw::PushButton>("button", fw::kNoIndex);
-        Place(button, 10, 10, 80, 20);
-        button->Action.Bind([&] { ++actions; });
-    });
-    button->Push();
-    EXPECT_EQ(actions, 1);
-    testenv::click(button);
-    EXPECT_EQ(actions, 2);
-}
-
-using MouseTracking = GuiTest;
-
 // A hot zone lies under a field; a second zone lies beside it.
-TEST_F(MouseTracking, ZonesUnderOtherControlsGetEnterAndExit)
+TEST_F(EventTest, ZonesUnderOtherControlsGetMouseEnterAndExit)
 {
     std::vector<std::string> events;
-    auto record = [&](fw::Control* c) {
+    TestWindow* w = MakeWindow([&](TestWindow& win) {
+        Add<fw::Rectangle>(win, "zone", 10, 10, 100, 40);
+        Add<fw::EditField>(win, "field", 20, 15, 60, 22);
+        Add<fw::Rectangle>(win, "side", 110, 10, 50, 40);
+    });
+    for (const char* name : {"zone", "field", "side"}) {
+        fw::Control* c = w->FindControl(name);
         c->MouseEnter.Bind([&events, c] { events.push_back(c->Name() + ".Enter"); });
         c->MouseExit.Bind([&events, c] { events.push_back(c->Name() + ".Exit"); });
-    };
-    TestWindow* w = MakeWindow([&](TestWindow& win) {
-        auto* zone = win.AddControl<fw::Rectangle>("zone", fw::kNoIndex);
-        Place(zone, 10, 10, 100, 40);
-        auto* field = win.AddControl<fw::EditField>("field", fw::kNoIndex);
-        Place(field, 20, 15, 60, 22);
-        auto* side = win.AddControl<fw::Rectangle>("side", fw::kNoIndex);
-        Place(side, 110, 10, 50, 40);
-        record(zone);
-        record(field);
-        record(side);
-    });
+    }
 
-    struct Row {
-        const char* name;
-        int x, y;
-        std::vector<std::string> events;
-    };
+    struct Row { const char* name; int x, y; std::vector<std::string> events; };
     const Row rows[] = {
         {"onto the bare zone", 15, 45, {"zone.Enter"}},
         {"onto the field above the zone", 30, 20, {"field.Enter"}},
@@ -176,28 +130,21 @@ TEST_F(MouseTracking, ZonesUnderOtherControlsGetEnterAndExit)
     EXPECT_EQ(events, (std::vector<std::string>{"zone.Exit", "field.Exit"}));
 }
 
-using DisabledControls = GuiTest;
-
-TEST_F(DisabledControls, GetNoMouseOrKeyEvents)
+TEST_F(EventTest, DisabledControlsGetNoMouseOrKeyEvents)
 {
     fw::Canvas* canvas = nullptr;
     fw::PushButton* button = nullptr;
     fw::CheckBox* check = nullptr;
     fw::EditField* field = nullptr;
     fw::Rectangle* zone = nullptr;
-    std::vector<std::string> events;
     TestWindow* w = MakeWindow([&](TestWindow& win) {
-        canvas = win.AddControl<fw::Canvas>("canvas", fw::kNoIndex);
-        Place(canvas, 10, 10, 50, 50);
-        button = win.AddControl<fw::PushButton>("button", fw::kNoIndex);
-        Place(button, 70, 10, 80, 20);
-        check = win.AddControl<fw::CheckBox>("check", fw::kNoIndex);
-        Place(check, 70, 40, 80, 20);
-        field = win.AddControl<fw::EditField>("field", fw::kNoIndex);
-        Place(field, 160, 10, 80, 22);
-        zone = win.AddControl<fw::Rectangle>("zone", fw::kNoIndex);
-        Place(zone, 10, 100, 50, 50);
+        canvas = Add<fw::Canvas>(win, "canvas", 10, 10, 50, 50);
+        button = Add<fw::PushButton>(win, "button", 70, 10, 80, 20);
+        check = Add<fw::CheckBox>(win, "check", 70, 40, 80, 20);
+        field = Add<fw::EditField>(win, "field", 160, 10, 80, 22);
+        zone = Add<fw::Rectangle>(win, "zone", 10, 100, 50, 50);
     });
+    std::vector<std::string> events;
     canvas->MouseDown.Bind([&](int, int) {
         events.push_back("canvas.MouseDown");
         return true;
@@ -211,7 +158,14 @@ TEST_F(DisabledControls, GetNoMouseOrKeyEvents)
     });
     zone->MouseEnter.Bind([&] { events.push_back("zone.MouseEnter"); });
 
-    auto useAll = [&] {
+    const std::vector<std::string> all = {"canvas.MouseDown", "canvas.MouseUp", "button.Action",
+                                          "check.Action",     "field.KeyDown",  "zone.MouseEnter"};
+    for (const bool enabled : {true, false, true}) {
+        SCOPED_TRACE(enabled ? "enabled" : "disabled");
+        for (fw::Control* c : std::initializer_list<fw::Control*>{canvas, button, check, field, zone})
+            c->SetEnabled(enabled);
+        const std::string before = field->Text();
+        events.clear();
         testenv::click(canvas);
         testenv::click(button);
         testenv::click(check);
@@ -219,50 +173,24 @@ TEST_F(DisabledControls, GetNoMouseOrKeyEvents)
         testenv::type(field, "a");
         testenv::hover(w, 30, 120);
         testenv::hover(w, 250, 190);
-    };
-    struct Row {
-        const char* name;
-        bool enabled;
-        std::vector<std::string> events;
-    };
-    const Row rows[] = {
-        {"enabled", true,
-         {"canvas.MouseDown", "canvas.MouseUp", "button.Action", "check.Action", "field.KeyDown", "zone.MouseEnter"}},
-        {"disabled", false, {}},
-        {"enabled again", true,
-         {"canvas.MouseDown", "canvas.MouseUp", "button.Action", "check.Action", "field.KeyDown", "zone.MouseEnter"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        for (fw::Control* c : std::initializer_list<fw::Control*>{canvas, button, check, field, zone})
-            c->SetEnabled(row.enabled);
-        const std::string before = field->Text();
-        events.clear();
-        useAll();
-        EXPECT_EQ(events, row.events);
-        EXPECT_EQ(field->Text() != before, row.enabled);
+        EXPECT_EQ(events, enabled ? all : std::vector<std::string>{});
+        EXPECT_EQ(field->Text() != before, enabled);
     }
 }
 
-using DefaultButtons = GuiTest;
-
-TEST_F(DefaultButtons, ReturnAndEscapeReachOnlyShownEnabledButtons)
+TEST_F(EventTest, ReturnAndEscapeReachOnlyShownEnabledButtons)
 {
-    fw::PushButton* ok = nullptr;
-    fw::PushButton* cancel = nullptr;
+    fw::PushButton *ok = nullptr, *cancel = nullptr;
     fw::EditField* field = nullptr;
-    std::vector<std::string> events;
-    bool swallowReturn = false;
     MakeWindow([&](TestWindow& w) {
-        field = w.AddControl<fw::EditField>("field", fw::kNoIndex);
-        Place(field, 10, 10, 120, 22);
-        ok = w.AddControl<fw::PushButton>("ok", fw::kNoIndex);
-        Place(ok, 200, 160, 80, 20);
+        field = Add<fw::EditField>(w, "field", 10, 10, 120, 22);
+        ok = Add<fw::PushButton>(w, "ok", 200, 160, 80, 20);
         ok->SetProperty("Default", true);
-        cancel = w.AddControl<fw::PushButton>("cancel", fw::kNoIndex);
-        Place(cancel, 110, 160, 80, 20);
+        cancel = Add<fw::PushButton>(w, "cancel", 110, 160, 80, 20);
         cancel->SetProperty("Cancel", true);
     });
+    std::vector<std::string> events;
+    bool swallowReturn = false;
     ok->Action.Bind([&] { events.push_back("ok"); });
     cancel->Action.Bind([&] { events.push_back("cancel"); });
     field->KeyDown.Bind([&](const std::string& key) { return swallowReturn && key == "\r"; });

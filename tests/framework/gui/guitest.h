@@ -9,11 +9,36 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace guitest {
+
+// Adds a control at its place in the window, inside the named logical parent,
+// the way a stored block places it.
+template <class T>
+T* Add(fw::Window& w, std::string name, int left, int top, int width, int height, std::string_view parent = {},
+       std::int32_t index = fw::kNoIndex)
+{
+    T* c = w.AddControl<T>(std::move(name), index);
+    c->SetProperty("Left", left);
+    c->SetProperty("Top", top);
+    c->SetProperty("Width", width);
+    c->SetProperty("Height", height);
+    c->SetProperty("InitialParent", std::string(parent));
+    return c;
+}
+
+// Sets properties by name, as a stored block does.
+inline void Set(fw::Control* c, std::initializer_list<std::pair<const char*, fw::PropertyValue>> values)
+{
+    for (const auto& [name, value] : values)
+        c->SetProperty(name, value);
+}
 
 // A window whose controls a test builds in code; it logs its own events.
 class TestWindow : public fw::Window {

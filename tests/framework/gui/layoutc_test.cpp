@@ -136,12 +136,7 @@ TEST(LayoutCompiler, ConstantBoundPropertiesAreLeftOutOfTheBlock)
 TEST(LayoutCompiler, RejectsBadLayouts)
 {
     const std::string head = "Window w class=windows::w header=\"w.h\" controls=1\n";
-    struct Row {
-        const char* name;
-        std::string text;
-        int line;
-        const char* message;
-    };
+    struct Row { const char* name; std::string text; int line; const char* message; };
     const Row rows[] = {
         {"unknown class", head + "Button b 0,0 10x10\n", 2, "unknown class Button"},
         {"unknown property", head + "PushButton b Colour=#000000\n", 2, "unknown property Colour of PushButton"},
@@ -206,10 +201,7 @@ TEST(LayoutCompiler, RejectsBadLayouts)
 
 TEST(LayoutCompiler, DumpCompilesBackToTheSameBlocks)
 {
-    struct Row {
-        const char* name;
-        std::string text;
-    };
+    struct Row { const char* name; std::string text; };
     const Row rows[] = {
         {"calendar rows", kCalendarRows},
         {"test window", ReadText(TestLayoutFile())},

@@ -40,19 +40,13 @@ fw::MenuBar* TestMenuBar()
     return s_menuBar.get();
 }
 
-void DropTestMenuBar()
-{
-    s_menuBar.reset();
-}
+void DropTestMenuBar() { s_menuBar.reset(); }
 
 } // namespace layouttest_art
 
 namespace windows {
 
-void layouttest::nameField_TextChange()
-{
-    log.push_back("nameField_TextChange " + nameField->Text());
-}
+void layouttest::nameField_TextChange() { log.push_back("nameField_TextChange " + nameField->Text()); }
 
 bool layouttest::nameField_KeyDown(const std::string& key)
 {
@@ -67,20 +61,11 @@ void layouttest::goalBox_Open()
     log.push_back("goalBox_Open " + std::to_string(ControlCount()) + (dotLabel ? " dotLabel" : ""));
 }
 
-void layouttest::rbOne_Action()
-{
-    log.push_back("rbOne_Action");
-}
+void layouttest::rbOne_Action() { log.push_back("rbOne_Action"); }
 
-void layouttest::rbTwo_Action()
-{
-    log.push_back("rbTwo_Action");
-}
+void layouttest::rbTwo_Action() { log.push_back("rbTwo_Action"); }
 
-void layouttest::okButton_Action()
-{
-    log.push_back("okButton_Action");
-}
+void layouttest::okButton_Action() { log.push_back("okButton_Action"); }
 
 void layouttest::ticker_Action()
 {

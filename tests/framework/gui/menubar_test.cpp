@@ -146,12 +146,7 @@ TEST_F(MenuBarTest, CommandsGoToTheFrontWindowThenTheApplication)
     });
     ASSERT_EQ(fw::FrontWindow(), front);
 
-    struct Row {
-        const char* name;
-        const char* item;
-        bool frontTakes;
-        std::vector<std::string> calls;
-    };
+    struct Row { const char* name; const char* item; bool frontTakes; std::vector<std::string> calls; };
     const Row rows[] = {
         {"window returns False: application too", "FileQuit", false, {"front", "app"}},
         {"window returns True: handled", "FileQuit", true, {"front"}},

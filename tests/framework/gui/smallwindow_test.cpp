@@ -28,21 +28,10 @@
 
 namespace {
 
+using guitest::Add;
 using guitest::GuiTest;
+using guitest::Set;
 using Kind = fw::MenuRow::Kind;
-
-template <class T>
-T* Add(fw::Window& w, const char* name, int left, int top, int width, int height, std::string_view parent = {},
-       std::int32_t index = fw::kNoIndex)
-{
-    T* c = w.AddControl<T>(name, index);
-    c->SetProperty("Left", left);
-    c->SetProperty("Top", top);
-    c->SetProperty("Width", width);
-    c->SetProperty("Height", height);
-    c->SetProperty("InitialParent", std::string(parent));
-    return c;
-}
 
 class CycleForm : public fw::Window {
 public:
@@ -55,7 +44,6 @@ public:
     fw::CheckBox* remember = nullptr;
     fw::PopupMenu* menses = nullptr;
     fw::PushButton* ok = nullptr;
-    fw::Canvas* swatch = nullptr;
 
 protected:
     void Layout() override
@@ -68,27 +56,19 @@ protected:
     }
     void CreateControls() override
     {
-        auto* band = Add<fw::RoundRectangle>(*this, "band", 10, 10, 340, 34);
-        band->SetProperty("FillColor", fw::RGB(0xFD, 0xFF, 0xC9));
-        band->SetProperty("BorderColor", fw::RGB(0x8F, 0x8F, 0x8F));
-        band->SetProperty("BorderWidth", 2);
-        band->SetProperty("OvalWidth", 16);
-        band->SetProperty("OvalHeight", 16);
-        auto* title = Add<fw::StaticText>(*this, "title", 20, 18, 320, 20, "band");
-        title->SetProperty("Text", std::string("Average Cycle Length"));
-        title->SetProperty("TextAlign", 1);
-        title->SetProperty("Bold", true);
+        Set(Add<fw::RoundRectangle>(*this, "band", 10, 10, 340, 34),
+            {{"FillColor", fw::RGB(0xFD, 0xFF, 0xC9)}, {"BorderColor", fw::RGB(0x8F, 0x8F, 0x8F)}, {"BorderWidth", 2},
+             {"OvalWidth", 16}, {"OvalHeight", 16}});
+        Set(Add<fw::StaticText>(*this, "title", 20, 18, 320, 20, "band"),
+            {{"Text", std::string("Average Cycle Length")}, {"TextAlign", 1}, {"Bold", true}});
 
         length = Add<fw::EditField>(*this, "length", 20, 60, 60, 22);
-        length->SetProperty("Text", std::string("28"));
-        length->SetProperty("Alignment", 2);
+        Set(length, {{"Text", std::string("28")}, {"Alignment", 2}});
         arrows = Add<fw::UpDownArrows>(*this, "arrows", 84, 59, 13, 23);
-        auto* unit = Add<fw::StaticText>(*this, "unit", 104, 62, 60, 20);
-        unit->SetProperty("Text", std::string("days"));
-        unit->SetProperty("TextFont", std::string("SmallSystem"));
+        Set(Add<fw::StaticText>(*this, "unit", 104, 62, 60, 20),
+            {{"Text", std::string("days")}, {"TextFont", std::string("SmallSystem")}});
 
-        auto* goal = Add<fw::GroupBox>(*this, "goal", 180, 52, 170, 80);
-        goal->SetCaption("I want to");
+        Add<fw::GroupBox>(*this, "goal", 180, 52, 170, 80)->SetCaption("I want to");
         avoid = Add<fw::RadioButton>(*this, "avoid", 190, 74, 150, 20, "goal");
         avoid->SetCaption("Avoid Pregnancy");
         conceive = Add<fw::RadioButton>(*this, "conceive", 190, 98, 150, 20, "goal");
@@ -102,31 +82,21 @@ protected:
         remember->SetCaption("Always show this alert.");
         remember->SetProperty("Value", true);
 
-        swatch = Add<fw::Canvas>(*this, "swatch", 240, 140, 40, 20);
-        swatch->Paint.Bind([](fw::Graphics& g) {
+        Add<fw::Canvas>(*this, "swatch", 240, 140, 40, 20)->Paint.Bind([](fw::Graphics& g) {
             g.SetForeColor(fw::RGB(0xFF, 0x6F, 0x7D));
             g.FillOval(0, 0, 20, 20);
             g.SetForeColor(fw::RGB(0x9B, 0xDC, 0x5F));
             g.FillOval(20, 0, 20, 20);
         });
-        auto* rule = Add<fw::Line>(*this, "rule", 0, 0, 0, 0);
-        rule->SetProperty("X1", 10);
-        rule->SetProperty("Y1", 170);
-        rule->SetProperty("X2", 350);
-        rule->SetProperty("Y2", 170);
-        rule->SetProperty("LineColor", fw::RGB(0x81, 0x81, 0x81));
-        auto* progress = Add<fw::ProgressBar>(*this, "progress", 20, 180, 120, 12);
-        progress->SetProperty("Maximum", 10);
-        progress->SetProperty("Value", 4);
-        auto* hidden = Add<fw::StaticText>(*this, "hidden", -53, 211, 29, 20);
-        hidden->SetProperty("Text", std::string("1"));
+        Set(Add<fw::Line>(*this, "rule", 0, 0, 0, 0),
+            {{"X1", 10}, {"Y1", 170}, {"X2", 350}, {"Y2", 170}, {"LineColor", fw::RGB(0x81, 0x81, 0x81)}});
+        Set(Add<fw::ProgressBar>(*this, "progress", 20, 180, 120, 12), {{"Maximum", 10}, {"Value", 4}});
+        Add<fw::StaticText>(*this, "hidden", -53, 211, 29, 20)->SetProperty("Text", std::string("1"));
 
         auto* cancel = Add<fw::PushButton>(*this, "cancel", 170, 200, 80, 22);
-        cancel->SetProperty("Caption", std::string("Cancel"));
-        cancel->SetProperty("Cancel", true);
+        Set(cancel, {{"Caption", std::string("Cancel")}, {"Cancel", true}});
         ok = Add<fw::PushButton>(*this, "ok", 260, 200, 80, 22);
-        ok->SetProperty("Caption", std::string("Calculate"));
-        ok->SetProperty("Default", true);
+        Set(ok, {{"Caption", std::string("Calculate")}, {"Default", true}});
 
         arrows->Up.Bind(this, &CycleForm::arrows_Up);
         arrows->Down.Bind(this, &CycleForm::arrows_Down);

@@ -13,12 +13,7 @@ using TimerTest = GuiTest;
 
 TEST_F(TimerTest, ModeDecidesHowOftenActionComes)
 {
-    struct Row {
-        const char* name;
-        std::int32_t mode;
-        int minFires, maxFires;
-        std::int32_t modeAfter;
-    };
+    struct Row { const char* name; std::int32_t mode; int minFires, maxFires; std::int32_t modeAfter; };
     // Period 20 ms, run for 150 ms.
     const Row rows[] = {
         {"off", fw::Timer::kModeOff, 0, 0, fw::Timer::kModeOff},

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
-#include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -28,15 +27,14 @@ void Note(const std::string& entry)
     g_log->push_back(entry);
 }
 
-std::vector<std::uint8_t> WindowBlock(std::vector<fw::PropertyRecord> records)
+// A Window block of the given properties.
+std::vector<std::uint8_t> WindowBlock(std::initializer_list<std::pair<const char*, fw::PropertyValue>> values)
 {
-    const fw::PropertyTable* table = fw::PropertyTableFor("Window");
-    return fw::EncodeBlock(records, *table);
-}
-
-std::uint16_t Id(std::string_view cls, std::string_view name)
-{
-    return fw::PropertyTableFor(cls)->Find(name)->id;
+    const fw::PropertyTable& table = *fw::PropertyTableFor("Window");
+    std::vector<fw::PropertyRecord> records;
+    for (const auto& [name, value] : values)
+        records.push_back({table.Find(std::string_view(name))->id, value});
+    return fw::EncodeBlock(records, table);
 }
 
 // A control that logs its Open and Close.
@@ -55,10 +53,8 @@ protected:
     void Layout() override
     {
         Note("Layout");
-        ApplyWindowBlock(WindowBlock({{Id("Window", "Width"), 240},
-                                      {Id("Window", "Height"), 120},
-                                      {Id("Window", "Title"), std::string("Built")},
-                                      {Id("Window", "Visible"), true}}));
+        ApplyWindowBlock(
+            WindowBlock({{"Width", 240}, {"Height", 120}, {"Title", std::string("Built")}, {"Visible", true}}));
     }
     void CreateControls() override
     {
@@ -107,12 +103,7 @@ TEST_F(WindowTest, FindsControlsByNameSetIndexAndCreationOrder)
 {
     BuiltWindow* w = fw::WindowInstance<BuiltWindow>();
     ASSERT_EQ(w->ControlCount(), 4u);
-    struct Row {
-        const char* name;
-        fw::Control* found;
-        std::string expectName;
-        std::int32_t expectIndex;
-    };
+    struct Row { const char* name; fw::Control* found; std::string expectName; std::int32_t expectIndex; };
     const Row rows[] = {
         {"by name", w->FindControl("first"), "first", fw::kNoIndex},
         {"set member 0", w->FindControl("cell", 0), "cell", 0},
@@ -166,13 +157,7 @@ TEST_F(WindowTest, CloseButtonDecidesWhetherTheWindowManagerMayClose)
 
 TEST_F(WindowTest, FrameKindsAndPlacement)
 {
-    struct Row {
-        const char* name;
-        int frame;
-        Qt::WindowType type;
-        bool frameless;
-        Qt::WindowModality modality;
-    };
+    struct Row { const char* name; int frame; Qt::WindowType type; bool frameless; Qt::WindowModality modality; };
     const Row rows[] = {
         {"document", fw::Window::kDocument, Qt::Window, false, Qt::NonModal},
         {"movable modal", fw::Window::kMovableModal, Qt::Dialog, false, Qt::ApplicationModal},
@@ -197,10 +182,6 @@ TEST_F(WindowTest, FrameKindsAndPlacement)
     }
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(WindowTest, BackColourAndBackdropFillTheContentFromItsOrigin)
 {
     auto backdrop = fw::Picture::New(20, 10);
@@ -220,14 +201,6 @@ TEST_F(WindowTest, BackColourAndBackdropFillTheContentFromItsOrigin)
     EXPECT_EQ(content.pixel(20, 10), qRgb(250, 240, 230));
     w->SetBackdrop(nullptr);
     EXPECT_EQ(w->Content()->grab().toImage().pixel(0, 0), qRgb(250, 240, 230));
-}
-
-TEST_F(WindowTest, YieldRunsPendingEvents)
-{
-    bool ran = false;
-    QTimer::singleShot(0, [&] { ran = true; });
-    fw::Yield();
-    EXPECT_TRUE(ran);
 }
 
 } // namespace

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "framework/core/localization.h"
+#include "support/testenv.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace apptest {
+
+// A language table of its own (key to text), in use for the test's lifetime.
+class ScopedTable {
+public:
+    ScopedTable(const std::string& language, const std::vector<std::pair<std::string, std::string>>& entries)
+    {
+        const std::filesystem::path folder = m_folders.home() / "l10n";
+        std::filesystem::create_directories(folder);
+        std::ofstream file(folder / (language + ".json"), std::ios::binary);
+        file << "{";
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            file << (i ? ",\n" : "\n") << Json(entries[i].first) << ": " << Json(entries[i].second);
+        file << "\n}\n";
+        file.close();
+        fw::SetLocalizationFolder(folder.string());
+        fw::SetLocalizationLanguage(language);
+    }
+    ~ScopedTable()
+    {
+        fw::SetLocalizationFolder("");
+        fw::SetLocalizationLanguage("");
+    }
+    ScopedTable(const ScopedTable&) = delete;
+    ScopedTable& operator=(const ScopedTable&) = delete;
+
+private:
+    static std::string Json(const std::string& text)
+    {
+        std::string out = "\"";
+        for (const char c : text) {
+            switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default: out += c;
+            }
+        }
+        return out + "\"";
+    }
+
+    testenv::TempFolders m_folders;
+};
+
+} // namespace apptest
