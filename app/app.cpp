@@ -5,11 +5,13 @@
 #include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
+#include "calendar/module1.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/radiobutton.h"
+#include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
@@ -106,8 +108,9 @@ App::App()
 
 void App::AddMenuHandlers()
 {
-    // About and Help come with their windows; until then the enabling pass
-    // leaves their items without a command.
+    // About comes with its window; until then the enabling pass leaves its
+    // item without a command.
+    AddMenuHandler("MyAppHelp", this, &App::MyAppHelp_Action);
     AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
     AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
 }
@@ -137,6 +140,15 @@ void App::Event_EnableMenuItems()
         if (HasMenuHandler(name))
             if (fw::MenuItem* item = bar->FindItem(name))
                 item->SetEnabled(true);
+}
+
+bool App::MyAppHelp_Action()
+{
+    // The calendar window keeps its menu bar: only its Help button swaps it.
+    Module1::botonesmain(false);
+    if (windows::ayuda* help = win::ayuda())
+        help->Show();
+    return false;
 }
 
 bool App::FilePSetup_Action()

@@ -53,6 +53,9 @@ EditFieldArea::EditFieldArea(EditField& field, QWidget* parent) : QTextEdit(pare
     setAcceptRichText(false);
     document()->setUndoRedoEnabled(false);
     document()->setDocumentMargin(2);
+    // Tabs indent, as in the design's fields, rather than jump a fifth of the
+    // field.
+    setTabStopDistance(20);
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (m_field)
             m_field->m_indexStale = true;

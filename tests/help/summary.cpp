@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "summary.h"
+
+#include <cstdio>
+#include <utility>
+
+namespace helptest {
+
+std::string Runs(const help::HTMLPage& page)
+{
+    std::string out;
+    auto add = [&out](const std::string& item) { out += (out.empty() ? "" : " ") + item; };
+    const std::pair<const char*, const std::vector<help::HTMLStyleSpan>*> arrays[] = {
+        {"b", &page.bolds}, {"i", &page.italics}, {"h", &page.headers}, {"f", &page.fonts},
+        {"s", &page.sizes}, {"c", &page.colors},  {"l", &page.links},
+    };
+    for (const auto& [tag, runs] : arrays)
+        for (const help::HTMLStyleSpan& run : *runs)
+            add(tag + std::to_string(run.start) + "-" + std::to_string(run.end) + (run.value.empty() ? "" : ":")
+                + run.value);
+    for (const help::HTMLAnchor& anchor : page.anchors)
+        add("a" + std::to_string(anchor.position) + ":" + anchor.name);
+    return out;
+}
+
+std::string Styles(const std::vector<fw::StyleRun>& runs)
+{
+    std::string out;
+    for (const fw::StyleRun& run : runs) {
+        if (!out.empty())
+            out += "; ";
+        out += std::to_string(run.start) + "-" + std::to_string(run.end);
+        if (run.bold.value_or(false))
+            out += " b";
+        if (run.italic.value_or(false))
+            out += " i";
+        if (run.underline.value_or(false))
+            out += " u";
+        if (run.font)
+            out += " F:" + *run.font;
+        if (run.size)
+            out += " " + std::to_string(*run.size);
+        if (run.color) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "#%06x", unsigned(run.color->ToRGB()));
+            out += std::string(" ") + hex;
+        }
+    }
+    return out;
+}
+
+} // namespace helptest
