@@ -159,12 +159,17 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
 
 namespace {
 
-// The format of the selection's first character.
+// The format of the selection's first character; a line break, which has
+// none of its own, takes the one before it.
 QTextCharFormat FirstFormat(QTextEdit& area)
 {
-    const QTextCursor selection = area.textCursor();
+    const int at = area.textCursor().selectionStart();
+    const QTextBlock block = area.document()->findBlock(at);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(at))
+            return it.fragment().charFormat();
     QTextCursor cursor(area.document());
-    cursor.setPosition(std::min(selection.selectionStart() + 1, area.document()->characterCount() - 1));
+    cursor.setPosition(at);
     return cursor.charFormat();
 }
 
