@@ -8,12 +8,9 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
 #include <climits>

@@ -21,7 +21,7 @@ class CharIndex;
 class EditFieldWidget;
 class EditFieldArea;
 
-// A text field: single-line on Qt's line edit; once MultiLine is set, a
+// A text field: single-line on Qt's line edit; while MultiLine is set, a
 // multi-line field on Qt's rich text widget, where a carriage return is a
 // line break and counts as one character. Offsets count characters.
 //
