@@ -274,12 +274,17 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
         return nullptr;
     const Bytes b = block->Bytes();
     const std::size_t s = b.size();
-    // A dictionary record is known by its tag and the zero upper half of its
-    // first key offset.
+    // A dictionary record is known by its tag and its first key offset: one
+    // with a zero upper half, or one that lies inside the rest of the block,
+    // as it does in every record of more than 8191 entries the writer makes.
     if (s >= 4) {
-        for (std::size_t p = 0; p + 4 <= s; ++p)
-            if (u16(b, p) == TagDictionary && u16(b, p + 2) == 0)
+        for (std::size_t p = 0; p + 4 <= s; ++p) {
+            if (u16(b, p) != TagDictionary)
+                continue;
+            if (u16(b, p + 2) == 0
+                || (p + 6 <= s && std::uint32_t(i32(b, p + 2)) <= s - p))
                 return readDictionary(b.subspan(p), 0);
+        }
         return nullptr;
     }
     if ((s >= 2 && u16(b, 0) == TagDictionary) || (s == 3 && u16(b, 1) == TagDictionary))
