@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/dictionary.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <functional>
 #include <string_view>
 
@@ -33,23 +36,61 @@ std::size_t Dictionary::Hash(const Variant& key)
     }
 }
 
+std::size_t Dictionary::slotOf(std::size_t hash) const
+{
+    // Fibonacci hashing spreads near hashes (small integers) over the table.
+    return std::size_t((std::uint64_t(hash) * 0x9E3779B97F4A7C15ull) >> (64 - m_bits));
+}
+
 std::optional<std::size_t> Dictionary::find(const Variant& key) const
 {
     // A key unequal to itself (NaN) is never found, and never indexed.
-    if (!(key == key))
+    if (m_slots.empty() || !(key == key))
         return std::nullopt;
-    const auto [first, last] = m_index.equal_range(Hash(key));
-    for (auto it = first; it != last; ++it)
-        if (m_entries[it->second].first == key)
-            return it->second;
-    return std::nullopt;
+    const std::size_t hash = Hash(key);
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = slotOf(hash);; i = (i + 1) & mask) {
+        const Slot& slot = m_slots[i];
+        if (slot.position == kFree)
+            return std::nullopt;
+        if (slot.hash == hash && m_entries[slot.position].first == key)
+            return slot.position;
+    }
 }
 
 void Dictionary::index(std::size_t position)
 {
+    // At most half full, so that every probe ends soon at a free slot.
+    if (2 * m_entries.size() > m_slots.size()) {
+        reindex(std::max<std::size_t>(16, 2 * m_slots.size()));
+        return;
+    }
     const Variant& key = m_entries[position].first;
-    if (key == key)
-        m_index.emplace(Hash(key), position);
+    if (!(key == key))
+        return;
+    const std::size_t hash = Hash(key);
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t i = slotOf(hash);
+    while (m_slots[i].position != kFree)
+        i = (i + 1) & mask;
+    m_slots[i] = {hash, position};
+}
+
+void Dictionary::reindex(std::size_t slots)
+{
+    m_slots.assign(slots, Slot{});
+    m_bits = unsigned(std::countr_zero(slots));
+    const std::size_t mask = slots - 1;
+    for (std::size_t p = 0; p < m_entries.size(); ++p) {
+        const Variant& key = m_entries[p].first;
+        if (!(key == key))
+            continue;
+        const std::size_t hash = Hash(key);
+        std::size_t i = slotOf(hash);
+        while (m_slots[i].position != kFree)
+            i = (i + 1) & mask;
+        m_slots[i] = {hash, p};
+    }
 }
 
 const Variant& Dictionary::Value(const Variant& key) const
@@ -83,15 +124,14 @@ void Dictionary::Remove(const Variant& key)
         return;
     m_entries.erase(m_entries.begin() + std::ptrdiff_t(*i));
     // The positions after it moved down by one.
-    m_index.clear();
-    for (std::size_t p = 0; p < m_entries.size(); ++p)
-        index(p);
+    reindex(m_slots.size());
 }
 
 void Dictionary::Clear()
 {
     m_entries.clear();
-    m_index.clear();
+    m_slots.clear();
+    m_bits = 0;
 }
 
 } // namespace fw

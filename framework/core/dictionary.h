@@ -5,7 +5,6 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -39,12 +38,22 @@ public:
     static std::size_t Hash(const Variant& key);
 
 private:
+    // An open-addressed table of entry positions beside the entries, which
+    // keep the order of insertion.
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t position = kFree;
+    };
+    static constexpr std::size_t kFree = ~std::size_t(0);
+
     std::optional<std::size_t> find(const Variant& key) const;
+    std::size_t slotOf(std::size_t hash) const;
     void index(std::size_t position);
+    void reindex(std::size_t slots);
 
     std::vector<std::pair<Variant, Variant>> m_entries;
-    // Hash of a key to its entry's position; keys with equal hashes share it.
-    std::unordered_multimap<std::size_t, std::size_t> m_index;
+    std::vector<Slot> m_slots;
+    unsigned m_bits = 0;
 };
 
 using DictionaryPtr = std::shared_ptr<Dictionary>;
