@@ -39,6 +39,33 @@ private:
     std::string m_old;
 };
 
+// For the test's lifetime this thread writes at most `bytes` per file (a
+// full disk, for the writer), with SIGXFSZ ignored so a write fails instead.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(unsigned long bytes);
+    ~ScopedFileSizeLimit();
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    unsigned long m_old[2];
+    void (*m_oldHandler)(int);
+};
+
+// For its lifetime this thread lacks the capabilities that let root ignore
+// mode bits, so a read-only folder is read-only for the tests even as root.
+class ScopedModeBitsBind {
+public:
+    ScopedModeBitsBind();
+    ~ScopedModeBitsBind();
+    ScopedModeBitsBind(const ScopedModeBitsBind&) = delete;
+    ScopedModeBitsBind& operator=(const ScopedModeBitsBind&) = delete;
+
+private:
+    unsigned m_saved[6];
+};
+
 // Writes a PNG of the widget's window to build/screenshots/<name>.png and
 // returns its path.
 std::filesystem::path screenshot(QWidget* widget, const std::string& name);

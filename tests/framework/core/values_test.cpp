@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 using fw::MemoryBlock;
 
 TEST(MemoryBlock, TypedAccessorsFollowTheByteOrder)
@@ -57,6 +60,50 @@ TEST(Dictionary, KeepsInsertionOrderAndReplacesInPlace)
     EXPECT_THROW(d.Value("c"), fw::KeyNotFoundException);
     d.Remove("b");
     EXPECT_EQ(d.Key(0).AsString(), "a");
+}
+
+TEST(Dictionary, FindsKeysByValueThroughGrowthAndRemoval)
+{
+    fw::Dictionary d;
+    constexpr std::int32_t n = 5000;
+    for (std::int32_t i = 0; i < n; ++i) {
+        d.SetValue(i, i);
+        d.SetValue(std::to_string(i), -i);
+    }
+    d.Remove(std::int32_t(0));
+    ASSERT_EQ(d.Count(), std::size_t(2 * n - 1));
+    EXPECT_EQ(d.Key(0).AsString(), "0");
+    for (std::int32_t i = 1; i < n; ++i) {
+        ASSERT_EQ(d.Value(i).AsInteger(), i);
+        ASSERT_EQ(d.Value(std::to_string(i)).AsInteger(), -i);
+    }
+    EXPECT_FALSE(d.HasKey(std::int32_t(0)));
+    EXPECT_FALSE(d.HasKey(std::int64_t(1)));
+
+    // Keys that compare equal are one key, however they were made.
+    struct Row { const char* name; fw::Variant stored, asked; };
+    const Row rows[] = {
+        {"zero and negative zero", 0.0, -0.0},
+        {"same bytes, other encoding", fw::EncodedString{"k", fw::kEncodingNone}, "k"},
+        {"nil and no object", fw::Variant(), fw::Variant(nullptr)},
+        {"equal dates", fw::Date(2024, 2, 29, 1, 2, 3), fw::Date(2024, 2, 29, 1, 2, 3)},
+        {"equal colours", fw::RGB(1, 2, 3), fw::RGB(1, 2, 3)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fw::Dictionary e;
+        e.SetValue(row.stored, 1);
+        e.SetValue(row.asked, 2);
+        EXPECT_EQ(e.Count(), 1u);
+        EXPECT_EQ(e.Value(row.stored).AsInteger(), 2);
+    }
+    // NaN equals nothing, itself included: each is a new key, never found.
+    fw::Dictionary e;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    e.SetValue(nan, 1);
+    e.SetValue(nan, 2);
+    EXPECT_EQ(e.Count(), 2u);
+    EXPECT_FALSE(e.HasKey(nan));
 }
 
 TEST(Variant, TypedReadsGiveNothingForAnotherKind)
