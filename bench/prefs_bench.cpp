@@ -78,6 +78,7 @@ BENCHMARK(BM_PrefsWriteBytes)->Unit(benchmark::kMicrosecond);
 // store itself. Load and save must grow linearly with n.
 void fillKeys(std::int64_t n)
 {
+    BPrefs::PrefsFile()->Delete();
     BPrefs::ResetForTesting();
     for (std::int64_t i = 0; i < n; ++i)
         BPrefs::SetValue("key" + std::to_string(i), "value" + std::to_string(i));
