@@ -50,11 +50,11 @@ void InitPrefs()
         if (file) {
             file->RemoveStaleTemporaryFiles(kStaleAge);
             std::error_code ec;
-            if (const auto bytes = file->ReadAll()) {
+            if (auto bytes = file->ReadAll()) {
                 auto [read, whole] = LoadPrefsData(*bytes);
                 store = std::move(read);
                 if (!whole)
-                    mUnread = *bytes;
+                    mUnread = std::move(bytes);
             } else if (std::filesystem::is_regular_file(file->Path(), ec)) {
                 mUnreadable = true;
             }

@@ -182,6 +182,18 @@ TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
     EXPECT_FALSE(BPrefs::Save());
     EXPECT_TRUE(std::filesystem::is_directory(file()));
     EXPECT_EQ(BPrefs::StringValue("durciclo"), "29");
+
+    // A file that cannot be read is not replaced.
+    std::filesystem::remove(file());
+    restart();
+    writeFile("unread");
+    std::filesystem::permissions(file(), std::filesystem::perms::none);
+    {
+        const testenv::ScopedModeBitsBind unprivileged;
+        EXPECT_FALSE(BPrefs::HasKey("durciclo"));
+    }
+    EXPECT_FALSE(BPrefs::Save());
+    EXPECT_EQ(readFile(), "unread");
 }
 
 TEST_F(BPrefsTest, HeaderVariants)

@@ -52,13 +52,12 @@ TempFolders::~TempFolders()
     std::filesystem::remove_all(m_home, ec);
 }
 
-ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes)
+ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
 {
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
     m_old[0] = limit.rlim_cur;
     m_old[1] = limit.rlim_max;
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = bytes;
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
@@ -70,21 +69,14 @@ ScopedFileSizeLimit::~ScopedFileSizeLimit()
     std::signal(SIGXFSZ, m_oldHandler);
 }
 
-namespace {
-__user_cap_header_struct capHeader()
-{
-    return {_LINUX_CAPABILITY_VERSION_3, 0};
-}
-} // namespace
-
+// Only the effective set changes, so that the destructor can take the
+// capabilities back from the permitted one.
 ScopedModeBitsBind::ScopedModeBitsBind()
 {
-    // Only the effective set changes: the permitted one lets the destructor
-    // take the capabilities back.
-    __user_cap_header_struct header = capHeader();
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct data[2]{};
-    ::syscall(SYS_capget, &header, data);
     static_assert(sizeof m_saved == sizeof data);
+    ::syscall(SYS_capget, &header, data);
     std::memcpy(m_saved, data, sizeof data);
     data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
     ::syscall(SYS_capset, &header, data);
@@ -92,10 +84,8 @@ ScopedModeBitsBind::ScopedModeBitsBind()
 
 ScopedModeBitsBind::~ScopedModeBitsBind()
 {
-    __user_cap_header_struct header = capHeader();
-    __user_cap_data_struct data[2]{};
-    std::memcpy(data, m_saved, sizeof data);
-    ::syscall(SYS_capset, &header, data);
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    ::syscall(SYS_capset, &header, m_saved);
 }
 
 ScopedTimeZone::ScopedTimeZone(const char* zone) : m_old(getenvOr("TZ"))

@@ -39,14 +39,12 @@ private:
     std::string m_old;
 };
 
-// For the test's lifetime this thread writes at most `bytes` per file (a
-// full disk, for the writer), with SIGXFSZ ignored so a write fails instead.
+// For its lifetime the process writes at most `bytes` per file (a full
+// disk, for the writer), with SIGXFSZ ignored so that a write fails instead.
 class ScopedFileSizeLimit {
 public:
     explicit ScopedFileSizeLimit(unsigned long bytes);
     ~ScopedFileSizeLimit();
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
 private:
     unsigned long m_old[2];
@@ -54,13 +52,11 @@ private:
 };
 
 // For its lifetime this thread lacks the capabilities that let root ignore
-// mode bits, so a read-only folder is read-only for the tests even as root.
+// mode bits, so that a read-only folder is one for the tests too.
 class ScopedModeBitsBind {
 public:
     ScopedModeBitsBind();
     ~ScopedModeBitsBind();
-    ScopedModeBitsBind(const ScopedModeBitsBind&) = delete;
-    ScopedModeBitsBind& operator=(const ScopedModeBitsBind&) = delete;
 
 private:
     unsigned m_saved[6];
