@@ -102,14 +102,17 @@ bool writeFully(int fd, std::string_view bytes)
     return true;
 }
 
-// "<name>.XXXXXX", the temporary names of WriteAll.
-bool isTemporaryOf(const std::string& candidate, const std::string& name)
+// "<name>.tmp-XXXXXX", the temporary names of WriteAll: distinct enough that
+// no file a user names, such as "<name>.backup", is taken for one.
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+
+bool isTemporaryOf(std::string_view candidate, std::string_view name)
 {
-    if (candidate.size() != name.size() + 7 || candidate.compare(0, name.size(), name) != 0
-        || candidate[name.size()] != '.')
+    if (candidate.size() != name.size() + kTemporaryInfix.size() + 6 || !candidate.starts_with(name)
+        || candidate.substr(name.size(), kTemporaryInfix.size()) != kTemporaryInfix)
         return false;
-    for (std::size_t i = name.size() + 1; i < candidate.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(candidate[i])))
+    for (const char c : candidate.substr(name.size() + kTemporaryInfix.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
             return false;
     return true;
 }
@@ -237,7 +240,7 @@ bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_
     const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
     if (!target)
         return false;
-    std::string temporary = target->string() + ".XXXXXX";
+    std::string temporary = target->string() + std::string(kTemporaryInfix) + "XXXXXX";
     // mkostemp makes the file 0600 under a name nobody had.
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)

@@ -54,7 +54,7 @@ public:
     // The whole file, or nothing when it cannot be read.
     std::optional<std::string> ReadAll() const;
     // Writes the whole file atomically and privately: a temporary file of
-    // mode 0600 beside it (its name, a dot and six characters), synced, then
+    // mode 0600 beside it (its name, ".tmp-" and six characters), synced, then
     // renamed over it, then the folder synced. A link is followed only to a
     // regular file or to a name not taken yet; anything else is refused. On
     // any failure the old file stays whole, the result is false and

@@ -317,10 +317,10 @@ TEST_F(BPrefsTest, StaleTemporaryFilesOfKilledSavesAreRemovedAtLoad)
         std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
         return path;
     };
-    const auto stale = aged("com.tarcyc Prefs.a1B2c3", std::chrono::seconds(61));
-    const auto fresh = aged("com.tarcyc Prefs.Zz9Yy8", std::chrono::seconds(30));
+    const auto stale = aged("com.tarcyc Prefs.tmp-a1B2c3", std::chrono::seconds(61));
+    const auto fresh = aged("com.tarcyc Prefs.tmp-Zz9Yy8", std::chrono::seconds(30));
     const auto longer = aged("com.tarcyc Prefs.damaged", std::chrono::hours(1));
-    const auto other = aged("com.tarcyc Prefx.a1B2c3", std::chrono::hours(1));
+    const auto other = aged("com.tarcyc Prefs.backup", std::chrono::hours(1));
     EXPECT_FALSE(BPrefs::HasKey("durciclo"));
     EXPECT_FALSE(std::filesystem::exists(stale));
     for (const auto& kept : {fresh, longer, other, file()})
