@@ -34,10 +34,10 @@ public:
     void Remove(const Variant& key);
     void Clear();
 
+private:
     // Equal Variants hash equally (texts by their bytes, +0 and -0 alike).
     static std::size_t Hash(const Variant& key);
 
-private:
     // An open-addressed table of entry positions beside the entries, which
     // keep the order of insertion.
     struct Slot {
