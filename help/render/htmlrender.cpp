@@ -114,9 +114,14 @@ Tag ParseTag(View text)
     return tag;
 }
 
+bool IsImageName(View name)
+{
+    return name == U"img" || name == U"image";
+}
+
 bool IsImage(const Tag& tag)
 {
-    return tag.name == U"img" || tag.name == U"image";
+    return IsImageName(tag.name);
 }
 
 // An image's label, kept literal even when its alt holds "<".
@@ -144,9 +149,9 @@ std::int32_t ShownLength(View content)
             break;
         }
         length += open - at;
-        const Tag tag = ParseTag(content.substr(open + 1, close - open - 1));
-        if (IsImage(tag))
-            length += ImageLabel(tag).size();
+        const View text = content.substr(open + 1, close - open - 1);
+        if (IsImageName(text.substr(0, text.find(U' '))))
+            length += ImageLabel(ParseTag(text)).size();
         at = close + 1;
     }
     return static_cast<std::int32_t>(length);
