@@ -178,25 +178,6 @@ std::string Application::ShortVersion() const
     return fw::ShortVersion();
 }
 
-void Application::AddMenuHandler(std::string itemName, std::function<bool()> handler)
-{
-    m_menuHandlers[std::move(itemName)] = std::move(handler);
-}
-
-bool Application::HasMenuHandler(std::string_view itemName) const
-{
-    return m_menuHandlers.find(itemName) != m_menuHandlers.end();
-}
-
-bool Application::HandleMenuCommand(std::string_view itemName)
-{
-    auto it = m_menuHandlers.find(itemName);
-    if (it == m_menuHandlers.end())
-        return false;
-    auto handler = it->second;
-    return handler();
-}
-
 void Quit(int status)
 {
     if (s_app)

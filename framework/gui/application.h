@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/gui/menuhandlers.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -14,7 +16,8 @@ class MenuBar;
 
 // The one application object; the program subclasses it and handles its
 // events in the Event_... methods. Created before any window.
-class Application {
+// Its menu handlers are asked after the front window's.
+class Application : public MenuHandlers {
 public:
     Application();
     virtual ~Application();
@@ -46,16 +49,6 @@ public:
     std::int32_t NonReleaseVersion() const;
     std::string ShortVersion() const;
 
-    // Menu handlers by item name, asked after the front window's.
-    void AddMenuHandler(std::string itemName, std::function<bool()> handler);
-    template <class Obj, class Method>
-    void AddMenuHandler(std::string itemName, Obj* obj, Method method)
-    {
-        AddMenuHandler(std::move(itemName), std::function<bool()>([obj, method] { return (obj->*method)(); }));
-    }
-    bool HasMenuHandler(std::string_view itemName) const;
-    bool HandleMenuCommand(std::string_view itemName);
-
 protected:
     virtual void Event_Open() {}
     virtual void Event_Close() {}
@@ -66,7 +59,6 @@ private:
     void FinishQuit();
 
     fw::MenuBar* m_menuBar = nullptr;
-    std::map<std::string, std::function<bool()>, std::less<>> m_menuHandlers;
     bool m_autoQuit = false;
     bool m_quitting = false;
     bool m_running = false;
