@@ -19,6 +19,7 @@
 #include <cxxabi.h>
 
 #include <cstdlib>
+#include <exception>
 #include <memory>
 #include <stdexcept>
 #include <typeinfo>
@@ -81,6 +82,23 @@ void Dispatch(const std::function<void()>& handler)
         ReportError(Demangle(typeid(e).name()), e.what());
     } catch (...) {
         ReportError("unknown", {});
+    }
+}
+
+void DispatchAfterPaint(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        // One report at a time: the next paint may throw again before it runs.
+        static bool pending = false;
+        if (pending)
+            return;
+        pending = true;
+        QTimer::singleShot(0, qApp, [error = std::current_exception()] {
+            pending = false;
+            Dispatch([&] { std::rethrow_exception(error); });
+        });
     }
 }
 

@@ -86,6 +86,10 @@ std::optional<std::string> PageSetupDialog(std::string_view setup);
 // the framework's error report (a message box naming the exception, then
 // Quit with status 1). Every Qt event the framework handles goes through it.
 void Dispatch(const std::function<void()>& handler);
+// The same for a handler that runs inside a Qt paint: an exception that
+// escapes it is reported from the event loop after the paint returns, since a
+// message box cannot open inside a paint.
+void DispatchAfterPaint(const std::function<void()>& handler);
 
 // Tests replace the message box and the browser; each returns the previous
 // hook. An empty hook restores the real one.

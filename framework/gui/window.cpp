@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -79,14 +80,17 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
+        // Only the part asked for: a canvas repaint asks for the backdrop
+        // under it alone.
+        const QRect part = event->rect();
         QPainter painter(this);
         if (m_window.m_hasBackColor)
-            painter.fillRect(rect(), detail::ToQColor(m_window.m_backColor));
+            painter.fillRect(part, detail::ToQColor(m_window.m_backColor));
         if (m_window.m_backdrop) {
-            Graphics g(&painter, width(), height());
-            g.DrawPicture(m_window.m_backdrop.get(), 0, 0);
+            const QImage& backdrop = m_window.m_backdrop->Composited();
+            painter.drawImage(part.topLeft(), backdrop, part);
         }
     }
     void mouseMoveEvent(QMouseEvent* event) override
