@@ -82,15 +82,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        // Only the part asked for: a canvas repaint asks for the backdrop
-        // under it alone.
-        const QRect part = event->rect();
+        // Only the parts asked for: repainted canvases ask for the backdrop
+        // under each of them, not for the box around them all.
         QPainter painter(this);
-        if (m_window.m_hasBackColor)
-            painter.fillRect(part, detail::ToQColor(m_window.m_backColor));
-        if (m_window.m_backdrop) {
-            const QImage& backdrop = m_window.m_backdrop->Composited();
-            painter.drawImage(part.topLeft(), backdrop, part);
+        const QImage* backdrop = m_window.m_backdrop ? &m_window.m_backdrop->Composited() : nullptr;
+        for (const QRect& part : event->region()) {
+            if (m_window.m_hasBackColor)
+                painter.fillRect(part, detail::ToQColor(m_window.m_backColor));
+            if (backdrop)
+                painter.drawImage(part.topLeft(), *backdrop, part);
         }
     }
     void mouseMoveEvent(QMouseEvent* event) override
