@@ -2,7 +2,10 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
-#include "guitest.h"
+#include "support/guifixture.h"
+
+#include <QTest>
+#include <QWidget>
 #include "support/gui.h"
 
 #include <QImage>
@@ -12,18 +15,18 @@
 
 namespace {
 
-class CanvasTest : public guitest::GuiTest {
+class CanvasTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         window = MakeWindow(
-            [this](guitest::TestWindow& w) { canvas = guitest::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
+            [this](testenv::TestWindow& w) { canvas = testenv::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
     }
 
     QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
 
-    guitest::TestWindow* window = nullptr;
+    testenv::TestWindow* window = nullptr;
     fw::Canvas* canvas = nullptr;
 };
 

@@ -9,7 +9,7 @@
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "layout.h"
 #include "support/gui.h"
 #include "tests/framework/gui/layouttest_window.h"
@@ -26,18 +26,18 @@
 
 namespace {
 
-class LayoutWindow : public guitest::GuiTest {
+class LayoutWindow : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         window = fw::WindowInstance<windows::layouttest>();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
     }
     void TearDown() override
     {
-        GuiTest::TearDown();
+        GuiFixture::TearDown();
         layouttest_art::DropTestMenuBar();
     }
 

@@ -16,7 +16,10 @@
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/updownarrows.h"
-#include "guitest.h"
+#include "support/guifixture.h"
+
+#include <QTest>
+#include <QWidget>
 #include "support/gui.h"
 
 #include <QImage>
@@ -28,9 +31,9 @@
 
 namespace {
 
-using guitest::Add;
-using guitest::GuiTest;
-using guitest::Set;
+using testenv::Add;
+using GuiTest = testenv::GuiFixture;
+using testenv::Set;
 using Kind = fw::MenuRow::Kind;
 
 class CycleForm : public fw::Window {
