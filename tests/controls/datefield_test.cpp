@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -175,6 +176,7 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
     field->SetFocus();
     EXPECT_TRUE(field->HasFocus());
     EXPECT_EQ(Selection(), (controls::TextRange{8, 8}));
+    EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&field->ParentWindow(), "datefield-day-selected")));
 }
 
 TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)

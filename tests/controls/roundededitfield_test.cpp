@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -269,6 +270,7 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
     EXPECT_GT(changed, 2 * rest.height());
     EXPECT_NE(focused.pixel(1, kRow), rest.pixel(1, kRow));
     EXPECT_NE(focused.pixel(90, kRow), rest.pixel(90, kRow));
+    EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&canvas->ParentWindow(), "roundedfield-focused")));
 }
 
 TEST_F(RoundedEditFieldTest, KeysReachTheFieldAndTheFirstBindsTheCanvas)
