@@ -154,16 +154,3 @@ TEST(Textos, EveryKeyIsTextosFollowedByTheName)
     for (const Constant& c : kAll)
         EXPECT_EQ(c.get(), std::string("«") + c.name + "»");
 }
-
-TEST(Textos, EveryCallLooksTheTextUpAgain)
-{
-    {
-        const apptest::ScopedTable table("zz", {{"Textos.k322", "Calcular"}});
-        EXPECT_EQ(Textos::k322(), "Calcular");
-        fw::SetLocalizationLanguage("none");
-        EXPECT_EQ(Textos::k322(), "Calculate");
-        fw::SetLocalizationLanguage("zz");
-        EXPECT_EQ(Textos::k322(), "Calcular");
-    }
-    EXPECT_EQ(Textos::k322(), "Calculate");
-}
