@@ -2,16 +2,15 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
-#include "support/guifixture.h"
-
-#include <QTest>
-#include <QWidget>
 #include "support/gui.h"
+#include "support/guifixture.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -76,7 +75,20 @@ TEST_F(CanvasTest, PaintsBackdropThenPaintEvent)
     EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
 }
 
-// Graphics() outside Paint draws on screen at once until the next refresh;
+// A failing Paint handler is reported once the paint is over, never from
+// inside it.
+TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
+{
+    canvas->Paint.Bind([](fw::Graphics&) { throw std::runtime_error("no ink"); });
+    canvas->RefreshNow();
+    EXPECT_TRUE(messages.empty());
+    testenv::runFor(20);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("no ink"), std::string::npos) << messages[0];
+    EXPECT_EQ(app->ExitStatus(), 1);
+}
+
+// Graphics() outside Paint draws on the canvas until the next refresh;
 // inside Paint it draws into that paint.
 TEST_F(CanvasTest, GraphicsDrawsAtOnceOrIntoThePaint)
 {
