@@ -128,7 +128,6 @@ TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
         {"no flag: nothing built", {}, 20, 20, "", "", 20, 20, 0},
         {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), 13, 23, ".minileft",
          ".Left", 13, 23, 82},
-        {"round 60 x 60 shrinks", With({Flag::ForwardButton}), 60, 60, ".round", ".forw", 50, 50, 75},
         {"envelope 100 x 100", With({Flag::EnvelopeButton}), 100, 100, ".Enve", "", 42, 32, 0},
         // The pictures follow the kind chosen, not the pre-drawn flag.
         {"gear with play: a round button", With({Flag::GearButton, Flag::PlayButton}), 50, 50, ".round", ".play", 50,
@@ -353,9 +352,6 @@ TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
     };
     const Row rows[] = {
         {"defaults: pressed face gets blue", {}, false, false, false, false, false, true},
-        {"pressed red", [](CABClass& b) { b.SetPressedButtonColor(255, 0, 0); }, false, false, false, true, false,
-         false},
-        {"up green", [](CABClass& b) { b.SetUpButtonColor(0, 60, 0); }, false, true, false, false, false, true},
         {"up symbol blue", [](CABClass& b) { b.SetUpSymbolColor(0, 0, 120); }, false, false, true, false, false,
          true},
         {"pressed symbol red, pressed face none",
