@@ -27,10 +27,11 @@ struct CachedFont {
 };
 
 // Fonts are built once per setting and kept: a paint draws many strings in
-// few fonts.
+// few fonts. Never destroyed, since Qt's fonts must not outlive the
+// application object.
 const CachedFont& FontFor(const std::string& name, int size, bool bold, bool italic, bool underline)
 {
-    static std::deque<CachedFont> cache;
+    static auto& cache = *new std::deque<CachedFont>;
     for (const CachedFont& f : cache)
         if (f.size == size && f.bold == bold && f.italic == italic && f.underline == underline && f.name == name)
             return f;

@@ -315,7 +315,7 @@ TEST(Picture, UnreadableSourcesGiveNoPicture)
     EXPECT_FALSE(fw::GetPicture(-1));
 }
 
-TEST(Graphics, DrawsThroughAControlsPainterAndLeavesItsStateAlone)
+TEST(Graphics, DrawsThroughAControlsPainter)
 {
     QImage surface(6, 4, QImage::Format_ARGB32);
     surface.fill(Qt::white);
