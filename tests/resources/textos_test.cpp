@@ -39,6 +39,8 @@ const Constant kAll[] = {
     {T(k205), 26, 26, 0x79cfc4810c3ed49bull},
     {T(k207), 24, 24, 0x30134093da1987eeull},
     {T(k208), 28, 28, 0x4a9bdc3c997e1384ull},
+    {T(k220), 74, 74, 0x8c147eda79b8ed31ull},
+    {T(k221), 39, 39, 0x74f0a114f36bc10full},
     {T(k300), 118, 118, 0xfd07d41737cc366eull},
     {T(k301), 3, 3, 0x42d23450b3243ee3ull},
     {T(k302), 3, 3, 0x3420e250ab913983ull},
