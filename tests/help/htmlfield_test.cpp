@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Link and anchor clicks on a test page, in a field of a test window: the
 // built-in pages hold no links.
-#include "framework/gui/guitest.h"
 #include "help/htmlfield.h"
 #include "support/gui.h"
+#include "support/guifixture.h"
 
 #include <QTextEdit>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-using guitest::TestWindow;
+using testenv::TestWindow;
 
 // "site" is an external link, "go down" a "#end" link; the anchor "end"
 // stands halfway down a page of many lines.
@@ -23,12 +23,12 @@ std::string TestPage()
     return page + "</body>";
 }
 
-class HTMLFieldTest : public guitest::GuiTest {
+class HTMLFieldTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
-        MakeWindow([this](TestWindow& w) { field = guitest::Add<help::HTMLField>(w, "HTMLField1", 10, 10, 280, 120); },
+        GuiFixture::SetUp();
+        MakeWindow([this](TestWindow& w) { field = testenv::Add<help::HTMLField>(w, "HTMLField1", 10, 10, 280, 120); },
                    300, 140);
         field->LinkClicked.Bind([this](const std::string& href) { clicked.push_back(href); });
         field->Render(TestPage());

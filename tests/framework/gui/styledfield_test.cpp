@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/editfield.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "support/gui.h"
 
 #include <gtest/gtest.h>
@@ -9,20 +9,19 @@
 
 namespace {
 
-using guitest::GuiTest;
-using guitest::TestWindow;
+using testenv::TestWindow;
 
 // "a•°é😀b" + CR + "z": the emoji takes two UTF-16 units, the CR one.
 const std::string kText = "a\u2022\u00b0\u00e9\U0001F600b\rz";
 
-class StyledFieldTest : public GuiTest {
+class StyledFieldTest : public testenv::GuiFixture {
 protected:
     fw::EditField* Make(bool multiLine)
     {
         fw::EditField* field = nullptr;
         MakeWindow([&](TestWindow& w) {
-            field = guitest::Add<fw::EditField>(w, "field", 10, 10, 200, multiLine ? 80 : 22);
-            guitest::Set(field, {{"MultiLine", multiLine}, {"Styled", true}, {"ReadOnly", true}});
+            field = testenv::Add<fw::EditField>(w, "field", 10, 10, 200, multiLine ? 80 : 22);
+            testenv::Set(field, {{"MultiLine", multiLine}, {"Styled", true}, {"ReadOnly", true}});
         });
         return field;
     }
