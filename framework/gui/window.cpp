@@ -3,6 +3,7 @@
 
 #include "framework/gui/application.h"
 #include "framework/gui/graphics.h"
+#include "framework/gui/httpsocket.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/picture.h"
@@ -498,6 +499,8 @@ void Window::FinishClose()
     for (auto& object : m_owned)
         if (auto* timer = dynamic_cast<Timer*>(object.get()))
             timer->SetMode(Timer::kModeOff);
+        else if (auto* socket = dynamic_cast<HTTPSocket*>(object.get()))
+            socket->Close();
     m_frameWidget->hide();
     auto& list = registry().instances;
     for (auto it = list.begin(); it != list.end(); ++it)

@@ -28,7 +28,7 @@ const Constant kAll[] = {
     {T(k309)}, {T(k310)}, {T(k311)}, {T(k312)}, {T(k313)}, {T(k314)}, {T(k315)}, {T(k316)}, {T(k317)}, {T(k318)},
     {T(k319)}, {T(k321)}, {T(k322)}, {T(k323)}, {T(k324)}, {T(k325)}, {T(k326)}, {T(k327)}, {T(k328)}, {T(k330)},
     {T(k331)}, {T(k332)}, {T(k333)}, {T(k334)}, {T(k335)}, {T(k500)}, {T(k501)}, {T(k502)}, {T(k700)}, {T(k701)},
-    {T(k702)}, {T(k703)}, {T(k704)}, {T(k705)}, {T(k706)}, {T(k710)}, {T(k711)}, {T(k904)},
+    {T(k702)}, {T(k703)}, {T(k704)}, {T(k705)}, {T(k706)}, {T(k710)}, {T(k711)}, {T(k712)}, {T(k713)}, {T(k714)}, {T(k904)},
     {T(kAppAboutBoxDescription)}, {T(kAppAboutBoxCredits)}, {T(kayuda00)}, {T(kayuda01)}, {T(kayuda02)},
     {T(kayuda04)}, {T(kayuda05)}, {T(kayuda06)}, {T(kayuda08)}, {T(kayuda09)}, {T(kayuda10)},
 };
