@@ -163,8 +163,11 @@ void ckwin::CloseDownloadButton_Action()
         if (auto* label = calendar->Find<fw::StaticText>("StaticText50"))
             label->SetText(name);
     http->Get(update::UpdateBaseURL() + "/" + update::EncodePathSegment(m_fileName), file);
-    if (const auto identity = http->TargetIdentity())
-        m_download = update::CreatedFile{name, *identity};
+    // Held open from here, so that the delayed removal cannot mistake a
+    // newcomer under this name for our file.
+    std::shared_ptr<const fw::FileHold> hold = fw::FileHold::Open(*file);
+    if (hold && hold->Identity() == http->TargetIdentity())
+        m_download = update::CreatedFile{name, std::move(hold)};
 }
 
 void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, const fw::InternetHeaders&,
@@ -189,7 +192,7 @@ void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, c
 bool ckwin::KeepDownload(const update::CreatedFile& file)
 {
     const fw::FolderItemPtr item = file.Item();
-    if (!item || item->Identity() != file.identity)
+    if (!item || item->Identity() != file.hold->Identity())
         return false;
     const fw::FolderItemPtr desktop = fw::FolderItem::DesktopFolder();
     // A file already on the Desktop keeps its name: the next free one is taken.

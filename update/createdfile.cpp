@@ -25,7 +25,7 @@ fw::FolderItemPtr CreatedFile::Item() const
 bool CreatedFile::Remove() const
 {
     const fw::FolderItemPtr item = Item();
-    if (!item || item->Identity() != identity)
+    if (!item || !hold || item->Identity() != hold->Identity())
         return false;
     return item->Delete();
 }

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
+
+#include <memory>
 
 #include <string>
 
 namespace update {
 
 // A file that a download made in the Desktop folder: its name and which file
-// it was, so that only that very file is ever deleted again.
+// it is, held open so that only that very file is ever deleted again.
 struct CreatedFile {
     std::string name;
-    fw::FileIdentity identity;
+    std::shared_ptr<const fw::FileHold> hold;
 
     fw::FolderItemPtr Item() const;
     // Deletes it when the Desktop still holds the same file under its name;

@@ -59,11 +59,6 @@ std::optional<VersionLine> ParseVersionLine(std::string_view body)
 {
     if (body.size() > kMaxVersionReply)
         return std::nullopt;
-    // One line: a line end may close it, nothing may follow.
-    while (!body.empty() && (body.back() == '\n' || body.back() == '\r'))
-        body.remove_suffix(1);
-    if (body.find_first_of("\r\n") != std::string_view::npos)
-        return std::nullopt;
     const std::size_t comma = body.find(',');
     if (comma == std::string_view::npos)
         return std::nullopt;
