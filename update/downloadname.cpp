@@ -12,14 +12,17 @@ bool ContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// At most max bytes, never ending inside a UTF-8 sequence.
+// At most max bytes, not ending inside a UTF-8 sequence (of at most four
+// bytes; bytes that are no UTF-8 are cut where they fall).
 std::string_view CutTo(std::string_view text, std::size_t max)
 {
     if (text.size() <= max)
         return text;
     std::size_t end = max;
-    while (end > 0 && ContinuationByte(text[end]))
+    while (end > 0 && max - end < 3 && ContinuationByte(text[end]))
         --end;
+    if (ContinuationByte(text[end]))
+        end = max;
     return text.substr(0, end);
 }
 

@@ -97,6 +97,9 @@ TEST(DownloadName, HostileNamesBecomeOnePlainName)
         {longName, std::string(251, 'n') + ".dmg"},
         // Cut on a character boundary: 128 two-byte letters are 256 bytes.
         {repeat("\xC3\xA9", 128), repeat("\xC3\xA9", 127)},
+        // Found by fuzzing: bytes that are no UTF-8 are cut where they fall,
+        // not backed off to nothing.
+        {std::string(300, '\xB6'), std::string(255, '\xB6')},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.raw.substr(0, 40));
