@@ -255,6 +255,25 @@ TEST_F(UpdateWindowTest, HostileNamesStayInsideTheDesktopAndReplaceNothing)
     }
 }
 
+// A failed download (here a 404 page, and a connection lost half-way) keeps
+// nothing, not even under its temporary name.
+TEST_F(UpdateWindowTest, AFailedDownloadLeavesNothingOnTheDesktop)
+{
+    server.Script("/version.txt", Reply::Ok("1.0.1,c.dmg"));
+    for (const Reply& reply : {Reply::Ok("no such file", 404),
+                               Raw("HTTP/1.1 200 OK\r\nContent-Length: 9000\r\n", {"partial"})}) {
+        server.Script("/c.dmg", reply);
+        windows::ckwin* w = Open();
+        ASSERT_TRUE(Settle(w));
+        testenv::click(w->CloseDownloadButton);
+        ASSERT_TRUE(QTest::qWaitFor([w] { return w->StatusLabel->Text() == Textos::k714(); }, 5000));
+        EXPECT_FALSE(w->progresswheel1->Visible());
+        EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        EXPECT_TRUE(Listing(folders.desktop()).empty());
+        CloseWindow(w);
+    }
+}
+
 class CancelTest : public UpdateWindowTest {
 protected:
     // A slow download of the offered file, stopped half-way by the test.
