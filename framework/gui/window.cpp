@@ -672,8 +672,9 @@ bool Window::RouteDefaultKey(int qtKey)
     const bool isReturn = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
     if (!isReturn && qtKey != Qt::Key_Escape)
         return false;
-    for (Control* c : m_controls) {
-        auto* button = dynamic_cast<PushButton*>(c);
+    // The topmost wins: a panel's default button lies above the window's.
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        auto* button = dynamic_cast<PushButton*>(*it);
         if (!button || !button->Enabled() || !button->Shown())
             continue;
         if (isReturn ? button->Default() : button->Cancel()) {
