@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendarwindow.h"
 
+#include "prefs/bprefs.h"
+
 #include <QTest>
 #include <QWidget>
 

@@ -3,7 +3,6 @@
 
 #include "calendar/mainwindow.h"
 #include "framework/gui/application.h"
-#include "prefs/bprefs.h"
 #include "support/testenv.h"
 
 #include <gtest/gtest.h>
@@ -14,78 +13,67 @@
 
 namespace calendartest {
 
-// The calendar window with every handler noting its name (and a day number's
-// index) instead of acting, so a test sees which binding ran.
+// The calendar window as laid out (its own Open left out), each handler
+// noting its name, and a day number's handler the cell's index. The set-up
+// handlers also act, so the window looks as designed.
 class RecordingMain : public windows::main {
 public:
     std::vector<std::string> calls;
 
 protected:
-    // The window's own Open is left out: tests see the window as laid out.
     void Event_Open() override {}
-
-#define RECORD(handler)                                                                                      \
-    void handler() override { calls.push_back(#handler); }
-    RECORD(Rectangle3_MouseEnter)
-    RECORD(Rectangle3_MouseExit)
-    RECORD(calcular_Action)
-    RECORD(PushButton2_Action)
-    RECORD(PushButton3_Action)
-    RECORD(UpDownArrows1_Down)
-    RECORD(UpDownArrows1_Up)
-    RECORD(PushButton4_Action)
-    RECORD(UpDownArrows2_Down)
-    RECORD(UpDownArrows2_Up)
-    RECORD(UpDownArrows3_Down)
-    RECORD(UpDownArrows3_Up)
-    RECORD(PushButton5_Action)
-    RECORD(CheckBox1_Action)
-    RECORD(PushButton6_Action)
-    RECORD(PushButton7_Action)
-    RECORD(Timer1_Action)
+#define RECORD(R, handler, ...)                                                                              \
+    R handler(__VA_ARGS__) override                                                                          \
+    {                                                                                                        \
+        calls.push_back(#handler);                                                                           \
+        return R();                                                                                          \
+    }
+#define RECORD_AND_RUN(handler)                                                                              \
+    void handler() override                                                                                  \
+    {                                                                                                        \
+        calls.push_back(#handler);                                                                           \
+        windows::main::handler();                                                                            \
+    }
+    RECORD(void, Rectangle3_MouseEnter)
+    RECORD(void, Rectangle3_MouseExit)
+    RECORD(void, calcular_Action)
+    RECORD(void, PushButton2_Action)
+    RECORD(void, PushButton3_Action)
+    RECORD(bool, fechamens1_DragOver, int, int, fw::DragItem&, int)
+    RECORD(void, fechamens1_DragExit, fw::DragItem&, int)
+    RECORD(void, UpDownArrows1_Down)
+    RECORD(void, UpDownArrows1_Up)
+    RECORD(void, PushButton4_Action)
+    RECORD(void, UpDownArrows2_Down)
+    RECORD(void, UpDownArrows2_Up)
+    RECORD(void, UpDownArrows3_Down)
+    RECORD(void, UpDownArrows3_Up)
+    RECORD_AND_RUN(rcanvas1_Open)
+    RECORD(bool, durciclo_KeyDown, const std::string&)
+    RECORD_AND_RUN(rcanvas2_Open)
+    RECORD(bool, luteo_KeyDown, const std::string&)
+    RECORD(void, PushButton5_Action)
+    RECORD(void, CheckBox1_Action)
+    RECORD_AND_RUN(mesanterior_Open)
+    RECORD(void, mesanterior_MouseDown, int, int)
+    RECORD_AND_RUN(mesanterior3_Open)
+    RECORD(void, mesanterior3_MouseDown, int, int)
+    RECORD_AND_RUN(mesproximo_Open)
+    RECORD(void, mesproximo_MouseDown, int, int)
+    RECORD(void, PushButton6_Action)
+    RECORD(void, PushButton7_Action)
+    RECORD(void, Timer1_Action)
 #undef RECORD
-    // The set-up handlers act as well, so the window looks as designed.
-    void rcanvas1_Open() override { Also("rcanvas1_Open", [this] { windows::main::rcanvas1_Open(); }); }
-    void rcanvas2_Open() override { Also("rcanvas2_Open", [this] { windows::main::rcanvas2_Open(); }); }
-    void mesanterior_Open() override { Also("mesanterior_Open", [this] { windows::main::mesanterior_Open(); }); }
-    void mesanterior3_Open() override { Also("mesanterior3_Open", [this] { windows::main::mesanterior3_Open(); }); }
-    void mesproximo_Open() override { Also("mesproximo_Open", [this] { windows::main::mesproximo_Open(); }); }
-    bool durciclo_KeyDown(const std::string& key) override
-    {
-        calls.push_back("durciclo_KeyDown " + key);
-        return windows::main::durciclo_KeyDown(key);
-    }
-    bool luteo_KeyDown(const std::string& key) override
-    {
-        calls.push_back("luteo_KeyDown " + key);
-        return windows::main::luteo_KeyDown(key);
-    }
-    bool fechamens1_DragOver(int, int, fw::DragItem&, int) override
-    {
-        calls.push_back("fechamens1_DragOver");
-        return false;
-    }
-    void fechamens1_DragExit(fw::DragItem&, int) override { calls.push_back("fechamens1_DragExit"); }
+#undef RECORD_AND_RUN
     bool std_MouseDown(int index, int, int) override
     {
         calls.push_back("std_MouseDown " + std::to_string(index));
         return false;
     }
-    void mesanterior_MouseDown(int, int) override { calls.push_back("mesanterior_MouseDown"); }
-    void mesanterior3_MouseDown(int, int) override { calls.push_back("mesanterior3_MouseDown"); }
-    void mesproximo_MouseDown(int, int) override { calls.push_back("mesproximo_MouseDown"); }
-
-private:
-    template <class F>
-    void Also(const char* name, F base)
-    {
-        calls.push_back(name);
-        base();
-    }
 };
 
 // An application object, fresh folders and an empty store; the window is
-// built as the accessor builds it, and shown.
+// built as its accessor builds it, and shown.
 class CalendarWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
