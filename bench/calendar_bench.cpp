@@ -8,14 +8,11 @@
 #include <QWidget>
 
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <string>
-#include <unistd.h>
 
+#include "benchhome.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/application.h"
-#include "prefs/bprefs.h"
 
 namespace {
 
@@ -61,22 +58,15 @@ BENCHMARK(BM_BareQtWidget)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    const auto home = std::filesystem::temp_directory_path() / ("cyc-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home / ".config");
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+    BenchHome home;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-
     int qtArgc = 1;
     QApplication qt(qtArgc, argv);
-    {
-        fw::Application app;
-        benchmark::Initialize(&argc, argv);
-        if (benchmark::ReportUnrecognizedArguments(argc, argv))
-            return 1;
-        benchmark::RunSpecifiedBenchmarks();
-        benchmark::Shutdown();
-    }
-    std::filesystem::remove_all(home);
+    fw::Application app;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
     return 0;
 }
