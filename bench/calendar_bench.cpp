@@ -63,10 +63,5 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     QApplication qt(qtArgc, argv);
     fw::Application app;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -75,10 +75,5 @@ BENCHMARK(BM_PrefsWriteBytes)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     BenchHome home;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
