@@ -157,6 +157,9 @@ TEST_F(CalendarWindowTest, ReturnPushesTheDefaultButtonThatShows)
         return window->calls;
     };
     EXPECT_EQ(pressReturn(), Calls{"calcular_Action"});
+    window->calls.clear();
+    testenv::key(window->durciclo, Qt::Key_Return);
+    EXPECT_EQ(window->calls, (Calls{"durciclo_KeyDown", "calcular_Action"}));
     ShowDisclaimer(*window);
     window->calcular->SetEnabled(false);
     EXPECT_EQ(pressReturn(), Calls{});
