@@ -83,7 +83,8 @@ bool main::std_MouseDown(int, int, int)
     return false;
 }
 
-// The cycle calendar's commands and the download clean-up.
+// The cycle calendar's commands and the download's clean-up are not here
+// yet: until then they do nothing.
 void main::Rectangle3_MouseEnter() {}
 void main::Rectangle3_MouseExit() {}
 void main::calcular_Action() {}
