@@ -160,8 +160,7 @@ void ckwin::CloseDownloadButton_Action()
     const std::string name = TemporaryName();
     const fw::FolderItemPtr file = fw::FolderItem::DesktopFolder()->Child(name);
     if (windows::main* calendar = win::main())
-        if (auto* label = calendar->Find<fw::StaticText>("StaticText50"))
-            label->SetText(name);
+        calendar->StaticText50->SetText(name);
     http->Get(update::UpdateBaseURL() + "/" + update::EncodePathSegment(m_fileName), file);
     // Held open from here, so that the delayed removal cannot mistake a
     // newcomer under this name for our file.

@@ -39,21 +39,7 @@ void RemoveLater(CreatedFile file)
     }
     Pending().push_back(std::move(file));
     if (windows::main* calendar = win::main())
-        if (auto* timer = calendar->Find<fw::Timer>("Timer1")) {
-            timer->SetMode(fw::Timer::kModeMultiple);
-            return;
-        }
-    // A calendar window without its removal timer: our own, after the same
-    // two seconds.
-    static fw::Timer* const fallback = [] {
-        auto* timer = new fw::Timer();
-        timer->SetMode(fw::Timer::kModeOff);
-        timer->SetPeriod(2000);
-        timer->Action.Bind([] { RemoveCancelledDownloads(); });
-        return timer;
-    }();
-    fallback->SetMode(fw::Timer::kModeSingle);
-    fallback->Reset();
+        calendar->Timer1->SetMode(fw::Timer::kModeMultiple);
 }
 
 int RemoveCancelledDownloads()

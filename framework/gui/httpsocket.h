@@ -41,6 +41,8 @@ public:
     // Port, Address and yield: the address and port come with each URL, so
     // they are kept for show only.
     void SetProperty(std::string_view name, const PropertyValue& value) override;
+    // A closing window ends its socket's request.
+    void OwnerClosed() override { Close(); }
 
     // Starts a GET whose body is kept in memory and handed to PageReceived.
     // Closes the request in progress first.

@@ -305,6 +305,15 @@ TEST_F(CancelTest, CancelRemovesThePartialFileAboutTwoSecondsLaterAndNothingElse
     EXPECT_TRUE(QTest::qWaitFor([this] { return PartialFiles().empty(); }, 2000));
     EXPECT_EQ(Listing(folders.desktop()), std::set<std::string>{"Cyclane.dmg"});
     EXPECT_EQ(ReadFile(folders.desktop() / "Cyclane.dmg"), "someone else's");
+
+    // A later cancellation in the same run goes after one tick.
+    w = StartSlowDownload();
+    ASSERT_EQ(PartialFiles().size(), 1u);
+    EXPECT_EQ(win::main()->StaticText50->Text(), PartialFiles().front().filename().string());
+    testenv::click(w->stopbutton);
+    QTest::qWait(500);
+    EXPECT_EQ(PartialFiles().size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return PartialFiles().empty(); }, 1000));
 }
 
 // The close box is a Cancel; the removal deletes only the file the download
