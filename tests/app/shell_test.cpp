@@ -92,6 +92,9 @@ TEST_F(ShellTest, SplashOkOpensNoUpdateWindowWhenTheCheckIsOff)
     WaitShown(win::main());
     EXPECT_EQ(fw::FrontWindow(), win::main());
     EXPECT_FALSE(Exists<windows::ckwin>());
+    // Check for Updates, from the calendar window, opens it.
+    Choose(MenuBar1(), "ckupdt");
+    EXPECT_TRUE(Exists<windows::ckwin>());
 }
 
 TEST_F(ShellTest, AWindowManagerCloseRequestLeavesTheSplashAndThePreferencesWindow)
