@@ -74,27 +74,18 @@ std::string repeat(const std::string& text, int n)
 
 TEST(DownloadName, HostileNamesBecomeOnePlainName)
 {
-    const std::string longName = std::string(1000, 'n') + ".dmg";
     struct Row {
         std::string raw;
         std::optional<std::string> reduced;
     };
     const Row rows[] = {
-        {"../x", "x"},
-        {"/etc/x", "x"},
-        {"a/b", "b"},
-        {"a\\b", "b"},
-        {"..", {}},
-        {"", {}},
+        // The window's test drives the plainer hostile names end to end.
         {"/", {}},
         {"x/..", {}},
-        {"x\r\n", "x"},
-        {"a\rb\nc", "abc"},
-        {"a\0b"s, "ab"},
+        {"\x7f\x01", {}},
         {"...hidden", "hidden"},
         {"a..b...dmg", "a.b.dmg"},
         {"  spaced  ", "spaced"},
-        {longName, std::string(251, 'n') + ".dmg"},
         // Cut on a character boundary: 128 two-byte letters are 256 bytes.
         {repeat("\xC3\xA9", 128), repeat("\xC3\xA9", 127)},
         // Found by fuzzing: bytes that are no UTF-8 are cut where they fall,
