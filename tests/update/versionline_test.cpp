@@ -9,7 +9,6 @@
 
 namespace {
 
-using namespace std::string_literals;
 
 TEST(VersionLine, VersionsCompareAsDottedNumbers)
 {
