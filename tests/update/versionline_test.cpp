@@ -9,7 +9,6 @@
 
 namespace {
 
-
 TEST(VersionLine, VersionsCompareAsDottedNumbers)
 {
     struct Row {
