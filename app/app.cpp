@@ -16,7 +16,10 @@
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
+#include "update/ckwin.h"
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -70,9 +73,13 @@ void Restore(const RestoreRow& row)
         window = win::main();
     else
         window = win::preferences();
-    fw::Control* control = window ? window->FindControl(row.control) : nullptr;
-    if (!control)
+    if (!window)
         return;
+    // Every row names a control of a layout; a missing one is a fault of the
+    // layout, not of the stored file.
+    fw::Control* control = window->FindControl(row.control);
+    if (!control)
+        throw std::logic_error("no control " + std::string(row.control) + " to restore");
     switch (row.conversion) {
     case Conversion::Text:
         if (auto* field = dynamic_cast<fw::EditField*>(control))
@@ -191,7 +198,15 @@ std::unique_ptr<::App> StartUp()
     if (!application)
         return nullptr;
     fw::Dispatch([&] { application->AddMenuHandlers(); });
-    fw::Dispatch([] { win::main(); });
+    fw::Dispatch([] {
+        // Check for Updates serves while the calendar window is in front.
+        if (windows::main* calendar = win::main())
+            calendar->AddMenuHandler("ckupdt", [] {
+                if (windows::ckwin* updates = win::ckwin())
+                    updates->Show();
+                return false;
+            });
+    });
     return application;
 }
 

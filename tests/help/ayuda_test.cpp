@@ -20,14 +20,12 @@ protected:
         testenv::click(win::splashreg()->PushButton1);
     }
 
-    // What the calendar window's Help button does.
     windows::ayuda* OpenByHelpButton()
     {
-        Module1::botonesmain(false);
-        win::main()->SetMenuBar(MenuBar2());
+        testenv::click(win::main()->PushButton2);
         windows::ayuda* help = win::ayuda();
-        help->Show();
         WaitShown(help);
+        EXPECT_EQ(win::main()->MenuBar(), MenuBar2());
         return help;
     }
     windows::ayuda* OpenByMenu()
@@ -39,7 +37,10 @@ protected:
     }
 
     static std::string PageText(std::string (*page)()) { return help::Render(page(), 13).text; }
-    bool InputsEnabled() const { return in.durciclo->Enabled() && in.rbevitar->Enabled(); }
+    bool InputsEnabled() const
+    {
+        return in.durciclo->Enabled() && in.rbevitar->Enabled() && win::main()->PushButton2->Enabled();
+    }
 
     CalendarInputs in;
 };
