@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth tzdata
+  desktop-file-utils
 )
 missing=()
 for p in "${packages[@]}"; do

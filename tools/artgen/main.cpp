@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
 // Draws the application's pictures and writes them as PNG files.
-// Usage: artgen <output-folder> [contact-sheet.png]
+// Usage: artgen <output-folder> [contact-sheet.png [desktop-icon-folder]]
 //
 // Only QImage and QPainter are used, never fonts, so the output depends on
 // nothing but this code.
@@ -564,28 +564,33 @@ QImage drawBackdrop()
 
 // The application icon: a calendar sheet with coloured days and a heart.
 // Drawn on a clear background; no visible pixel is pure white, because the
-// picture is shown with white as its transparent colour.
-QImage drawIcon()
+// picture is shown with white as its transparent colour. Designed on a
+// 128-pixel grid and drawn at any size for the desktop's icon themes.
+QImage drawIcon(int size = kIcon)
 {
-    QImage art = newImage(kIcon, kIcon, Qt::transparent);
+    const double scale = double(size) / kIcon;
+    const int blur = std::max(1, int(std::lround(3 * scale)));
+    QImage art = newImage(size, size, Qt::transparent);
     const QRectF sheet(14, 16, 94, 94);
     const double corner = 14;
 
     {
         // Shadow of the sheet.
-        QImage shadow = newImage(kIcon, kIcon, Qt::transparent);
+        QImage shadow = newImage(size, size, Qt::transparent);
         QPainter s(&shadow);
         antialias(s);
+        s.scale(scale, scale);
         s.setPen(Qt::NoPen);
         s.setBrush(QColor(0x5A, 0x20, 0x38, 110));
         s.drawRoundedRect(sheet.translated(1.5, 3.5), corner, corner);
         s.end();
         QPainter p(&art);
-        p.drawImage(0, 0, blurred(shadow, 3));
+        p.drawImage(0, 0, blurred(shadow, blur));
     }
 
     QPainter p(&art);
     antialias(p);
+    p.scale(scale, scale);
 
     QPainterPath sheetPath;
     sheetPath.addRoundedRect(sheet, corner, corner);
@@ -652,14 +657,18 @@ QImage drawIcon()
     // The heart, overlapping the sheet's lower right corner.
     const QPainterPath heart = heartPath(QPointF(93.0, 94.0), 46.0);
     {
-        QImage shadow = newImage(kIcon, kIcon, Qt::transparent);
+        QImage shadow = newImage(size, size, Qt::transparent);
         QPainter s(&shadow);
         antialias(s);
+        s.scale(scale, scale);
         s.setPen(Qt::NoPen);
         s.setBrush(QColor(0x6A, 0x08, 0x28, 120));
         s.drawPath(heart.translated(1.0, 3.0));
         s.end();
-        p.drawImage(0, 0, blurred(shadow, 3));
+        p.save();
+        p.resetTransform();
+        p.drawImage(0, 0, blurred(shadow, blur));
+        p.restore();
     }
     p.setPen(QPen(QColor(0xFE, 0xF8, 0xFA), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QRadialGradient red(QPointF(88, 88), 30, QPointF(82, 80));
@@ -866,7 +875,7 @@ bool save(const QImage& image, const QString& path, bool alpha)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: artgen <output-folder> [contact-sheet.png]\n");
+        std::fprintf(stderr, "usage: artgen <output-folder> [contact-sheet.png [desktop-icon-folder]]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -920,6 +929,12 @@ int main(int argc, char** argv)
         ok = save(contactSheet(marks, msk, frame, frameMask, backdrop, icon),
                   QString::fromLocal8Bit(argv[2]), false)
             && ok;
+    }
+    // The desktop's icons, one per size of the hicolor theme.
+    if (argc >= 4) {
+        const QDir icons(QString::fromLocal8Bit(argv[3]));
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            ok = save(drawIcon(size), icons.filePath(QStringLiteral("%1.png").arg(size)), true) && ok;
     }
     return ok ? 0 : 1;
 }
