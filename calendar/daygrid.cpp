@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/daygrid.h"
 
-#include "app/pictureresources.h"
+#include "resources/pictureresources.h"
 #include "calendar/datetext.h"
 #include "framework/core/text.h"
 #include "framework/gui/canvas.h"
