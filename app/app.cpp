@@ -5,16 +5,21 @@
 #include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
+#include "calendar/module1.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/radiobutton.h"
+#include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
+#include "update/ckwin.h"
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -68,9 +73,13 @@ void Restore(const RestoreRow& row)
         window = win::main();
     else
         window = win::preferences();
-    fw::Control* control = window ? window->FindControl(row.control) : nullptr;
-    if (!control)
+    if (!window)
         return;
+    // Every row names a control of a layout; a missing one is a fault of the
+    // layout, not of the stored file.
+    fw::Control* control = window->FindControl(row.control);
+    if (!control)
+        throw std::logic_error("no control " + std::string(row.control) + " to restore");
     switch (row.conversion) {
     case Conversion::Text:
         if (auto* field = dynamic_cast<fw::EditField*>(control))
@@ -107,8 +116,9 @@ App::App()
 
 void App::AddMenuHandlers()
 {
-    // About and Help come with their windows; until then the enabling pass
-    // leaves their items without a command.
+    // About comes with its window; until then the enabling pass leaves its
+    // item without a command.
+    AddMenuHandler("MyAppHelp", this, &App::MyAppHelp_Action);
     AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
     AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
 }
@@ -150,6 +160,15 @@ void App::Event_EnableMenuItems()
                 item->SetEnabled(true);
 }
 
+bool App::MyAppHelp_Action()
+{
+    // The calendar window keeps its menu bar: only its Help button swaps it.
+    Module1::botonesmain(false);
+    if (windows::ayuda* help = win::ayuda())
+        help->Show();
+    return false;
+}
+
 bool App::FilePSetup_Action()
 {
     if (auto setup = fw::PageSetupDialog({}))
@@ -179,7 +198,15 @@ std::unique_ptr<::App> StartUp()
     if (!application)
         return nullptr;
     fw::Dispatch([&] { application->AddMenuHandlers(); });
-    fw::Dispatch([] { win::main(); });
+    fw::Dispatch([] {
+        // Check for Updates serves while the calendar window is in front.
+        if (windows::main* calendar = win::main())
+            calendar->AddMenuHandler("ckupdt", [] {
+                if (windows::ckwin* updates = win::ckwin())
+                    updates->Show();
+                return false;
+            });
+    });
     return application;
 }
 

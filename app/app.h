@@ -30,6 +30,7 @@ protected:
     void Event_EnableMenuItems() override;
 
 private:
+    bool MyAppHelp_Action();
     bool FilePSetup_Action();
     bool FileQuit_Action();
 

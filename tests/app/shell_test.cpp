@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/shell_fixture.h"
+#include "update/ckwin.h"
 
 #include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
@@ -76,9 +77,24 @@ TEST_F(ShellTest, SplashOkHidesItForGoodAndShowsTheCalendarWindow)
     EXPECT_TRUE(Exists<windows::splashreg>());
     windows::main* calendar = win::main();
     EXPECT_TRUE(calendar->Visible());
-    WaitShown(calendar);
-    EXPECT_EQ(fw::FrontWindow(), calendar);
+    // No "ckupdt" stored: the update check opens in front.
+    ASSERT_TRUE(Exists<windows::ckwin>());
+    WaitShown(win::ckwin());
+    EXPECT_EQ(fw::FrontWindow(), win::ckwin());
     EXPECT_FALSE(application->Quitting());
+}
+
+TEST_F(ShellTest, SplashOkOpensNoUpdateWindowWhenTheCheckIsOff)
+{
+    StoreFile({{"ckupdt", false}});
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    WaitShown(win::main());
+    EXPECT_EQ(fw::FrontWindow(), win::main());
+    EXPECT_FALSE(Exists<windows::ckwin>());
+    // Check for Updates, from the calendar window, opens it.
+    Choose(MenuBar1(), "ckupdt");
+    EXPECT_TRUE(Exists<windows::ckwin>());
 }
 
 TEST_F(ShellTest, AWindowManagerCloseRequestLeavesTheSplashAndThePreferencesWindow)
@@ -169,9 +185,9 @@ TEST_F(ShellTest, MenuEnablingLeavesCommandsWithoutAWindowDisabled)
         bool enabled;
     };
     const Row rows[] = {
-        {MenuBar1(), "FileQuit", true},     {MenuBar1(), "FilePSetup", true}, {MenuBar1(), "MyAppHelp", false},
+        {MenuBar1(), "FileQuit", true},     {MenuBar1(), "FilePSetup", true}, {MenuBar1(), "MyAppHelp", true},
         {MenuBar1(), "EditCut", false},     {MenuBar1(), "EditUndo", false},  {MenuBar1(), "FileClose", true},
-        {MenuBar2(), "FileQuit", true},     {MenuBar2(), "FilePSetup", true}, {MenuBar2(), "MyAppHelp", false},
+        {MenuBar2(), "FileQuit", true},     {MenuBar2(), "FilePSetup", true}, {MenuBar2(), "MyAppHelp", true},
         {MenuBar2(), "AppleAbout", false},
     };
     for (const Row& row : rows) {
@@ -309,6 +325,7 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
 
 TEST_F(ShellTest, TheEventLoopRaisesOpenAndQuitEndsIt)
 {
+    StoreFile({{"ckupdt", false}});
     FileWrites writes(folders.config(), kPrefsFile);
     Launch();
     std::vector<std::string> seen;
@@ -365,17 +382,17 @@ TEST_F(ShellTest, InputsAreEnabledAndDisabledTogether)
 {
     Start();
     windows::main* calendar = win::main();
-    std::vector<fw::Control*> inputs;
-    for (const char* name : {"calcular", "PushButton3", "UpDownArrows2", "fechamens1"})
-        inputs.push_back(calendar->AddControl<fw::PushButton>(name, fw::kNoIndex));
-    auto* monthButton = calendar->AddControl<fw::PushButton>("mesproximo", fw::kNoIndex);
-
+    constexpr const char* kInputs[] = {
+        "calcular",      "PushButton2",   "PushButton3",   "PushButton4", "rbevitar", "rbconcebir", "rbnino",
+        "rbnina",        "UpDownArrows1", "UpDownArrows2", "UpDownArrows3", "durciclo", "luteo",    "fechamens1",
+    };
     for (bool enable : {false, false, true, false, true}) {
         SCOPED_TRACE(enable ? "enable" : "disable");
         Module1::botonesmain(enable);
-        for (fw::Control* input : inputs)
-            EXPECT_EQ(input->Enabled(), enable) << input->Name();
-        EXPECT_TRUE(monthButton->Enabled());
+        for (const char* name : kInputs)
+            EXPECT_EQ(calendar->FindControl(name)->Enabled(), enable) << name;
+        for (fw::Control* other : std::initializer_list<fw::Control*>{calendar->mesproximo, calendar->std(0), calendar->PushButton6})
+            EXPECT_TRUE(other->Enabled()) << other->Name();
     }
 }
 
