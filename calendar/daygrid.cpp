@@ -84,27 +84,36 @@ Palette DayGrid::ReadPalette() const
 void DayGrid::Fill(year_month month, year_month_day today)
 {
     const MonthGrid grid = MakeMonthGrid(month, today);
+    Show(grid, Painting{std::nullopt, grid.todayCell});
+}
+
+void DayGrid::Show(const MonthGrid& grid, const Painting& painting)
+{
     const Palette palette = ReadPalette();
+    const year_month month = grid.month;
     m_month->SetText(fw::Str(std::int32_t(unsigned(month.month()))));
     m_year->SetText(fw::Str(std::int32_t(int(month.year()))));
     m_caption->SetCaption(Module1::mes(std::int32_t(unsigned(month.month()))) + " " + m_year->Text());
     m_back->SetFillColor(palette.regularBackground);
-    // Nothing here yields: a second click must not find the grid half filled.
+    m_monthLength->SetText(fw::Str(std::int32_t(unsigned((month / last).day()))));
+    // Each cell gets its final look at once, so a cell that looks as before
+    // is not repainted. Nothing here yields: a second click must not find
+    // the grid half filled.
+    const CellLook regular{palette.regularBackground, palette.regularStrip, DayMark::None};
     for (int k = 0; k < kCells; ++k) {
         Cell& cell = m_cells[std::size_t(k)];
         const unsigned d = grid.day[std::size_t(k)];
+        const bool today = k == painting.todayCell;
+        const CellLook& look = painting.cells ? (*painting.cells)[std::size_t(k)] : regular;
         cell.number->SetText(d ? fw::Str(std::int32_t(d)) : std::string());
         cell.number->SetEnabled(true);
-        cell.number->SetTextColor(d ? kInMonth : kOutsideMonth);
-        cell.number->SetBold(false);
-        cell.background->SetFillColor(palette.regularBackground);
+        cell.number->SetTextColor(today ? palette.todayNumber : d ? kInMonth : kOutsideMonth);
+        cell.number->SetBold(today);
+        cell.background->SetFillColor(look.background);
         cell.background->SetBorderWidth(0);
-        cell.strip->SetFillColor(palette.regularStrip);
-        cell.mark->SetBackdrop(nullptr);
+        cell.strip->SetFillColor(today ? palette.todayStrip : look.strip);
+        SetMark(cell, pictureOf(look.mark));
     }
-    m_monthLength->SetText(fw::Str(std::int32_t(unsigned((month / last).day()))));
-    if (grid.todayCell >= 0)
-        HighlightToday(grid.todayCell);
 }
 
 std::optional<year_month> DayGrid::ShownMonth() const
@@ -143,13 +152,20 @@ void DayGrid::Apply(const Painting& painting)
         for (int k = 0; k < kCells; ++k) {
             const CellLook& look = (*painting.cells)[std::size_t(k)];
             Cell& cell = m_cells[std::size_t(k)];
-            cell.mark->SetBackdrop(pictureOf(look.mark));
+            SetMark(cell, pictureOf(look.mark));
             cell.background->SetFillColor(look.background);
             cell.background->SetBorderWidth(0);
             cell.strip->SetFillColor(look.strip);
         }
     if (painting.todayCell >= 0)
         HighlightToday(painting.todayCell);
+}
+
+void DayGrid::SetMark(Cell& cell, const fw::PicturePtr& picture)
+{
+    // A canvas repaints on every backdrop set; most cells keep theirs.
+    if (cell.mark->Backdrop() != picture)
+        cell.mark->SetBackdrop(picture);
 }
 
 void DayGrid::HighlightToday(int k)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -19,6 +20,7 @@ class Rectangle;
 class RoundRectangle;
 class StaticText;
 class Canvas;
+class Picture;
 class Window;
 } // namespace fw
 
@@ -36,6 +38,9 @@ public:
     // regular look, the days numbered, today highlighted. Cells outside the
     // month get the blue-1 number colour that tells the painting so.
     void Fill(std::chrono::year_month month, std::chrono::year_month_day today);
+    // The same for a month and its painting together, as a fill followed by
+    // the painting would leave it.
+    void Show(const MonthGrid& grid, const Painting& painting);
     // The shown month from the hidden month and year fields; nothing when
     // they do not name one.
     std::optional<std::chrono::year_month> ShownMonth() const;
@@ -55,6 +60,7 @@ private:
         fw::Rectangle* strip = nullptr;
         fw::Canvas* mark = nullptr;
     };
+    static void SetMark(Cell& cell, const std::shared_ptr<fw::Picture>& picture);
     void HighlightToday(int cell);
 
     std::array<Cell, kCells> m_cells;

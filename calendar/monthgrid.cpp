@@ -29,6 +29,11 @@ MonthGrid MakeMonthGrid(year_month shown, year_month_day today)
     return grid;
 }
 
+year_month_day CivilDay(const fw::Date& date)
+{
+    return year(date.Year()) / std::chrono::month(unsigned(date.Month())) / day(unsigned(date.Day()));
+}
+
 year_month PageMonth(year_month month, int delta)
 {
     const int index = int(month.year()) * 12 + int(unsigned(month.month())) - 1 + delta;

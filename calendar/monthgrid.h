@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/core/date.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -25,6 +27,9 @@ int FirstCell(std::chrono::year_month month);
 // Today's cell in the grid of `shown`, or -1 when today lies in another month.
 int TodayCell(std::chrono::year_month shown, std::chrono::year_month_day today);
 MonthGrid MakeMonthGrid(std::chrono::year_month shown, std::chrono::year_month_day today);
+
+// The civil day of a framework date.
+std::chrono::year_month_day CivilDay(const fw::Date& date);
 
 // The month `delta` months from `month`, across year ends, kept within the
 // years 1 to 9999 that dates can hold.

@@ -2,12 +2,11 @@
 #include "calendar/daypainting.h"
 #include "framework/core/date.h"
 #include "framework/core/text.h"
+#include "support/testenv.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <ctime>
 #include <string>
 
 using namespace std::chrono;
@@ -36,11 +35,11 @@ struct Shown {
 Shown paint(year_month month, const fw::Date& entered, Goal goal, const std::vector<CycleDayRecord>& table,
             std::optional<int> cycle = 28)
 {
-    const Painting p = PaintMonth({MakeMonthGrid(month, 1900y / 1 / 1), &table, startOf(entered), cycle, goal}, kPalette);
+    const auto grid = MakeMonthGrid(month, 1900y / 1 / 1);
+    const Painting p = PaintMonth({grid, &table, startOf(entered), cycle, goal}, kPalette);
     Shown out;
     if (!p.cells)
         return out;
-    const auto grid = MakeMonthGrid(month, 1900y / 1 / 1);
     for (int k = 0; k < kCells; ++k) {
         const CellLook& c = (*p.cells)[std::size_t(k)];
         if (grid.day[std::size_t(k)] == 0) {
@@ -58,30 +57,6 @@ Shown paint(year_month month, const fw::Date& entered, Goal goal, const std::vec
     }
     return out;
 }
-
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone)
-    {
-        if (const char* old = std::getenv("TZ"))
-            m_old = old;
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~ScopedTimeZone()
-    {
-        if (m_old)
-            ::setenv("TZ", m_old->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-    ScopedTimeZone(const ScopedTimeZone&) = delete;
-    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
-
-private:
-    std::optional<std::string> m_old;
-};
 
 } // namespace
 
@@ -102,7 +77,7 @@ TEST(DayPainting, PaintedMonths)
         {2007y / February, "............................"},
     };
     for (const char* zone : {"UTC", "America/New_York", "Europe/Berlin"}) {
-        const ScopedTimeZone tz(zone);
+        const testenv::ScopedTimeZone tz(zone);
         for (const fw::Date& entered : {fw::Date(2007, 3, 5, 10, 30, 0), fw::Date(2007, 3, 5, 0, 0, 0)})
             for (const Row& row : rows) {
                 SCOPED_TRACE(testing::Message() << zone << " " << entered.SQLDateTime() << " "
