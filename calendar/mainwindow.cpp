@@ -78,7 +78,7 @@ void main::Event_Open()
     // The month is taken from the clock, not from a two-digit date text, so
     // that years after 2050 show as themselves.
     const auto today = calendar::CivilDay(fw::Date());
-    Module1::calend(today.year() / today.month());
+    Grid().Fill(today.year() / today.month(), today);
 }
 
 void main::Event_Close()
@@ -366,7 +366,7 @@ void main::mesproximo_MouseDown(int, int)
 void main::mesanterior3_MouseDown(int, int)
 {
     const auto today = calendar::CivilDay(fw::Date());
-    Module1::calend(today.year() / today.month());
+    Grid().Fill(today.year() / today.month(), today);
     calcular->Push();
 }
 
