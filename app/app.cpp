@@ -10,6 +10,7 @@
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/radiobutton.h"
+#include "help/aquaaboutbox.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
@@ -106,8 +107,9 @@ App::App()
 
 void App::AddMenuHandlers()
 {
-    // About and Help come with their windows; until then the enabling pass
-    // leaves their items without a command.
+    // Help comes with its window; until then the enabling pass leaves its
+    // item without a command.
+    AddMenuHandler("AppleAbout", this, &App::AppleAbout_Action);
     AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
     AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
 }
@@ -137,6 +139,14 @@ void App::Event_EnableMenuItems()
         if (HasMenuHandler(name))
             if (fw::MenuItem* item = bar->FindItem(name))
                 item->SetEnabled(true);
+}
+
+bool App::AppleAbout_Action()
+{
+    // From the menu the calendar window's inputs stay as they are.
+    if (windows::AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
+    return false;
 }
 
 bool App::FilePSetup_Action()
