@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app.h"
 
-#include "app/filetypes.h"
-#include "app/menubars.h"
+#include "resources/filetypes.h"
+#include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/checkbox.h"

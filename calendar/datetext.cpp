@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/datetext.h"
 
-#include "app/textos.h"
+#include "resources/textos.h"
 #include "framework/core/text.h"
 
 namespace Module1 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/roundededitfieldcanvas.h"
 
-#include "app/pictureresources.h"
+#include "resources/pictureresources.h"
 #include "controls/roundededitfieldfield.h"
 #include "framework/gui/graphics.h"
 

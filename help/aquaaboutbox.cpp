@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/aquaaboutbox.h"
 
-#include "app/textos.h"
+#include "resources/textos.h"
 #include "calendar/module1.h"
 #include "framework/core/appversion.h"
 #include "framework/gui/application.h"

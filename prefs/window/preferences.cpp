@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/window/preferences.h"
 
-#include "app/menubars.h"
+#include "resources/menubars.h"
 #include "calendar/mainwindow.h"
 #include "calendar/module1.h"
 #include "prefs/bprefs.h"

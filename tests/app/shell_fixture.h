@@ -2,7 +2,7 @@
 #pragma once
 
 #include "app/app.h"
-#include "app/menubars.h"
+#include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
 #include "calendar/module1.h"

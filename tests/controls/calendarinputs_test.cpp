@@ -6,7 +6,7 @@
 #include "controls/cabclass.h"
 #include "controls/datefield.h"
 
-#include "app/pictureresources.h"
+#include "resources/pictureresources.h"
 #include "controls/controltestwindow.h"
 #include "framework/core/date.h"
 #include "framework/core/text.h"

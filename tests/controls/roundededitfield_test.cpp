@@ -2,7 +2,7 @@
 #include "controls/roundededitfieldcanvas.h"
 #include "controls/roundededitfieldfield.h"
 
-#include "app/pictureresources.h"
+#include "resources/pictureresources.h"
 #include "controls/controltestwindow.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/picture.h"

@@ -99,7 +99,7 @@ std::string GenerateSource(const Layout& layout, const std::string& headerInclud
     std::string out = "// SPDX-License-Identifier: GPL-3.0-or-later\n" + Banner(layout);
     std::vector<std::string> includes = {headerInclude, layout.windowHeader};
     if (layout.UsesTextConstants())
-        includes.push_back("app/textos.h");
+        includes.push_back("resources/textos.h");
     includes.insert(includes.end(), layout.includes.begin(), layout.includes.end());
     includes.push_back(layout.picturesHeader);
     includes.push_back(layout.menuBarsHeader);

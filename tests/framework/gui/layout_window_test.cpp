@@ -51,7 +51,7 @@ protected:
 
 std::string SourceLayout()
 {
-    std::ifstream in(std::filesystem::path(__FILE__).parent_path() / "layouttest.layout", std::ios::binary);
+    std::ifstream in(std::filesystem::path(CYC_GUI_TEST_DIR) / "layouttest.layout", std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();

@@ -66,7 +66,7 @@ std::vector<std::pair<std::string, fw::PropertyValue>> Decoded(const layoutc::Ro
 
 std::filesystem::path TestLayoutFile()
 {
-    return std::filesystem::path(__FILE__).parent_path() / "layouttest.layout";
+    return std::filesystem::path(CYC_GUI_TEST_DIR) / "layouttest.layout";
 }
 
 std::string ReadText(const std::filesystem::path& path)
@@ -264,7 +264,7 @@ TEST(LayoutCompiler, GeneratesBindingsForTheWindowClass)
 
     const std::string source = layoutc::GenerateSource(layout, "app/w.layout.h");
     const char* const expected[] = {
-        "#include \"app/w.layout.h\"\n#include \"app/w.h\"\n#include \"app/textos.h\"\n"
+        "#include \"app/w.layout.h\"\n#include \"app/w.h\"\n#include \"resources/textos.h\"\n"
         "#include \"app/art.h\"\n",
         "    SetBackdrop(Art::backg1());\n    ApplyWindowBlock(kBlock0);\n",
         "        auto* c = AddControl<fw::PushButton>(\"PushButton4\", fw::kNoIndex);\n"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/pictureresources.h"
+#include "resources/pictureresources.h"
 
 #include "framework/gui/graphics.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/menubars.h"
+#include "resources/menubars.h"
 
 namespace {
 

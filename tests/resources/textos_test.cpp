@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/textos.h"
+#include "resources/textos.h"
 #include "framework/core/localization.h"
 #include "framework/core/text.h"
 #include "tests/app/scopedtable.h"
