@@ -14,6 +14,7 @@
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
+#include "resources/textos.h"
 
 #include <string_view>
 
@@ -126,8 +127,18 @@ void App::Event_Open()
 void App::Event_Close()
 {
     // A quit on a failure leaves the file as it was.
-    if (ExitStatus() == 0)
-        BPrefs::Save();
+    if (ExitStatus() != 0)
+        return;
+    const bool saved = BPrefs::Save();
+    const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
+    if (outcome.damagedCopy)
+        fw::MsgBox(Textos::k220() + "\r" + outcome.damagedCopy->NativePath());
+    if (saved)
+        return;
+    const fw::FolderItemPtr file = BPrefs::PrefsFile();
+    fw::MsgBox(Textos::k221() + "\r" + (file ? file->NativePath() : std::string()) + "\r" + outcome.reason);
+    // The settings are lost: the process must not end as a success.
+    fw::Quit(1);
 }
 
 void App::Event_EnableMenuItems()

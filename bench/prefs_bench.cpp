@@ -74,6 +74,41 @@ void BM_PrefsWriteBytes(benchmark::State& state)
 }
 BENCHMARK(BM_PrefsWriteBytes)->Unit(benchmark::kMicrosecond);
 
+// A hostile or merely large file: n keys, each with a short text, in the
+// store itself. Load and save must grow linearly with n.
+void fillKeys(std::int64_t n)
+{
+    BPrefs::PrefsFile()->Delete();
+    BPrefs::ResetForTesting();
+    for (std::int64_t i = 0; i < n; ++i)
+        BPrefs::SetValue("key" + std::to_string(i), "value" + std::to_string(i));
+}
+
+void BM_PrefsLoadKeys(benchmark::State& state)
+{
+    fillKeys(state.range(0));
+    if (!BPrefs::Save())
+        state.SkipWithError("save failed");
+    for (auto _ : state) {
+        BPrefs::ResetForTesting();
+        benchmark::DoNotOptimize(BPrefs::HasKey("key0"));
+    }
+    if (!BPrefs::HasKey("key" + std::to_string(state.range(0) - 1)))
+        state.SkipWithError("store not read back");
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_PrefsLoadKeys)->RangeMultiplier(2)->Range(10000, 80000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
+void BM_PrefsSaveKeys(benchmark::State& state)
+{
+    fillKeys(state.range(0));
+    for (auto _ : state)
+        if (!BPrefs::Save())
+            state.SkipWithError("save failed");
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_PrefsSaveKeys)->RangeMultiplier(2)->Range(10000, 80000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv)

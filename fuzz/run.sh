@@ -35,6 +35,8 @@ for target in "${targets[@]}"; do
     cp "$corpus"/* "$work/$target/"
   fi
   echo "== $target: fuzzing for ${seconds}s"
-  "$fuzzer" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  # Files of up to 1 MB, and any unit slower than a second is a finding:
+  # a slow input stalls the program's start as surely as a crash ends it.
+  "$fuzzer" -max_total_time="$seconds" -max_len=1048576 -timeout=1 -print_final_stats=1 \
     -artifact_prefix="$build/artifacts/$target-" "$work/$target"
 done

@@ -41,14 +41,6 @@ std::string text(Bytes b, std::size_t at, std::size_t length)
     return std::string(reinterpret_cast<const char*>(b.data()) + at, length);
 }
 
-fw::MemoryBlockPtr newRecord(Tag tag, std::size_t payload)
-{
-    auto block = std::make_shared<fw::MemoryBlock>(2 + payload);
-    block->SetLittleEndian(false);
-    block->SetUInt16Value(0, tag);
-    return block;
-}
-
 fw::MemoryBlockPtr blockOf(Bytes b)
 {
     auto block = std::make_shared<fw::MemoryBlock>(b);
@@ -186,62 +178,132 @@ fw::DictionaryPtr readDictionary(Bytes r, int depth)
     return dictionary;
 }
 
-fw::MemoryBlockPtr writeDictionary(const fw::Dictionary& dictionary, int depth);
+// The writers append records to one buffer: a dictionary's header is made at
+// its final size and its offsets filled as its records are appended, so every
+// record is made once, in place, however deep it lies.
+using Out = std::vector<std::uint8_t>;
 
-fw::MemoryBlockPtr writeValue(const fw::Variant& value, int depth)
+void put16(Out& o, std::uint16_t v)
+{
+    o.push_back(std::uint8_t(v >> 8));
+    o.push_back(std::uint8_t(v));
+}
+
+void put32(Out& o, std::uint32_t v)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        o.push_back(std::uint8_t(v >> shift));
+}
+
+void putBytes(Out& o, Bytes b)
+{
+    o.insert(o.end(), b.begin(), b.end());
+}
+
+void putText(Out& o, std::string_view t)
+{
+    putBytes(o, Bytes(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()));
+}
+
+void putFolderItem(Out& o, const fw::FolderItemPtr& item)
+{
+    put16(o, TagFolderItem);
+    if (item)
+        putText(o, item->GetSaveInfo());
+}
+
+bool putDictionary(Out& o, const fw::Dictionary& dictionary, int depth);
+
+bool putValue(Out& o, const fw::Variant& value, int depth)
 {
     switch (value.VarType()) {
-    case fw::Variant::TypeBoolean: return BooleanData(*value.AsBoolean());
-    case fw::Variant::TypeColor: return ColorData(*value.AsColor());
-    case fw::Variant::TypeDate: return DatetimeData(*value.AsDate());
-    case fw::Variant::TypeDouble: return DoubleData(*value.AsDouble());
-    case fw::Variant::TypeInteger: return IntegerData(*value.AsInteger());
-    case fw::Variant::TypeString: return StringData(*value.AsEncodedString());
+    case fw::Variant::TypeBoolean:
+        put16(o, TagBoolean);
+        o.push_back(*value.AsBoolean() ? 1 : 0);
+        return true;
+    case fw::Variant::TypeColor: {
+        const fw::Color c = *value.AsColor();
+        put16(o, TagColor);
+        o.insert(o.end(), {c.Red, c.Green, c.Blue});
+        return true;
+    }
+    case fw::Variant::TypeDate:
+        put16(o, TagDate);
+        putText(o, value.AsDate()->SQLDateTime());
+        return true;
+    case fw::Variant::TypeDouble: {
+        const auto bits = std::bit_cast<std::uint64_t>(*value.AsDouble());
+        put16(o, TagDouble);
+        put32(o, std::uint32_t(bits >> 32));
+        put32(o, std::uint32_t(bits));
+        return true;
+    }
+    case fw::Variant::TypeInteger:
+        put16(o, TagInteger);
+        put32(o, std::bit_cast<std::uint32_t>(*value.AsInteger()));
+        return true;
+    case fw::Variant::TypeString: {
+        const fw::EncodedString& text = *value.AsEncodedString();
+        put16(o, TagString);
+        put32(o, std::bit_cast<std::uint32_t>(text.encoding));
+        putText(o, text.bytes);
+        return true;
+    }
     case fw::Variant::TypeObject: {
-        if (value.IsNull())
-            return NilData();
-        if (const auto dictionary = value.As<fw::Dictionary>()) {
-            if (depth >= kMaxDepth)
-                return nullptr;
-            return writeDictionary(*dictionary, depth + 1);
+        if (value.IsNull()) {
+            put16(o, TagNil);
+            return true;
         }
-        if (const auto block = value.As<fw::MemoryBlock>())
-            return MemoryBlockData(*block);
-        if (const auto item = value.As<fw::FolderItem>())
-            return FolderItemData(item);
-        return nullptr;
+        if (const auto dictionary = value.As<fw::Dictionary>())
+            return depth < kMaxDepth && putDictionary(o, *dictionary, depth + 1);
+        if (const auto block = value.As<fw::MemoryBlock>()) {
+            put16(o, TagMemoryBlock);
+            putBytes(o, block->Bytes());
+            return true;
+        }
+        if (const auto item = value.As<fw::FolderItem>()) {
+            putFolderItem(o, item);
+            return true;
+        }
+        return false;
     }
     default:
-        return nullptr;
+        return false;
     }
 }
 
-fw::MemoryBlockPtr writeDictionary(const fw::Dictionary& dictionary, int depth)
+bool putDictionary(Out& o, const fw::Dictionary& dictionary, int depth)
 {
+    const std::size_t start = o.size();
     const std::size_t n = dictionary.Count();
-    std::vector<fw::MemoryBlockPtr> parts;
-    parts.reserve(1 + 2 * n);
-    parts.push_back(newRecord(TagDictionary, 8 * n));
-    fw::MemoryBlock& header = *parts.front();
-    std::uint64_t running = 2 + 8 * std::uint64_t(n);
+    put16(o, TagDictionary);
+    const std::size_t table = o.size();
+    o.resize(table + 8 * n);
+    // Offsets count from this record's tag and must fit a signed 32-bit field.
     const auto add = [&](const fw::Variant& v, std::size_t at) {
-        if (running > std::uint64_t(std::numeric_limits<std::int32_t>::max()))
+        const std::size_t offset = o.size() - start;
+        if (offset > std::size_t(std::numeric_limits<std::int32_t>::max()))
             return false;
-        auto record = writeValue(v, depth);
-        if (!record)
-            return false;
-        header.SetInt32Value(at, std::int32_t(running));
-        running += record->Size();
-        parts.push_back(std::move(record));
-        return true;
+        for (int k = 0; k < 4; ++k)
+            o[at + std::size_t(k)] = std::uint8_t(offset >> (24 - 8 * k));
+        return putValue(o, v, depth);
     };
     for (std::size_t i = 0; i < n; ++i) {
         const fw::Variant& key = dictionary.Key(i);
-        const std::optional<fw::Variant> value = dictionary.Lookup(key);
-        if (!value || !add(key, 2 + 8 * i) || !add(*value, 6 + 8 * i))
-            return nullptr;
+        // A key unequal to itself (NaN) has no value to write.
+        if (!(key == key) || !add(key, table + 8 * i) || !add(dictionary.Value(key), table + 8 * i + 4))
+            return false;
     }
-    return JoinMemoryBlocks(parts);
+    return true;
+}
+
+template <class Put>
+fw::MemoryBlockPtr record(Put put)
+{
+    Out o;
+    if (!put(o))
+        return nullptr;
+    return blockOf(o);
 }
 
 void cipher(fw::MemoryBlock& block, std::string_view key, bool encrypt)
@@ -274,12 +336,17 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
         return nullptr;
     const Bytes b = block->Bytes();
     const std::size_t s = b.size();
-    // A dictionary record is known by its tag and the zero upper half of its
-    // first key offset.
+    // A dictionary record is known by its tag and its first key offset: one
+    // with a zero upper half, or one that lies inside the rest of the block,
+    // as it does in every record of more than 8191 entries the writer makes.
     if (s >= 4) {
-        for (std::size_t p = 0; p + 4 <= s; ++p)
-            if (u16(b, p) == TagDictionary && u16(b, p + 2) == 0)
+        for (std::size_t p = 0; p + 4 <= s; ++p) {
+            if (u16(b, p) != TagDictionary)
+                continue;
+            if (u16(b, p + 2) == 0
+                || (p + 6 <= s && std::uint32_t(i32(b, p + 2)) <= s - p))
                 return readDictionary(b.subspan(p), 0);
+        }
         return nullptr;
     }
     if ((s >= 2 && u16(b, 0) == TagDictionary) || (s == 3 && u16(b, 1) == TagDictionary))
@@ -289,7 +356,7 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
 
 fw::MemoryBlockPtr DictionaryData(const fw::Dictionary& dictionary)
 {
-    return writeDictionary(dictionary, 0);
+    return record([&](Out& o) { return putDictionary(o, dictionary, 0); });
 }
 
 fw::DictionaryPtr ToDictionary(const fw::MemoryBlock& record)
@@ -299,7 +366,7 @@ fw::DictionaryPtr ToDictionary(const fw::MemoryBlock& record)
 
 fw::MemoryBlockPtr VariantData(const fw::Variant& value)
 {
-    return writeValue(value, 0);
+    return record([&](Out& o) { return putValue(o, value, 0); });
 }
 
 std::optional<fw::Variant> ToVariant(const fw::MemoryBlockPtr& record)
@@ -326,72 +393,29 @@ fw::MemoryBlockPtr JoinMemoryBlocks(std::span<const fw::MemoryBlockPtr> blocks)
     return joined;
 }
 
-fw::MemoryBlockPtr IntegerData(std::int32_t value)
-{
-    auto r = newRecord(TagInteger, 4);
-    r->SetInt32Value(2, value);
-    return r;
-}
-
-fw::MemoryBlockPtr DoubleData(double value)
-{
-    auto r = newRecord(TagDouble, 8);
-    r->SetDoubleValue(2, value);
-    return r;
-}
-
-fw::MemoryBlockPtr DatetimeData(const fw::Date& value)
-{
-    const std::string sql = value.SQLDateTime();
-    auto r = newRecord(TagDate, sql.size());
-    r->SetStringValue(2, sql);
-    return r;
-}
-
-fw::MemoryBlockPtr StringData(const fw::EncodedString& value)
-{
-    auto r = newRecord(TagString, 4 + value.bytes.size());
-    r->SetInt32Value(2, value.encoding);
-    r->SetStringValue(6, value.bytes);
-    return r;
-}
-
-fw::MemoryBlockPtr BooleanData(bool value)
-{
-    auto r = newRecord(TagBoolean, 1);
-    r->SetByte(2, value ? 1 : 0);
-    return r;
-}
-
-fw::MemoryBlockPtr ColorData(fw::Color value)
-{
-    auto r = newRecord(TagColor, 3);
-    r->SetByte(2, value.Red);
-    r->SetByte(3, value.Green);
-    r->SetByte(4, value.Blue);
-    return r;
-}
-
-fw::MemoryBlockPtr NilData()
-{
-    return newRecord(TagNil, 0);
-}
+fw::MemoryBlockPtr IntegerData(std::int32_t value) { return VariantData(value); }
+fw::MemoryBlockPtr DoubleData(double value) { return VariantData(value); }
+fw::MemoryBlockPtr DatetimeData(const fw::Date& value) { return VariantData(value); }
+fw::MemoryBlockPtr StringData(const fw::EncodedString& value) { return VariantData(value); }
+fw::MemoryBlockPtr BooleanData(bool value) { return VariantData(value); }
+fw::MemoryBlockPtr ColorData(fw::Color value) { return VariantData(value); }
+fw::MemoryBlockPtr NilData() { return VariantData(nullptr); }
 
 fw::MemoryBlockPtr MemoryBlockData(const fw::MemoryBlock& value)
 {
-    auto r = newRecord(TagMemoryBlock, value.Size());
-    r->SetBytes(2, value.Bytes());
-    return r;
+    return record([&](Out& o) {
+        put16(o, TagMemoryBlock);
+        putBytes(o, value.Bytes());
+        return true;
+    });
 }
 
 fw::MemoryBlockPtr FolderItemData(const fw::FolderItemPtr& value)
 {
-    if (!value)
-        return newRecord(TagFolderItem, 0);
-    const std::string info = value->GetSaveInfo();
-    auto r = newRecord(TagFolderItem, info.size());
-    r->SetStringValue(2, info);
-    return r;
+    return record([&](Out& o) {
+        putFolderItem(o, value);
+        return true;
+    });
 }
 
 std::optional<std::int32_t> ToInteger(const fw::MemoryBlock& record) { return readInteger(record.Bytes()); }

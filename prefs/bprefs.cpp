@@ -2,6 +2,8 @@
 #include "prefs/bprefs.h"
 
 #include <bit>
+#include <chrono>
+#include <filesystem>
 #include <exception>
 #include <memory>
 
@@ -23,7 +25,16 @@ constexpr std::size_t kHeaderSize = 9;
 // key made from it: changing it makes them all unreadable.
 constexpr std::string_view kSeed = "tarcycle";
 
+constexpr std::string_view kDamagedName = "com.tarcyc Prefs.damaged";
+// A save takes well under this; a temporary file older is a killed save's.
+constexpr std::chrono::seconds kStaleAge{60};
+
 fw::DictionaryPtr mPrefs;
+// The bytes of a file that did not load whole, until a save has kept them.
+std::optional<std::string> mUnread;
+// The file exists but could not be read at all, so nothing may replace it.
+bool mUnreadable = false;
+SaveOutcome mLastSave;
 
 } // namespace
 
@@ -32,11 +43,22 @@ void InitPrefs()
     if (mPrefs)
         return;
     auto store = std::make_shared<fw::Dictionary>();
+    mUnread.reset();
+    mUnreadable = false;
     try {
         const fw::FolderItemPtr file = PrefsFile();
-        if (file && file->Exists())
-            if (const auto bytes = file->ReadAll())
-                store = ReadPrefsData(*bytes);
+        if (file) {
+            file->RemoveStaleTemporaryFiles(kStaleAge);
+            std::error_code ec;
+            if (auto bytes = file->ReadAll()) {
+                auto [read, whole] = LoadPrefsData(*bytes);
+                store = std::move(read);
+                if (!whole)
+                    mUnread = std::move(bytes);
+            } else if (std::filesystem::is_regular_file(file->Path(), ec)) {
+                mUnreadable = true;
+            }
+        }
     } catch (const std::exception&) {
         // A file that cannot be read leaves the store empty, as a missing one does.
     }
@@ -98,18 +120,51 @@ void SetValue(const fw::Variant& key, fw::Variant value)
 
 bool Save()
 {
+    mLastSave = {};
+    SaveOutcome& out = mLastSave;
     try {
         // Loading first keeps the file's keys when nothing was read before.
         InitPrefs();
         mPrefs->SetValue("app_vers", AppVersionCode());
         const auto data = PrefsData(*mPrefs);
-        if (!data)
-            return false;
         const fw::FolderItemPtr file = PrefsFile();
-        return file && file->WriteAll(*data, "????");
-    } catch (const std::exception&) {
+        if (!data) {
+            out.reason = "The settings hold a value that cannot be stored.";
+            return false;
+        }
+        if (!file) {
+            out.reason = "There is no preferences folder.";
+            return false;
+        }
+        if (mUnreadable) {
+            out.reason = "The file could not be read, so it was left as it is.";
+            return false;
+        }
+        if (mUnread) {
+            auto copy = fw::FolderItem::PreferencesFolder()->Child(kDamagedName);
+            if (!copy->WriteAll(*mUnread)) {
+                out.reason = "The unreadable file could not be kept as " + copy->NativePath() + ": "
+                    + copy->LastError();
+                return false;
+            }
+            mUnread.reset();
+            out.damagedCopy = std::move(copy);
+        }
+        if (!file->WriteAll(*data, "????")) {
+            out.reason = file->LastError();
+            return false;
+        }
+        out.saved = true;
+        return true;
+    } catch (const std::exception& e) {
+        out.reason = e.what();
         return false;
     }
+}
+
+const SaveOutcome& LastSave()
+{
+    return mLastSave;
 }
 
 fw::FolderItemPtr PrefsFile()
@@ -146,9 +201,11 @@ std::string GenerateKey()
     return h.substr(2, 63 + 172 % n);
 }
 
-fw::DictionaryPtr ReadPrefsData(std::string_view file)
+namespace {
+std::pair<fw::DictionaryPtr, bool> readPrefs(std::string_view file, bool checkWhole)
 {
     fw::DictionaryPtr store;
+    bool whole = false;
     if (file.size() >= kHeaderSize && file.substr(0, kMagic.size()) == kMagic) {
         const auto version = std::bit_cast<std::int16_t>(
             std::uint16_t((unsigned(std::uint8_t(file[6])) << 8) | std::uint8_t(file[7])));
@@ -158,9 +215,25 @@ fw::DictionaryPtr ReadPrefsData(std::string_view file)
             if (std::uint8_t(file[8]) == kEnciphered)
                 BDictionary::Decrypt(body, GenerateKey());
             store = BDictionary::Convert(body);
+            // What writes back to the same body lost nothing on the way in.
+            if (store && checkWhole && version == kVersion) {
+                const fw::MemoryBlockPtr again = BDictionary::DictionaryData(*store);
+                whole = again && *again == *body;
+            }
         }
     }
-    return store ? store : std::make_shared<fw::Dictionary>();
+    return {store ? store : std::make_shared<fw::Dictionary>(), whole};
+}
+} // namespace
+
+fw::DictionaryPtr ReadPrefsData(std::string_view file)
+{
+    return readPrefs(file, false).first;
+}
+
+std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file)
+{
+    return readPrefs(file, true);
 }
 
 std::optional<std::string> PrefsData(const fw::Dictionary& store)
@@ -180,6 +253,9 @@ std::optional<std::string> PrefsData(const fw::Dictionary& store)
 void ResetForTesting()
 {
     mPrefs.reset();
+    mUnread.reset();
+    mUnreadable = false;
+    mLastSave = {};
 }
 
 } // namespace BPrefs

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "framework/core/appversion.h"
 #include "framework/core/date.h"
@@ -34,10 +35,21 @@ void SetValue(const fw::Variant& key, fw::Variant value);
 // Writes the whole store, with "app_vers" set to the running version, to the
 // preferences file. The old file is replaced only once the new one is
 // complete; false (and the old file as it was) when the store cannot be
-// serialised or the file cannot be written.
+// serialised or the file cannot be written. When the file read at load time
+// did not load whole, its bytes are first kept in "com.tarcyc Prefs.damaged",
+// once; a save that cannot keep them does not replace the file.
 bool Save();
 
-// Loads the store when it is not loaded yet.
+// What the last Save did.
+struct SaveOutcome {
+    bool saved = false;
+    std::string reason;            // why the file was not written
+    fw::FolderItemPtr damagedCopy; // the copy of an unreadable file this save kept
+};
+const SaveOutcome& LastSave();
+
+// Loads the store when it is not loaded yet, first removing temporary files
+// of earlier saves that were killed before they finished.
 void InitPrefs();
 // "com.tarcyc Prefs" in the preferences folder, whether or not it exists.
 fw::FolderItemPtr PrefsFile();
@@ -51,6 +63,10 @@ std::string GenerateKey();
 // The store of a file's bytes: an empty store for a bad header or a body
 // without a dictionary record.
 fw::DictionaryPtr ReadPrefsData(std::string_view file);
+// The same, and whether the store holds all the file held: false for a bad
+// header, a later format version, and a body the store would not write back
+// byte for byte (damaged, cut short, or with records this version drops).
+std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file);
 // The file's bytes for a store; nothing when the store cannot be serialised.
 std::optional<std::string> PrefsData(const fw::Dictionary& store);
 

@@ -22,6 +22,10 @@ std::string k204();
 std::string k205();
 std::string k207();
 std::string k208();
+// Preferences file, each followed by the file's path at quit: a file that
+// could not be read in full was kept; the settings could not be saved.
+std::string k220();
+std::string k221();
 
 // Calendar window. k300 holds the twelve month names in fields of ten
 // characters (the last one unpadded).

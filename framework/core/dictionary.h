@@ -20,7 +20,8 @@ public:
 };
 
 // Keys and values are Variants; keys enumerate in the order they were first
-// stored (storing an existing key replaces its value in place).
+// stored (storing an existing key replaces its value in place). Lookups take
+// constant time on average, whatever a file made the dictionary hold.
 class Dictionary : public Object {
 public:
     std::size_t Count() const { return m_entries.size(); }
@@ -31,12 +32,28 @@ public:
     std::optional<Variant> Lookup(const Variant& key) const;
     void SetValue(const Variant& key, Variant value);
     void Remove(const Variant& key);
-    void Clear() { m_entries.clear(); }
+    void Clear();
 
 private:
+    // Equal Variants hash equally (texts by their bytes, +0 and -0 alike).
+    static std::size_t Hash(const Variant& key);
+
+    // An open-addressed table of entry positions beside the entries, which
+    // keep the order of insertion.
+    struct Slot {
+        std::size_t hash = 0;
+        std::size_t position = kFree;
+    };
+    static constexpr std::size_t kFree = ~std::size_t(0);
+
     std::optional<std::size_t> find(const Variant& key) const;
+    std::size_t slotOf(std::size_t hash) const;
+    void index(std::size_t position);
+    void reindex(std::size_t slots);
 
     std::vector<std::pair<Variant, Variant>> m_entries;
+    std::vector<Slot> m_slots;
+    unsigned m_bits = 0;
 };
 
 using DictionaryPtr = std::shared_ptr<Dictionary>;

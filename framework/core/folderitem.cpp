@@ -4,12 +4,16 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include <cctype>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fw {
@@ -22,18 +26,95 @@ fs::path toPath(const QString& path)
     return fs::path(path.toStdString());
 }
 
-QString toQString(const fs::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-FolderItemPtr madeFolder(QStandardPaths::StandardLocation location)
+FolderItemPtr madeFolder(QStandardPaths::StandardLocation location, bool privately = false)
 {
     QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty())
         path = QDir::homePath() + (location == QStandardPaths::DesktopLocation ? "/Desktop" : "/.config");
-    QDir().mkpath(path);
+    if (!privately) {
+        QDir().mkpath(path);
+    } else {
+        // Each missing folder on the way is made 0700, whatever the umask.
+        fs::path made;
+        for (const fs::path& part : toPath(path)) {
+            made /= part;
+            if (::mkdir(made.c_str(), 0700) == 0)
+                ::chmod(made.c_str(), 0700);
+        }
+    }
     return std::make_shared<FolderItem>(toPath(path));
+}
+
+std::string reasonOf(int error)
+{
+    return std::strerror(error);
+}
+
+// Where a write to the path lands: the path itself, or the end of its chain
+// of links. Nothing, with the reason, when that is neither a regular file
+// nor a name not taken yet.
+std::optional<fs::path> writeTarget(const fs::path& path, std::string& reason)
+{
+    fs::path at = path;
+    for (int links = 0; links <= 40; ++links) {
+        struct stat info {};
+        if (::lstat(at.c_str(), &info) != 0) {
+            if (errno == ENOENT)
+                return at;
+            reason = reasonOf(errno);
+            return std::nullopt;
+        }
+        if (S_ISREG(info.st_mode))
+            return at;
+        if (S_ISDIR(info.st_mode)) {
+            reason = reasonOf(EISDIR);
+            return std::nullopt;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            reason = "Not a regular file";
+            return std::nullopt;
+        }
+        std::error_code ec;
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec) {
+            reason = ec.message();
+            return std::nullopt;
+        }
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    reason = reasonOf(ELOOP);
+    return std::nullopt;
+}
+
+bool writeFully(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+// "<name>.tmp-XXXXXX", the temporary names of WriteAll: distinct enough that
+// no file a user names, such as "<name>.backup", is taken for one.
+constexpr std::string_view kTemporaryInfix = ".tmp-";
+
+bool isTemporaryOf(std::string_view candidate, std::string_view name)
+{
+    if (candidate.size() != name.size() + kTemporaryInfix.size() + 6 || !candidate.starts_with(name)
+        || candidate.substr(name.size(), kTemporaryInfix.size()) != kTemporaryInfix)
+        return false;
+    for (const char c : candidate.substr(name.size() + kTemporaryInfix.size()))
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            return false;
+    return true;
 }
 
 // The process's private folder, removed when static objects are destroyed
@@ -73,7 +154,7 @@ private:
 
 FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
 
-FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation); }
+FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation, true); }
 FolderItemPtr FolderItem::DesktopFolder() { return madeFolder(QStandardPaths::DesktopLocation); }
 FolderItemPtr FolderItem::TemporaryFolder() { return std::make_shared<FolderItem>(toPath(QDir::tempPath())); }
 
@@ -151,18 +232,53 @@ bool FolderItem::WriteAll(std::span<const std::uint8_t> bytes, std::string_view 
 
 bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_view)
 {
-    if (Directory())
+    m_lastError.clear();
+    const auto failed = [this](int error) {
+        m_lastError = reasonOf(error);
         return false;
-    // QSaveFile writes a temporary file beside the target, syncs it and
-    // renames it over the target only on commit.
-    QSaveFile file(toQString(m_path));
-    if (!file.open(QIODevice::WriteOnly))
+    };
+    const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
+    if (!target)
         return false;
-    if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
+    std::string temporary = target->string() + std::string(kTemporaryInfix) + "XXXXXX";
+    // mkostemp makes the file 0600 under a name nobody had.
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    if (!writeFully(fd, bytes) || ::fchmod(fd, 0600) != 0 || ::fsync(fd) != 0) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return failed(error);
     }
-    return file.commit();
+    if (::close(fd) != 0 || ::rename(temporary.c_str(), target->c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return failed(error);
+    }
+    // The rename itself survives a power cut only once the folder is synced.
+    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return failed(errno);
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(dir);
+    return synced || failed(error);
+}
+
+void FolderItem::RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const
+{
+    const std::string name = Name();
+    const auto limit = fs::file_time_type::clock::now() - olderThan;
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(m_path.parent_path(), ec)) {
+        std::error_code entryError;
+        if (!isTemporaryOf(entry.path().filename().string(), name) || !entry.is_regular_file(entryError)
+            || entry.is_symlink(entryError) || entry.last_write_time(entryError) >= limit || entryError)
+            continue;
+        fs::remove(entry.path(), entryError);
+    }
 }
 
 std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(std::string_view) const

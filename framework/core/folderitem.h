@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -23,7 +24,7 @@ class FolderItem : public Object {
 public:
     explicit FolderItem(std::filesystem::path path);
 
-    // The XDG configuration folder (created if missing).
+    // The XDG configuration folder; the folders it creates are private (0700).
     static FolderItemPtr PreferencesFolder();
     // The XDG desktop folder (created if missing).
     static FolderItemPtr DesktopFolder();
@@ -52,12 +53,20 @@ public:
 
     // The whole file, or nothing when it cannot be read.
     std::optional<std::string> ReadAll() const;
-    // Writes the whole file atomically: a temporary file in the same folder,
-    // flushed, then renamed over this one. On any failure the old file stays
-    // whole and the result is false.
+    // Writes the whole file atomically and privately: a temporary file of
+    // mode 0600 beside it (its name, ".tmp-" and six characters), synced, then
+    // renamed over it, then the folder synced. A link is followed only to a
+    // regular file or to a name not taken yet; anything else is refused. On
+    // any failure the old file stays whole, the result is false and
+    // LastError() tells why.
     bool WriteAll(std::span<const std::uint8_t> bytes, std::string_view macType = {},
                   std::string_view macCreator = {});
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
+    // Why the last WriteAll failed, in words; empty after a success.
+    const std::string& LastError() const { return m_lastError; }
+    // Removes the temporary files of WriteAll for this file that are older
+    // than the given age: a write killed before its rename leaves one.
+    void RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const;
 
     // A new, empty file (an existing one is truncated) as a stream; null when
     // it cannot be created. The file type is dropped.
@@ -78,6 +87,7 @@ public:
 
 private:
     std::filesystem::path m_path;
+    std::string m_lastError;
 };
 
 } // namespace fw

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/shell_fixture.h"
 
+#include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
+#include "resources/textos.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <functional>
 #include <set>
 #include <stdexcept>
@@ -253,6 +260,51 @@ TEST_F(ShellTest, QuitOnAFailureLeavesTheFileAsItWas)
     EXPECT_EQ(std::filesystem::last_write_time(folders.config() / kPrefsFile), before);
     BPrefs::ResetForTesting();
     EXPECT_EQ(BPrefs::IntegerValue("durmens"), 4);
+}
+
+TEST_F(ShellTest, AFailedSaveAtQuitSaysWhereAndWhyAndEndsAsAFailure)
+{
+    const auto config = folders.config();
+    struct Row { const char* name; std::function<void()> make; int error; };
+    const Row rows[] = {
+        {"the file's name is a folder", [&] { std::filesystem::create_directory(PrefsPath()); }, EISDIR},
+        {"read-only folder", [&] { std::filesystem::permissions(config, std::filesystem::perms(0555)); }, EACCES},
+        {"full disk", [] {}, EFBIG},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove_all(PrefsPath());
+        messages.clear();
+        Start();
+        row.make();
+        {
+            const testenv::ScopedModeBitsBind unprivileged;
+            const testenv::ScopedFileSizeLimit full(row.error == EFBIG ? 8 : RLIM_INFINITY);
+            Choose(MenuBar1(), "FileQuit");
+        }
+        std::filesystem::permissions(config, std::filesystem::perms(0700));
+        EXPECT_EQ(application->ExitStatus(), 1);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], Textos::k221() + "\r" + PrefsPath().string() + "\r" + std::strerror(row.error));
+        End();
+    }
+}
+
+TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
+{
+    const std::string unreadable = "BPrefs\x01\x00\x00" "\x00\x5B\x00\x00\x00\x0A\x00\x00 cut short";
+    std::ofstream(PrefsPath(), std::ios::binary) << unreadable;
+    const auto copy = folders.config() / "com.tarcyc Prefs.damaged";
+    for (int run = 0; run < 2; ++run) {
+        Start();
+        Choose(MenuBar1(), "FileQuit");
+        EXPECT_EQ(application->ExitStatus(), 0);
+        End();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], Textos::k220() + "\r" + copy.string());
+    EXPECT_EQ(fw::FolderItem(copy).ReadAll(), unreadable);
+    EXPECT_TRUE(BPrefs::HasKey("app_vers"));
 }
 
 TEST_F(ShellTest, TheEventLoopRaisesOpenAndQuitEndsIt)

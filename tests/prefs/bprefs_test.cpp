@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -20,7 +21,8 @@ protected:
     void TearDown() override { BPrefs::ResetForTesting(); }
 
     std::filesystem::path file() const { return folders.config() / "com.tarcyc Prefs"; }
-    void writeFile(const std::string& data) const { std::ofstream(file(), std::ios::binary) << data; }
+    std::filesystem::path damaged() const { return folders.config() / "com.tarcyc Prefs.damaged"; }
+    void writeFile(const std::string& data = "") const { std::ofstream(file(), std::ios::binary) << data; }
     std::string readFile() const
     {
         std::ifstream in(file(), std::ios::binary);
@@ -180,16 +182,28 @@ TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
     EXPECT_FALSE(BPrefs::Save());
     EXPECT_TRUE(std::filesystem::is_directory(file()));
     EXPECT_EQ(BPrefs::StringValue("durciclo"), "29");
+
+    // A file that cannot be read is not replaced.
+    std::filesystem::remove(file());
+    restart();
+    writeFile("unread");
+    std::filesystem::permissions(file(), std::filesystem::perms::none);
+    {
+        const testenv::ScopedModeBitsBind unprivileged;
+        EXPECT_FALSE(BPrefs::HasKey("durciclo"));
+    }
+    EXPECT_FALSE(BPrefs::Save());
+    EXPECT_EQ(readFile(), "unread");
 }
 
 TEST_F(BPrefsTest, HeaderVariants)
 {
-    struct Row { const char* name; std::string data; bool loads; };
+    struct Row { const char* name; std::string data; bool loads, whole = false; };
     const Row rows[] = {
-        {"version 0x0100 enciphered", header("01 00", "80") + enciphered(kDurciclo), true},
-        {"flag 0x00: plain body", header("01 00", "00") + kDurciclo, true},
-        {"flag 0x01: plain body", header("01 00", "01") + kDurciclo, true},
-        {"flag 0xFF: plain body", header("01 00", "FF") + kDurciclo, true},
+        {"version 0x0100 enciphered", header("01 00", "80") + enciphered(kDurciclo), true, true},
+        {"flag 0x00: plain body", header("01 00", "00") + kDurciclo, true, true},
+        {"flag 0x01: plain body", header("01 00", "01") + kDurciclo, true, true},
+        {"flag 0xFF: plain body", header("01 00", "FF") + kDurciclo, true, true},
         {"version 0x0101", header("01 01", "80") + enciphered(kDurciclo), true},
         {"version 0x7FFF", header("7F FF", "00") + kDurciclo, true},
         {"version 0x00FF", header("00 FF", "80") + enciphered(kDurciclo), false},
@@ -207,9 +221,11 @@ TEST_F(BPrefsTest, HeaderVariants)
         writeFile(row.data);
         EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
         EXPECT_EQ(BPrefs::StringValue("durciclo"), row.loads ? std::optional<std::string>("28") : std::nullopt);
-        const fw::DictionaryPtr direct = BPrefs::ReadPrefsData(row.data);
+        const auto [direct, whole] = BPrefs::LoadPrefsData(row.data);
         ASSERT_TRUE(direct);
         EXPECT_EQ(direct->HasKey("durciclo"), row.loads);
+        // A later version may hold what this one would drop.
+        EXPECT_EQ(whole, row.whole);
     }
 }
 
@@ -232,22 +248,23 @@ TEST_F(BPrefsTest, CorruptedFiles)
     std::string selfReference = body;
     selfReference.replace(6, 4, bytes("00 00 00 00"));
 
-    struct Row { const char* name; std::string data; std::size_t minKeys, maxKeys; };
+    // kept: the file held bytes the store drops, so a copy is kept.
+    struct Row { const char* name; std::string data; std::size_t minKeys, maxKeys; bool kept = true; };
     const Row rows[] = {
-        {"intact", good, 14, 14},
+        {"intact", good, 14, 14, false},
         {"empty file", "", 0, 0},
         {"shorter than the header", good.substr(0, 8), 0, 0},
         {"header only", good.substr(0, 9), 0, 0},
-        {"body cut to its tag", good.substr(0, 11), 0, 0},
+        {"body cut to its tag", good.substr(0, 11), 0, 0, false},
         {"body cut inside the offset table", good.substr(0, 40), 0, 0},
         {"body cut in the middle", good.substr(0, good.size() / 2), 1, 13},
         {"last byte missing", good.substr(0, good.size() - 1), 13, 13},
-        {"one byte garbled near the end", flipped, 13, 14},
+        {"one byte garbled near the end", flipped, 13, 14, false},
         {"trailing garbage", good + "garbage", 14, 14},
         {"first key offset out of range", header("01 00", "00") + badFirstOffset, 0, 0},
         {"first value offset back to the start", header("01 00", "00") + selfReference, 13, 13},
         {"random bytes after a good header", header("01 00", "80") + std::string(300, '\x9C'), 0, 14},
-        {"header and a lone dictionary tag", header("01 00", "00") + bytes("00 5B"), 0, 0},
+        {"header and a lone dictionary tag", header("01 00", "00") + bytes("00 5B"), 0, 0, false},
         {"header and the nil record", header("01 00", "00") + bytes("00 33"), 0, 0},
     };
     for (const Row& row : rows) {
@@ -259,12 +276,55 @@ TEST_F(BPrefsTest, CorruptedFiles)
             present += BPrefs::HasKey(key) ? 1 : 0;
         EXPECT_GE(present, row.minKeys);
         EXPECT_LE(present, row.maxKeys);
-        // Whatever was read, the store keeps working and saves.
+        // Whatever was read, the store keeps working and saves; what did not
+        // load whole is kept first, by that save only.
+        std::filesystem::remove(damaged());
         BPrefs::SetValue("durciclo", "27");
         EXPECT_TRUE(BPrefs::Save());
+        EXPECT_EQ(BPrefs::LastSave().damagedCopy != nullptr, row.kept);
+        EXPECT_EQ(fw::FolderItem(damaged()).ReadAll(), row.kept ? std::optional(row.data) : std::nullopt);
+        EXPECT_TRUE(BPrefs::Save());
+        EXPECT_EQ(BPrefs::LastSave().damagedCopy, nullptr);
         restart();
         EXPECT_EQ(BPrefs::StringValue("durciclo"), "27");
     }
+}
+
+TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
+{
+    // 8191 entries is the largest store whose first offset fits in 16 bits.
+    for (const std::int32_t n : {8191, 8192, 100000}) {
+        SCOPED_TRACE(n);
+        fw::Dictionary store;
+        for (std::int32_t i = 0; i < n; ++i)
+            store.SetValue("key" + std::to_string(i), i);
+        const auto file = BPrefs::PrefsData(store);
+        ASSERT_TRUE(file);
+        const auto [read, whole] = BPrefs::LoadPrefsData(*file);
+        EXPECT_TRUE(whole);
+        ASSERT_EQ(read->Count(), std::size_t(n));
+        EXPECT_EQ(read->Key(std::size_t(n - 1)).AsString(), "key" + std::to_string(n - 1));
+        EXPECT_EQ(read->Value("key" + std::to_string(n - 1)).AsInteger(), n - 1);
+    }
+}
+
+TEST_F(BPrefsTest, StaleTemporaryFilesOfKilledSavesAreRemovedAtLoad)
+{
+    const auto aged = [&](const char* name, std::chrono::seconds age) {
+        writeFile(); // the preferences file itself stays
+        const auto path = folders.config() / name;
+        std::ofstream(path) << "x";
+        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
+        return path;
+    };
+    const auto stale = aged("com.tarcyc Prefs.tmp-a1B2c3", std::chrono::seconds(61));
+    const auto fresh = aged("com.tarcyc Prefs.tmp-Zz9Yy8", std::chrono::seconds(30));
+    const auto longer = aged("com.tarcyc Prefs.damaged", std::chrono::hours(1));
+    const auto other = aged("com.tarcyc Prefs.backup", std::chrono::hours(1));
+    EXPECT_FALSE(BPrefs::HasKey("durciclo"));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    for (const auto& kept : {fresh, longer, other, file()})
+        EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
 }
 
 TEST(BPrefsVersion, VersionCode)

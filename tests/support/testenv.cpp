@@ -5,6 +5,11 @@
 #include <QWidget>
 
 #include <atomic>
+#include <csignal>
+#include <cstring>
+#include <linux/capability.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
 #include <cstdlib>
 #include <ctime>
 #include <unistd.h>
@@ -45,6 +50,42 @@ TempFolders::~TempFolders()
     restore("XDG_CONFIG_HOME", m_oldConfig);
     std::error_code ec;
     std::filesystem::remove_all(m_home, ec);
+}
+
+ScopedFileSizeLimit::ScopedFileSizeLimit(unsigned long bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_old[0] = limit.rlim_cur;
+    m_old[1] = limit.rlim_max;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+ScopedFileSizeLimit::~ScopedFileSizeLimit()
+{
+    const rlimit limit{m_old[0], m_old[1]};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+
+// Only the effective set changes, so that the destructor can take the
+// capabilities back from the permitted one.
+ScopedModeBitsBind::ScopedModeBitsBind()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[2]{};
+    static_assert(sizeof m_saved == sizeof data);
+    ::syscall(SYS_capget, &header, data);
+    std::memcpy(m_saved, data, sizeof data);
+    data[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+    ::syscall(SYS_capset, &header, data);
+}
+
+ScopedModeBitsBind::~ScopedModeBitsBind()
+{
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    ::syscall(SYS_capset, &header, m_saved);
 }
 
 ScopedTimeZone::ScopedTimeZone(const char* zone) : m_old(getenvOr("TZ"))

@@ -39,6 +39,29 @@ private:
     std::string m_old;
 };
 
+// For its lifetime the process writes at most `bytes` per file (a full
+// disk, for the writer), with SIGXFSZ ignored so that a write fails instead.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(unsigned long bytes);
+    ~ScopedFileSizeLimit();
+
+private:
+    unsigned long m_old[2];
+    void (*m_oldHandler)(int);
+};
+
+// For its lifetime this thread lacks the capabilities that let root ignore
+// mode bits, so that a read-only folder is one for the tests too.
+class ScopedModeBitsBind {
+public:
+    ScopedModeBitsBind();
+    ~ScopedModeBitsBind();
+
+private:
+    unsigned m_saved[6];
+};
+
 // Writes a PNG of the widget's window to build/screenshots/<name>.png and
 // returns its path.
 std::filesystem::path screenshot(QWidget* widget, const std::string& name);

@@ -5,9 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using fw::BinaryStream;
@@ -97,7 +98,7 @@ TEST(FolderItem, WriteAllReadAllAndLength)
     EXPECT_EQ(folder.ReadAll(), std::nullopt);
 }
 
-TEST(FolderItem, FailedWriteAllLeavesTheOldFileWhole)
+TEST(FolderItem, FailedWriteAllLeavesTheOldFileWholeAndSaysWhy)
 {
     testenv::TempFolders folders;
     const FolderItem base(folders.home());
@@ -106,36 +107,78 @@ TEST(FolderItem, FailedWriteAllLeavesTheOldFileWhole)
     // A write larger than the process may write fails part-way through.
     const auto file = base.Child("prefs");
     writeFile(file->Path(), old);
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = file->WriteAll(std::string(100000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldSignal);
+    bool written = true;
+    {
+        const testenv::ScopedFileSizeLimit full(4096);
+        written = file->WriteAll(std::string(100000, 'x'));
+    }
     EXPECT_FALSE(written);
+    EXPECT_EQ(file->LastError(), std::strerror(EFBIG));
     EXPECT_EQ(file->ReadAll(), old);
 
-    struct Row { const char* name; fs::path path; };
-    fs::create_directory(folders.home() / "folder");
-    writeFile(folders.home() / "folder" / "inside", old);
+    const fs::path folder = folders.home() / "folder";
+    fs::create_directory(folder);
+    writeFile(folder / "inside", old);
+    ::mkfifo((folders.home() / "fifo").c_str(), 0600);
+    fs::create_symlink("fifo", folders.home() / "to-fifo");
+    fs::create_symlink(folder, folders.home() / "to-folder");
+    fs::create_symlink("loop", folders.home() / "loop");
+    struct Row { const char* name; fs::path path; std::string reason; };
     const Row rows[] = {
-        {"target is a folder", folders.home() / "folder"},
-        {"parent missing", folders.home() / "missing" / "file"},
-        {"parent is a file", folders.home() / "prefs" / "file"},
+        {"target is a folder", folder, std::strerror(EISDIR)},
+        {"parent missing", folders.home() / "missing" / "file", std::strerror(ENOENT)},
+        {"parent is a file", folders.home() / "prefs" / "file", std::strerror(ENOTDIR)},
+        {"link to a FIFO", folders.home() / "to-fifo", "Not a regular file"},
+        {"link to a folder", folders.home() / "to-folder", std::strerror(EISDIR)},
+        {"link to itself", folders.home() / "loop", std::strerror(ELOOP)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FolderItem item(row.path);
         EXPECT_FALSE(item.WriteAll(std::string("new")));
+        EXPECT_EQ(item.LastError(), row.reason);
     }
-    EXPECT_TRUE(fs::is_directory(folders.home() / "folder"));
-    EXPECT_EQ(FolderItem(folders.home() / "folder" / "inside").ReadAll(), old);
-    EXPECT_FALSE(fs::exists(folders.home() / "missing"));
-    // Only what the test made: prefs, folder, and the two TempFolders ones.
-    EXPECT_EQ(entries(folders.home()), 4u);
+    EXPECT_TRUE(fs::is_fifo(folders.home() / "fifo"));
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(FolderItem(folder / "inside").ReadAll(), old);
+    // Only what the test made: prefs, folder, the FIFO, three links, and the
+    // two TempFolders ones; no temporary file.
+    EXPECT_EQ(entries(folders.home()), 8u);
+}
+
+TEST(FolderItem, WritesArePrivateAndGoThroughLinksToFiles)
+{
+    testenv::TempFolders folders;
+    const mode_t oldMask = ::umask(022);
+    const auto mode = [](const fs::path& p) { return unsigned(fs::status(p).permissions()); };
+    // The folders the preferences folder needs are made private.
+    ::setenv("XDG_CONFIG_HOME", (folders.home() / "made" / "config").c_str(), 1);
+    const auto prefs = FolderItem::PreferencesFolder();
+    EXPECT_EQ(mode(folders.home() / "made"), 0700u);
+    EXPECT_EQ(mode(prefs->Path()), 0700u);
+
+    // A new file and an existing readable one both end 0600.
+    const auto file = prefs->Child("com.tarcyc Prefs");
+    ASSERT_TRUE(file->WriteAll(std::string("new")));
+    EXPECT_EQ(mode(file->Path()), 0600u);
+    const fs::path real = folders.home() / "real";
+    writeFile(real, "old");
+    fs::permissions(real, fs::perms(0644));
+    // A link to a regular file is written through; a dangling one makes its
+    // target; the links stay links.
+    const fs::path dangling = folders.home() / "made" / "later";
+    fs::create_symlink(real, prefs->Path() / "to-real");
+    fs::create_symlink("../later", prefs->Path() / "to-later");
+    for (const char* name : {"to-real", "to-later"}) {
+        SCOPED_TRACE(name);
+        const auto link = prefs->Child(name);
+        ASSERT_TRUE(link->WriteAll(std::string("through")));
+        EXPECT_TRUE(fs::is_symlink(link->Path()));
+        EXPECT_EQ(link->ReadAll(), "through");
+        EXPECT_EQ(mode(link->Path()), 0600u);
+    }
+    EXPECT_EQ(FolderItem(dangling).ReadAll(), "through");
+    ::umask(oldMask);
 }
 
 TEST(FolderItem, DeleteRemovesOnlyFilesAndLinks)

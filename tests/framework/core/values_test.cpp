@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 using fw::MemoryBlock;
 
 TEST(MemoryBlock, TypedAccessorsFollowTheByteOrder)
@@ -57,6 +60,38 @@ TEST(Dictionary, KeepsInsertionOrderAndReplacesInPlace)
     EXPECT_THROW(d.Value("c"), fw::KeyNotFoundException);
     d.Remove("b");
     EXPECT_EQ(d.Key(0).AsString(), "a");
+}
+
+TEST(Dictionary, FindsKeysByValueThroughGrowthAndRemoval)
+{
+    fw::Dictionary d;
+    constexpr std::int32_t n = 5000;
+    for (std::int32_t i = 0; i < n; ++i) {
+        d.SetValue(i, i);
+        d.SetValue(std::to_string(i), -i);
+    }
+    d.Remove(std::int32_t(0));
+    ASSERT_EQ(d.Count(), std::size_t(2 * n - 1));
+    EXPECT_EQ(d.Key(0).AsString(), "0");
+    for (std::int32_t i = 1; i < n; ++i) {
+        ASSERT_EQ(d.Value(i).AsInteger(), i);
+        ASSERT_EQ(d.Value(std::to_string(i)).AsInteger(), -i);
+    }
+    EXPECT_FALSE(d.HasKey(std::int32_t(0)));
+    EXPECT_FALSE(d.HasKey(std::int64_t(1)));
+
+    // Keys that compare equal are one key, however they were made; NaN
+    // equals nothing, itself included.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<fw::Variant, fw::Variant> pairs[] = {
+        {0.0, -0.0}, {fw::EncodedString{"k", fw::kEncodingNone}, "k"}, {fw::Variant(), nullptr}, {nan, nan}};
+    for (const auto& [stored, asked] : pairs) {
+        fw::Dictionary e;
+        e.SetValue(stored, 1);
+        e.SetValue(asked, 2);
+        EXPECT_EQ(e.Count(), stored == stored ? 1u : 2u);
+        EXPECT_EQ(e.HasKey(asked), stored == stored);
+    }
 }
 
 TEST(Variant, TypedReadsGiveNothingForAnotherKind)
