@@ -138,6 +138,7 @@ void CABClass::Event_Open()
             SizeCheck();
             ChooseKind();
             BuildPictures();
+            FramePictures();
         });
     } catch (const Reported&) {
     }
@@ -263,6 +264,7 @@ void CABClass::SwitchSymbol(std::string_view name)
 void CABClass::Update()
 {
     try {
+        SizeCheck();
         const std::string oldButton = m_buttonType;
         const std::string oldSymbol = m_symbolType;
         bool chosen = false;
@@ -298,6 +300,7 @@ void CABClass::Update()
         case Family::None:
             break;
         }
+        FramePictures();
     } catch (const Reported&) {
         return;
     }
@@ -323,19 +326,25 @@ fw::PicturePtr CABClass::Framed(const fw::PicturePtr& picture) const
     return framed;
 }
 
-void CABClass::Display(fw::Graphics& g)
+void CABClass::FramePictures()
 {
-    m_buttonPic = Framed(Enabled() ? m_plain : m_disabled);
-    if (m_buttonPic)
-        g.DrawPicture(*m_buttonPic, 0, 0);
+    m_framedPlain = Framed(m_plain);
+    m_framedPressed = Framed(m_pressed);
+    m_framedDisabled = Framed(m_disabled);
+    m_buttonPic = Enabled() ? m_framedPlain : m_framedDisabled;
+}
+
+void CABClass::Display(fw::Graphics& g) const
+{
+    if (const fw::PicturePtr& face = Enabled() ? m_framedPlain : m_framedDisabled)
+        g.DrawPicture(*face, 0, 0);
 }
 
 void CABClass::Pressed()
 {
-    fw::PicturePtr picture = Framed(m_pressed);
-    if (!picture)
+    if (!m_framedPressed)
         return;
-    m_buttonPic = picture;
+    m_buttonPic = m_framedPressed;
     // Straight onto the screen, before anyone hears of the press.
     fw::CanvasGraphics g = Graphics();
     g->DrawPicture(*m_buttonPic, 0, 0);
@@ -345,7 +354,6 @@ void CABClass::Event_Paint(fw::Graphics& g)
 {
     Display(g);
     Paint.Raise(g);
-    SizeCheck();
 }
 
 bool CABClass::InsideShape(int x, int y) const
@@ -370,6 +378,7 @@ void CABClass::Event_MouseUp(int x, int y)
 {
     if (m_toggle)
         return;
+    m_buttonPic = Enabled() ? m_framedPlain : m_framedDisabled;
     Refresh(true);
     MouseUp.Raise(x, y);
 }

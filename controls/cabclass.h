@@ -150,7 +150,10 @@ private:
     void SetRoundButton();
     void SetMiniArrows();
     void SetPreDrawn(const cabkinds::PreDrawn& kind);
-    void Display(fw::Graphics& g);
+    // Builds the faces as they draw (at the control's size, through the
+    // shape mask) once the pictures change, so that painting only draws.
+    void FramePictures();
+    void Display(fw::Graphics& g) const;
     void Pressed();
     bool InsideShape(int x, int y) const;
     fw::PicturePtr Framed(const fw::PicturePtr& picture) const;
@@ -177,6 +180,7 @@ private:
 
     fw::PicturePtr m_buttonPic;
     fw::PicturePtr m_plain, m_pressed, m_disabled, m_buttonMask;
+    fw::PicturePtr m_framedPlain, m_framedPressed, m_framedDisabled;
     fw::PicturePtr m_masterButton, m_masterSymbol;
 
     // The picture files this button holds, by role.

@@ -61,9 +61,10 @@ fw::PicturePtr RingFrom(fw::Picture& silhouette)
     return ring;
 }
 
+// The pieces are shared: a piece masked once keeps its mask.
 void ApplyMask(const fw::PicturePtr& picture, const fw::PicturePtr& mask)
 {
-    if (picture && mask)
+    if (picture && mask && !picture->HasMask())
         picture->Mask()->Graphics().DrawPicture(*mask, 0, 0);
 }
 

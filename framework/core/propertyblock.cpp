@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/propertyblock.h"
 
+#include <algorithm>
+#include <deque>
 #include <initializer_list>
 #include <stdexcept>
 
@@ -13,7 +15,8 @@ constexpr auto I = PropertyKind::Integer;
 constexpr auto C = PropertyKind::Color;
 constexpr auto S = PropertyKind::String;
 
-using List = std::initializer_list<PropertyInfo>;
+// Constant-initialised, so that registrations from other sources may run first.
+using List = std::span<const PropertyInfo>;
 
 // What every control class stores before its own properties, in stored order.
 constexpr PropertyInfo kControlHead[] = {
@@ -36,7 +39,7 @@ constexpr PropertyInfo kControlHead[] = {
 // ...and after them: the enclosing control comes last in every block.
 constexpr PropertyInfo kControlTail = {0x1f, "InitialParent", S};
 
-const List kWindow = {
+constexpr PropertyInfo kWindow[] = {
     {0x00, "Visible", B},        {0x03, "Width", I},          {0x04, "Height", I},
     {0x05, "Placement", I},      {0x06, "Title", S},          {0x07, "FullScreen", B},
     {0x08, "MenuBarVisible", B}, {0x0a, "CloseButton", B},    {0x0c, "Resizeable", B},
@@ -47,14 +50,13 @@ const List kWindow = {
     {0x1c, "MacProcId", I},
 };
 
-const List kStaticText = {
+constexpr PropertyInfo kStaticText[] = {
     {0x20, "Text", S},      {0x22, "TextAlign", I}, {0x23, "TextColor", C},  {0x24, "TextFont", S},
     {0x25, "TextSize", I},  {0x26, "Bold", B},      {0x27, "Italic", B},     {0x28, "Underline", B},
     {0x29, "MultiLine", B}, {0x2a, "DataSource", S}, {0x2b, "DataField", S},
 };
-const List kStaticURL = {{0x2c, "URL", S}};
 
-const List kEditField = {
+constexpr PropertyInfo kEditField[] = {
     {0x20, "Text", S},
     {0x22, "Border", B},
     {0x23, "MultiLine", B},
@@ -79,25 +81,23 @@ const List kEditField = {
     {0x47, "Format", S},
     {0x49, "Mask", S},
 };
-const List kDateField = {{0x4d, "Editable", B}};
-const List kRoundedEditFieldField = {{0x4c, "UseRoundedFocusRing", B}, {0x4d, "HasFocus", B}};
 
-const List kPushButton = {
+constexpr PropertyInfo kPushButton[] = {
     {0x20, "Caption", S},  {0x21, "Default", B}, {0x22, "Cancel", B}, {0x23, "TextFont", S},
     {0x24, "TextSize", I}, {0x25, "Bold", B},    {0x26, "Italic", B}, {0x27, "Underline", B},
 };
-const List kCheckBox = {
+constexpr PropertyInfo kCheckBox[] = {
     {0x21, "Value", B},  {0x23, "TextFont", S},  {0x24, "TextSize", I},   {0x25, "Bold", B},
     {0x26, "Italic", B}, {0x27, "Underline", B}, {0x28, "DataSource", S}, {0x29, "DataField", S},
 };
-const List kRadioButton = {
+constexpr PropertyInfo kRadioButton[] = {
     {0x20, "Caption", S}, {0x21, "Value", B},  {0x22, "TextFont", S},  {0x23, "TextSize", I},
     {0x24, "Bold", B},    {0x25, "Italic", B}, {0x26, "Underline", B},
 };
-const List kGroupBox = {
+constexpr PropertyInfo kGroupBox[] = {
     {0x21, "TextFont", S}, {0x22, "TextSize", I}, {0x23, "Bold", B}, {0x24, "Italic", B}, {0x25, "Underline", B},
 };
-const List kListbox = {
+constexpr PropertyInfo kListbox[] = {
     {0x20, "TextFont", S},
     {0x21, "TextSize", I},
     {0x22, "Bold", B},
@@ -126,56 +126,46 @@ const List kListbox = {
     {0x42, "_ScrollWidth", I},
     {0x43, "_ScrollOffset", I},
 };
-const List kPopupMenu = {
+constexpr PropertyInfo kPopupMenu[] = {
     {0x20, "TextFont", S},     {0x21, "TextSize", I},     {0x22, "Bold", B},
     {0x23, "Italic", B},       {0x24, "Underline", B},    {0x26, "ListIndex", I},
     {0x28, "InitialValue", S}, {0x29, "DataSource", S},   {0x2a, "DataField", S},
 };
-const List kCanvas = {
+constexpr PropertyInfo kCanvas[] = {
     {0x22, "AcceptFocus", B}, {0x23, "AcceptTabs", B}, {0x24, "UseFocusRing", B}, {0x25, "EraseBackground", B},
 };
-const List kCABClass = {
-    {0x30, "PlayButton", B},       {0x31, "StopButton", B},    {0x32, "ForwardButton", B},
-    {0x33, "ReloadButton", B},     {0x34, "PlusButton", B},    {0x35, "MinusButton", B},
-    {0x36, "NoteButton", B},       {0x37, "XButton", B},       {0x38, "HelpButton", B},
-    {0x3a, "Toggle", B},           {0x3b, "AppleButton", B},   {0x3c, "BackButton", B},
-    {0x3d, "PauseButton", B},      {0x3e, "HomeButton", B},    {0x3f, "GearButton", B},
-    {0x40, "CDButton", B},         {0x41, "DiskButton", B},    {0x42, "EnvelopeButton", B},
-    {0x50, "MiniArrowUp", B},      {0x51, "MiniArrowDown", B}, {0x52, "MiniArrowRight", B},
-    {0x53, "MiniArrowLeft", B},    {0x5a, "PrinterButton", B}, {0x5b, "PowerButton", B},
-    {0x5c, "HeadPhonesButton", B}, {0x5d, "WebButton", B},     {0x5e, "UsersButton", B},
-    {0x5f, "HammerButton", B},     {0x60, "FindButton", B},
-};
-const List kRectangle = {
+constexpr PropertyInfo kRectangle[] = {
     {0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "TopLeftColor", C}, {0x23, "BottomRightColor", C},
 };
-const List kRoundRectangle = {
+constexpr PropertyInfo kRoundRectangle[] = {
     {0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "BorderColor", C},
     {0x23, "OvalWidth", I}, {0x24, "OvalHeight", I},
 };
-const List kOval = {{0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "BorderColor", C}};
-const List kUpDownArrows = {{0x20, "AcceptFocus", B}};
-const List kProgressBar = {{0x20, "Value", I}, {0x21, "Maximum", I}};
+constexpr PropertyInfo kOval[] = {{0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "BorderColor", C}};
+constexpr PropertyInfo kUpDownArrows[] = {{0x20, "AcceptFocus", B}};
+constexpr PropertyInfo kProgressBar[] = {{0x20, "Value", I}, {0x21, "Maximum", I}};
 
 // A Line stores only its name, index, box and visibility of the base table,
 // with its box Top first and its own values before TabPanelIndex.
-const List kLine = {
+constexpr PropertyInfo kLine[] = {
     {0x00, "Name", S},         {0x01, "Index", I},       {0x14, "Top", I},        {0x13, "Left", I},
     {0x15, "Width", I},        {0x16, "Height", I},      {0x20, "X1", I},         {0x21, "X2", I},
     {0x22, "Y1", I},           {0x23, "Y2", I},          {0x02, "TabPanelIndex", I}, {0x12, "Visible", B},
     {0x24, "BorderWidth", I},  {0x25, "LineColor", C},   {0x1f, "InitialParent", S},
 };
 
-const List kTimer = {{0x00, "Mode", I}, {0x01, "Period", I}};
-const List kHTTPSocket = {{0x00, "Port", I}, {0x06, "Address", S}, {0x1f, "yield", B}};
+constexpr PropertyInfo kTimer[] = {{0x00, "Mode", I}, {0x01, "Period", I}};
+constexpr PropertyInfo kHTTPSocket[] = {{0x00, "Port", I}, {0x06, "Address", S}, {0x1f, "yield", B}};
 
+// Deques, so that a registration keeps every table handed out in place.
 struct TableStore {
     struct Entry {
         std::string_view className;
         std::vector<PropertyInfo> properties;
+        bool control = false;
     };
-    std::vector<Entry> entries;
-    std::vector<PropertyTable> tables;
+    std::deque<Entry> entries;
+    std::deque<PropertyTable> tables;
     std::vector<const PropertyTable*> pointers;
 
     void Plain(std::string_view name, std::initializer_list<List> parts)
@@ -191,18 +181,20 @@ struct TableStore {
         for (const List& part : own)
             e.properties.insert(e.properties.end(), part.begin(), part.end());
         e.properties.push_back(kControlTail);
+        e.control = true;
         entries.push_back(std::move(e));
+    }
+    void Publish(const Entry& e)
+    {
+        tables.push_back({e.className, e.properties});
+        pointers.push_back(&tables.back());
     }
 
     TableStore()
     {
         Plain("Window", {kWindow});
         Control("StaticText", {kStaticText});
-        Control("StaticURL", {kStaticText, kStaticURL});
         Control("EditField", {kEditField});
-        Control("DateField", {kEditField, kDateField});
-        Control("RoundedEditFieldField", {kEditField, kRoundedEditFieldField});
-        Control("HTMLField", {kEditField});
         Control("PushButton", {kPushButton});
         Control("CheckBox", {kCheckBox});
         Control("RadioButton", {kRadioButton});
@@ -210,8 +202,6 @@ struct TableStore {
         Control("Listbox", {kListbox});
         Control("PopupMenu", {kPopupMenu});
         Control("Canvas", {kCanvas});
-        Control("RoundedEditFieldCanvas", {kCanvas});
-        Control("CABClass", {kCanvas, kCABClass});
         Control("Rectangle", {kRectangle});
         Control("RoundRectangle", {kRoundRectangle});
         Control("Oval", {kOval});
@@ -221,17 +211,14 @@ struct TableStore {
         Control("ChasingArrows", {});
         Plain("Timer", {kTimer});
         Plain("HTTPSocket", {kHTTPSocket});
-        tables.reserve(entries.size());
         for (const Entry& e : entries)
-            tables.push_back({e.className, e.properties});
-        for (const PropertyTable& t : tables)
-            pointers.push_back(&t);
+            Publish(e);
     }
 };
 
-const TableStore& Store()
+TableStore& Store()
 {
-    static const TableStore store;
+    static TableStore store;
     return store;
 }
 
@@ -301,6 +288,34 @@ const PropertyTable* PropertyTableFor(std::string_view className)
 std::span<const PropertyTable* const> AllPropertyTables()
 {
     return Store().pointers;
+}
+
+void RegisterControlTable(std::string_view className, std::string_view baseClass, std::span<const PropertyInfo> own)
+{
+    TableStore& store = Store();
+    const auto named = [&](std::string_view name) -> const TableStore::Entry* {
+        for (const TableStore::Entry& e : store.entries)
+            if (e.className == name)
+                return &e;
+        return nullptr;
+    };
+    const TableStore::Entry* base = named(baseClass);
+    if (!base || !base->control)
+        throw std::logic_error("no control class " + std::string(baseClass) + " to derive " + std::string(className));
+    TableStore::Entry e{className, {base->properties.begin(), base->properties.end() - 1}, true};
+    e.properties.insert(e.properties.end(), own.begin(), own.end());
+    e.properties.push_back(kControlTail);
+    if (const TableStore::Entry* known = named(className)) {
+        const auto same = [](const PropertyInfo& a, const PropertyInfo& b) {
+            return a.id == b.id && a.name == b.name && a.kind == b.kind;
+        };
+        if (std::equal(known->properties.begin(), known->properties.end(), e.properties.begin(),
+                       e.properties.end(), same))
+            return;
+        throw std::logic_error("another property table for " + std::string(className));
+    }
+    store.entries.push_back(std::move(e));
+    store.Publish(store.entries.back());
 }
 
 PropertyKind KindOf(const PropertyValue& value)

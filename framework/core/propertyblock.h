@@ -38,8 +38,29 @@ struct PropertyTable {
 
 // nullptr when the class has no table.
 const PropertyTable* PropertyTableFor(std::string_view className);
-// Every known table, for tools and tests.
+// Every known table, for tools and tests; valid until the next registration.
 std::span<const PropertyTable* const> AllPropertyTables();
+
+// The framework holds the tables of its own classes; the application
+// registers those of the control classes it derives from them. The new table
+// is the base's, then `own`, then InitialParent, which every control block
+// stores last. Registering the same table again does nothing; another table
+// under a known name, or an unknown base, throws std::logic_error. Names are
+// kept as views: give literals.
+void RegisterControlTable(std::string_view className, std::string_view baseClass,
+                          std::span<const PropertyInfo> own = {});
+
+// Registers at static initialisation, from the application's table sources
+// (<folder>/propertytables.cpp), which the program, its tests and the layout
+// compiler link whole:
+//   const fw::PropertyTableRegistration kDateField{"DateField", "EditField", kOwn};
+struct PropertyTableRegistration {
+    PropertyTableRegistration(std::string_view className, std::string_view baseClass,
+                              std::span<const PropertyInfo> own = {})
+    {
+        RegisterControlTable(className, baseClass, own);
+    }
+};
 
 PropertyKind KindOf(const PropertyValue& value);
 std::string_view KindName(PropertyKind kind);
@@ -78,6 +99,8 @@ public:
     // Picks the table, e.g. "PushButton", "Window", "Timer".
     virtual std::string_view ClassName() const = 0;
     virtual void SetProperty(std::string_view name, const PropertyValue& value) = 0;
+    // The window that owns the object has closed (a Timer stops then).
+    virtual void OwnerClosed() {}
 };
 
 // Decodes the whole block first, then applies the records in stored order, so

@@ -19,6 +19,7 @@
 #include <cxxabi.h>
 
 #include <cstdlib>
+#include <exception>
 #include <memory>
 #include <stdexcept>
 #include <typeinfo>
@@ -81,6 +82,23 @@ void Dispatch(const std::function<void()>& handler)
         ReportError(Demangle(typeid(e).name()), e.what());
     } catch (...) {
         ReportError("unknown", {});
+    }
+}
+
+void DispatchAfterPaint(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        // One report at a time: the next paint may throw again before it runs.
+        static bool pending = false;
+        if (pending)
+            return;
+        pending = true;
+        QTimer::singleShot(0, qApp, [error = std::current_exception()] {
+            pending = false;
+            Dispatch([&] { std::rethrow_exception(error); });
+        });
     }
 }
 
@@ -176,25 +194,6 @@ std::int32_t Application::NonReleaseVersion() const
 std::string Application::ShortVersion() const
 {
     return fw::ShortVersion();
-}
-
-void Application::AddMenuHandler(std::string itemName, std::function<bool()> handler)
-{
-    m_menuHandlers[std::move(itemName)] = std::move(handler);
-}
-
-bool Application::HasMenuHandler(std::string_view itemName) const
-{
-    return m_menuHandlers.find(itemName) != m_menuHandlers.end();
-}
-
-bool Application::HandleMenuCommand(std::string_view itemName)
-{
-    auto it = m_menuHandlers.find(itemName);
-    if (it == m_menuHandlers.end())
-        return false;
-    auto handler = it->second;
-    return handler();
 }
 
 void Quit(int status)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/gui/menuhandlers.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -14,7 +16,8 @@ class MenuBar;
 
 // The one application object; the program subclasses it and handles its
 // events in the Event_... methods. Created before any window.
-class Application {
+// Its menu handlers are asked after the front window's.
+class Application : public MenuHandlers {
 public:
     Application();
     virtual ~Application();
@@ -46,16 +49,6 @@ public:
     std::int32_t NonReleaseVersion() const;
     std::string ShortVersion() const;
 
-    // Menu handlers by item name, asked after the front window's.
-    void AddMenuHandler(std::string itemName, std::function<bool()> handler);
-    template <class Obj, class Method>
-    void AddMenuHandler(std::string itemName, Obj* obj, Method method)
-    {
-        AddMenuHandler(std::move(itemName), std::function<bool()>([obj, method] { return (obj->*method)(); }));
-    }
-    bool HasMenuHandler(std::string_view itemName) const;
-    bool HandleMenuCommand(std::string_view itemName);
-
 protected:
     virtual void Event_Open() {}
     virtual void Event_Close() {}
@@ -66,7 +59,6 @@ private:
     void FinishQuit();
 
     fw::MenuBar* m_menuBar = nullptr;
-    std::map<std::string, std::function<bool()>, std::less<>> m_menuHandlers;
     bool m_autoQuit = false;
     bool m_quitting = false;
     bool m_running = false;
@@ -94,6 +86,10 @@ std::optional<std::string> PageSetupDialog(std::string_view setup);
 // the framework's error report (a message box naming the exception, then
 // Quit with status 1). Every Qt event the framework handles goes through it.
 void Dispatch(const std::function<void()>& handler);
+// The same for a handler that runs inside a Qt paint: an exception that
+// escapes it is reported from the event loop after the paint returns, since a
+// message box cannot open inside a paint.
+void DispatchAfterPaint(const std::function<void()>& handler);
 
 // Tests replace the message box and the browser; each returns the previous
 // hook. An empty hook restores the real one.

@@ -136,16 +136,13 @@ void Canvas::PaintOn(QPainter& painter)
     if (m_backdrop)
         g.DrawPicture(m_backdrop.get(), 0, 0);
     m_paintGraphics = &g;
-    Dispatch([&] { Event_Paint(g); });
+    DispatchAfterPaint([&] { Event_Paint(g); });
     m_paintGraphics = nullptr;
 }
 
 void Canvas::DirectDrawingDone()
 {
-    if (m_canvas->isVisible())
-        m_canvas->repaint();
-    else
-        m_canvas->update();
+    m_canvas->update();
 }
 
 } // namespace fw

@@ -16,7 +16,8 @@ class Canvas;
 class CanvasWidget;
 
 // Drawing straight onto a canvas outside its Paint event. What is drawn
-// shows as soon as this object goes away and stays until the next Refresh.
+// shows with the next update of the screen, which this object asks for when
+// it goes away, and stays until the next Refresh.
 // Inside Paint it draws into the paint itself.
 class CanvasGraphics {
 public:
@@ -38,7 +39,9 @@ private:
 };
 
 // A control that its window or subclass draws: the Backdrop picture at
-// (0, 0), then the Paint event. Transparent where nothing is drawn.
+// (0, 0), then the Paint event. Transparent where nothing is drawn. Paint
+// handlers only read state; an exception escaping one is reported once the
+// paint is over.
 class Canvas : public Control {
 public:
     explicit Canvas(fw::Window& window);

@@ -147,6 +147,9 @@ protected:
     void AdoptChild(QWidget* child);
     // Called when Shown() may have changed.
     virtual void ShownChanged() {}
+    // Return (isReturn) or Escape reached the window and no control used it;
+    // true when this control takes it (a Default or Cancel button).
+    virtual bool TakeDefaultKey(bool /*isReturn*/) { return false; }
     // Suppresses events while it lives.
     class QuietScope {
     public:

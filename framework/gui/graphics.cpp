@@ -11,28 +11,50 @@
 #include <QString>
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 
 namespace fw {
 
-// One drawing operation: a painter on the picture, opened for the call, or
-// the caller's painter with its state saved around the call.
+namespace {
+
+struct CachedFont {
+    std::string name;
+    int size;
+    bool bold, italic, underline;
+    QFont font;
+    QFontMetrics metrics;
+};
+
+// Fonts are built once per setting and kept: a paint draws many strings in
+// few fonts. Never destroyed, since Qt's fonts must not outlive the
+// application object.
+const CachedFont& FontFor(const std::string& name, int size, bool bold, bool italic, bool underline)
+{
+    static auto& cache = *new std::deque<CachedFont>;
+    for (const CachedFont& f : cache)
+        if (f.size == size && f.bold == bold && f.italic == italic && f.underline == underline && f.name == name)
+            return f;
+    QFont font = detail::MakeFont(name, size, bold, italic, underline);
+    const QFontMetrics metrics(font);
+    return cache.emplace_back(CachedFont{name, size, bold, italic, underline, std::move(font), metrics});
+}
+
+} // namespace
+
+// One drawing operation: the caller's painter (a paint, or a canvas's direct
+// drawing), or a painter on the picture opened for the call. Every operation
+// sets the painter state it needs, so no state is saved around it.
 class Graphics::Session {
 public:
     explicit Session(Graphics& g)
     {
         if (g.painter_) {
             painter_ = g.painter_;
-            painter_->save();
         } else if (g.target_ && !g.target_->Image().isNull()) {
             own_.emplace(&g.target_->Image());
             painter_ = &*own_;
         }
-    }
-    ~Session()
-    {
-        if (painter_ && !own_)
-            painter_->restore();
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -87,7 +109,7 @@ void Graphics::FillOval(int x, int y, int w, int h)
     Session s(*this);
     if (!s || w <= 0 || h <= 0)
         return;
-    s->setRenderHint(QPainter::Antialiasing);
+    s->setRenderHint(QPainter::Antialiasing, true);
     s->setPen(Qt::NoPen);
     s->setBrush(detail::ToQColor(foreColor_));
     s->drawEllipse(QRectF(x, y, w, h));
@@ -99,7 +121,7 @@ void Graphics::DrawOval(int x, int y, int w, int h)
     if (!s || w <= 0 || h <= 0)
         return;
     const double pen = std::max(penWidth_, penHeight_);
-    s->setRenderHint(QPainter::Antialiasing);
+    s->setRenderHint(QPainter::Antialiasing, true);
     s->setPen(QPen(detail::ToQColor(foreColor_), pen));
     s->setBrush(Qt::NoBrush);
     s->drawEllipse(QRectF(x + pen / 2, y + pen / 2, w - pen, h - pen));
@@ -110,7 +132,7 @@ void Graphics::FillRoundRect(int x, int y, int w, int h, int arcWidth, int arcHe
     Session s(*this);
     if (!s || w <= 0 || h <= 0)
         return;
-    s->setRenderHint(QPainter::Antialiasing);
+    s->setRenderHint(QPainter::Antialiasing, true);
     s->setPen(Qt::NoPen);
     s->setBrush(detail::ToQColor(foreColor_));
     // The arcs are the corner ellipses' diameters.
@@ -123,7 +145,7 @@ void Graphics::DrawRoundRect(int x, int y, int w, int h, int arcWidth, int arcHe
     if (!s || w <= 0 || h <= 0)
         return;
     const double pen = std::max(penWidth_, penHeight_);
-    s->setRenderHint(QPainter::Antialiasing);
+    s->setRenderHint(QPainter::Antialiasing, true);
     s->setPen(QPen(detail::ToQColor(foreColor_), pen));
     s->setBrush(Qt::NoBrush);
     s->drawRoundedRect(QRectF(x + pen / 2, y + pen / 2, w - pen, h - pen),
@@ -137,6 +159,7 @@ void Graphics::DrawLine(int x1, int y1, int x2, int y2)
         return;
     QPen pen(detail::ToQColor(foreColor_), std::max(penWidth_, penHeight_));
     pen.setCapStyle(Qt::SquareCap);
+    s->setRenderHint(QPainter::Antialiasing, false);
     s->setPen(pen);
     s->drawLine(x1, y1, x2, y2);
 }
@@ -157,25 +180,24 @@ void Graphics::DrawString(std::string_view text, int x, int y)
     Session s(*this);
     if (!s)
         return;
-    s->setFont(detail::MakeFont(textFont_, textSize_, bold_, italic_, underline_));
+    s->setFont(FontFor(textFont_, textSize_, bold_, italic_, underline_).font);
     s->setPen(detail::ToQColor(foreColor_));
     s->drawText(QPointF(x, y), detail::ToQString(text));
 }
 
 int Graphics::StringWidth(std::string_view text) const
 {
-    const QFontMetrics metrics(detail::MakeFont(textFont_, textSize_, bold_, italic_, underline_));
-    return metrics.horizontalAdvance(detail::ToQString(text));
+    return FontFor(textFont_, textSize_, bold_, italic_, underline_).metrics.horizontalAdvance(detail::ToQString(text));
 }
 
 int Graphics::TextHeight() const
 {
-    return QFontMetrics(detail::MakeFont(textFont_, textSize_, bold_, italic_, underline_)).height();
+    return FontFor(textFont_, textSize_, bold_, italic_, underline_).metrics.height();
 }
 
 int Graphics::TextAscent() const
 {
-    return QFontMetrics(detail::MakeFont(textFont_, textSize_, bold_, italic_, underline_)).ascent();
+    return FontFor(textFont_, textSize_, bold_, italic_, underline_).metrics.ascent();
 }
 
 void Graphics::DrawPicture(const Picture* picture, int x, int y)
@@ -202,7 +224,7 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y, int w, int h, i
 {
     if (w <= 0 || h <= 0 || srcW <= 0 || srcH <= 0)
         return;
-    const QImage image = picture.Composited();
+    const QImage& image = picture.Composited();
     if (image.isNull())
         return;
     Session s(*this);
@@ -218,8 +240,9 @@ void Graphics::DrawPicture(const Picture& picture, int x, int y, int w, int h, i
     }
     // Scale a copy of the source part alone, so that smoothing never pulls in
     // pixels from outside it.
-    s->setRenderHint(QPainter::SmoothPixmapTransform);
+    s->setRenderHint(QPainter::SmoothPixmapTransform, true);
     s->drawImage(target, source == image.rect() ? image : image.copy(source));
+    s->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 } // namespace fw

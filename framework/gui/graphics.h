@@ -20,7 +20,8 @@ public:
     // Framework side: draws into a picture (see Picture::Graphics) ...
     explicit Graphics(Picture& target);
     // ... or through a painter that the caller owns and keeps active while
-    // this object is used (a control's paint event).
+    // this object is used (a control's paint event). Each call sets the pen,
+    // brush, font and hints it needs on that painter and saves nothing.
     Graphics(QPainter* painter, int width, int height);
     ~Graphics();
     Graphics(const Graphics&) = delete;

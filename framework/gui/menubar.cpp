@@ -56,8 +56,7 @@ void MenuItem::EnsureAction()
     if (m_action || m_menu)
         return;
     m_action = std::make_unique<QAction>();
-    m_action->setText(detail::ToQString(m_text));
-    m_action->setSeparator(IsSeparator());
+    ShowText();
     m_action->setShortcut(ToKeySequence(m_shortcut));
     switch (m_role) {
     case Role::Quit: m_action->setMenuRole(QAction::QuitRole); break;
@@ -86,6 +85,13 @@ void MenuItem::MakeMenu()
     m_action.reset();
 }
 
+void MenuItem::ShowText()
+{
+    // Some styles draw a separator's text beside its line.
+    m_action->setSeparator(IsSeparator());
+    m_action->setText(IsSeparator() ? QString() : detail::ToQString(m_text));
+}
+
 QAction* MenuItem::Handle()
 {
     if (m_menu)
@@ -99,10 +105,8 @@ void MenuItem::SetText(std::string_view text)
     m_text = text;
     if (m_menu)
         m_menu->setTitle(detail::ToQString(text));
-    if (m_action) {
-        m_action->setText(detail::ToQString(text));
-        m_action->setSeparator(IsSeparator());
-    }
+    if (m_action)
+        ShowText();
 }
 
 void MenuItem::SetKeyboardShortcut(std::string_view shortcut)

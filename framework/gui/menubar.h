@@ -58,6 +58,7 @@ protected:
 private:
     friend class MenuBar;
     void EnsureAction();
+    void ShowText();
     void MakeMenu();
     void AboutToShow();
     std::string m_name;

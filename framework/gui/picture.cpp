@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <limits>
+#include <utility>
 
 namespace fw {
 
@@ -54,11 +55,17 @@ struct Picture::Impl {
     QImage image;
     std::unique_ptr<Picture> mask;
     std::unique_ptr<fw::Graphics> graphics;
+    // The picture as it draws, premultiplied, built again on the first draw
+    // after the pixels, the mask's pixels or Transparent changed.
+    mutable QImage shown;
+    mutable bool stale = true;
+    // The picture whose mask this is.
+    Picture* owner = nullptr;
 };
 
 Color RGBSurface::Pixel(int x, int y) const
 {
-    const QImage& image = picture_->Image();
+    const QImage& image = std::as_const(*picture_).Image();
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return {};
     const QRgb px = image.pixel(x, y);
@@ -134,6 +141,8 @@ Picture* Picture::Mask()
 {
     if (!d_->mask) {
         d_->mask = std::make_unique<Picture>(0, 0);
+        d_->mask->d_->owner = this;
+        d_->stale = true;
         if (!d_->image.isNull()) {
             d_->mask->d_->image = QImage(d_->image.size(), kFormat);
             d_->mask->d_->image.fill(0xFF000000u);
@@ -153,8 +162,19 @@ bool Picture::SavePNG(const std::string& path) const
     return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
 }
 
+void Picture::SetTransparent(int value)
+{
+    if (value != transparent_)
+        d_->stale = true;
+    transparent_ = value;
+}
+
 QImage& Picture::Image()
 {
+    // Whoever holds the pixels for writing may change them.
+    d_->stale = true;
+    if (d_->owner)
+        d_->owner->d_->stale = true;
     return d_->image;
 }
 
@@ -163,24 +183,36 @@ const QImage& Picture::Image() const
     return d_->image;
 }
 
-QImage Picture::Composited() const
+const QImage& Picture::Composited() const
 {
+    if (d_->stale) {
+        d_->shown = Compose();
+        d_->stale = false;
+    }
+    return d_->shown;
+}
+
+QImage Picture::Compose() const
+{
+    constexpr QImage::Format kShown = QImage::Format_ARGB32_Premultiplied;
     const bool masked = d_->mask && !d_->mask->d_->image.isNull();
     const bool whiteClear = transparent_ == 1;
     if (!masked && !whiteClear)
-        return d_->image;
+        return d_->image.convertToFormat(kShown);
 
     QImage out = d_->image.copy();
     const QImage* mask = masked ? &d_->mask->d_->image : nullptr;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        const auto* maskRow = mask ? reinterpret_cast<const QRgb*>(mask->constScanLine(y)) : nullptr;
+        const auto* maskRow = mask && y < mask->height() ? reinterpret_cast<const QRgb*>(mask->constScanLine(y))
+                                                         : nullptr;
+        const int maskWidth = mask ? mask->width() : 0;
         for (int x = 0; x < out.width(); ++x) {
             const QRgb px = row[x];
             int alpha = qAlpha(px);
             if (whiteClear && (px & 0x00FFFFFFu) == 0x00FFFFFFu)
                 alpha = 0;
-            if (maskRow) {
+            if (maskRow && x < maskWidth) {
                 // The mask's grey is its opacity: black opaque, white clear.
                 const int opacity = 255 - qGray(maskRow[x]);
                 alpha = (alpha * opacity + 127) / 255;
@@ -188,7 +220,7 @@ QImage Picture::Composited() const
             row[x] = qRgba(qRed(px), qGreen(px), qBlue(px), alpha);
         }
     }
-    return out;
+    return out.convertToFormat(kShown);
 }
 
 } // namespace fw

@@ -64,7 +64,7 @@ public:
     bool HasMask() const;
 
     int Transparent() const { return transparent_; }
-    void SetTransparent(int value) { transparent_ = value; }
+    void SetTransparent(int value);
 
     fw::RGBSurface RGBSurface() { return fw::RGBSurface(*this); }
 
@@ -72,12 +72,16 @@ public:
     bool SavePNG(const std::string& path) const;
 
     // Framework side: the stored pixels, and the picture as it draws, with the
-    // mask and Transparent folded into the alpha channel.
+    // mask and Transparent folded into the alpha channel, premultiplied. The
+    // latter is built once per change: writing access to the pixels (Image()
+    // or the mask's) marks it for rebuilding.
     QImage& Image();
     const QImage& Image() const;
-    QImage Composited() const;
+    const QImage& Composited() const;
 
 private:
+    QImage Compose() const;
+
     struct Impl;
     std::unique_ptr<Impl> d_;
     int transparent_ = 0;

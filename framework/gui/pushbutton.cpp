@@ -45,4 +45,12 @@ void PushButton::Push()
     Event_Action();
 }
 
+bool PushButton::TakeDefaultKey(bool isReturn)
+{
+    if (!Enabled() || !Shown() || !(isReturn ? m_default : m_cancel))
+        return false;
+    Push();
+    return true;
+}
+
 } // namespace fw

@@ -28,6 +28,8 @@ public:
     std::string_view ClassName() const override { return "Timer"; }
     // Mode, Period, Enabled.
     void SetProperty(std::string_view name, const PropertyValue& value) override;
+    // Off once its window closes.
+    void OwnerClosed() override { SetMode(kModeOff); }
 
     std::int32_t Mode() const { return m_mode; }
     void SetMode(std::int32_t mode);

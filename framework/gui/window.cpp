@@ -6,8 +6,6 @@
 #include "framework/gui/gui_p.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/picture.h"
-#include "framework/gui/pushbutton.h"
-#include "framework/gui/timer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QPaintEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -81,14 +80,17 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
+        // Only the parts asked for: repainted canvases ask for the backdrop
+        // under each of them, not for the box around them all.
         QPainter painter(this);
-        if (m_window.m_hasBackColor)
-            painter.fillRect(rect(), detail::ToQColor(m_window.m_backColor));
-        if (m_window.m_backdrop) {
-            Graphics g(&painter, width(), height());
-            g.DrawPicture(m_window.m_backdrop.get(), 0, 0);
+        const QImage* backdrop = m_window.m_backdrop ? &m_window.m_backdrop->Composited() : nullptr;
+        for (const QRect& part : event->region()) {
+            if (m_window.m_hasBackColor)
+                painter.fillRect(part, detail::ToQColor(m_window.m_backColor));
+            if (backdrop)
+                painter.drawImage(part.topLeft(), *backdrop, part);
         }
     }
     void mouseMoveEvent(QMouseEvent* event) override
@@ -496,8 +498,7 @@ void Window::Close()
 void Window::FinishClose()
 {
     for (auto& object : m_owned)
-        if (auto* timer = dynamic_cast<Timer*>(object.get()))
-            timer->SetMode(Timer::kModeOff);
+        object->OwnerClosed();
     m_frameWidget->hide();
     auto& list = registry().instances;
     for (auto it = list.begin(); it != list.end(); ++it)
@@ -629,25 +630,6 @@ void Window::SetCloseButton(bool on)
         ApplyFlags();
 }
 
-void Window::AddMenuHandler(std::string itemName, std::function<bool()> handler)
-{
-    m_menuHandlers[std::move(itemName)] = std::move(handler);
-}
-
-bool Window::HasMenuHandler(std::string_view itemName) const
-{
-    return m_menuHandlers.find(itemName) != m_menuHandlers.end();
-}
-
-bool Window::HandleMenuCommand(std::string_view itemName)
-{
-    auto it = m_menuHandlers.find(itemName);
-    if (it == m_menuHandlers.end())
-        return false;
-    auto handler = it->second;
-    return handler();
-}
-
 void Window::TrackPointer(bool inside, int x, int y)
 {
     // All exits first, then all enters, each in creation order.
@@ -672,15 +654,9 @@ bool Window::RouteDefaultKey(int qtKey)
     const bool isReturn = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
     if (!isReturn && qtKey != Qt::Key_Escape)
         return false;
-    for (Control* c : m_controls) {
-        auto* button = dynamic_cast<PushButton*>(c);
-        if (!button || !button->Enabled() || !button->Shown())
-            continue;
-        if (isReturn ? button->Default() : button->Cancel()) {
-            button->Push();
+    for (Control* c : m_controls)
+        if (c->TakeDefaultKey(isReturn))
             return true;
-        }
-    }
     return false;
 }
 

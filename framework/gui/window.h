@@ -4,6 +4,7 @@
 #include "framework/core/color.h"
 #include "framework/core/propertyblock.h"
 #include "framework/gui/control.h"
+#include "framework/gui/menuhandlers.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,7 +35,7 @@ class WindowFrame;
 //
 // Application windows subclass it, define Layout() and CreateControls() (the
 // generated layout code does) and are reached through WindowInstance<W>().
-class Window : public PropertyTarget {
+class Window : public PropertyTarget, public MenuHandlers {
 public:
     // Frame kinds of the window block.
     enum FrameKind : std::int32_t {
@@ -124,18 +125,6 @@ public:
     bool CloseButton() const { return m_closeButton; }
     void SetCloseButton(bool on);
 
-    // Menu handlers by item name; true from a handler marks the command as
-    // handled (the application's handler is not asked then).
-    void AddMenuHandler(std::string itemName, std::function<bool()> handler);
-    template <class Obj, class Method>
-    void AddMenuHandler(std::string itemName, Obj* obj, Method method)
-    {
-        AddMenuHandler(std::move(itemName), std::function<bool()>([obj, method] { return (obj->*method)(); }));
-    }
-    bool HasMenuHandler(std::string_view itemName) const;
-    // Runs the handler of the item; false when there is none.
-    bool HandleMenuCommand(std::string_view itemName);
-
     // Framework side: the top-level Qt widget and the content area.
     QWidget* Handle() const;
     QWidget* Content() const;
@@ -176,7 +165,6 @@ private:
     std::vector<std::unique_ptr<PropertyTarget>> m_owned;
     std::vector<Control*> m_controls;
     std::multimap<std::string, PropertyTarget*, std::less<>> m_byName;
-    std::map<std::string, std::function<bool()>, std::less<>> m_menuHandlers;
     std::string m_title;
     std::int32_t m_width = 300;
     std::int32_t m_height = 300;

@@ -19,7 +19,7 @@
 #include "prefs/bprefs.h"
 #include "prefs/window/preferences.h"
 #include "support/gui.h"
-#include "support/testenv.h"
+#include "support/guifixture.h"
 
 #include <QAction>
 #include <QTest>
@@ -150,17 +150,19 @@ private:
 // A run of the program in a fresh preferences folder: start-up as the
 // entry point does it, then the application's Open as the event loop raises
 // it. Message boxes are recorded, not shown.
-class ShellTest : public ::testing::Test {
+class ShellTest : public testenv::GuiFixture {
 protected:
+    // The program makes its own application object.
+    std::unique_ptr<fw::Application> CreateApplication() override { return nullptr; }
     void SetUp() override
     {
         BPrefs::ResetForTesting();
-        m_previousHook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
+        GuiFixture::SetUp();
     }
     void TearDown() override
     {
         End();
-        fw::SetMsgBoxHook(m_previousHook);
+        GuiFixture::TearDown();
     }
 
     // Start-up up to the event loop.
@@ -230,12 +232,7 @@ protected:
         return prefs;
     }
 
-    testenv::TempFolders folders;
     std::unique_ptr<App> application;
-    std::vector<std::string> messages;
-
-private:
-    fw::TextHook m_previousHook;
 };
 
 } // namespace shelltest

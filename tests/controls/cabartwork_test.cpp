@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/cabartwork.gen.h"
-#include "controls/cabkinds.h"
 
 #include "framework/core/digest.h"
 #include "framework/gui/picture.h"
-
-#include <QColor>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -118,99 +114,6 @@ TEST(CabArtwork, EveryImageIsAPNGOfItsSizeAndColourType)
         ASSERT_NE(picture, nullptr);
         EXPECT_EQ(picture->Width(), int(image.width));
         EXPECT_EQ(picture->Height(), int(image.height));
-    }
-}
-
-// The masks: black where the button is, white outside; the envelope's is
-// black all over; the round mask is opaque although it has an alpha channel.
-TEST(CabArtwork, MasksAreBlackInsideAndWhiteOutside)
-{
-    struct Row {
-        const char* name;
-        std::string_view text;
-        bool cornerWhite;
-    };
-    const Row rows[] = {
-        {"round", cabart::kRoundMask, true},         {"mini up/down", cabart::kMiniUpDownMask, true},
-        {"mini right/left", cabart::kMiniRightLeftMask, true}, {"gear", cabart::kGearMask, true},
-        {"home", cabart::kHomeMask, true},           {"CD", cabart::kCDMask, true},
-        {"disk", cabart::kDiskMask, true},           {"printer", cabart::kPrinterMask, true},
-        {"envelope", cabart::kEnvelopeMask, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const fw::PicturePtr mask = Decoded(row.text);
-        ASSERT_NE(mask, nullptr);
-        fw::RGBSurface surface = mask->RGBSurface();
-        const int w = mask->Width(), h = mask->Height();
-        // Off the centre, clear of the gear's and the CD's holes.
-        EXPECT_EQ(surface.Pixel(w / 2, h / 2 + h / 4), fw::RGB(0, 0, 0));
-        EXPECT_EQ(surface.Pixel(0, 0), row.cornerWhite ? fw::RGB(255, 255, 255) : fw::RGB(0, 0, 0));
-        EXPECT_EQ(surface.Pixel(w - 1, h - 1), row.cornerWhite ? fw::RGB(255, 255, 255) : fw::RGB(0, 0, 0));
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const fw::Color c = surface.Pixel(x, y);
-                ASSERT_TRUE(c.Red == c.Green && c.Green == c.Blue) << x << "," << y;
-                ASSERT_EQ(mask->Image().pixelColor(x, y).alpha(), 255) << x << "," << y;
-            }
-    }
-    // The holes of the gear and the CD are outside the button.
-    for (std::string_view text : {cabart::kGearMask, cabart::kCDMask}) {
-        const fw::PicturePtr mask = Decoded(text);
-        EXPECT_EQ(mask->RGBSurface().Pixel(mask->Width() / 2, mask->Height() / 2), fw::RGB(255, 255, 255));
-    }
-}
-
-// The symbols are black on a white or transparent ground, and the round face
-// is transparent outside its disc.
-TEST(CabArtwork, SymbolsAreBlackOnAClearGround)
-{
-    for (const cabkinds::RoundSymbol& symbol : cabkinds::kRoundSymbols) {
-        SCOPED_TRACE(std::string(symbol.symbolType));
-        const fw::PicturePtr picture = Decoded(symbol.art);
-        ASSERT_NE(picture, nullptr);
-        int black = 0;
-        for (int y = 0; y < picture->Height(); ++y)
-            for (int x = 0; x < picture->Width(); ++x) {
-                const QColor c = picture->Image().pixelColor(x, y);
-                if (c.alpha() == 255 && c.red() == 0 && c.green() == 0 && c.blue() == 0)
-                    ++black;
-                else
-                    ASSERT_TRUE(c.alpha() < 255 || (c.red() == c.green() && c.green() == c.blue()));
-            }
-        EXPECT_GT(black, picture->Width() * picture->Height() / 10);
-    }
-    const fw::PicturePtr face = Decoded(cabart::kRoundFace);
-    ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->Image().pixelColor(0, 0).alpha(), 0);
-    EXPECT_EQ(face->Image().pixelColor(37, 41).alpha(), 255);
-}
-
-// The kind tables hand each kind its own artwork.
-TEST(CabArtwork, KindTablesPointAtTheirImages)
-{
-    const auto image = [](const std::string& name) {
-        for (const Image& i : kImages)
-            if (name == i.name)
-                return i.text.data();
-        ADD_FAILURE() << "no image " << name;
-        return static_cast<const char*>(nullptr);
-    };
-    for (const cabkinds::RoundSymbol& symbol : cabkinds::kRoundSymbols)
-        EXPECT_EQ(symbol.art.data(), image(std::string(symbol.symbolType))) << symbol.symbolType;
-    for (const cabkinds::MiniArrow& arrow : cabkinds::kMiniArrows) {
-        const std::string tag(arrow.buttonType);
-        const bool vertical = tag == ".miniup" || tag == ".minidown";
-        EXPECT_EQ(arrow.face.data(), image(tag + " face")) << tag;
-        EXPECT_EQ(arrow.symbol.data(), image(tag + " symbol")) << tag;
-        EXPECT_EQ(arrow.mask.data(), image(vertical ? "mini up/down mask" : "mini right/left mask")) << tag;
-    }
-    for (const cabkinds::PreDrawn& kind : cabkinds::kPreDrawn) {
-        const std::string tag(kind.buttonType);
-        EXPECT_EQ(kind.normal.data(), image(tag + " normal")) << tag;
-        EXPECT_EQ(kind.mask.data(), image(tag + " mask")) << tag;
-        EXPECT_EQ(kind.pressed.data(), image(tag + " pressed")) << tag;
-        EXPECT_EQ(kind.disabled.data(), image(tag + " disabled")) << tag;
     }
 }
 

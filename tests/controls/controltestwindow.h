@@ -3,57 +3,23 @@
 
 #include "controls/roundededitfieldcanvas.h"
 #include "controls/roundededitfieldfield.h"
-#include "framework/gui/application.h"
 #include "framework/gui/editfield.h"
-#include "framework/gui/window.h"
-#include "support/testenv.h"
+#include "support/guifixture.h"
 
-#include <QGuiApplication>
-#include <QImage>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPoint>
-#include <QScreen>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace controltest {
 
-// A window whose controls a test creates in code, as a layout would. It notes
-// the application's exit status when it closes, as the calendar window's
-// Close handler reads it.
-class ControlWindow : public fw::Window {
-public:
-    std::function<void(ControlWindow&)> build;
-    std::optional<int> statusAtClose;
-
-    template <class T>
-    T* Add(const std::string& name, int left, int top, int width, int height)
-    {
-        T* c = AddControl<T>(name, fw::kNoIndex);
-        c->SetProperty("Left", left);
-        c->SetProperty("Top", top);
-        c->SetProperty("Width", width);
-        c->SetProperty("Height", height);
-        return c;
-    }
-
-protected:
-    void CreateControls() override
-    {
-        if (build)
-            build(*this);
-    }
-    void Event_Close() override { statusAtClose = fw::App() ? fw::App()->ExitStatus() : -1; }
-};
+using ControlWindow = testenv::TestWindow;
+using testenv::OnScreen;
 
 // A number field in its rounded frame, as the calendar window holds them: the
 // frame places the field when it opens, the field binds its frame on every key.
@@ -92,59 +58,18 @@ inline std::optional<QPoint> PointOfIndex(fw::EditField* field, int index)
     return std::nullopt;
 }
 
-// What the window shows on screen over the control now: the pixels that the
-// platform holds for the window, not a fresh rendering.
-inline QImage OnScreen(fw::Control* control)
-{
-    QWidget* widget = control->Handle();
-    QWidget* top = widget->window();
-    const QPoint at = widget->mapTo(top, QPoint(0, 0));
-    return QGuiApplication::primaryScreen()
-        ->grabWindow(top->winId(), at.x(), at.y(), control->Width(), control->Height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
-}
-
-// An application object, fresh configuration folders and an empty
-// preferences store for every test; message boxes are recorded, and a test
-// that expects none needs not say so.
-class ControlTest : public ::testing::Test {
+// Controls' tests expect no message box unless they say so.
+class ControlTest : public testenv::GuiFixture {
 protected:
-    void SetUp() override
-    {
-        app = std::make_unique<fw::Application>();
-        previousHook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
-    }
     void TearDown() override
     {
-        windows.clear();
-        app.reset();
-        fw::SetMsgBoxHook(previousHook);
+        GuiFixture::TearDown();
         EXPECT_TRUE(messages.empty()) << messages.front();
     }
-
-    // Builds the window (its controls' Open events run) and shows it, unless
-    // building it made the application quit.
     ControlWindow* MakeWindow(std::function<void(ControlWindow&)> build, int width = 300, int height = 120)
     {
-        auto window = std::make_unique<ControlWindow>();
-        window->SetWidth(width);
-        window->SetHeight(height);
-        window->build = std::move(build);
-        window->Build();
-        if (!app->Quitting()) {
-            window->Show();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(window->Handle()));
-        }
-        windows.push_back(std::move(window));
-        return windows.back().get();
+        return GuiFixture::MakeWindow(std::move(build), width, height);
     }
-
-    testenv::TempFolders folders;
-    std::unique_ptr<fw::Application> app;
-    fw::TextHook previousHook;
-    std::vector<std::string> messages;
-    std::vector<std::unique_ptr<ControlWindow>> windows;
 };
 
 } // namespace controltest

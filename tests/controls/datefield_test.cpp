@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -158,8 +159,6 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
     const Row rows[] = {
         {"year", false, DatePart::Year, {0, 4}, 2007},
         {"month", false, DatePart::Month, {5, 2}, 3},
-        {"day", false, DatePart::Day, {8, 1}, 5},
-        {"year with a weekday", true, DatePart::Year, {0, 4}, 2007},
         {"weekday name", true, DatePart::Day, {8, 8}, 5},
     };
     MakeDateWindow();
@@ -177,6 +176,7 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
     field->SetFocus();
     EXPECT_TRUE(field->HasFocus());
     EXPECT_EQ(Selection(), (controls::TextRange{8, 8}));
+    EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&field->ParentWindow(), "datefield-day-selected")));
 }
 
 TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
@@ -202,7 +202,6 @@ TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
     const Layout layouts[] = {
         {"digits", fw::Date(2007, 3, 5), false},
         {"month name", fw::Date(2007, 3, 5), true},
-        {"one-digit year", fw::Date(2, 3, 5), false},
     };
     for (const Layout& layout : layouts) {
         MakeDateWindow([&layout](DateField& f) {
@@ -220,8 +219,8 @@ TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
     }
 }
 
-// Digits, Backspace and the up and down keys edit the selected part of an
-// editable field only; the part stays selected.
+// Keys edit the selected part of an editable field only, and the part stays
+// selected (the typing table itself is the pure logic's test).
 TEST_F(DateFieldTest, KeysEditTheSelectedPartOfAnEditableField)
 {
     const std::vector<int> all = {Qt::Key_5, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete};
@@ -235,17 +234,10 @@ TEST_F(DateFieldTest, KeysEditTheSelectedPartOfAnEditableField)
     };
     const Row rows[] = {
         {"up in the month", true, DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
-        {"down in the day", true, DatePart::Day, {Qt::Key_Down}, "2007/03/4", 1},
         {"1995 typed into the year", true, DatePart::Year, {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5",
          4},
-        {"Backspace in the year", true, DatePart::Year, {Qt::Key_Backspace}, "200/03/5", 1},
         {"0 into March changes nothing", true, DatePart::Month, {Qt::Key_0}, "2007/03/5", 0},
-        {"28 typed into the day", true, DatePart::Day, {Qt::Key_2, Qt::Key_8}, "2007/03/28", 2},
-        {"a letter in the day", true, DatePart::Day, {Qt::Key_X}, "2007/03/5", 0},
-        {"Backspace in the month", true, DatePart::Month, {Qt::Key_Backspace}, "2007/03/5", 0},
         {"not editable: the year", false, DatePart::Year, all, "2007/03/5", 0},
-        {"not editable: the month", false, DatePart::Month, all, "2007/03/5", 0},
-        {"not editable: the day", false, DatePart::Day, all, "2007/03/5", 0},
         {"no selection", true, std::nullopt, {Qt::Key_Up, Qt::Key_5, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right},
          "2007/03/5", 0},
     };
@@ -283,13 +275,8 @@ TEST_F(DateFieldTest, ArrowButtonsStepThePartThatHoldsTheCaret)
     const Row rows[] = {
         {"before any click: the year", fw::Date(2007, 3, 5), std::nullopt, true, "2008/03/5"},
         {"31 December 2007, day up", fw::Date(2007, 12, 31), DatePart::Day, true, "2008/01/1"},
-        {"31 January, month up", fw::Date(2007, 1, 31), DatePart::Month, true, "2007/02/28"},
-        {"29 February 2008, year up", fw::Date(2008, 2, 29), DatePart::Year, true, "2009/02/28"},
         {"year 9999 up", fw::Date(9999, 3, 5), DatePart::Year, true, "9999/03/5"},
-        {"year 9999 down", fw::Date(9999, 3, 5), DatePart::Year, false, "9998/03/5"},
-        {"year 1 down", fw::Date(1, 3, 5), DatePart::Year, false, "1/03/5"},
         {"last day up", fw::Date(9999, 12, 31), DatePart::Day, true, "9999/12/31"},
-        {"first day down", fw::Date(1, 1, 1), DatePart::Day, false, "1/01/1"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -307,31 +294,6 @@ TEST_F(DateFieldTest, ArrowButtonsStepThePartThatHoldsTheCaret)
         EXPECT_EQ(dateChanged, before == row.text ? 0 : 1);
         EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), row.clicked.value_or(DatePart::Year));
     }
-}
-
-TEST_F(DateFieldTest, TheCaretStaysInItsPartWhenTheTextMoves)
-{
-    MakeDateWindow([](DateField& f) {
-        f.SetDisplayMonthName(true);
-        f.SetDate(fw::Date(2007, 5, 31));
-    });
-    ClickPart(DatePart::Day);
-    field->SelectionUp();
-    EXPECT_EQ(field->Text(), "2007/June/1");
-    EXPECT_EQ(Selection(), (controls::TextRange{10, 1}));
-    field->SelectionUp();
-    EXPECT_EQ(field->Text(), "2007/June/2");
-
-    // Without the focus, the bare caret stays in its part too.
-    field->SetDate(fw::Date(2007, 6, 30));
-    ClickPart(DatePart::Day);
-    testenv::click(other);
-    field->SelectionDown();
-    field->SelectionUp();
-    field->SelectionUp();
-    EXPECT_EQ(field->Text(), "2007/July/1");
-    EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), DatePart::Day);
-    EXPECT_EQ(dateChanged, 5);
 }
 
 } // namespace

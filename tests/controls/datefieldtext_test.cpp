@@ -42,21 +42,15 @@ TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
     }
 }
 
+// Numbers outside the tables give the first name rather than nothing.
 TEST(DateFieldText, NameTablesAnswerEveryNumber)
 {
-    const char* months[] = {"January", "January", "February", "March",   "April",    "May",      "June",
-                            "July",    "August",  "September", "October", "November", "December", "January"};
-    for (int m = 0; m <= 13; ++m) {
-        SCOPED_TRACE("month " + std::to_string(m));
-        EXPECT_EQ(controls::Month2STR(m), months[m]);
-    }
-    EXPECT_EQ(controls::Month2STR(-5), "January");
-    const char* days[] = {"Sunday",   "Sunday", "Monday",   "Tuesday", "Wednesday",
-                          "Thursday", "Friday", "Saturday", "Sunday"};
-    for (int d = 0; d <= 8; ++d) {
-        SCOPED_TRACE("day " + std::to_string(d));
-        EXPECT_EQ(controls::Day2STR(d), days[d]);
-    }
+    for (const int m : {-5, 0, 1, 13})
+        EXPECT_EQ(controls::Month2STR(m), "January") << m;
+    EXPECT_EQ(controls::Month2STR(12), "December");
+    for (const int d : {0, 1, 8})
+        EXPECT_EQ(controls::Day2STR(d), "Sunday") << d;
+    EXPECT_EQ(controls::Day2STR(7), "Saturday");
 }
 
 TEST(DateFieldText, DaysOfMonthAndComplete)
@@ -66,10 +60,8 @@ TEST(DateFieldText, DaysOfMonthAndComplete)
         int month, year, days;
     };
     const Row rows[] = {
-        {"February 2000", 2, 2000, 29}, {"February 1900", 2, 1900, 28}, {"February 2100", 2, 2100, 28},
-        {"February 2004", 2, 2004, 29}, {"February 2007", 2, 2007, 28}, {"April", 4, 2007, 30},
-        {"month 13", 13, 2007, 30},     {"month 0", 0, 2007, 30},       {"January", 1, 2007, 31},
-        {"December", 12, 2007, 31},     {"June", 6, 2007, 30},          {"August", 8, 2007, 31},
+        {"February 2000", 2, 2000, 29}, {"February 1900", 2, 1900, 28}, {"February 2004", 2, 2004, 29},
+        {"April", 4, 2007, 30},         {"month 13", 13, 2007, 30},     {"August", 8, 2007, 31},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

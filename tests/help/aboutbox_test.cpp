@@ -12,7 +12,7 @@
 #include "framework/gui/pushbutton.h"
 #include "help/staticurl.h"
 #include "support/gui.h"
-#include "support/testenv.h"
+#include "support/guifixture.h"
 
 #include <gtest/gtest.h>
 
@@ -25,23 +25,25 @@ namespace {
 
 constexpr fw::Color kBlue{0, 0, 255};
 
-class AboutBoxTest : public ::testing::Test {
+class AboutBoxTest : public testenv::GuiFixture {
 protected:
+    std::unique_ptr<fw::Application> CreateApplication() override
+    {
+        auto shell = std::make_unique<::App>();
+        shell->AddMenuHandlers();
+        return shell;
+    }
     void SetUp() override
     {
-        application = std::make_unique<::App>();
-        application->AddMenuHandlers();
+        GuiFixture::SetUp();
         fw::SetShowURLHook([this](const std::string& url) { opened.push_back(url); });
     }
     void TearDown() override
     {
         fw::SetShowURLHook({});
-        fw::DestroyAllWindows();
-        application.reset();
+        GuiFixture::TearDown();
     }
 
-    testenv::TempFolders folders;
-    std::unique_ptr<::App> application;
     std::vector<std::string> opened;
 };
 
@@ -85,7 +87,7 @@ TEST_F(AboutBoxTest, EmptyDescriptionOrCreditsIsHiddenAndTheGapCloses)
 TEST_F(AboutBoxTest, VersionIsShownBareAndAnEmptyHomePageHidesTheLastControl)
 {
     windows::AquaAboutBox* box = win::AquaAboutBox();
-    EXPECT_EQ(box->version->Text(), application->ShortVersion());
+    EXPECT_EQ(box->version->Text(), app->ShortVersion());
     box->SetHomePage("");
     EXPECT_FALSE(box->homePage->Visible());
     EXPECT_EQ(box->homePage->Top(), 338 - 13);
@@ -139,10 +141,10 @@ TEST_F(AboutBoxTest, MenuShowsOneWindowAndClosingReEnablesTheInputs)
     Module1::botonesmain(false);
     ASSERT_FALSE(about->Enabled());
 
-    ASSERT_TRUE(application->HasMenuHandler("AppleAbout"));
-    application->HandleMenuCommand("AppleAbout");
+    ASSERT_TRUE(app->HasMenuHandler("AppleAbout"));
+    app->HandleMenuCommand("AppleAbout");
     windows::AquaAboutBox* box = win::AquaAboutBox();
-    application->HandleMenuCommand("AppleAbout");
+    app->HandleMenuCommand("AppleAbout");
     EXPECT_EQ(win::AquaAboutBox(), box);
     int shown = 0;
     for (fw::Window* w : fw::Windows())

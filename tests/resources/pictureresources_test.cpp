@@ -56,21 +56,6 @@ bool samePixels(fw::Picture& a, fw::Picture& b)
     return true;
 }
 
-// The picture as it shows over a plain ground of the given colour.
-PicturePtr drawnOver(const PicturePtr& picture, Color ground)
-{
-    PicturePtr out = fw::Picture::New(picture->Width(), picture->Height());
-    out->Graphics().SetForeColor(ground);
-    out->Graphics().FillRect(0, 0, out->Width(), out->Height());
-    out->Graphics().DrawPicture(*picture, 0, 0);
-    return out;
-}
-
-int channelDistance(Color a, Color b)
-{
-    return std::abs(a.Red - b.Red) + std::abs(a.Green - b.Green) + std::abs(a.Blue - b.Blue);
-}
-
 } // namespace
 
 // Each getter loads its own resource once, at its size, masked as the table
@@ -95,111 +80,6 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
     EXPECT_FALSE(fw::GetPicture(176)) << "id 176 is not a picture of the application";
     EXPECT_EQ(cycicon()->Transparent(), 1);
     EXPECT_EQ(backg1()->Transparent(), 0);
-}
-
-TEST(PictureResources, DayMarksAreClearWhereTheirMaskIsWhite)
-{
-    const PicturePtr mask = msk();
-    ASSERT_TRUE(mask);
-    const Getter marks[] = {&forbid, &male, &female, &heart, &fer, &ovu, &men};
-    const Color grounds[] = {fw::RGB(0, 200, 0), fw::RGB(20, 0, 160)};
-    int clear = 0, opaque = 0, partial = 0;
-    for (Getter get : marks) {
-        const PicturePtr mark = get();
-        ASSERT_TRUE(mark);
-        const PicturePtr overA = drawnOver(mark, grounds[0]);
-        const PicturePtr overB = drawnOver(mark, grounds[1]);
-        for (int y = 0; y < 24; ++y) {
-            for (int x = 0; x < 24; ++x) {
-                const int grey = mask->RGBSurface().Pixel(x, y).Red;
-                const Color a = overA->RGBSurface().Pixel(x, y);
-                const Color b = overB->RGBSurface().Pixel(x, y);
-                const Color own = mark->RGBSurface().Pixel(x, y);
-                if (grey == 255) {
-                    ++clear;
-                    ASSERT_EQ(a, grounds[0]) << x << "," << y;
-                    ASSERT_EQ(b, grounds[1]) << x << "," << y;
-                } else if (grey == 0) {
-                    ++opaque;
-                    ASSERT_EQ(a, own) << x << "," << y;
-                    ASSERT_EQ(b, own) << x << "," << y;
-                } else if (grey >= 8 && grey <= 247) {
-                    // Partly clear: the ground shows through, more so where
-                    // the mask is lighter.
-                    ++partial;
-                    ASSERT_NE(a, b) << x << "," << y;
-                }
-            }
-        }
-    }
-    // A round silhouette: clear corners, opaque inside, an anti-aliased rim.
-    EXPECT_GT(clear, 0);
-    EXPECT_GT(opaque, 7 * 300);
-    EXPECT_GT(partial, 0);
-    EXPECT_EQ(mask->RGBSurface().Pixel(0, 0), fw::RGB(255, 255, 255));
-    EXPECT_EQ(mask->RGBSurface().Pixel(12, 12), fw::RGB(0, 0, 0));
-}
-
-TEST(PictureResources, FramePiecesJoinIntoARoundedField)
-{
-    const PicturePtr left = REFLeftPic();
-    const PicturePtr middle = REFMiddlePic();
-    const PicturePtr right = REFRightPic();
-    const PicturePtr middleMask = REFMiddleMask();
-    ASSERT_TRUE(left && middle && right && middleMask);
-
-    // The frame as the rounded field paints it, 92 wide, over a green ground.
-    const Color ground = fw::RGB(0, 200, 0);
-    PicturePtr frame = fw::Picture::New(92, 20);
-    frame->Graphics().SetForeColor(ground);
-    frame->Graphics().FillRect(0, 0, 92, 20);
-    frame->Graphics().DrawPicture(*left, 0, 0);
-    frame->Graphics().DrawPicture(*right, 82, 0);
-    frame->Graphics().DrawPicture(*middle, 10, 0, 72, 20, 0, 0, middle->Width(), middle->Height());
-
-    struct Row {
-        const char* name;
-        int x, y;
-        bool showsGround;
-    };
-    const Row rows[] = {
-        {"left outer corner", 0, 0, true},
-        {"left lower corner", 0, 19, true},
-        {"right outer corner", 91, 0, true},
-        {"right lower corner", 91, 19, true},
-        {"left end, mid height", 1, 10, false},
-        {"right end, mid height", 90, 10, false},
-        {"middle top edge", 46, 0, false},
-        {"middle bottom edge", 46, 19, false},
-        {"inside", 46, 10, false},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Color c = frame->RGBSurface().Pixel(row.x, row.y);
-        if (row.showsGround)
-            EXPECT_EQ(c, ground);
-        else
-            EXPECT_GT(channelDistance(c, ground), 150);
-    }
-    // The interior is white where the field lies over it, so no seam shows.
-    EXPECT_EQ(frame->RGBSurface().Pixel(46, 10), fw::RGB(255, 255, 255));
-    EXPECT_EQ(frame->RGBSurface().Pixel(6, 10), fw::RGB(255, 255, 255));
-    EXPECT_EQ(frame->RGBSurface().Pixel(85, 10), fw::RGB(255, 255, 255));
-    // The middle piece's mask is opaque: the straight part covers the full height.
-    for (int y = 0; y < middleMask->Height(); ++y)
-        EXPECT_EQ(middleMask->RGBSurface().Pixel(0, y), fw::RGB(0, 0, 0)) << y;
-}
-
-TEST(PictureResources, IconIsClearAroundItsArtwork)
-{
-    const PicturePtr icon = cycicon();
-    ASSERT_TRUE(icon);
-    const Color ground = fw::RGB(0, 200, 0);
-    const PicturePtr over = drawnOver(icon, ground);
-    EXPECT_EQ(over->RGBSurface().Pixel(0, 0), ground);
-    EXPECT_EQ(over->RGBSurface().Pixel(127, 0), ground);
-    EXPECT_EQ(over->RGBSurface().Pixel(0, 127), ground);
-    EXPECT_GT(channelDistance(over->RGBSurface().Pixel(64, 64), ground), 150);
 }
 
 TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)

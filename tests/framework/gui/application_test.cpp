@@ -3,7 +3,7 @@
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/window.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "support/gui.h"
 
 #include <QTimer>
@@ -14,8 +14,8 @@
 
 namespace {
 
-using guitest::GuiTest;
-using guitest::TestWindow;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 
 std::vector<std::string>* g_log = nullptr;
 void Note(const std::string& entry)
@@ -78,12 +78,12 @@ protected:
     std::unique_ptr<fw::Application> CreateApplication() override { return std::make_unique<RecordingApp>(); }
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         g_log = &log;
     }
     void TearDown() override
     {
-        GuiTest::TearDown();
+        GuiFixture::TearDown();
         g_log = nullptr;
     }
     RecordingApp& App() { return static_cast<RecordingApp&>(*app); }
@@ -149,7 +149,7 @@ TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)
 TEST_F(ApplicationTest, AnEscapingExceptionBecomesTheErrorReport)
 {
     fw::PushButton* button = nullptr;
-    MakeWindow([&](TestWindow& w) { button = guitest::Add<fw::PushButton>(w, "button", 0, 0, 80, 20); });
+    MakeWindow([&](TestWindow& w) { button = testenv::Add<fw::PushButton>(w, "button", 0, 0, 80, 20); });
     int after = 0;
     button->Action.Bind([&] {
         throw std::runtime_error("Error in Open Class");

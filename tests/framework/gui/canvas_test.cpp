@@ -2,28 +2,30 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
-#include "guitest.h"
 #include "support/gui.h"
+#include "support/guifixture.h"
 
 #include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 namespace {
 
-class CanvasTest : public guitest::GuiTest {
+class CanvasTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         window = MakeWindow(
-            [this](guitest::TestWindow& w) { canvas = guitest::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
+            [this](testenv::TestWindow& w) { canvas = testenv::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
     }
 
     QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
 
-    guitest::TestWindow* window = nullptr;
+    testenv::TestWindow* window = nullptr;
     fw::Canvas* canvas = nullptr;
 };
 
@@ -73,7 +75,20 @@ TEST_F(CanvasTest, PaintsBackdropThenPaintEvent)
     EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
 }
 
-// Graphics() outside Paint draws on screen at once until the next refresh;
+// A failing Paint handler is reported once the paint is over, never from
+// inside it.
+TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
+{
+    canvas->Paint.Bind([](fw::Graphics&) { throw std::runtime_error("no ink"); });
+    canvas->RefreshNow();
+    EXPECT_TRUE(messages.empty());
+    testenv::runFor(20);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("no ink"), std::string::npos) << messages[0];
+    EXPECT_EQ(app->ExitStatus(), 1);
+}
+
+// Graphics() outside Paint draws on the canvas until the next refresh;
 // inside Paint it draws into that paint.
 TEST_F(CanvasTest, GraphicsDrawsAtOnceOrIntoThePaint)
 {

@@ -4,7 +4,10 @@
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
-#include "guitest.h"
+#include "support/guifixture.h"
+
+#include <QTest>
+#include <QWidget>
 #include "support/gui.h"
 
 #include <QAbstractButton>
@@ -18,9 +21,9 @@
 
 namespace {
 
-using guitest::Add;
-using guitest::GuiTest;
-using guitest::TestWindow;
+using testenv::Add;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 using ControlTest = GuiTest;
 
 // group > box (set member "cell$2") > label; an orphan label beside them.

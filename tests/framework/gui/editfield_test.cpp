@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/editfield.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "support/gui.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using guitest::GuiTest;
-using guitest::TestWindow;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 
 class EditFieldTest : public GuiTest {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
-        MakeWindow([this](TestWindow& w) { field = guitest::Add<fw::EditField>(w, "field", 10, 10, 200, 22); });
+        GuiFixture::SetUp();
+        MakeWindow([this](TestWindow& w) { field = testenv::Add<fw::EditField>(w, "field", 10, 10, 200, 22); });
         field->SetFocus();
     }
 

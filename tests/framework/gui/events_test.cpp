@@ -11,7 +11,7 @@
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "support/gui.h"
 
 #include <gtest/gtest.h>
@@ -21,9 +21,9 @@
 
 namespace {
 
-using guitest::Add;
-using guitest::GuiTest;
-using guitest::TestWindow;
+using testenv::Add;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 using EventTest = GuiTest;
 
 void ApplyOne(fw::Control& c, std::string_view property, fw::PropertyValue value)

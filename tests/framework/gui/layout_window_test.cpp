@@ -9,7 +9,7 @@
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "layout.h"
 #include "support/gui.h"
 #include "tests/framework/gui/layouttest_window.h"
@@ -26,18 +26,18 @@
 
 namespace {
 
-class LayoutWindow : public guitest::GuiTest {
+class LayoutWindow : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         window = fw::WindowInstance<windows::layouttest>();
         ASSERT_NE(window, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle()));
     }
     void TearDown() override
     {
-        GuiTest::TearDown();
+        GuiFixture::TearDown();
         layouttest_art::DropTestMenuBar();
     }
 
@@ -96,7 +96,8 @@ TEST_F(LayoutWindow, CreatesTheControlsInLayoutOrder)
     EXPECT_EQ(window->ControlAt(7), window->dots(1));
 }
 
-TEST_F(LayoutWindow, AppliesTheBlocksAndTheNamedBindings)
+// What goes by name rather than by block: pictures, bars, parents, handlers.
+TEST_F(LayoutWindow, BindsPicturesBarsParentsAndHandlersByName)
 {
     windows::layouttest& w = *window;
     struct Row {
@@ -104,28 +105,9 @@ TEST_F(LayoutWindow, AppliesTheBlocksAndTheNamedBindings)
         std::function<bool()> holds;
     };
     const Row rows[] = {
-        {"window size", [&] { return w.Width() == 320 && w.Height() == 200; }},
-        {"window title", [&] { return w.Title() == "Layout test"; }},
-        {"window colour", [&] { return w.HasBackColor() && w.BackColor() == fw::RGB(0xEE, 0xE7, 0xD1); }},
         {"backdrop by name", [&] { return w.Backdrop() == layouttest_art::stripes(); }},
         {"menu bar by name", [&] { return w.MenuBar() == layouttest_art::TestMenuBar(); }},
-        {"label text and font",
-         [&] { return w.nameLabel->Text() == "Your name:" && w.nameLabel->TextFont() == "SmallSystem" &&
-                      w.nameLabel->TextSize() == 12 && w.nameLabel->Bold(); }},
-        {"label box", [&] { return w.nameLabel->Left() == 12 && w.nameLabel->Top() == 12 && w.nameLabel->Width() == 120; }},
-        {"field text and tag", [&] { return w.nameField->Text() == "Ada" && w.nameField->HelpTag() == "Type a name"; }},
-        {"field defaults", [&] { return w.nameField->Border() && w.nameField->BackColor() == fw::RGB(255, 255, 255); }},
-        {"radio values", [&] { return w.rbOne->Value() && !w.rbTwo->Value(); }},
         {"radio parent", [&] { return w.rbTwo->InitialParent() == "goalBox" && w.rbTwo->Parent() == w.goalBox; }},
-        {"default button", [&] { return w.okButton->Default() && w.okButton->Caption() == "OK"; }},
-        {"rectangle colours",
-         [&] { return w.swatch->FillColor() == fw::RGB(0xC6, 0x8B, 0xA1) && w.swatch->BorderWidth() == 2 &&
-                      w.swatch->TopLeftColor() == fw::RGB(0xFF, 0xF5, 0xF8); }},
-        {"timer off", [&] { return w.ticker->Mode() == fw::Timer::kModeOff && w.ticker->Period() == 50; }},
-        {"set member colours",
-         [&] { return w.dots(1)->FillColor() == fw::RGB(0xFF, 0x6F, 0x7D) &&
-                      w.dots(2)->FillColor() == fw::RGB(0x9B, 0xDC, 0x5F) &&
-                      w.dots(0)->BorderColor() == fw::RGB(0, 0, 0); }},
         {"parent named by set member",
          [&] { return w.dotLabel->InitialParent() == "dots$1" && w.dotLabel->Parent() == w.dots(1); }},
         {"Open handler ran", [&] { return w.goalBox->Caption() == "Goal"; }},

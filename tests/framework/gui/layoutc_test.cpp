@@ -247,43 +247,6 @@ TEST(LayoutCompiler, DumpLeavesOutDefaultsAndShowsBytes)
     EXPECT_NE(hex.find("RadioButton rbnino: 294 bytes\n"), std::string::npos);
 }
 
-TEST(LayoutCompiler, GeneratesBindingsForTheWindowClass)
-{
-    const Layout layout = ParseLayout(std::string("pictures \"app/art.h\" Art\n") +
-                                          "Window w class=windows::w header=\"app/w.h\" controls=3 Backdrop=backg1\n"
-                                          "PushButton PushButton4 Caption=Textos.k325 HelpTag=Textos.k904 "
-                                          "Action->PushButton4_Action\n"
-                                          "StaticText std(7) MouseDown->std_MouseDown\n"
-                                          "Canvas Cansex(42) Backdrop=heart\n",
-                                      "app/w.layout");
-    const std::string header = layoutc::GenerateHeader(layout);
-    EXPECT_NE(header.find("fw::PushButton* PushButton4 = nullptr;"), std::string::npos) << header;
-    EXPECT_NE(header.find("fw::ControlSet<fw::StaticText> std;"), std::string::npos);
-    EXPECT_NE(header.find("fw::ControlSet<fw::Canvas> Cansex;"), std::string::npos);
-    EXPECT_NE(header.find("kControlCount = 3;"), std::string::npos);
-
-    const std::string source = layoutc::GenerateSource(layout, "app/w.layout.h");
-    const char* const expected[] = {
-        "#include \"app/w.layout.h\"\n#include \"app/w.h\"\n#include \"resources/textos.h\"\n"
-        "#include \"app/art.h\"\n",
-        "    SetBackdrop(Art::backg1());\n    ApplyWindowBlock(kBlock0);\n",
-        "        auto* c = AddControl<fw::PushButton>(\"PushButton4\", fw::kNoIndex);\n"
-        "        c->SetCaption(Textos::k325());\n        c->SetHelpTag(Textos::k904());\n"
-        "        fw::ApplyBlock(*c, kBlock1);\n        PushButton4 = c;\n"
-        "        c->Action.Bind(this, &windows::w::PushButton4_Action);\n",
-        "        auto* c = AddControl<fw::StaticText>(\"std\", 7);\n",
-        "        std.Add(c);\n        c->MouseDown.Bind([this, c](auto&&... args) { return "
-        "std_MouseDown(c->Index(), std::forward<decltype(args)>(args)...); });\n",
-        "        c->SetBackdrop(Art::heart());\n",
-        "    {\"std\", 7, \"StaticText\", kBlock2},\n",
-    };
-    for (const char* piece : expected)
-        EXPECT_NE(source.find(piece), std::string::npos) << piece << "\nin:\n" << source;
-
-    const Layout plain = ParseLayout("Window w class=W header=\"w.h\" controls=0\n", "w.layout");
-    EXPECT_EQ(layoutc::GenerateSource(plain, "w.layout.h").find("textos.h"), std::string::npos);
-}
-
 TEST(LayoutCompiler, ToolReportsFileAndLineAndFails)
 {
     const auto dir = std::filesystem::temp_directory_path() / ("layoutc-" + std::to_string(::getpid()));

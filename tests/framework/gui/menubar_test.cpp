@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/menubar.h"
-#include "guitest.h"
+#include "support/guifixture.h"
+
+#include <QTest>
+#include <QWidget>
 
 #include <QAction>
 #include <QKeySequence>
@@ -14,8 +17,8 @@
 
 namespace {
 
-using guitest::GuiTest;
-using guitest::TestWindow;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 using Kind = fw::MenuRow::Kind;
 
 constexpr std::array<fw::MenuRow, 8> kRows{{
@@ -51,14 +54,14 @@ protected:
 
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         bar.Build(kRows);
         app->SetMenuBar(&bar);
     }
     void TearDown() override
     {
         windows.clear();
-        GuiTest::TearDown();
+        GuiFixture::TearDown();
     }
 
     fw::MenuBar bar;

@@ -136,6 +136,17 @@ TEST(Picture, DrawingIntoTheMaskShapesThePicture)
     const Color rim = pixel(ground, 2, 10);
     EXPECT_NE(rim, kGreen);
     EXPECT_NE(rim, kRed);
+
+    // The picture as it draws is kept, yet follows every later change of the
+    // mask, of the pixels and of Transparent.
+    mark->Mask()->RGBSurface().SetPixel(10, 10, kWhite);
+    mark->RGBSurface().SetPixel(8, 8, kWhite);
+    mark->SetTransparent(1);
+    PicturePtr again = filled(20, 20, kGreen);
+    again->Graphics().DrawPicture(*mark, 2, 2);
+    EXPECT_EQ(pixel(again, 12, 12), kGreen);
+    EXPECT_EQ(pixel(again, 10, 10), kGreen);
+    EXPECT_EQ(pixel(again, 11, 11), kRed);
 }
 
 TEST(Picture, TransparentOneLeavesWhitePixelsUndrawn)
@@ -304,7 +315,7 @@ TEST(Picture, UnreadableSourcesGiveNoPicture)
     EXPECT_FALSE(fw::GetPicture(-1));
 }
 
-TEST(Graphics, DrawsThroughAControlsPainterAndLeavesItsStateAlone)
+TEST(Graphics, DrawsThroughAControlsPainter)
 {
     QImage surface(6, 4, QImage::Format_ARGB32);
     surface.fill(Qt::white);

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/timer.h"
-#include "guitest.h"
+#include "support/guifixture.h"
 #include "support/gui.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using guitest::GuiTest;
-using guitest::TestWindow;
+using GuiTest = testenv::GuiFixture;
+using testenv::TestWindow;
 using TimerTest = GuiTest;
 
 TEST_F(TimerTest, ModeDecidesHowOftenActionComes)

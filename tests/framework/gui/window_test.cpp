@@ -6,7 +6,10 @@
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
 #include "framework/gui/window.h"
-#include "guitest.h"
+#include "support/guifixture.h"
+
+#include <QTest>
+#include <QWidget>
 #include "support/gui.h"
 
 #include <QCloseEvent>
@@ -19,7 +22,7 @@
 
 namespace {
 
-using guitest::GuiTest;
+using GuiTest = testenv::GuiFixture;
 
 std::vector<std::string>* g_log = nullptr;
 void Note(const std::string& entry)
@@ -81,7 +84,7 @@ class WindowTest : public GuiTest {
 protected:
     void SetUp() override
     {
-        GuiTest::SetUp();
+        GuiFixture::SetUp();
         g_log = &log;
     }
 };

@@ -3,20 +3,22 @@
 
 #include "framework/gui/application.h"
 #include "framework/gui/window.h"
+#include "support/testenv.h"
 
-#include <QTest>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-namespace guitest {
+namespace testenv {
 
 // Adds a control at its place in the window, inside the named logical parent,
 // the way a stored block places it.
@@ -40,11 +42,25 @@ inline void Set(fw::Control* c, std::initializer_list<std::pair<const char*, fw:
         c->SetProperty(name, value);
 }
 
-// A window whose controls a test builds in code; it logs its own events.
+// A window whose controls a test builds in code, as a layout would. It logs
+// its own Open and Close, and notes the application's exit status when it
+// closes, as the calendar window's Close handler reads it.
 class TestWindow : public fw::Window {
 public:
     std::function<void(TestWindow&)> build;
     std::vector<std::string>* log = nullptr;
+    std::optional<int> statusAtClose;
+
+    template <class T>
+    T* Add(const std::string& name, int left, int top, int width, int height)
+    {
+        return testenv::Add<T>(*this, name, left, top, width, height);
+    }
+    void Note(const std::string& entry)
+    {
+        if (log)
+            log->push_back(entry);
+    }
 
 protected:
     void CreateControls() override
@@ -53,55 +69,33 @@ protected:
             build(*this);
     }
     void Event_Open() override { Note("window.Open"); }
-    void Event_Close() override { Note("window.Close"); }
-
-public:
-    void Note(const std::string& entry)
-    {
-        if (log)
-            log->push_back(entry);
-    }
+    void Event_Close() override;
 };
 
-// Gives every test an application object and records message boxes instead
-// of showing them; the windows go with the application at the end.
-class GuiTest : public ::testing::Test {
+// What the window shows on screen over the control now: the pixels that the
+// platform holds for the window, not a fresh rendering.
+QImage OnScreen(fw::Control* control);
+
+// Every GUI test's ground: fresh folders, an application object, message
+// boxes recorded instead of shown; its windows go with it at the end.
+class GuiFixture : public ::testing::Test {
 protected:
     virtual std::unique_ptr<fw::Application> CreateApplication() { return std::make_unique<fw::Application>(); }
-
-    void SetUp() override
-    {
-        app = CreateApplication();
-        previousHook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
-    }
-    void TearDown() override
-    {
-        windows.clear();
-        app.reset();
-        fw::SetMsgBoxHook(previousHook);
-    }
+    void SetUp() override;
+    void TearDown() override;
 
     // A window of the given content size, built with the controls that
-    // build() makes, and shown.
-    TestWindow* MakeWindow(std::function<void(TestWindow&)> build, int width = 300, int height = 200)
-    {
-        auto window = std::make_unique<TestWindow>();
-        window->SetWidth(width);
-        window->SetHeight(height);
-        window->build = std::move(build);
-        window->log = &log;
-        window->Build();
-        window->Show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window->Handle()));
-        windows.push_back(std::move(window));
-        return windows.back().get();
-    }
+    // build() makes and shown, unless building it made the application quit.
+    TestWindow* MakeWindow(std::function<void(TestWindow&)> build, int width = 300, int height = 200);
 
+    TempFolders folders;
     std::unique_ptr<fw::Application> app;
-    fw::TextHook previousHook;
     std::vector<std::string> messages;
     std::vector<std::string> log;
     std::vector<std::unique_ptr<TestWindow>> windows;
+
+private:
+    fw::TextHook m_previousHook;
 };
 
-} // namespace guitest
+} // namespace testenv
