@@ -15,6 +15,16 @@ namespace {
 constexpr std::string_view kName = "Cyclane Duvivarode";
 constexpr std::string_view kNotice = "Copyright © 2004-2007, Tarcyc Soft.";
 constexpr std::string_view kHomePage = "http://www.tarcyc.example";
+
+// An empty text takes its control out of the column.
+template <class Field>
+void FillOrCollapse(AquaAboutBox& box, Field* field, const std::string& text)
+{
+    if (text.empty())
+        box.hideControl(field);
+    else
+        field->SetText(text);
+}
 } // namespace
 
 AquaAboutBox::AquaAboutBox()
@@ -67,24 +77,14 @@ void AquaAboutBox::version_Open()
 
 void AquaAboutBox::description_Open()
 {
-    help::Tagged("AquaAboutBox.Description.Open", [&] {
-        const std::string text = Textos::kAppAboutBoxDescription();
-        if (text.empty())
-            hideControl(description);
-        else
-            description->SetText(text);
-    });
+    help::Tagged("AquaAboutBox.Description.Open",
+                 [&] { FillOrCollapse(*this, description, Textos::kAppAboutBoxDescription()); });
 }
 
 void AquaAboutBox::credits_Open()
 {
-    help::Tagged("AquaAboutBox.Credits.Open", [&] {
-        const std::string text = Textos::kAppAboutBoxCredits();
-        if (text.empty())
-            hideControl(credits);
-        else
-            credits->SetText(text);
-    });
+    help::Tagged("AquaAboutBox.Credits.Open",
+                 [&] { FillOrCollapse(*this, credits, Textos::kAppAboutBoxCredits()); });
 }
 
 void AquaAboutBox::copyright_Open()
