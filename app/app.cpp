@@ -16,6 +16,8 @@
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
 
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -69,9 +71,13 @@ void Restore(const RestoreRow& row)
         window = win::main();
     else
         window = win::preferences();
-    fw::Control* control = window ? window->FindControl(row.control) : nullptr;
-    if (!control)
+    if (!window)
         return;
+    // Every row names a control of a layout; a missing one is a fault of the
+    // layout, not of the stored file.
+    fw::Control* control = window->FindControl(row.control);
+    if (!control)
+        throw std::logic_error("no control " + std::string(row.control) + " to restore");
     switch (row.conversion) {
     case Conversion::Text:
         if (auto* field = dynamic_cast<fw::EditField*>(control))

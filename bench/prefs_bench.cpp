@@ -4,11 +4,7 @@
 // system, to tell the format's share from the disk's.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <unistd.h>
-
+#include "benchhome.h"
 #include "prefs/bprefs.h"
 
 namespace {
@@ -113,16 +109,6 @@ BENCHMARK(BM_PrefsSaveKeys)->RangeMultiplier(2)->Range(10000, 80000)->Arg(100000
 
 int main(int argc, char** argv)
 {
-    const auto home = std::filesystem::temp_directory_path() / ("cyc-bench-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(home / ".config");
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove_all(home);
-    return 0;
+    BenchHome home;
+    return RunBenchmarks(argc, argv);
 }

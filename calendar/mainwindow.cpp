@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/mainwindow.h"
 
-#include "controls/datefield.h"
+#include "calendar/module1.h"
 #include "framework/gui/application.h"
-#include "framework/gui/editfield.h"
-#include "framework/gui/radiobutton.h"
+#include "help/aquaaboutbox.h"
 #include "prefs/bprefs.h"
-
-#include <string_view>
 
 namespace windows {
 
@@ -33,15 +30,95 @@ bool main::FileQuit_Action()
 
 void main::StoreInputs()
 {
-    if (auto* date = Find<controls::DateField>("fechamens1"))
-        BPrefs::SetValue("fechamens1", date->Date());
-    for (std::string_view name : {"durciclo", "luteo"})
-        if (auto* field = Find<fw::EditField>(name))
-            BPrefs::SetValue(name, field->Text());
-    for (std::string_view name : {"rbevitar", "rbconcebir", "rbnino", "rbnina"})
-        if (auto* goal = Find<fw::RadioButton>(name))
-            BPrefs::SetValue(name, goal->Value());
+    BPrefs::SetValue("fechamens1", fechamens1->Date());
+    BPrefs::SetValue("durciclo", durciclo->Text());
+    BPrefs::SetValue("luteo", luteo->Text());
+    BPrefs::SetValue("rbevitar", rbevitar->Value());
+    BPrefs::SetValue("rbconcebir", rbconcebir->Value());
+    BPrefs::SetValue("rbnino", rbnino->Value());
+    BPrefs::SetValue("rbnina", rbnina->Value());
 }
+
+// The frames draw the number fields' borders; each field tells its frame
+// about its focus on every key.
+void main::rcanvas1_Open()
+{
+    rcanvas1->SetEditField(durciclo);
+}
+
+void main::rcanvas2_Open()
+{
+    rcanvas2->SetEditField(luteo);
+}
+
+bool main::durciclo_KeyDown(const std::string&)
+{
+    durciclo->SetCanvas(rcanvas1);
+    return false;
+}
+
+bool main::luteo_KeyDown(const std::string&)
+{
+    luteo->SetCanvas(rcanvas2);
+    return false;
+}
+
+// The glossy buttons get their symbol when they open, nothing else.
+void main::mesanterior_Open()
+{
+    mesanterior->SetBackButton(true);
+}
+
+void main::mesanterior3_Open()
+{
+    mesanterior3->SetStopButton(true);
+}
+
+void main::mesproximo_Open()
+{
+    mesproximo->SetForwardButton(true);
+}
+
+// A click on a day number changes nothing and lets the click through.
+bool main::std_MouseDown(int, int, int)
+{
+    return false;
+}
+
+// About: the inputs wait until the About window closes.
+void main::PushButton4_Action()
+{
+    Module1::botonesmain(false);
+    if (AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
+}
+
+// The cycle calendar's commands and the download's clean-up are not here
+// yet: until then they do nothing.
+void main::Rectangle3_MouseEnter() {}
+void main::Rectangle3_MouseExit() {}
+void main::calcular_Action() {}
+void main::PushButton2_Action() {}
+void main::PushButton3_Action() {}
+bool main::fechamens1_DragOver(int, int, fw::DragItem&, int)
+{
+    return false;
+}
+void main::fechamens1_DragExit(fw::DragItem&, int) {}
+void main::UpDownArrows1_Down() {}
+void main::UpDownArrows1_Up() {}
+void main::UpDownArrows2_Down() {}
+void main::UpDownArrows2_Up() {}
+void main::UpDownArrows3_Down() {}
+void main::UpDownArrows3_Up() {}
+void main::PushButton5_Action() {}
+void main::CheckBox1_Action() {}
+void main::mesanterior_MouseDown(int, int) {}
+void main::mesanterior3_MouseDown(int, int) {}
+void main::mesproximo_MouseDown(int, int) {}
+void main::PushButton6_Action() {}
+void main::PushButton7_Action() {}
+void main::Timer1_Action() {}
 
 } // namespace windows
 

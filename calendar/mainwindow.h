@@ -4,6 +4,12 @@
 #include "calendar/main.layout.h"
 #include "framework/gui/window.h"
 
+#include <string>
+
+namespace fw {
+struct DragItem;
+}
+
 namespace windows {
 
 // The calendar window, the application's working window. Closing it stores
@@ -16,6 +22,41 @@ protected:
     void Layout() override;
     void CreateControls() override;
     void Event_Close() override;
+
+    // The controls' handlers, bound by the layout as each control is built.
+    // A set member's handler gets the member's index first. The ones that
+    // only set up a control act; the calendar's commands come later and do
+    // nothing yet.
+    virtual void Rectangle3_MouseEnter();
+    virtual void Rectangle3_MouseExit();
+    virtual void calcular_Action();
+    virtual void PushButton2_Action();
+    virtual void PushButton3_Action();
+    virtual bool fechamens1_DragOver(int x, int y, fw::DragItem& item, int action);
+    virtual void fechamens1_DragExit(fw::DragItem& item, int action);
+    virtual void UpDownArrows1_Down();
+    virtual void UpDownArrows1_Up();
+    virtual bool std_MouseDown(int index, int x, int y);
+    virtual void PushButton4_Action();
+    virtual void UpDownArrows2_Down();
+    virtual void UpDownArrows2_Up();
+    virtual void UpDownArrows3_Down();
+    virtual void UpDownArrows3_Up();
+    virtual void rcanvas1_Open();
+    virtual bool durciclo_KeyDown(const std::string& key);
+    virtual void rcanvas2_Open();
+    virtual bool luteo_KeyDown(const std::string& key);
+    virtual void PushButton5_Action();
+    virtual void CheckBox1_Action();
+    virtual void mesanterior_Open();
+    virtual void mesanterior_MouseDown(int x, int y);
+    virtual void mesanterior3_Open();
+    virtual void mesanterior3_MouseDown(int x, int y);
+    virtual void mesproximo_Open();
+    virtual void mesproximo_MouseDown(int x, int y);
+    virtual void PushButton6_Action();
+    virtual void PushButton7_Action();
+    virtual void Timer1_Action();
 
 private:
     bool FileQuit_Action();

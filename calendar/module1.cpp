@@ -7,12 +7,16 @@ namespace Module1 {
 
 void botonesmain(bool enable)
 {
-    windows::main* window = win::main();
-    if (!window)
+    windows::main* w = win::main();
+    if (!w)
         return;
-    for (std::string_view name : kInputs)
-        if (fw::Control* input = window->FindControl(name))
-            input->SetEnabled(enable);
+    fw::Control* const inputs[] = {
+        w->calcular,      w->PushButton2,   w->PushButton3,   w->PushButton4, w->rbevitar,
+        w->rbconcebir,    w->rbnino,        w->rbnina,        w->UpDownArrows1, w->UpDownArrows2,
+        w->UpDownArrows3, w->durciclo,      w->luteo,         w->fechamens1,
+    };
+    for (fw::Control* input : inputs)
+        input->SetEnabled(enable);
 }
 
 } // namespace Module1

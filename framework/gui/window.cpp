@@ -654,8 +654,9 @@ bool Window::RouteDefaultKey(int qtKey)
     const bool isReturn = qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
     if (!isReturn && qtKey != Qt::Key_Escape)
         return false;
-    for (Control* c : m_controls)
-        if (c->TakeDefaultKey(isReturn))
+    // The topmost wins: a panel's default button lies above the window's.
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
+        if ((*it)->TakeDefaultKey(isReturn))
             return true;
     return false;
 }

@@ -59,7 +59,7 @@ TEST_F(PrefsWindowTest, OkStoresTheSelectionsInMemoryAndGivesTheCalendarWindowBa
         CalendarInputs in;
         StartWith(in);
         windows::main* calendar = win::main();
-        auto* calcular = calendar->AddControl<fw::PushButton>("calcular", fw::kNoIndex);
+        fw::PushButton* calcular = calendar->calcular;
         windows::preferences* prefs = OpenPreferences();
         EXPECT_FALSE(calcular->Enabled());
         EXPECT_FALSE(in.durciclo->Enabled());

@@ -50,8 +50,7 @@ inline Shown ShownBy(windows::preferences& prefs)
             prefs.CheckBox1->Value(), prefs.CheckBox2->Value(), prefs.CheckBox3->Value()};
 }
 
-// Stand-ins for the calendar window's inputs, made before the application's
-// Open as the window's layout will make them.
+// The calendar window's inputs that start-up restores and Close stores.
 struct CalendarInputs {
     fw::EditField* durciclo = nullptr;
     fw::EditField* luteo = nullptr;
@@ -63,30 +62,18 @@ struct CalendarInputs {
     int disclaimerActions = 0;
 };
 
-// The mirror of the calendar window's "Always show this alert." box copies
-// its state into the preferences window, as that window's own handler does.
-inline void AddCalendarInputs(windows::main& calendar, CalendarInputs& in)
+// Until the calendar window's own handler mirrors its "Always show this
+// alert." box into the preferences window, the test's handler does, and
+// counts the Actions.
+inline void FindCalendarInputs(windows::main& calendar, CalendarInputs& in)
 {
-    auto field = [&](const char* name, const char* text) {
-        auto* f = calendar.AddControl<fw::EditField>(name, fw::kNoIndex);
-        f->SetText(text);
-        return f;
-    };
-    in.durciclo = field("durciclo", "28");
-    in.luteo = field("luteo", "14");
-    calendar.AddControl<fw::GroupBox>("GroupBox3", fw::kNoIndex);
-    auto goal = [&](const char* name, bool on) {
-        auto* b = calendar.AddControl<fw::RadioButton>(name, fw::kNoIndex);
-        b->SetInitialParent("GroupBox3");
-        b->SetValue(on);
-        return b;
-    };
-    in.rbevitar = goal("rbevitar", false);
-    in.rbconcebir = goal("rbconcebir", true);
-    in.rbnino = goal("rbnino", false);
-    in.rbnina = goal("rbnina", false);
-    in.disclaimer = calendar.AddControl<fw::CheckBox>("CheckBox1", fw::kNoIndex);
-    in.disclaimer->SetValue(true);
+    in.durciclo = calendar.durciclo;
+    in.luteo = calendar.luteo;
+    in.rbevitar = calendar.rbevitar;
+    in.rbconcebir = calendar.rbconcebir;
+    in.rbnino = calendar.rbnino;
+    in.rbnina = calendar.rbnina;
+    in.disclaimer = calendar.CheckBox1;
     in.disclaimer->Action.Bind([&in] {
         ++in.disclaimerActions;
         if (windows::preferences* prefs = win::preferences())
@@ -212,11 +199,11 @@ protected:
 
     static void WaitShown(fw::Window* window) { ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle())); }
 
-    // Start-up with the calendar window's inputs in place.
+    // Start-up, with the calendar window's inputs at hand.
     void StartWith(CalendarInputs& in)
     {
         Launch();
-        AddCalendarInputs(*win::main(), in);
+        FindCalendarInputs(*win::main(), in);
         Open();
     }
 

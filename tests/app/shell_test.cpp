@@ -365,17 +365,17 @@ TEST_F(ShellTest, InputsAreEnabledAndDisabledTogether)
 {
     Start();
     windows::main* calendar = win::main();
-    std::vector<fw::Control*> inputs;
-    for (const char* name : {"calcular", "PushButton3", "UpDownArrows2", "fechamens1"})
-        inputs.push_back(calendar->AddControl<fw::PushButton>(name, fw::kNoIndex));
-    auto* monthButton = calendar->AddControl<fw::PushButton>("mesproximo", fw::kNoIndex);
-
+    constexpr const char* kInputs[] = {
+        "calcular",      "PushButton2",   "PushButton3",   "PushButton4", "rbevitar", "rbconcebir", "rbnino",
+        "rbnina",        "UpDownArrows1", "UpDownArrows2", "UpDownArrows3", "durciclo", "luteo",    "fechamens1",
+    };
     for (bool enable : {false, false, true, false, true}) {
         SCOPED_TRACE(enable ? "enable" : "disable");
         Module1::botonesmain(enable);
-        for (fw::Control* input : inputs)
-            EXPECT_EQ(input->Enabled(), enable) << input->Name();
-        EXPECT_TRUE(monthButton->Enabled());
+        for (const char* name : kInputs)
+            EXPECT_EQ(calendar->FindControl(name)->Enabled(), enable) << name;
+        for (fw::Control* other : std::initializer_list<fw::Control*>{calendar->mesproximo, calendar->std(0), calendar->PushButton6})
+            EXPECT_TRUE(other->Enabled()) << other->Name();
     }
 }
 

@@ -6,9 +6,7 @@
 #include "app/app.h"
 #include "app/scopedtable.h"
 #include "calendar/mainwindow.h"
-#include "calendar/module1.h"
 #include "framework/gui/application.h"
-#include "framework/gui/editfield.h"
 #include "framework/gui/pushbutton.h"
 #include "help/staticurl.h"
 #include "support/gui.h"
@@ -133,29 +131,31 @@ TEST_F(AboutBoxTest, LinkOpensOnlyOnAReleaseStrictlyInside)
     testenv::screenshot(box, "aboutbox");
 }
 
-TEST_F(AboutBoxTest, MenuShowsOneWindowAndClosingReEnablesTheInputs)
+TEST_F(AboutBoxTest, AboutButtonAndMenuShowOneWindowAndClosingReEnablesTheInputs)
 {
     windows::main* calendar = win::main();
-    auto* about = calendar->AddControl<fw::PushButton>("PushButton4", fw::kNoIndex);
-    auto* field = calendar->AddControl<fw::EditField>("durciclo", fw::kNoIndex);
-    Module1::botonesmain(false);
-    ASSERT_FALSE(about->Enabled());
-
-    ASSERT_TRUE(app->HasMenuHandler("AppleAbout"));
-    app->HandleMenuCommand("AppleAbout");
+    calendar->Show();
+    fw::Control* field = calendar->FindControl("durciclo");
+    ASSERT_TRUE(field);
+    testenv::click(calendar->PushButton4);
     windows::AquaAboutBox* box = win::AquaAboutBox();
+    EXPECT_TRUE(box->Visible());
+    EXPECT_FALSE(calendar->PushButton4->Enabled());
+    EXPECT_FALSE(field->Enabled());
+
+    // The menu shows the same window and leaves the inputs as they are.
+    ASSERT_TRUE(app->HasMenuHandler("AppleAbout"));
     app->HandleMenuCommand("AppleAbout");
     EXPECT_EQ(win::AquaAboutBox(), box);
     int shown = 0;
     for (fw::Window* w : fw::Windows())
         shown += dynamic_cast<windows::AquaAboutBox*>(w) != nullptr;
     EXPECT_EQ(shown, 1);
-    EXPECT_TRUE(box->Visible());
-    EXPECT_FALSE(field->Enabled()) << "the menu leaves the inputs as they are";
+    EXPECT_FALSE(field->Enabled());
 
     box->HandleMenuCommand("FileClose");
     EXPECT_TRUE(box->Closing());
-    EXPECT_TRUE(about->Enabled());
+    EXPECT_TRUE(calendar->PushButton4->Enabled());
     EXPECT_TRUE(field->Enabled());
 }
 
