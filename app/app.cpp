@@ -15,6 +15,7 @@
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
+#include "update/ckwin.h"
 
 #include <stdexcept>
 #include <string>
@@ -195,7 +196,15 @@ std::unique_ptr<::App> StartUp()
     if (!application)
         return nullptr;
     fw::Dispatch([&] { application->AddMenuHandlers(); });
-    fw::Dispatch([] { win::main(); });
+    fw::Dispatch([] {
+        // Check for Updates serves while the calendar window is in front.
+        if (windows::main* calendar = win::main())
+            calendar->AddMenuHandler("ckupdt", [] {
+                if (windows::ckwin* updates = win::ckwin())
+                    updates->Show();
+                return false;
+            });
+    });
     return application;
 }
 

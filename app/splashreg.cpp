@@ -4,6 +4,8 @@
 #include "calendar/mainwindow.h"
 #include "framework/core/appversion.h"
 #include "framework/gui/application.h"
+#include "prefs/bprefs.h"
+#include "update/ckwin.h"
 
 namespace windows {
 
@@ -18,6 +20,11 @@ void splashreg::PushButton1_Action()
     Hide();
     if (windows::main* calendar = win::main())
         calendar->Show();
+    // The start-up check is wanted unless the user switched it off.
+    if (BPrefs::HasKey("ckupdt") && BPrefs::BooleanValue("ckupdt") == false)
+        return;
+    if (windows::ckwin* updates = win::ckwin())
+        updates->Show();
 }
 
 } // namespace windows

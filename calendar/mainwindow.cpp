@@ -2,9 +2,11 @@
 #include "calendar/mainwindow.h"
 
 #include "calendar/module1.h"
+#include "framework/core/text.h"
 #include "framework/gui/application.h"
 #include "help/aquaaboutbox.h"
 #include "prefs/bprefs.h"
+#include "update/createdfile.h"
 
 namespace windows {
 
@@ -117,8 +119,26 @@ void main::mesanterior_MouseDown(int, int) {}
 void main::mesanterior3_MouseDown(int, int) {}
 void main::mesproximo_MouseDown(int, int) {}
 void main::PushButton6_Action() {}
-void main::PushButton7_Action() {}
-void main::Timer1_Action() {}
+// Deletes the files of cancelled downloads, each only while it is still the
+// very file its download made.
+void main::PushButton7_Action()
+{
+    update::RemoveCancelledDownloads();
+}
+
+// Armed by a Cancel in the update window. StaticText49 is not set back, so
+// the first removal of a run waits two ticks and every later one a single
+// tick.
+void main::Timer1_Action()
+{
+    const double count = fw::Val(StaticText49->Text());
+    if (count > 0) {
+        StaticText49->SetText(fw::Str(std::int64_t(count) - 1));
+        return;
+    }
+    PushButton7->Push();
+    Timer1->SetMode(fw::Timer::kModeOff);
+}
 
 } // namespace windows
 

@@ -344,6 +344,9 @@ std::string k705() { return lookUp("k705", "Close"); }
 std::string k706() { return lookUp("k706", "Download complete. The file was downloaded to your desktop."); }
 std::string k710() { return lookUp("k710", "New version available: "); }
 std::string k711() { return lookUp("k711", "No new versions available."); }
+std::string k712() { return lookUp("k712", "The update site could not be reached. Please try again later."); }
+std::string k713() { return lookUp("k713", "The update site sent an answer that could not be read."); }
+std::string k714() { return lookUp("k714", "The download failed. Nothing was left on your desktop."); }
 std::string k904() { return lookUp("k904", "Show info about this program"); }
 std::string kAppAboutBoxDescription()
 {

@@ -80,6 +80,10 @@ std::string k705();
 std::string k706();
 std::string k710();
 std::string k711();
+// Failures of the update check and download.
+std::string k712();
+std::string k713();
+std::string k714();
 
 // Tool tip
 std::string k904();

@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -209,6 +210,28 @@ bool FolderItem::Delete()
     if (ec || !(fs::is_regular_file(status) || fs::is_symlink(status)))
         return false;
     return fs::remove(m_path, ec) && !ec;
+}
+
+std::optional<FileIdentity> FolderItem::Identity() const
+{
+    struct stat st {};
+    if (::lstat(m_path.c_str(), &st) != 0)
+        return std::nullopt;
+    return FileIdentity{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+}
+
+bool FolderItem::MoveWithoutReplacing(const FolderItem& target)
+{
+    if (::renameat2(AT_FDCWD, m_path.c_str(), AT_FDCWD, target.m_path.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // File systems without the flag: a hard link fails on an existing name
+    // just the same.
+    if (::link(m_path.c_str(), target.m_path.c_str()) != 0)
+        return false;
+    ::unlink(m_path.c_str());
+    return true;
 }
 
 std::optional<std::string> FolderItem::ReadAll() const

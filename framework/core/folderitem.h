@@ -16,6 +16,13 @@
 namespace fw {
 
 class FolderItem;
+// Which file a path names: its device and inode, as lstat gives them.
+struct FileIdentity {
+    std::uint64_t Device = 0;
+    std::uint64_t Inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
 // A file or folder location, which need not exist. Mac file types, creators
@@ -50,6 +57,12 @@ public:
 
     // Deletes a regular file; never a folder. False when nothing was deleted.
     bool Delete();
+    // The file this path names now (a link itself, not what it points to);
+    // nothing when there is none.
+    std::optional<FileIdentity> Identity() const;
+    // Gives this file the target's path, never replacing what is there:
+    // false when the target exists or the move fails.
+    bool MoveWithoutReplacing(const FolderItem& target);
 
     // The whole file, or nothing when it cannot be read.
     std::optional<std::string> ReadAll() const;

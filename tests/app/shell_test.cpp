@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/app/shell_fixture.h"
+#include "update/ckwin.h"
 
 #include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
@@ -76,9 +77,24 @@ TEST_F(ShellTest, SplashOkHidesItForGoodAndShowsTheCalendarWindow)
     EXPECT_TRUE(Exists<windows::splashreg>());
     windows::main* calendar = win::main();
     EXPECT_TRUE(calendar->Visible());
-    WaitShown(calendar);
-    EXPECT_EQ(fw::FrontWindow(), calendar);
+    // No "ckupdt" stored: the update check opens in front.
+    ASSERT_TRUE(Exists<windows::ckwin>());
+    WaitShown(win::ckwin());
+    EXPECT_EQ(fw::FrontWindow(), win::ckwin());
     EXPECT_FALSE(application->Quitting());
+}
+
+TEST_F(ShellTest, SplashOkOpensNoUpdateWindowWhenTheCheckIsOff)
+{
+    StoreFile({{"ckupdt", false}});
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    WaitShown(win::main());
+    EXPECT_EQ(fw::FrontWindow(), win::main());
+    EXPECT_FALSE(Exists<windows::ckwin>());
+    // Check for Updates, from the calendar window, opens it.
+    Choose(MenuBar1(), "ckupdt");
+    EXPECT_TRUE(Exists<windows::ckwin>());
 }
 
 TEST_F(ShellTest, AWindowManagerCloseRequestLeavesTheSplashAndThePreferencesWindow)
@@ -309,6 +325,7 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
 
 TEST_F(ShellTest, TheEventLoopRaisesOpenAndQuitEndsIt)
 {
+    StoreFile({{"ckupdt", false}});
     FileWrites writes(folders.config(), kPrefsFile);
     Launch();
     std::vector<std::string> seen;

@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/httpsocket.h"
+
+#include "framework/gui/application.h"
+#include "framework/gui/gui_p.h"
+#include "framework/gui/window.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include <cerrno>
+#include <charconv>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fw {
+
+struct HTTPSocket::Impl {
+    QObject context;
+    QNetworkAccessManager manager;
+    QTimer timer;
+    QPointer<QNetworkReply> reply;
+};
+
+namespace {
+
+std::int32_t ErrorCodeOf(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return HTTPSocket::kErrorLookup;
+    case QNetworkReply::TimeoutError:
+        return HTTPSocket::kErrorTimeout;
+    case QNetworkReply::SslHandshakeFailedError:
+        return HTTPSocket::kErrorSecure;
+    case QNetworkReply::ProtocolUnknownError:
+    case QNetworkReply::ProtocolFailure:
+        return HTTPSocket::kErrorProtocol;
+    default:
+        return HTTPSocket::kErrorRefused;
+    }
+}
+
+// Errors of the connection itself; the others come with a whole reply whose
+// status code tells what happened.
+bool ConnectionError(QNetworkReply::NetworkError error)
+{
+    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
+        || error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::ProtocolFailure;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= std::size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+HTTPSocket::HTTPSocket() : m_impl(std::make_unique<Impl>())
+{
+    m_impl->timer.setSingleShot(true);
+    QObject::connect(&m_impl->timer, &QTimer::timeout, &m_impl->context, [this] { Fail(kErrorTimeout); });
+}
+
+HTTPSocket::HTTPSocket(Window& owner) : HTTPSocket()
+{
+    m_owner = &owner;
+}
+
+HTTPSocket::~HTTPSocket()
+{
+    Close();
+}
+
+void HTTPSocket::SetProperty(std::string_view name, const PropertyValue& value)
+{
+    using namespace detail;
+    if (name == "Port")
+        m_port = AsInt(value, name);
+    else if (name == "Address")
+        m_address = AsString(value, name);
+    else if (name == "yield")
+        AsBool(value, name);
+    else
+        throw std::invalid_argument("HTTPSocket has no property " + std::string(name));
+}
+
+bool HTTPSocket::Busy() const
+{
+    return m_impl->reply != nullptr;
+}
+
+void HTTPSocket::Get(std::string_view url)
+{
+    Close();
+    Start(url);
+}
+
+void HTTPSocket::Get(std::string_view url, FolderItemPtr file)
+{
+    Close();
+    m_file = std::move(file);
+    m_targetIdentity.reset();
+    if (m_file)
+        m_fd = ::open(m_file->Path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (m_fd < 0) {
+        m_file.reset();
+        const std::uint64_t generation = m_generation;
+        QTimer::singleShot(0, &m_impl->context, [this, generation] {
+            if (generation == m_generation)
+                Fail(kErrorFile);
+        });
+        return;
+    }
+    struct stat st {};
+    if (::fstat(m_fd, &st) == 0)
+        m_targetIdentity = FileIdentity{std::uint64_t(st.st_dev), std::uint64_t(st.st_ino)};
+    Start(url);
+}
+
+void HTTPSocket::Start(std::string_view url)
+{
+    m_url = url;
+    m_body.clear();
+    m_headers.Clear();
+    m_status = 0;
+    m_received = 0;
+    m_total = 0;
+    const QUrl address(detail::ToQString(url));
+    const QString scheme = address.scheme();
+    if (!address.isValid() || address.host().isEmpty() || (scheme != "http" && scheme != "https")) {
+        const std::uint64_t generation = m_generation;
+        QTimer::singleShot(0, &m_impl->context, [this, generation] {
+            if (generation == m_generation)
+                Fail(kErrorProtocol);
+        });
+        return;
+    }
+    QNetworkRequest request(address);
+    request.setRawHeader("Accept", "*/*");
+    request.setRawHeader("Accept-Language", "en");
+    // No compression, so that the announced length is that of the bytes we
+    // get and a download is the file itself.
+    request.setRawHeader("Accept-Encoding", "identity");
+    QNetworkReply* reply = m_impl->manager.get(request);
+    m_impl->reply = reply;
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &m_impl->context, [this] { HeadersArrived(); });
+    QObject::connect(reply, &QNetworkReply::readyRead, &m_impl->context, [this] { DataArrived(); });
+    QObject::connect(reply, &QNetworkReply::finished, &m_impl->context, [this] { Finished(); });
+    ArmTimer(m_connectTimeout);
+}
+
+void HTTPSocket::Close()
+{
+    ++m_generation;
+    m_impl->timer.stop();
+    if (QNetworkReply* reply = m_impl->reply) {
+        m_impl->reply = nullptr;
+        // Disconnected first: abort() reports synchronously.
+        reply->disconnect(&m_impl->context);
+        reply->abort();
+        reply->deleteLater();
+    }
+    CloseFile();
+}
+
+void HTTPSocket::CloseFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+bool HTTPSocket::Deliverable() const
+{
+    return !m_owner || !m_owner->Closing();
+}
+
+void HTTPSocket::ArmTimer(std::int32_t ms)
+{
+    m_impl->timer.start(std::max(ms, 0));
+}
+
+void HTTPSocket::HeadersArrived()
+{
+    QNetworkReply* reply = m_impl->reply;
+    if (!reply)
+        return;
+    m_status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_headers.Clear();
+    for (const auto& [name, value] : reply->rawHeaderPairs())
+        m_headers.AppendHeader(name.toStdString(), value.toStdString());
+    m_total = 0;
+    if (const auto length = m_headers.Value("Content-Length")) {
+        std::int64_t n = 0;
+        const auto [end, ec] = std::from_chars(length->data(), length->data() + length->size(), n);
+        if (ec == std::errc() && end == length->data() + length->size() && n >= 0)
+            m_total = n;
+    }
+    ArmTimer(m_idleTimeout);
+}
+
+void HTTPSocket::DataArrived()
+{
+    QNetworkReply* reply = m_impl->reply;
+    if (!reply)
+        return;
+    const QByteArray data = reply->readAll();
+    if (data.isEmpty())
+        return;
+    if (m_fd >= 0) {
+        if (!WriteAll(m_fd, data.constData(), std::size_t(data.size()))) {
+            Fail(kErrorFile);
+            return;
+        }
+    } else if (!m_file) {
+        m_body.append(data.constData(), std::size_t(data.size()));
+    }
+    m_received += data.size();
+    ArmTimer(m_idleTimeout);
+    if (!Deliverable())
+        return;
+    const std::string piece(data.constData(), std::size_t(data.size()));
+    Dispatch([&] { ReceiveProgress.Raise(m_received, m_total, piece); });
+}
+
+void HTTPSocket::Finished()
+{
+    const std::uint64_t generation = m_generation;
+    DataArrived();
+    QNetworkReply* reply = m_impl->reply;
+    if (generation != m_generation || !reply)
+        return;
+    const QNetworkReply::NetworkError error = reply->error();
+    if (ConnectionError(error) || m_status == 0) {
+        Fail(ConnectionError(error) ? ErrorCodeOf(error) : kErrorProtocol);
+        return;
+    }
+    // A connection closed before the announced length is a lost one.
+    if (m_total > 0 && m_received < m_total) {
+        Fail(kErrorRefused);
+        return;
+    }
+    m_impl->timer.stop();
+    m_impl->reply = nullptr;
+    reply->disconnect(&m_impl->context);
+    reply->deleteLater();
+    if (m_fd >= 0 && ::fsync(m_fd) != 0 && errno != EINVAL) {
+        Fail(kErrorFile);
+        return;
+    }
+    CloseFile();
+    if (!Deliverable())
+        return;
+    const std::string url = m_url;
+    if (m_file) {
+        const FolderItemPtr file = m_file;
+        Dispatch([&] { DownloadComplete.Raise(url, m_status, m_headers, file); });
+    } else {
+        const std::string body = std::move(m_body);
+        m_body.clear();
+        Dispatch([&] { PageReceived.Raise(url, m_status, m_headers, body); });
+    }
+}
+
+void HTTPSocket::Fail(std::int32_t code)
+{
+    Close();
+    m_lastError = code;
+    if (Deliverable())
+        Dispatch([&] { Error.Raise(code); });
+}
+
+} // namespace fw

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/httpserver.h"
+
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <cctype>
+#include <stdexcept>
+
+namespace testenv {
+
+namespace {
+
+constexpr qsizetype kMaxHead = 16 * 1024;
+constexpr int kMaxConnections = 64;
+
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+HttpServer::Request ParseHead(const std::string& head)
+{
+    HttpServer::Request request;
+    std::size_t lineEnd = head.find("\r\n");
+    const std::string first = head.substr(0, lineEnd);
+    const std::size_t space1 = first.find(' ');
+    const std::size_t space2 = first.find(' ', space1 + 1);
+    request.method = first.substr(0, space1);
+    request.path = first.substr(space1 + 1, space2 - space1 - 1);
+    while (lineEnd != std::string::npos) {
+        const std::size_t start = lineEnd + 2;
+        lineEnd = head.find("\r\n", start);
+        const std::string line = head.substr(start, lineEnd - start);
+        const std::size_t colon = line.find(':');
+        if (colon == std::string::npos)
+            continue;
+        std::string value = line.substr(colon + 1);
+        while (!value.empty() && value.front() == ' ')
+            value.erase(0, 1);
+        request.headers[Lower(line.substr(0, colon))] = value;
+    }
+    return request;
+}
+
+void SendPieces(QPointer<QTcpSocket> socket, HttpServer::Reply reply, std::size_t next)
+{
+    if (!socket)
+        return;
+    if (next < reply.pieces.size()) {
+        socket->write(reply.pieces[next].data(), qint64(reply.pieces[next].size()));
+        QTimer::singleShot(reply.pieceDelayMs, socket, [socket, reply, next] { SendPieces(socket, reply, next + 1); });
+        return;
+    }
+    if (!reply.stall)
+        socket->disconnectFromHost();
+}
+
+} // namespace
+
+HttpServer::Reply HttpServer::Reply::Ok(const std::string& body, int status)
+{
+    Reply reply;
+    reply.head = "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Error") +
+                 "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                 std::to_string(body.size()) + "\r\n";
+    reply.pieces = {body};
+    return reply;
+}
+
+HttpServer::HttpServer() : m_server(std::make_unique<QTcpServer>())
+{
+    if (!m_server->listen(QHostAddress::LocalHost, 0))
+        throw std::runtime_error("the test server cannot listen on 127.0.0.1");
+    QObject::connect(m_server.get(), &QTcpServer::newConnection, m_server.get(), [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+            if (++m_connections > kMaxConnections) {
+                socket->abort();
+                socket->deleteLater();
+                continue;
+            }
+            auto head = std::make_shared<std::string>();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, head] {
+                if (head->empty() && socket->property("answered").toBool())
+                    return;
+                const QByteArray data = socket->readAll();
+                head->append(data.constData(), std::size_t(data.size()));
+                if (qsizetype(head->size()) > kMaxHead) {
+                    socket->abort();
+                    return;
+                }
+                const std::size_t end = head->find("\r\n\r\n");
+                if (end == std::string::npos)
+                    return;
+                Request request = ParseHead(head->substr(0, end));
+                head->clear();
+                socket->setProperty("answered", true);
+                auto it = m_replies.find(request.path);
+                if (it == m_replies.end())
+                    it = m_replies.find("*");
+                Reply reply = it != m_replies.end() ? it->second : Reply::Ok("not found", 404);
+                m_requests.push_back(std::move(request));
+                const std::string opening = reply.head + "\r\n";
+                socket->write(opening.data(), qint64(opening.size()));
+                SendPieces(socket, std::move(reply), 0);
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+}
+
+HttpServer::~HttpServer()
+{
+    // The connections are children of the server and go with it.
+    m_server->close();
+}
+
+std::string HttpServer::BaseURL() const
+{
+    return "http://127.0.0.1:" + std::to_string(m_server->serverPort());
+}
+
+void HttpServer::Script(const std::string& path, Reply reply)
+{
+    m_replies[path] = std::move(reply);
+}
+
+std::string HttpServer::RefusingURL()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return "http://127.0.0.1:" + std::to_string(port);
+}
+
+} // namespace testenv

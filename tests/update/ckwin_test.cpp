@@ -1,0 +1,336 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/mainwindow.h"
+#include "framework/gui/network.h"
+#include "resources/textos.h"
+#include "support/gui.h"
+#include "support/httpserver.h"
+#include "support/testenv.h"
+#include "update/ckwin.h"
+#include "update/updatesite.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWidget>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <random>
+#include <set>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Reply = testenv::HttpServer::Reply;
+using namespace std::string_literals;
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+Reply Raw(const std::string& head, std::vector<std::string> pieces, int delayMs = 0, bool stall = false)
+{
+    return {head + "Connection: close\r\n", std::move(pieces), delayMs, stall};
+}
+
+// Every file under the folder, by path relative to it.
+std::set<std::string> Listing(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        names.insert(fs::relative(entry.path(), folder).string());
+    return names;
+}
+
+class UpdateWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousHook = fw::Network::SetIsConnectedHook([this] { return online; });
+        previousURL = update::UpdateBaseURL();
+        update::SetUpdateBaseURL(server.BaseURL());
+    }
+    void TearDown() override
+    {
+        fw::DestroyAllWindows();
+        fw::Network::SetIsConnectedHook(previousHook);
+        update::SetUpdateBaseURL(previousURL);
+    }
+
+    // The window with its countdown shortened; the request still waits for
+    // the second tick.
+    windows::ckwin* Open()
+    {
+        windows::ckwin* w = win::ckwin();
+        w->Timer1->SetPeriod(10);
+        w->Timer2->SetPeriod(10);
+        w->http->SetIdleTimeout(400);
+        return w;
+    }
+    // Until the wheel stops: the answer is read, the download ended or failed.
+    static bool Settle(windows::ckwin* w, int ms = 5000)
+    {
+        return QTest::qWaitFor([w] { return !w->progresswheel1->Visible() && !w->StatusLabel->Text().empty(); }, ms);
+    }
+    void CloseWindow(windows::ckwin* w)
+    {
+        w->Close();
+        QTest::qWait(20);
+    }
+    std::vector<fs::path> PartialFiles() const
+    {
+        std::vector<fs::path> found;
+        for (const auto& entry : fs::directory_iterator(folders.desktop()))
+            if (entry.path().extension() == ".part")
+                found.push_back(entry.path());
+        return found;
+    }
+
+    testenv::TempFolders folders;
+    testenv::HttpServer server;
+    bool online = true;
+    fw::Network::ConnectedHook previousHook;
+    std::string previousURL;
+};
+
+TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
+{
+    const std::string head = "HTTP/1.1 200 OK\r\n";
+    struct Row {
+        const char* name;
+        Reply reply;
+        std::string status;
+        bool offered = false;
+        bool refused = false;
+    };
+    const Row rows[] = {
+        {"newer", Reply::Ok("1.0.1,c.dmg"), Textos::k710() + "1.0.1", true},
+        {"newer by number", Reply::Ok("1.0.10,c.dmg\n"), Textos::k710() + "1.0.10", true},
+        {"equal", Reply::Ok("1.0.0,c.dmg"), Textos::k711()},
+        {"equal with fewer numbers", Reply::Ok("1.0,c.dmg"), Textos::k711()},
+        {"older", Reply::Ok("0.9.9,c.dmg"), Textos::k711()},
+        {"not a version", Reply::Ok("one,c.dmg"), Textos::k713()},
+        {"no comma", Reply::Ok("1.0.1"), Textos::k713()},
+        {"an error page", Reply::Ok("<html>moved</html>"), Textos::k713()},
+        {"too long", Reply::Ok("1.0.1," + std::string(5000, 'a')), Textos::k713()},
+        {"in pieces", Raw(head + "Content-Length: 13\r\n", {"1.0", ".1,c", ".dmg\r\n"}, 30), Textos::k710() + "1.0.1",
+         true},
+        {"no Content-length", Raw(head, {"1.0.1,c.dmg"}), Textos::k713()},
+        {"shorter than announced", Raw(head + "Content-Length: 40\r\n", {"1.0.1,c.dmg"}), Textos::k712()},
+        {"longer than announced", Raw(head + "Content-Length: 11\r\n", {"1.0.1,c.dmgMORE"}), Textos::k710() + "1.0.1",
+         true},
+        {"stalled", Raw(head + "Content-Length: 11\r\n", {"1.0"}, 0, true), Textos::k712()},
+        {"status 404", Reply::Ok("1.0.1,c.dmg", 404), Textos::k713()},
+        {"status 500", Reply::Ok("1.0.1,c.dmg", 500), Textos::k713()},
+        {"refused", Reply::Ok("1.0.1,c.dmg"), Textos::k712(), false, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        server.Script("/version.txt", row.reply);
+        update::SetUpdateBaseURL(row.refused ? testenv::HttpServer::RefusingURL() : server.BaseURL());
+        windows::ckwin* w = Open();
+        ASSERT_TRUE(Settle(w));
+        EXPECT_EQ(w->StatusLabel->Text(), row.status);
+        EXPECT_EQ(w->CloseDownloadButton->Visible(), row.offered);
+        EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        if (std::string(row.name) == "equal")
+            testenv::screenshot(w, "update-up-to-date");
+        if (std::string(row.name) == "status 404")
+            testenv::screenshot(w, "update-failed");
+        CloseWindow(w);
+    }
+}
+
+TEST_F(UpdateWindowTest, OfflineTheWindowSaysSoAndKeepsItsDesignTexts)
+{
+    online = false;
+    update::SetUpdateBaseURL(testenv::HttpServer::RefusingURL());
+    windows::ckwin* w = win::ckwin();
+    EXPECT_EQ(w->StatusLabel->Text(), Textos::k014());
+    EXPECT_EQ(w->StaticText1->Text(), "Untitled");
+    EXPECT_EQ(w->StaticText2->Text(), "Version actual:");
+    EXPECT_EQ(w->StaticText3->Text(), "Ver.");
+    EXPECT_FALSE(w->progresswheel1->Visible());
+}
+
+// The whole road: check, offer, a 5 MB download with a moving bar, Close.
+TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose)
+{
+    std::string payload(5 * 1024 * 1024, '\0');
+    std::mt19937 random(15);
+    for (char& c : payload)
+        c = char(random());
+    Reply download;
+    download.head = "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: " + std::to_string(payload.size()) + "\r\n";
+    for (std::size_t at = 0; at < payload.size(); at += 256 * 1024)
+        download.pieces.push_back(payload.substr(at, 256 * 1024));
+    download.pieceDelayMs = 15;
+    server.Script("/version.txt", Reply::Ok("1.0.1,Cyclane 1.0.1.dmg"));
+    server.Script("/Cyclane%201.0.1.dmg", download);
+
+    windows::ckwin* w = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w->Handle()));
+    EXPECT_TRUE(w->progresswheel1->Visible());
+    testenv::screenshot(w, "update-checking");
+    ASSERT_TRUE(Settle(w));
+    ASSERT_TRUE(w->CloseDownloadButton->Visible());
+    EXPECT_EQ(w->StaticText1->Text(), "1.0.0");
+    testenv::screenshot(w, "update-newer-version");
+
+    testenv::click(w->CloseDownloadButton);
+    EXPECT_EQ(w->stopbutton->Caption(), Textos::k702());
+    std::set<std::int32_t> values;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        values.insert(w->ProgressBar1->Value());
+        if (values.size() == 3)
+            testenv::screenshot(w, "update-downloading");
+        return w->StatusLabel->Text() == Textos::k706();
+    }, 20000));
+    EXPECT_GE(values.size(), 4u);
+    EXPECT_FALSE(w->ProgressBar1->Visible());
+    EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+    testenv::screenshot(w, "update-complete");
+
+    ASSERT_EQ(server.Requests().size(), 2u);
+    for (const auto& [request, path] : {std::pair{server.Requests()[0], "/version.txt"},
+                                        std::pair{server.Requests()[1], "/Cyclane%201.0.1.dmg"}}) {
+        EXPECT_EQ(request.method, "GET");
+        EXPECT_EQ(request.path, path);
+        EXPECT_EQ(request.headers.at("accept"), "*/*");
+        EXPECT_EQ(request.headers.at("accept-language"), "en");
+    }
+    const fs::path file = folders.desktop() / "Cyclane 1.0.1.dmg";
+    EXPECT_TRUE(ReadFile(file) == payload);
+    testenv::click(w->stopbutton);
+    QTest::qWait(2500);
+    EXPECT_TRUE(ReadFile(file) == payload);
+    EXPECT_EQ(Listing(folders.desktop()), std::set<std::string>{"Cyclane 1.0.1.dmg"});
+}
+
+// Hostile names from the site: one plain name on the Desktop, or none; a file
+// already there is never replaced, and nothing outside the Desktop changes.
+TEST_F(UpdateWindowTest, HostileNamesStayInsideTheDesktopAndReplaceNothing)
+{
+    WriteFile(folders.desktop() / "x", "theirs");
+    server.Script("*", Reply::Ok("payload"));
+    const std::set<std::string> before = Listing(folders.home());
+    struct Row {
+        std::string name;
+        std::optional<std::string> kept;
+    };
+    const Row rows[] = {
+        {"../x", "x (2)"}, {"/etc/x", "x (2)"}, {"a/b", "b"},      {"a\\b", "b"},
+        {"..", {}},        {"", {}},            {"y\r\n", "y"},    {"a\rb\nc", "abc"},
+        {"n\0ul"s, "nul"}, {std::string(1000, 'n') + ".dmg", std::string(251, 'n') + ".dmg"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name.substr(0, 20));
+        server.Script("/version.txt", Reply::Ok("1.0.1," + row.name));
+        windows::ckwin* w = Open();
+        ASSERT_TRUE(Settle(w));
+        std::set<std::string> expected = before;
+        if (!row.kept) {
+            EXPECT_EQ(w->StatusLabel->Text(), Textos::k713());
+        } else {
+            testenv::click(w->CloseDownloadButton);
+            ASSERT_TRUE(Settle(w));
+            EXPECT_EQ(w->StatusLabel->Text(), Textos::k706());
+            EXPECT_EQ(ReadFile(folders.desktop() / *row.kept), "payload");
+            expected.insert("Desktop/" + *row.kept);
+        }
+        EXPECT_EQ(Listing(folders.home()), expected);
+        EXPECT_EQ(ReadFile(folders.desktop() / "x"), "theirs");
+        if (row.kept)
+            fs::remove(folders.desktop() / *row.kept);
+        CloseWindow(w);
+    }
+}
+
+// A failed download (here a 404 page, and a connection lost half-way) keeps
+// nothing, not even under its temporary name.
+TEST_F(UpdateWindowTest, AFailedDownloadLeavesNothingOnTheDesktop)
+{
+    server.Script("/version.txt", Reply::Ok("1.0.1,c.dmg"));
+    for (const Reply& reply : {Reply::Ok("no such file", 404),
+                               Raw("HTTP/1.1 200 OK\r\nContent-Length: 9000\r\n", {"partial"})}) {
+        server.Script("/c.dmg", reply);
+        windows::ckwin* w = Open();
+        ASSERT_TRUE(Settle(w));
+        testenv::click(w->CloseDownloadButton);
+        ASSERT_TRUE(QTest::qWaitFor([w] { return w->StatusLabel->Text() == Textos::k714(); }, 5000));
+        EXPECT_FALSE(w->progresswheel1->Visible());
+        EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        EXPECT_TRUE(Listing(folders.desktop()).empty());
+        CloseWindow(w);
+    }
+}
+
+class CancelTest : public UpdateWindowTest {
+protected:
+    // A slow download of the offered file, stopped half-way by the test.
+    windows::ckwin* StartSlowDownload()
+    {
+        Reply slow;
+        slow.head = "HTTP/1.1 200 OK\r\nConnection: close\r\nContent-Length: 5000000\r\n";
+        slow.pieces.assign(50, std::string(100000, 'd'));
+        slow.pieceDelayMs = 100;
+        server.Script("/version.txt", Reply::Ok("1.0.1,Cyclane.dmg"));
+        server.Script("/Cyclane.dmg", slow);
+        windows::ckwin* w = Open();
+        EXPECT_TRUE(Settle(w));
+        testenv::click(w->CloseDownloadButton);
+        EXPECT_TRUE(QTest::qWaitFor([w] { return w->ProgressBar1->Value() > 0; }, 5000));
+        return w;
+    }
+};
+
+TEST_F(CancelTest, CancelRemovesThePartialFileAboutTwoSecondsLaterAndNothingElse)
+{
+    WriteFile(folders.desktop() / "Cyclane.dmg", "someone else's");
+    windows::ckwin* w = StartSlowDownload();
+    ASSERT_EQ(PartialFiles().size(), 1u);
+    testenv::click(w->stopbutton);
+    EXPECT_TRUE(w->Closing());
+    QTest::qWait(1000);
+    EXPECT_EQ(PartialFiles().size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return PartialFiles().empty(); }, 2000));
+    EXPECT_EQ(Listing(folders.desktop()), std::set<std::string>{"Cyclane.dmg"});
+    EXPECT_EQ(ReadFile(folders.desktop() / "Cyclane.dmg"), "someone else's");
+
+    // A later cancellation in the same run goes after one tick.
+    w = StartSlowDownload();
+    ASSERT_EQ(PartialFiles().size(), 1u);
+    EXPECT_EQ(win::main()->StaticText50->Text(), PartialFiles().front().filename().string());
+    testenv::click(w->stopbutton);
+    QTest::qWait(500);
+    EXPECT_EQ(PartialFiles().size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return PartialFiles().empty(); }, 1000));
+}
+
+// The close box is a Cancel; the removal deletes only the file the download
+// made, not another that took its name meanwhile.
+TEST_F(CancelTest, TheCloseBoxCancelsAndTheRemovalSparesAFileThatTookTheName)
+{
+    windows::ckwin* w = StartSlowDownload();
+    ASSERT_EQ(PartialFiles().size(), 1u);
+    const fs::path partial = PartialFiles().front();
+    w->Handle()->close();
+    EXPECT_TRUE(w->Closing());
+    fs::remove(partial);
+    WriteFile(partial, "a new file under the old name");
+    QTest::qWait(3000);
+    EXPECT_EQ(ReadFile(partial), "a new file under the old name");
+    fs::remove(partial);
+    EXPECT_TRUE(Listing(folders.desktop()).empty());
+}
+
+} // namespace

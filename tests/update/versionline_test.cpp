@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "update/downloadname.h"
+#include "update/versionline.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+TEST(VersionLine, VersionsCompareAsDottedNumbers)
+{
+    struct Row {
+        const char* site;
+        const char* running;
+        std::optional<int> order;
+    };
+    const Row rows[] = {
+        {"1.0.10", "1.0.9", 1},   {"1.0.9", "1.0.10", -1}, {"1.10", "1.9", 1},      {"1.0", "1.0.0", 0},
+        {"1.0.0", "1.0", 0},      {"1.0.1", "1.0", 1},     {"2", "1.99.99", 1},     {"0.9.9", "1.0.0", -1},
+        {"007.1", "7.1", 0},      {"1.0.0", "1.0.0", 0},   {"", "1.0.0", {}},       {"1..0", "1.0.0", {}},
+        {"1.0.", "1.0.0", {}},    {".1", "1.0.0", {}},     {"1.0a", "1.0.0", {}},   {"-1", "1.0.0", {}},
+        {"<html>", "1.0.0", {}},  {"1 .0", "1.0.0", {}},   {"1234567890", "1", {}}, {"1.2.3.4.5.6.7.8.9", "1", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.site) + " vs " + row.running);
+        const auto order = update::CompareVersions(row.site, row.running);
+        ASSERT_EQ(order.has_value(), row.order.has_value());
+        if (order) {
+            EXPECT_EQ(*order > 0 ? 1 : *order < 0 ? -1 : 0, *row.order);
+        }
+    }
+}
+
+TEST(VersionLine, TheLineIsAVersionACommaAndAName)
+{
+    struct Row {
+        std::string body;
+        std::optional<std::string> version, name;
+    };
+    const Row rows[] = {
+        {"1.0.1,Cyclane.dmg", "1.0.1", "Cyclane.dmg"},
+        {"1.0.1,Cyclane.dmg\r\n", "1.0.1", "Cyclane.dmg"},
+        {"1.0.1,a,b.dmg", "1.0.1", "a,b.dmg"},
+        {" 1.0.1 ,x", "1.0.1", "x"},
+        {"1.0.1", {}, {}},
+        {"1.0.1,", {}, {}},
+        {",x.dmg", {}, {}},
+        {"<html><body>Not found</body></html>", {}, {}},
+        {"1.0.1,\r\n", {}, {}},
+        {"1.0.1," + std::string(update::kMaxVersionReply, 'a'), {}, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.body.substr(0, 40));
+        const auto line = update::ParseVersionLine(row.body);
+        ASSERT_EQ(line.has_value(), row.version.has_value());
+        if (line) {
+            EXPECT_EQ(line->version, *row.version);
+            EXPECT_EQ(line->fileName, *row.name);
+        }
+    }
+}
+
+std::string repeat(const std::string& text, int n)
+{
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += text;
+    return out;
+}
+
+TEST(DownloadName, HostileNamesBecomeOnePlainName)
+{
+    struct Row {
+        std::string raw;
+        std::optional<std::string> reduced;
+    };
+    const Row rows[] = {
+        // The window's test drives the plainer hostile names end to end.
+        {"/", {}},
+        {"x/..", {}},
+        {"\x7f\x01", {}},
+        {"...hidden", "hidden"},
+        {"a..b...dmg", "a.b.dmg"},
+        {"  spaced  ", "spaced"},
+        // Cut on a character boundary: 128 two-byte letters are 256 bytes.
+        {repeat("\xC3\xA9", 128), repeat("\xC3\xA9", 127)},
+        // Found by fuzzing: bytes that are no UTF-8 are cut where they fall,
+        // not backed off to nothing.
+        {std::string(300, '\xB6'), std::string(255, '\xB6')},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.raw.substr(0, 40));
+        EXPECT_EQ(update::ReduceFileName(row.raw), row.reduced);
+    }
+}
+
+TEST(DownloadName, NumberedNamesGoBeforeTheExtensionAndFit)
+{
+    EXPECT_EQ(update::NumberedName("name.dmg", 1), "name.dmg");
+    EXPECT_EQ(update::NumberedName("name.dmg", 2), "name (2).dmg");
+    EXPECT_EQ(update::NumberedName("name", 12), "name (12)");
+    const std::string full = std::string(251, 'n') + ".dmg";
+    EXPECT_EQ(update::NumberedName(full, 2), std::string(247, 'n') + " (2).dmg");
+    EXPECT_EQ(update::EncodePathSegment("Cyclane 1.0.1+x.dmg"), "Cyclane%201.0.1%2Bx.dmg");
+}
+
+} // namespace

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+namespace update {
+
+// The update site's base address, scheme and server without a trailing
+// slash: the build's UpdateBaseURL setting unless SetUpdateBaseURL chose
+// another (tests point it at a local server).
+std::string UpdateBaseURL();
+void SetUpdateBaseURL(std::string url);
+
+} // namespace update
