@@ -5,12 +5,14 @@
 #include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
+#include "calendar/module1.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/radiobutton.h"
 #include "help/aquaaboutbox.h"
+#include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
@@ -115,9 +117,8 @@ App::App()
 
 void App::AddMenuHandlers()
 {
-    // Help comes with its window; until then the enabling pass leaves its
-    // item without a command.
     AddMenuHandler("AppleAbout", this, &App::AppleAbout_Action);
+    AddMenuHandler("MyAppHelp", this, &App::MyAppHelp_Action);
     AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
     AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
 }
@@ -164,6 +165,15 @@ bool App::AppleAbout_Action()
     // From the menu the calendar window's inputs stay as they are.
     if (windows::AquaAboutBox* about = win::AquaAboutBox())
         about->Show();
+    return false;
+}
+
+bool App::MyAppHelp_Action()
+{
+    // The calendar window keeps its menu bar: only its Help button swaps it.
+    Module1::botonesmain(false);
+    if (windows::ayuda* help = win::ayuda())
+        help->Show();
     return false;
 }
 

@@ -5,7 +5,9 @@
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
 #include "help/aquaaboutbox.h"
+#include "help/ayuda.h"
 #include "prefs/bprefs.h"
+#include "resources/menubars.h"
 #include "update/createdfile.h"
 
 namespace windows {
@@ -28,6 +30,16 @@ bool main::FileQuit_Action()
 {
     fw::Quit(0);
     return false;
+}
+
+// Help: unlike the Help menu command, the button also gives the calendar
+// window the help window's bar until the help closes.
+void main::PushButton2_Action()
+{
+    Module1::botonesmain(false);
+    SetMenuBar(MenuBar2());
+    if (windows::ayuda* help = win::ayuda())
+        help->Show();
 }
 
 void main::StoreInputs()
@@ -100,7 +112,6 @@ void main::PushButton4_Action()
 void main::Rectangle3_MouseEnter() {}
 void main::Rectangle3_MouseExit() {}
 void main::calcular_Action() {}
-void main::PushButton2_Action() {}
 void main::PushButton3_Action() {}
 bool main::fechamens1_DragOver(int, int, fw::DragItem&, int)
 {

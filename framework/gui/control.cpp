@@ -149,6 +149,24 @@ QWidget* Control::ContentOf(fw::Window& window)
     return window.Content();
 }
 
+void Control::ReplaceHandle(QWidget* widget)
+{
+    QuietScope quiet(*this);
+    QWidget* old = m_widget.get();
+    m_filter->Detach();
+    m_filter = new ControlFilter(*this, widget);
+    widget->installEventFilter(m_filter);
+    widget->setMouseTracking(true);
+    widget->setAcceptDrops(true);
+    widget->setEnabled(m_enabled);
+    widget->setToolTip(old->toolTip());
+    widget->setFont(old->font());
+    widget->setGeometry(old->geometry());
+    widget->stackUnder(old);
+    widget->setVisible(old->isVisibleTo(old->parentWidget()));
+    m_widget.reset(widget);
+}
+
 void Control::AdoptChild(QWidget* child)
 {
     child->installEventFilter(m_filter);

@@ -145,6 +145,10 @@ protected:
     // Extra Qt widgets inside the control (a list's viewport, arrow buttons)
     // that must report the mouse like the control itself.
     void AdoptChild(QWidget* child);
+    // Puts another widget in the place of the control's own (a field that
+    // becomes multi-line): same parent, geometry, stacking, visibility, state
+    // and font. The old widget is destroyed without raising events.
+    void ReplaceHandle(QWidget* widget);
     // Called when Shown() may have changed.
     virtual void ShownChanged() {}
     // Return (isReturn) or Escape reached the window and no control used it;

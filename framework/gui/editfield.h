@@ -1,13 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "framework/gui/stylerun.h"
 #include "framework/gui/textcontrol.h"
+
+#include <memory>
+#include <span>
+#include <utility>
+
+class QEvent;
+class QLineEdit;
+class QString;
 
 namespace fw {
 
-class EditFieldWidget;
+namespace detail {
+class CharIndex;
+}
 
-// A single-line text field.
+class EditFieldWidget;
+class EditFieldArea;
+
+// A text field: single-line on Qt's line edit; while MultiLine is set, a
+// multi-line field on Qt's rich text widget, where a carriage return is a
+// line break and counts as one character. Offsets count characters.
 //
 // KeyDown gets every key before the field acts on it, also while ReadOnly:
 // the key's character as a one-character text, with the arrow keys as
@@ -30,9 +46,15 @@ public:
     void SetPassword(bool on);
     bool Border() const { return m_border; }
     void SetBorder(bool on);
-    // Stored only: the field is single-line.
+    // Changes the backing; the text and the settings carry over.
     bool MultiLine() const { return m_multiLine; }
-    void SetMultiLine(bool on) { m_multiLine = on; }
+    void SetMultiLine(bool on);
+    // Multi-line fields only: whether the Sel... styles and the runs of
+    // SetTextAndStyle are shown.
+    bool Styled() const { return m_styled; }
+    void SetStyled(bool on) { m_styled = on; }
+    bool ScrollBarVertical() const { return m_scrollBarVertical; }
+    void SetScrollBarVertical(bool on);
     bool UseFocusRing() const { return m_useFocusRing; }
     void SetUseFocusRing(bool on);
     std::int32_t Alignment() const { return m_alignment; }
@@ -54,6 +76,31 @@ public:
     std::string SelText() const;
     void SetSelText(std::string_view text);
 
+    // Character styles of the selection in a styled field, read at its start;
+    // the setters change the selected characters and do nothing elsewhere.
+    bool SelBold() const;
+    void SetSelBold(bool on);
+    bool SelItalic() const;
+    void SetSelItalic(bool on);
+    bool SelUnderline() const;
+    void SetSelUnderline(bool on);
+    std::string SelTextFont() const;
+    void SetSelTextFont(std::string_view name);
+    // Pixel size; 0 or less sets the field's own size.
+    std::int32_t SelTextSize() const;
+    void SetSelTextSize(std::int32_t size);
+    Color SelTextColor() const;
+    void SetSelTextColor(Color color);
+    // Replaces the text and all its styles at once (runs applied in order,
+    // each outside the text clipped to it); the selection goes to 0.
+    void SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs);
+
+    // Lines as shown, wrapped lines counted, the first one 0; a single-line
+    // field has line 0 only. ScrollPosition is the line at the top.
+    std::int32_t ScrollPosition() const;
+    void SetScrollPosition(std::int32_t line);
+    std::int32_t LineNumAtCharPos(std::int32_t position) const;
+
     Event<bool(const std::string& key)> KeyDown;
     Event<void()> TextChange;
     // Only when the selection (start or length) really changed.
@@ -68,10 +115,25 @@ protected:
 
 private:
     friend class EditFieldWidget;
+    friend class EditFieldArea;
+    friend bool OfferKey(EditField* field, QEvent* event);
+    void ConnectLine();
     void UpdatePalette();
     void CheckSelection();
+    void TextMaybeChanged();
+    // The backing's text in Qt's form, and the selection in Qt positions.
+    QString QtText() const;
+    const detail::CharIndex& Index() const;
+    std::pair<int, int> QtSelection() const;
+    void SetQtSelection(int anchor, int position);
+    void ApplyStyle(const StyleRun& run);
 
-    EditFieldWidget* m_edit;
+    QLineEdit* m_edit;
+    EditFieldArea* m_area = nullptr;
+    std::unique_ptr<detail::CharIndex> m_index;
+    mutable bool m_indexStale = true;
+    bool m_styled = false;
+    bool m_scrollBarVertical = true;
     bool m_readOnly = false;
     bool m_password = false;
     bool m_border = true;

@@ -45,6 +45,11 @@ void TextControl::SetTextSize(std::int32_t size)
     FontChanged();
 }
 
+std::int32_t TextControl::ShownTextSize() const
+{
+    return Handle()->font().pixelSize();
+}
+
 void TextControl::SetBold(bool on)
 {
     if (on == m_bold)

@@ -14,6 +14,8 @@ public:
     void SetTextFont(std::string_view name);
     std::int32_t TextSize() const { return m_textSize; }
     void SetTextSize(std::int32_t size);
+    // The size the text is shown at: TextSize, or the font's own when that is 0.
+    std::int32_t ShownTextSize() const;
     bool Bold() const { return m_bold; }
     void SetBold(bool on);
     bool Italic() const { return m_italic; }

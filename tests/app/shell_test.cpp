@@ -185,9 +185,9 @@ TEST_F(ShellTest, MenuEnablingLeavesCommandsWithoutAWindowDisabled)
         bool enabled;
     };
     const Row rows[] = {
-        {MenuBar1(), "FileQuit", true},     {MenuBar1(), "FilePSetup", true}, {MenuBar1(), "MyAppHelp", false},
+        {MenuBar1(), "FileQuit", true},     {MenuBar1(), "FilePSetup", true}, {MenuBar1(), "MyAppHelp", true},
         {MenuBar1(), "EditCut", false},     {MenuBar1(), "EditUndo", false},  {MenuBar1(), "FileClose", true},
-        {MenuBar2(), "FileQuit", true},     {MenuBar2(), "FilePSetup", true}, {MenuBar2(), "MyAppHelp", false},
+        {MenuBar2(), "FileQuit", true},     {MenuBar2(), "FilePSetup", true}, {MenuBar2(), "MyAppHelp", true},
         {MenuBar2(), "AppleAbout", true},
     };
     for (const Row& row : rows) {

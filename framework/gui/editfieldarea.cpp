@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The multi-line side of EditField: the text area, character styles, lines.
+#include "framework/gui/application.h"
+#include "framework/gui/charindex.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/editfield_p.h"
+#include "framework/gui/gui_p.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// The line that holds Qt position qt, counted over the whole document.
+std::int32_t LineAt(QTextDocument& doc, int qt)
+{
+    doc.documentLayout()->blockBoundingRect(doc.lastBlock());
+    const QTextBlock target = doc.findBlock(qt);
+    std::int32_t line = 0;
+    for (QTextBlock b = doc.begin(); b.isValid() && b != target; b = b.next())
+        line += b.layout()->lineCount();
+    if (target.isValid() && target.layout()->lineCount() > 0)
+        line += std::max(target.layout()->lineForTextPosition(qt - target.position()).lineNumber(), 0);
+    return line;
+}
+
+// Top of every line as shown, in document coordinates.
+std::vector<qreal> LineTops(QTextDocument& doc)
+{
+    QAbstractTextDocumentLayout* layout = doc.documentLayout();
+    layout->blockBoundingRect(doc.lastBlock());
+    std::vector<qreal> tops;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const qreal top = layout->blockBoundingRect(b).top();
+        for (int i = 0; i < b.layout()->lineCount(); ++i)
+            tops.push_back(top + b.layout()->lineAt(i).y());
+    }
+    return tops;
+}
+
+} // namespace
+
+EditFieldArea::EditFieldArea(EditField& field, QWidget* parent) : QTextEdit(parent), m_field(&field)
+{
+    setAcceptRichText(false);
+    document()->setUndoRedoEnabled(false);
+    document()->setDocumentMargin(2);
+    // Tabs indent, as in the design's fields, rather than jump a fifth of the
+    // field.
+    setTabStopDistance(20);
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (m_field)
+            m_field->m_indexStale = true;
+    });
+    connect(this, &QTextEdit::textChanged, this, [this] {
+        if (m_field)
+            m_field->TextMaybeChanged();
+    });
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (m_field)
+            m_field->CheckSelection();
+    });
+    connect(this, &QTextEdit::selectionChanged, this, [this] {
+        if (m_field)
+            m_field->CheckSelection();
+    });
+}
+
+bool EditFieldArea::event(QEvent* event)
+{
+    return OfferKey(m_field, event) || QTextEdit::event(event);
+}
+
+QString EditFieldArea::RawText() const
+{
+    return document()->toRawText();
+}
+
+QString EditFieldArea::Paragraphs(QString text)
+{
+    for (QChar& c : text)
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n'))
+            c = QChar::ParagraphSeparator;
+    return text;
+}
+
+void EditFieldArea::SetPlainText(const QString& text)
+{
+    document()->clear();
+    QTextCursor cursor(document());
+    cursor.insertText(Paragraphs(text));
+    cursor.setPosition(0);
+    setTextCursor(cursor);
+}
+
+namespace {
+
+QTextCharFormat FormatOf(const StyleRun& run, int ownSize)
+{
+    QTextCharFormat format;
+    if (run.bold)
+        format.setFontWeight(*run.bold ? QFont::Bold : QFont::Normal);
+    if (run.italic)
+        format.setFontItalic(*run.italic);
+    if (run.underline)
+        format.setFontUnderline(*run.underline);
+    if (run.font)
+        format.setFontFamilies(QStringList{detail::MakeFont(*run.font, 0, false, false, false).family()});
+    if (run.size)
+        format.setProperty(QTextFormat::FontPixelSize, *run.size > 0 ? *run.size : ownSize);
+    if (run.color)
+        format.setForeground(detail::ToQColor(*run.color));
+    return format;
+}
+
+} // namespace
+
+void EditField::ApplyStyle(const StyleRun& run)
+{
+    if (!m_area || !m_styled)
+        return;
+    QTextCursor cursor = m_area->textCursor();
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(FormatOf(run, ShownTextSize()));
+}
+
+void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs)
+{
+    if (!m_area) {
+        SetText(text);
+        SetSelStart(0);
+        return;
+    }
+    m_area->SetPlainText(detail::ToQString(text));
+    if (!m_styled)
+        return;
+    const detail::CharIndex& index = Index();
+    QTextCursor cursor(m_area->document());
+    cursor.beginEditBlock();
+    for (const StyleRun& run : runs) {
+        const int start = index.ToQt(run.start);
+        const int end = index.ToQt(run.end);
+        if (start >= end)
+            continue;
+        cursor.setPosition(start);
+        cursor.setPosition(end, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(FormatOf(run, ShownTextSize()));
+    }
+    cursor.endEditBlock();
+}
+
+namespace {
+
+// The format of the selection's first character; a line break, which has
+// none of its own, takes the one before it.
+QTextCharFormat FirstFormat(QTextEdit& area)
+{
+    const int at = area.textCursor().selectionStart();
+    const QTextBlock block = area.document()->findBlock(at);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(at))
+            return it.fragment().charFormat();
+    QTextCursor cursor(area.document());
+    cursor.setPosition(at);
+    return cursor.charFormat();
+}
+
+} // namespace
+
+bool EditField::SelBold() const
+{
+    return m_area && FirstFormat(*m_area).fontWeight() >= QFont::Bold;
+}
+
+void EditField::SetSelBold(bool on)
+{
+    StyleRun run;
+    run.bold = on;
+    ApplyStyle(run);
+}
+
+bool EditField::SelItalic() const
+{
+    return m_area && FirstFormat(*m_area).fontItalic();
+}
+
+void EditField::SetSelItalic(bool on)
+{
+    StyleRun run;
+    run.italic = on;
+    ApplyStyle(run);
+}
+
+bool EditField::SelUnderline() const
+{
+    return m_area && FirstFormat(*m_area).fontUnderline();
+}
+
+void EditField::SetSelUnderline(bool on)
+{
+    StyleRun run;
+    run.underline = on;
+    ApplyStyle(run);
+}
+
+std::string EditField::SelTextFont() const
+{
+    if (!m_area)
+        return TextFont();
+    const QTextCharFormat format = FirstFormat(*m_area);
+    return format.hasProperty(QTextFormat::FontFamilies) ? format.fontFamilies().toStringList().value(0).toStdString()
+                                                          : TextFont();
+}
+
+void EditField::SetSelTextFont(std::string_view name)
+{
+    StyleRun run;
+    run.font = std::string(name);
+    ApplyStyle(run);
+}
+
+std::int32_t EditField::SelTextSize() const
+{
+    if (!m_area)
+        return ShownTextSize();
+    const QTextCharFormat format = FirstFormat(*m_area);
+    return format.hasProperty(QTextFormat::FontPixelSize) ? format.intProperty(QTextFormat::FontPixelSize)
+                                                           : ShownTextSize();
+}
+
+void EditField::SetSelTextSize(std::int32_t size)
+{
+    StyleRun run;
+    run.size = size;
+    ApplyStyle(run);
+}
+
+Color EditField::SelTextColor() const
+{
+    if (!m_area)
+        return m_textColor;
+    const QTextCharFormat format = FirstFormat(*m_area);
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return m_textColor;
+    const QColor c = format.foreground().color();
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+void EditField::SetSelTextColor(Color color)
+{
+    StyleRun run;
+    run.color = color;
+    ApplyStyle(run);
+}
+
+std::int32_t EditField::ScrollPosition() const
+{
+    if (!m_area)
+        return 0;
+    const std::vector<qreal> tops = LineTops(*m_area->document());
+    const int y = m_area->verticalScrollBar()->value();
+    // The line whose top is at or just above the top of the view.
+    const auto after = std::upper_bound(tops.begin(), tops.end(), y + 0.5);
+    return static_cast<std::int32_t>(std::max<std::ptrdiff_t>(after - tops.begin() - 1, 0));
+}
+
+void EditField::SetScrollPosition(std::int32_t line)
+{
+    if (!m_area)
+        return;
+    const std::vector<qreal> tops = LineTops(*m_area->document());
+    if (tops.empty())
+        return;
+    const auto at = static_cast<std::size_t>(std::clamp<std::int32_t>(line, 0, std::int32_t(tops.size()) - 1));
+    m_area->verticalScrollBar()->setValue(static_cast<int>(tops[at]));
+}
+
+std::int32_t EditField::LineNumAtCharPos(std::int32_t position) const
+{
+    if (!m_area)
+        return 0;
+    return LineAt(*m_area->document(), Index().ToQt(position));
+}
+
+} // namespace fw

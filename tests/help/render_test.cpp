@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/render/htmlrender.h"
+#include "help/render/htmlstyles.h"
+#include "summary.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+using help::Render;
+using helptest::Runs;
+
+struct PageRow {
+    const char* name;
+    std::string page;
+    std::string text;
+    std::string runs;
+};
+
+TEST(HTMLRender, TurnsPagesIntoTextAndRuns)
+{
+    const PageRow rows[] = {
+        {"list", "<ul><li>One<li>Two</ul>", "\r\r   • One\r   • Two\r", ""},
+        {"paragraphs", "<p>one</p><p>two</p>", "\rone\r\rtwo\r", ""},
+        {"source line breaks join words", "is\rgood", "isgood", ""},
+        {"blanks fold", "a  b   c", "a b c", ""},
+        {"no-break spaces stay", "x &nbsp;&nbsp; y", "x \u00a0\u00a0 y", ""},
+        {"bold", "<b>bold</b>", "bold", "b0-4"},
+        {"small", "<small>x</small>", "x", "s0-1:10"},
+        {"font", "<font size=+2 color=#ff0000 face=Times>x</font>", "x", "f0-1:Times s0-1:14 c0-1:#ff0000"},
+        {"face list split at blanks", "<font face=\"Helvetica, Arial\">x</font>", "x", "f0-1:Helvetica,"},
+        {"anchor", "<a name=top></a>Intro", "Intro", "a0:top"},
+        {"unclosed anchor", "<a name=top>Intro", "Intro", ""},
+        {"link", "<a href=#top>up</a>", "up", "l0-2:#top"},
+        {"quoted href keeps =", "<a href=\"p.html?a=b\">x</a>", "x", "l0-1:p.html?a=b"},
+        {"image", "<img src=pic.png alt=Logo>", "[IMAGE: Logo]", "l0-13:pic.png"},
+        {"bare image", "<img>", "[IMAGE]", ""},
+        {"quoted alt cut at blank", "<img alt=\"A picture\">", "[IMAGE: A]", ""},
+        {"empty alt", "<img alt=>", "[IMAGE: ]", ""},
+        {"escaped markup", "&lt;b&gt;x", "<b>x", ""},
+        {"title cut out", "<title>Help</title>Body", "Body", ""},
+        {"unknown element keeps content", "<center>x</center>", "x", ""},
+        {"head and script", "<head><script>s</script></head>t", "st", ""},
+        {"unclosed tag", "<b>x", "x", ""},
+        {"stray closing tag", "a</b>b", "ab", ""},
+        {"empty tag", "a<>b", "ab", ""},
+        {"empty page", "", "", ""},
+        {"closing prefix match", "<b>x</body>", "x", "b0-1"},
+        {"heading", "<h1>Title</h1>text", "\rTitle\rtext", "h1-7:1"},
+        {"nested same tag", "<b>a<b>b</b>c</b>", "abc", "b0-2 b1-3"},
+        {"nested fonts", "<font color=red>a<font color=blue>b</font>c</font>", "abc", "c0-2:red c1-3:blue"},
+        {"nested other tags", "<b>a<i>b</i></b>", "ab", "b0-2 i1-2"},
+        {"bullet blanks put in after folding", "<li>  x", "\r   •  x", ""},
+        // The entity table, in its order.
+        {"symbols", "&copy;&reg;&cent;&yen;&pound;&euro;&trade;&quot;&deg;", "©®¢¥£€™\"°", ""},
+        {"capital before small", "&Agrave;&agrave;&Yuml;&yuml;&szlig;", "ÀàŸÿß", ""},
+        {"not in the table", "&copy &hellip; &#169; &AMP; &Copy;", "&copy &hellip; &#169; &AMP; &Copy;", ""},
+        {"&amp; then later entries", "&amp;deg;&amp;nbsp;&amp;eacute;", "°\u00a0é", ""},
+        {"&amp; not seen by earlier entries", "&amp;copy;&amp;euro;&amp;quot;", "&copy;&euro;&quot;", ""},
+        {"&amp; before &lt;", "&amp;lt;&amp;gt;", "<>", ""},
+        {"&amp; not rescanned", "&amp;amp;", "&amp;", ""},
+        {"entity inside a tag", "<a href=\"a?x=1&amp;y=2\">l</a>", "l", "l0-1:a?x=1&y=2"},
+        // Mended: a "<" with nothing closing it is text.
+        {"lone <", "1 < 2", "1 < 2", ""},
+        {"lone < in bold", "<b>1 < 2</b>", "1 < 2", "b0-5"},
+        {"trailing <", "x<", "x<", ""},
+        // Mended: a malformed or repeated title cuts nothing.
+        {"title never closed", "<title>A", "A", ""},
+        {"title closed only", "A</title>B", "AB", ""},
+        {"two titles", "<title>A</title><title>B</title>C", "ABC", ""},
+        {"closing before opening", "</title>A<title>B", "AB", ""},
+        // Mended: an image inside a paired tag counts with its label.
+        {"image inside bold", "<b>a<img alt=X>b</b>", "a[IMAGE: X]b", "b0-12"},
+        {"image label stays text", "<img alt=<i>>x", "[IMAGE: <i]>x", ""},
+        // Mended: offsets never pass the text's end.
+        {"run clamped to the text", "<b>x<y</b>>", "x", "b0-1"},
+        {"escaped in a link target", "<a href=&lt;x&gt;>l</a>", "l", "l0-1:<x>"},
+        {"astral characters count once", "😀<b>é</b>", "😀é", "b1-2"},
+        {"invalid UTF-8 is replaced", "a\xff<b>b</b>", "a\uFFFDb", "b2-3"},
+    };
+    for (const PageRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const help::HTMLPage page = Render(row.page, 12);
+        EXPECT_EQ(page.text, row.text);
+        EXPECT_EQ(Runs(page), row.runs);
+    }
+}
+
+TEST(HTMLRender, TitleAndColours)
+{
+    struct Row {
+        const char* name;
+        const char* page;
+        std::string title;
+        fw::Color link, back, text;
+    };
+    const fw::Color blue = fw::RGB(0, 0, 255), white = fw::RGB(255, 255, 255), black = fw::RGB(0, 0, 0);
+    const Row rows[] = {
+        {"no body", "t", "", blue, white, black},
+        {"background only", "<body bgcolor=#ffffcc>t</body>", "", blue, fw::RGB(255, 255, 204), black},
+        {"all three, short form", "<body link=#f00 text=#00f bgcolor=#0f0>t</body>", "", fw::RGB(255, 0, 0),
+         fw::RGB(0, 255, 0), fw::RGB(0, 0, 255)},
+        {"bad colour left unapplied", "<body bgcolor=red text=#12>t</body>", "", blue, white, black},
+        {"body never closed", "<body bgcolor=#000000>t", "", blue, white, black},
+        {"title", "<title>Help</title>x", "Help", blue, white, black},
+        {"malformed title", "<title>Help", "", blue, white, black},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const help::HTMLPage page = Render(row.page, 12);
+        EXPECT_EQ(page.title, row.title);
+        EXPECT_EQ(page.linkColor, row.link);
+        EXPECT_EQ(page.backColor, row.back);
+        EXPECT_EQ(page.textColor, row.text);
+    }
+}
+
+TEST(HTMLRender, ColorFromHexAndGetSizeFromParam)
+{
+    const std::pair<const char*, std::optional<fw::Color>> colours[] = {
+        {"#3333ff", fw::RGB(51, 51, 255)}, {"#000000", fw::RGB(0, 0, 0)}, {"#FFF", fw::RGB(255, 255, 255)},
+        {"#A0b", fw::RGB(170, 0, 187)},    {"3333ff", std::nullopt},      {"#3333f", std::nullopt},
+        {"#gg0000", std::nullopt},         {"", std::nullopt},            {"red", std::nullopt},
+    };
+    for (const auto& [text, colour] : colours)
+        EXPECT_EQ(help::ColorFromHex(text), colour) << text;
+
+    struct Size {
+        const char* text;
+        std::int32_t own, points;
+    };
+    const Size sizes[] = {
+        {"+2", 12, 14}, {"-3", 12, 9}, {"14", 12, 14}, {"+", 12, 12}, {"+2", 13, 15},
+        {"12.5", 12, 12}, {"200", 12, 96}, {"-20", 12, 1}, {"abc", 12, 1}, {"", 12, 1},
+    };
+    for (const Size& s : sizes)
+        EXPECT_EQ(help::GetSizeFromParam(s.text, s.own), s.points) << s.text << " from " << s.own;
+}
+
+TEST(HTMLStyles, SevenPassesLaterWins)
+{
+    const PageRow rows[] = {
+        {"no runs", "plain", "", ""},
+        {"empty run styles nothing", "<b></b>x", "", ""},
+        {"link over a black font", "<font color=\"#000000\">a<a href=x>b</a></font>", "",
+         "0-1 #000000; 1-2 u #0000ff"},
+        {"size inside a heading", "<h2>ab<font size=30>c</font></h2>", "", "1-3 b 18; 3-4 b 30; 4-5 b 18"},
+        {"colour on a heading", "<h3><font color=#f00>x</font></h3>", "", "1-2 b 16 #ff0000; 2-3 b 16"},
+        {"nested fonts, inner wins", "<font color=#f00>a<font color=#00f>b</font>c</font>", "",
+         "0-1 #ff0000; 1-3 #0000ff"},
+        {"bad colour unapplied", "<font color=blue>x</font>", "", ""},
+        {"small, italic, face", "<i><small>a</small><font face=Times>b</font></i>", "", "0-1 i 10; 1-2 i F:Times"},
+        {"body link colour", "<body link=#00ff00><a href=x>l</a></body>", "", "0-1 u #00ff00"},
+    };
+    for (const PageRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(helptest::Styles(help::DoStyles(Render(row.page, 12))), row.runs);
+    }
+}
+
+TEST(HTMLLinks, SelectionStartDecides)
+{
+    using A = help::LinkAction;
+    const std::string page = "<a name=top></a>Top<a href=#top>up</a> <a href=http://x>ext</a>"
+                             "<a href=#none>no</a><a name=two></a><a name=two></a>"
+                             "<a href=#two>t<a href=mail>m</a></a>";
+    // Text "Topup extnotm": #top 3-5, http://x 6-9, #none 9-11, #two 11-13 around mail 12-13.
+    struct Row {
+        const char* name;
+        std::int32_t p;
+        std::vector<A> actions;
+    };
+    const Row rows[] = {
+        {"before any link", 2, {}},
+        {"link start", 3, {{0, ""}}},
+        {"just after the link's end", 5, {{0, ""}}},
+        {"external", 7, {{std::nullopt, "http://x"}}},
+        {"between two links both count", 9, {{std::nullopt, "http://x"}}},
+        {"no such anchor", 10, {}},
+        {"two anchors of a name, then the inner link", 12, {{11, ""}, {11, ""}, {std::nullopt, "mail"}}},
+    };
+    const help::HTMLPage rendered = Render(page, 12);
+    ASSERT_EQ(rendered.text, "Topup extnotm");
+    for (const Row& row : rows)
+        EXPECT_EQ(help::LinkActionsAt(rendered, row.p), row.actions) << row.name;
+}
+
+} // namespace
