@@ -9,6 +9,7 @@
 #include "calendar/module1.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
+#include "help/aquaaboutbox.h"
 #include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
@@ -252,8 +253,7 @@ void main::fechamens1_DragExit(fw::DragItem&, int)
     RoundRectangle3->SetVisible(false);
 }
 
-// Preferences and About take the inputs away until their windows give them
-// back.
+// Preferences: the inputs and the menu bar wait for its Ok.
 void main::PushButton3_Action()
 {
     Module1::botonesmain(false);
@@ -262,9 +262,12 @@ void main::PushButton3_Action()
         settings->Show();
 }
 
+// About: the inputs wait until the About window closes.
 void main::PushButton4_Action()
 {
     Module1::botonesmain(false);
+    if (AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
 }
 
 void main::UpDownArrows1_Down()
