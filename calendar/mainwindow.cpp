@@ -40,6 +40,21 @@ int listValue(fw::PopupMenu* popup, const CycleSettings::List& list)
     return value < list.first ? list.first : value > list.last ? list.last : value;
 }
 
+// The typed cycle and luteal lengths, and why Calculate cannot use them.
+struct Lengths {
+    std::optional<int> cycle, luteal;
+    calendar::LengthsProblem problem;
+};
+
+Lengths typedLengths(const fw::EditField& cycleField, const fw::EditField& lutealField)
+{
+    Lengths l;
+    l.cycle = calendar::WholeNumberWithin(cycleField.Text(), calendar::kShortestCycle, calendar::kLongestCycle);
+    l.luteal = calendar::WholeNumberWithin(lutealField.Text(), calendar::kShortestLuteal, calendar::kLongestLuteal);
+    l.problem = calendar::CheckLengths(l.cycle, l.luteal);
+    return l;
+}
+
 } // namespace
 
 main::main()
@@ -170,9 +185,7 @@ bool main::std_MouseDown(int, int, int)
 void main::calcular_Action()
 {
     using calendar::LengthsProblem;
-    const auto cycle = calendar::WholeNumberWithin(durciclo->Text(), calendar::kShortestCycle, calendar::kLongestCycle);
-    const auto luteal = calendar::WholeNumberWithin(luteo->Text(), calendar::kShortestLuteal, calendar::kLongestLuteal);
-    switch (calendar::CheckLengths(cycle, luteal)) {
+    switch (typedLengths(*durciclo, *luteo).problem) {
     case LengthsProblem::Cycle:
         fw::MsgBox(Textos::k340());
         return;
@@ -192,14 +205,11 @@ void main::calcular_Action()
 
 void main::ciclo()
 {
-    const auto cycle = calendar::WholeNumberWithin(durciclo->Text(), calendar::kShortestCycle, calendar::kLongestCycle);
-    const auto luteal = calendar::WholeNumberWithin(luteo->Text(), calendar::kShortestLuteal, calendar::kLongestLuteal);
-    if (calendar::CheckLengths(cycle, luteal) != calendar::LengthsProblem::None)
-        return;
+    const Lengths typed = typedLengths(*durciclo, *luteo);
     windows::preferences* settings = win::preferences();
-    if (!settings)
+    if (typed.problem != calendar::LengthsProblem::None || !settings)
         return;
-    const calendar::CycleSettings s{*cycle, *luteal, listValue(settings->durmens, CycleSettings::kMenses),
+    const calendar::CycleSettings s{*typed.cycle, *typed.luteal, listValue(settings->durmens, CycleSettings::kMenses),
                                     listValue(settings->fertpre, CycleSettings::kFertilePre),
                                     listValue(settings->fertpost, CycleSettings::kFertilePost)};
     ov->SetText(fw::Str(s.OvulationReference()));
@@ -310,8 +320,8 @@ void main::Step(fw::EditField* field, bool up, int lo, int hi)
 // otherwise the inputs come back at once.
 void main::PushButton5_Action()
 {
-    for (fw::Control* c : {static_cast<fw::Control*>(RoundRectangle4), static_cast<fw::Control*>(CheckBox1),
-                           static_cast<fw::Control*>(StaticText33), static_cast<fw::Control*>(PushButton5)})
+    const std::array<fw::Control*, 4> disclaimer{RoundRectangle4, CheckBox1, StaticText33, PushButton5};
+    for (fw::Control* c : disclaimer)
         c->SetVisible(false);
     windows::preferences* settings = win::preferences();
     if (settings && settings->CheckBox2->Value()) {
