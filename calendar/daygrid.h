@@ -34,7 +34,7 @@ public:
     // Throws std::logic_error when the window lacks one of the controls.
     explicit DayGrid(fw::Window& window);
 
-    // Shows a month: caption, shown month and year, every cell back to the
+    // The grid fill: caption, shown month and year, every cell back to the
     // regular look, the days numbered, today highlighted. Cells outside the
     // month get the blue-1 number colour that tells the painting so.
     void Fill(std::chrono::year_month month, std::chrono::year_month_day today);

@@ -85,9 +85,10 @@ private:
     static void Step(fw::EditField* field, bool up, int lo, int hi);
     // The quick-start panel's controls, in the order they are shown and hidden.
     std::array<fw::Control*, 9> QuickStartPanel() const;
-    std::unique_ptr<calendar::DayGrid> m_grid;
     // The inputs that the window holds go into the preferences store.
     void StoreInputs();
+
+    std::unique_ptr<calendar::DayGrid> m_grid;
 };
 
 } // namespace windows

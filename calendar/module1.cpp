@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/module1.h"
 
-#include "calendar/datetext.h"
-#include "calendar/daygrid.h"
 #include "calendar/mainwindow.h"
-#include "calendar/monthgrid.h"
 
 namespace Module1 {
 
@@ -20,18 +17,6 @@ void botonesmain(bool enable)
     };
     for (fw::Control* input : inputs)
         input->SetEnabled(enable);
-}
-
-void calend(std::chrono::year_month month)
-{
-    if (windows::main* w = win::main())
-        w->Grid().Fill(month, calendar::CivilDay(fw::Date()));
-}
-
-void calend(std::string_view dateText)
-{
-    const fw::Date d = Str2date(dateText);
-    calend(std::chrono::year(d.Year()) / std::chrono::month(unsigned(d.Month())));
 }
 
 } // namespace Module1
