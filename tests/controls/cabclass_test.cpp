@@ -344,16 +344,10 @@ void ExpectOffsets(const fw::PicturePtr& picture, const fw::PicturePtr& referenc
 
 TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
 {
-    struct Row {
-        const char* name;
-        Setter open;
-        bool plainR, plainG, plainB;
-        bool pressedR, pressedG, pressedB;
-    };
+    struct Row { const char* name; Setter open; bool plainR, plainG, plainB; bool pressedR, pressedG, pressedB; };
     const Row rows[] = {
         {"defaults: pressed face gets blue", {}, false, false, false, false, false, true},
-        {"up symbol blue", [](CABClass& b) { b.SetUpSymbolColor(0, 0, 120); }, false, false, true, false, false,
-         true},
+        {"up symbol blue", [](CABClass& b) { b.SetUpSymbolColor(0, 0, 120); }, false, false, true, false, false, true},
         {"pressed symbol red, pressed face none",
          [](CABClass& b) { b.SetPressedButtonColor(0, 0, 0); b.SetPressedSymbolColor(200, 0, 0); }, false, false,
          false, true, false, false},

@@ -90,13 +90,7 @@ TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
         ++maskCalls;
         return msk();
     };
-    struct Row {
-        const char* name;
-        int id;
-        Getter mask;
-        int transparent;
-        bool present;
-    };
+    struct Row { const char* name; int id; Getter mask; int transparent; bool present; };
     const Row rows[] = {
         {"missing masked picture", 176, countingMask, 0, false},
         {"missing transparent picture", 176, nullptr, 1, false},
