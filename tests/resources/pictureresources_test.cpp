@@ -7,7 +7,6 @@
 
 #include <string>
 
-using fw::Color;
 using fw::PicturePtr;
 
 namespace {
@@ -104,8 +103,4 @@ TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
         EXPECT_EQ(p != nullptr, row.present);
         EXPECT_EQ(maskCalls, row.present && row.mask ? 1 : 0);
     }
-    // The none picture draws nothing.
-    PicturePtr ground = fw::Picture::New(4, 4);
-    ground->Graphics().DrawPicture(LoadPictureResource(176).get(), 0, 0);
-    EXPECT_EQ(ground->RGBSurface().Pixel(1, 1), fw::RGB(255, 255, 255));
 }
