@@ -4,6 +4,7 @@
 #include "calendar/module1.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
+#include "help/aquaaboutbox.h"
 #include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "resources/menubars.h"
@@ -98,6 +99,14 @@ bool main::std_MouseDown(int, int, int)
     return false;
 }
 
+// About: the inputs wait until the About window closes.
+void main::PushButton4_Action()
+{
+    Module1::botonesmain(false);
+    if (AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
+}
+
 // The cycle calendar's commands and the download's clean-up are not here
 // yet: until then they do nothing.
 void main::Rectangle3_MouseEnter() {}
@@ -111,7 +120,6 @@ bool main::fechamens1_DragOver(int, int, fw::DragItem&, int)
 void main::fechamens1_DragExit(fw::DragItem&, int) {}
 void main::UpDownArrows1_Down() {}
 void main::UpDownArrows1_Up() {}
-void main::PushButton4_Action() {}
 void main::UpDownArrows2_Down() {}
 void main::UpDownArrows2_Up() {}
 void main::UpDownArrows3_Down() {}
