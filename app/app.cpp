@@ -11,6 +11,7 @@
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/radiobutton.h"
+#include "help/aquaaboutbox.h"
 #include "help/ayuda.h"
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
@@ -116,8 +117,7 @@ App::App()
 
 void App::AddMenuHandlers()
 {
-    // About comes with its window; until then the enabling pass leaves its
-    // item without a command.
+    AddMenuHandler("AppleAbout", this, &App::AppleAbout_Action);
     AddMenuHandler("MyAppHelp", this, &App::MyAppHelp_Action);
     AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
     AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
@@ -158,6 +158,14 @@ void App::Event_EnableMenuItems()
         if (HasMenuHandler(name))
             if (fw::MenuItem* item = bar->FindItem(name))
                 item->SetEnabled(true);
+}
+
+bool App::AppleAbout_Action()
+{
+    // From the menu the calendar window's inputs stay as they are.
+    if (windows::AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
+    return false;
 }
 
 bool App::MyAppHelp_Action()

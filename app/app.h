@@ -8,8 +8,8 @@
 
 // The application object. Open restores the stored settings into the
 // controls that show them and shows the splash; Close writes the preferences
-// file, the one write of a run; the menu commands Page Setup and Quit are its
-// own.
+// file, the one write of a run; the menu commands About, Help, Page Setup
+// and Quit are its own.
 class App : public fw::Application {
 public:
     // Gives the application the bar MenuBar1.
@@ -30,6 +30,7 @@ protected:
     void Event_EnableMenuItems() override;
 
 private:
+    bool AppleAbout_Action();
     bool MyAppHelp_Action();
     bool FilePSetup_Action();
     bool FileQuit_Action();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the calendar window from its layout (291 controls, their blocks,
 // bindings and Open events), offscreen, against a bare window built by the
-// same framework and a bare Qt widget.
+// same framework and a bare Qt widget; then its two busiest commands,
+// Calculate and one month page, each with and without the repaint.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,7 +13,10 @@
 
 #include "benchhome.h"
 #include "calendar/mainwindow.h"
+#include "controls/cabclass.h"
+#include "controls/datefield.h"
 #include "framework/gui/application.h"
+#include "framework/gui/pushbutton.h"
 
 namespace {
 
@@ -53,6 +57,54 @@ void BM_BareQtWidget(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareQtWidget)->Unit(benchmark::kMillisecond);
+
+windows::main* calendarWindow()
+{
+    windows::main* w = win::main();
+    if (!w->Visible()) {
+        w->Show();
+        w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+        QApplication::processEvents();
+    }
+    return w;
+}
+
+// What the event loop does after a handler: paints the regions it changed.
+void repaintNow()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+// With repaint 0 the calendar's own share alone.
+void BM_Calculate(benchmark::State& state)
+{
+    windows::main* w = calendarWindow();
+    // Two entered dates in turn, so that every Calculate changes the cells.
+    const fw::Date dates[] = {fw::Date(2007, 3, 5, 10, 30, 0), fw::Date(2007, 3, 12, 10, 30, 0)};
+    int i = 0;
+    for (auto _ : state) {
+        w->fechamens1->SetDate(dates[i ^= 1]);
+        w->calcular->Push();
+        if (state.range(0))
+            repaintNow();
+    }
+}
+BENCHMARK(BM_Calculate)->ArgName("repaint")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// Forth and back by one month, as the month buttons do.
+void BM_PageMonth(benchmark::State& state)
+{
+    windows::main* w = calendarWindow();
+    w->calcular->Push();
+    bool forth = true;
+    for (auto _ : state) {
+        (forth ? w->mesproximo : w->mesanterior)->MouseDown.Raise(0, 0);
+        if (state.range(0))
+            repaintNow();
+        forth = !forth;
+    }
+}
+BENCHMARK(BM_PageMonth)->ArgName("repaint")->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -8,8 +8,12 @@ namespace Module1 {
 
 std::string hoy()
 {
-    const fw::Date now;
-    return fw::Str(now.Month()) + "/" + fw::Str(now.Day()) + "/" + fw::Right(fw::Str(now.Year()), 2);
+    return DateText(fw::Date());
+}
+
+std::string DateText(const fw::Date& date)
+{
+    return fw::Str(date.Month()) + "/" + fw::Str(date.Day()) + "/" + fw::Right(fw::Str(date.Year()), 2);
 }
 
 fw::Date Str2date(std::string_view s)

@@ -14,6 +14,8 @@ namespace Module1 {
 
 // Today as M/D/YY.
 std::string hoy();
+// A date as M/D/YY.
+std::string DateText(const fw::Date& date);
 // The date that s names, at the current time of day. Out-of-range parts carry
 // into the next or previous month or year.
 fw::Date Str2date(std::string_view s);

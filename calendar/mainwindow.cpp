@@ -1,19 +1,100 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/mainwindow.h"
 
+#include "calendar/calendartexts.h"
+#include "calendar/cycletable.h"
+#include "calendar/datetext.h"
+#include "calendar/daygrid.h"
+#include "calendar/daypainting.h"
 #include "calendar/module1.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
+#include "help/aquaaboutbox.h"
 #include "help/ayuda.h"
 #include "prefs/bprefs.h"
+#include "prefs/window/cyclesettings.h"
+#include "prefs/window/preferences.h"
 #include "resources/menubars.h"
+#include "resources/textos.h"
 #include "update/createdfile.h"
 
 namespace windows {
 
+namespace {
+
+// A control's place at the window's opening: (left, top).
+struct Position {
+    fw::Control* control;
+    std::int32_t left, top;
+};
+
+bool storedTrue(std::string_view key)
+{
+    return BPrefs::HasKey(key) && BPrefs::BooleanValue(key).value_or(false);
+}
+
+// The number a cycle-settings list shows, kept within the rows it offers.
+int listValue(fw::PopupMenu* popup, const CycleSettings::List& list)
+{
+    const std::int32_t value = fw::ToInt32(fw::Val(popup->Text()));
+    return value < list.first ? list.first : value > list.last ? list.last : value;
+}
+
+// The typed cycle and luteal lengths, and why Calculate cannot use them.
+struct Lengths {
+    std::optional<int> cycle, luteal;
+    calendar::LengthsProblem problem;
+};
+
+Lengths typedLengths(const fw::EditField& cycleField, const fw::EditField& lutealField)
+{
+    Lengths l;
+    l.cycle = calendar::WholeNumberWithin(cycleField.Text(), calendar::kShortestCycle, calendar::kLongestCycle);
+    l.luteal = calendar::WholeNumberWithin(lutealField.Text(), calendar::kShortestLuteal, calendar::kLongestLuteal);
+    l.problem = calendar::CheckLengths(l.cycle, l.luteal);
+    return l;
+}
+
+} // namespace
+
 main::main()
 {
     AddMenuHandler("FileQuit", this, &main::FileQuit_Action);
+}
+
+main::~main() = default;
+
+calendar::DayGrid& main::Grid()
+{
+    if (!m_grid)
+        m_grid = std::make_unique<calendar::DayGrid>(*this);
+    return *m_grid;
+}
+
+void main::Event_Open()
+{
+    if (storedTrue("disclaimer")) {
+        Module1::botonesmain(false);
+        for (const Position& p : {Position{RoundRectangle4, 148, 38}, Position{CheckBox1, 155, 157},
+                                  Position{StaticText33, 155, 45}, Position{PushButton5, 466, 154}}) {
+            p.control->SetTop(p.top);
+            p.control->SetLeft(p.left);
+            p.control->SetVisible(true);
+        }
+        // No help tip while the disclaimer is up.
+        Rectangle3->SetVisible(false);
+    }
+    for (const Position& p :
+         {Position{RoundRectangle5, 188, 54}, Position{StaticText37, 199, 61}, Position{PushButton6, 410, 213}}) {
+        p.control->SetTop(p.top);
+        p.control->SetLeft(p.left);
+    }
+    tempmenst->SetText(Module1::DateText(fechamens1->Date()));
+    EditField1->SetText(tempmenst->Text());
+    // The month is taken from the clock, not from a two-digit date text, so
+    // that years after 2050 show as themselves.
+    const auto today = calendar::CivilDay(fw::Date());
+    Grid().Fill(today.year() / today.month(), today);
 }
 
 void main::Event_Close()
@@ -98,30 +179,210 @@ bool main::std_MouseDown(int, int, int)
     return false;
 }
 
-// The cycle calendar's commands and the download's clean-up are not here
-// yet: until then they do nothing.
-void main::Rectangle3_MouseEnter() {}
-void main::Rectangle3_MouseExit() {}
-void main::calcular_Action() {}
-void main::PushButton3_Action() {}
+// Calculate: the start of the cycle one day before the entered date, at its
+// time of day; then the table and the painting. Lengths it cannot use are
+// refused with a message, and the grid and table stay as they were.
+void main::calcular_Action()
+{
+    using calendar::LengthsProblem;
+    switch (typedLengths(*durciclo, *luteo).problem) {
+    case LengthsProblem::Cycle:
+        fw::MsgBox(Textos::k340());
+        return;
+    case LengthsProblem::Luteal:
+        fw::MsgBox(Textos::k341());
+        return;
+    case LengthsProblem::LutealNotShorter:
+        fw::MsgBox(Textos::k342());
+        return;
+    case LengthsProblem::None:
+        break;
+    }
+    bs->SetText(fw::Str(calendar::CycleStartSeconds(fechamens1->Date().TotalSeconds())));
+    ciclo();
+    coloron();
+}
+
+void main::ciclo()
+{
+    const Lengths typed = typedLengths(*durciclo, *luteo);
+    windows::preferences* settings = win::preferences();
+    if (typed.problem != calendar::LengthsProblem::None || !settings)
+        return;
+    const calendar::CycleSettings s{*typed.cycle, *typed.luteal, listValue(settings->durmens, CycleSettings::kMenses),
+                                    listValue(settings->fertpre, CycleSettings::kFertilePre),
+                                    listValue(settings->fertpost, CycleSettings::kFertilePost)};
+    ov->SetText(fw::Str(s.OvulationReference()));
+    Grid().WriteTable(calendar::BuildCycleTable(s));
+}
+
+void main::coloron()
+{
+    Grid().Apply(Paint(Grid().ShownGrid(calendar::CivilDay(fw::Date()))));
+}
+
+calendar::Painting main::Paint(const calendar::MonthGrid& grid)
+{
+    using calendar::Goal;
+    const auto table = Grid().ReadTable();
+    calendar::PaintInput in{grid, &table, std::nullopt, std::nullopt, Goal::None};
+    if (!fw::Trim(bs->Text()).empty())
+        in.start = calendar::EnteredDay(fw::Val(bs->Text()));
+    in.cycle = calendar::WholeNumberWithin(durciclo->Text(), 1, 999999999);
+    in.goal = rbconcebir->Value() ? Goal::Conceive
+              : rbevitar->Value() ? Goal::Avoid
+              : rbnino->Value()   ? Goal::Boy
+              : rbnina->Value()   ? Goal::Girl
+                                  : Goal::None;
+    return calendar::PaintMonth(in, Grid().ReadPalette());
+}
+
+// The help tip over the date field, when the preferences ask for it.
+void main::Rectangle3_MouseEnter()
+{
+    if (!storedTrue("helptip"))
+        return;
+    RoundRectangle3->SetVisible(true);
+    StaticText32->SetText(Textos::k330());
+    StaticText32->SetVisible(true);
+}
+
+void main::Rectangle3_MouseExit()
+{
+    RoundRectangle3->SetVisible(false);
+}
+
 bool main::fechamens1_DragOver(int, int, fw::DragItem&, int)
 {
+    RoundRectangle3->SetVisible(true);
     return false;
 }
-void main::fechamens1_DragExit(fw::DragItem&, int) {}
-void main::UpDownArrows1_Down() {}
-void main::UpDownArrows1_Up() {}
-void main::PushButton4_Action() {}
-void main::UpDownArrows2_Down() {}
-void main::UpDownArrows2_Up() {}
-void main::UpDownArrows3_Down() {}
-void main::UpDownArrows3_Up() {}
-void main::PushButton5_Action() {}
-void main::CheckBox1_Action() {}
-void main::mesanterior_MouseDown(int, int) {}
-void main::mesanterior3_MouseDown(int, int) {}
-void main::mesproximo_MouseDown(int, int) {}
-void main::PushButton6_Action() {}
+
+void main::fechamens1_DragExit(fw::DragItem&, int)
+{
+    RoundRectangle3->SetVisible(false);
+}
+
+// Preferences: the inputs and the menu bar wait for its Ok.
+void main::PushButton3_Action()
+{
+    Module1::botonesmain(false);
+    SetMenuBar(MenuBar2());
+    if (windows::preferences* settings = win::preferences())
+        settings->Show();
+}
+
+// About: the inputs wait until the About window closes.
+void main::PushButton4_Action()
+{
+    Module1::botonesmain(false);
+    if (AquaAboutBox* about = win::AquaAboutBox())
+        about->Show();
+}
+
+void main::UpDownArrows1_Down()
+{
+    fechamens1->SelectionDown();
+}
+
+void main::UpDownArrows1_Up()
+{
+    fechamens1->SelectionUp();
+}
+
+void main::UpDownArrows2_Down()
+{
+    Step(durciclo, false, calendar::kShortestCycle, calendar::kLongestCycle);
+}
+
+void main::UpDownArrows2_Up()
+{
+    Step(durciclo, true, calendar::kShortestCycle, calendar::kLongestCycle);
+}
+
+void main::UpDownArrows3_Down()
+{
+    Step(luteo, false, calendar::kShortestLuteal, calendar::kLongestLuteal);
+}
+
+void main::UpDownArrows3_Up()
+{
+    Step(luteo, true, calendar::kShortestLuteal, calendar::kLongestLuteal);
+}
+
+void main::Step(fw::EditField* field, bool up, int lo, int hi)
+{
+    if (auto text = calendar::StepNumber(field->Text(), up, lo, hi))
+        field->SetText(*text);
+}
+
+// Agree: the disclaimer goes; the quick start follows when help tips are on,
+// otherwise the inputs come back at once.
+void main::PushButton5_Action()
+{
+    const std::array<fw::Control*, 4> disclaimer{RoundRectangle4, CheckBox1, StaticText33, PushButton5};
+    for (fw::Control* c : disclaimer)
+        c->SetVisible(false);
+    windows::preferences* settings = win::preferences();
+    if (settings && settings->CheckBox2->Value()) {
+        for (fw::Control* c : QuickStartPanel())
+            c->SetVisible(true);
+    } else {
+        Rectangle3->SetVisible(true);
+        Module1::botonesmain(true);
+    }
+    if (BPrefs::HasKey("durciclo"))
+        if (const auto stored = BPrefs::Value("durciclo"))
+            if (const auto text = stored->AsString())
+                durciclo->SetText(*text);
+}
+
+void main::CheckBox1_Action()
+{
+    if (windows::preferences* settings = win::preferences())
+        settings->CheckBox1->SetValue(CheckBox1->Value());
+}
+
+void main::PushButton6_Action()
+{
+    for (fw::Control* c : QuickStartPanel())
+        c->SetVisible(false);
+    Rectangle3->SetVisible(true);
+    Module1::botonesmain(true);
+}
+
+std::array<fw::Control*, 9> main::QuickStartPanel() const
+{
+    return {RoundRectangle5, StaticText37, StaticText34, StaticText35, StaticText36, Oval2, Oval3, Oval4, PushButton6};
+}
+
+// The grid fill and the painting of the new month in one pass.
+void main::PageBy(int delta)
+{
+    const auto shown = Grid().ShownMonth();
+    const auto today = calendar::CivilDay(fw::Date());
+    const auto month = calendar::PageMonth(shown ? *shown : today.year() / today.month(), delta);
+    const auto grid = calendar::MakeMonthGrid(month, today);
+    Grid().Show(grid, Paint(grid));
+}
+
+void main::mesanterior_MouseDown(int, int)
+{
+    PageBy(-1);
+}
+
+void main::mesproximo_MouseDown(int, int)
+{
+    PageBy(1);
+}
+
+void main::mesanterior3_MouseDown(int, int)
+{
+    const auto today = calendar::CivilDay(fw::Date());
+    Grid().Fill(today.year() / today.month(), today);
+    calcular->Push();
+}
+
 // Deletes the files of cancelled downloads, each only while it is still the
 // very file its download made.
 void main::PushButton7_Action()

@@ -4,10 +4,18 @@
 #include "calendar/main.layout.h"
 #include "framework/gui/window.h"
 
+#include <array>
+#include <memory>
 #include <string>
 
 namespace fw {
+class EditField;
 struct DragItem;
+}
+namespace calendar {
+class DayGrid;
+struct MonthGrid;
+struct Painting;
 }
 
 namespace windows {
@@ -17,16 +25,24 @@ namespace windows {
 class main : public fw::Window, public layouts::main {
 public:
     main();
+    ~main() override;
+
+    // Rebuilds the cycle table and the ovulation reference from the settings;
+    // leaves them as they were when the typed lengths cannot be used.
+    void ciclo();
+    // Paints the shown month from the cycle table for the selected goal.
+    void coloron();
+    // The day cells and the controls the grid fill and the painting use.
+    calendar::DayGrid& Grid();
 
 protected:
     void Layout() override;
     void CreateControls() override;
+    void Event_Open() override;
     void Event_Close() override;
 
     // The controls' handlers, bound by the layout as each control is built.
-    // A set member's handler gets the member's index first. The ones that
-    // only set up a control act; the calendar's commands come later and do
-    // nothing yet.
+    // A set member's handler gets the member's index first.
     virtual void Rectangle3_MouseEnter();
     virtual void Rectangle3_MouseExit();
     virtual void calcular_Action();
@@ -60,8 +76,19 @@ protected:
 
 private:
     bool FileQuit_Action();
+    // Shows the month delta months from the shown one and repaints it.
+    void PageBy(int delta);
+    // The painting of a month grid from the table, the start, the cycle
+    // field and the goal as the window holds them.
+    calendar::Painting Paint(const calendar::MonthGrid& grid);
+    // One arrow click on a number field whose arrows hold it within lo..hi.
+    static void Step(fw::EditField* field, bool up, int lo, int hi);
+    // The quick-start panel's controls, in the order they are shown and hidden.
+    std::array<fw::Control*, 9> QuickStartPanel() const;
     // The inputs that the window holds go into the preferences store.
     void StoreInputs();
+
+    std::unique_ptr<calendar::DayGrid> m_grid;
 };
 
 } // namespace windows

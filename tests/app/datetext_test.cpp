@@ -23,9 +23,7 @@ public:
     ScopedClock& operator=(const ScopedClock&) = delete;
 };
 
-struct Ymd {
-    std::int32_t year, month, day;
-};
+struct Ymd { std::int32_t year, month, day; };
 
 void expectDate(const Date& d, Ymd expected)
 {
@@ -38,19 +36,10 @@ void expectDate(const Date& d, Ymd expected)
 
 TEST(DateText, HoyWritesMonthDayAndTwoDigitYear)
 {
-    struct Row {
-        const char* name;
-        Date now;
-        const char* expected;
-    };
-    const Row rows[] = {
-        {"5 March 2007", Date(2007, 3, 5, 9, 0, 0), "3/5/07"},
-        {"1 January 2000", Date(2000, 1, 1, 0, 0, 0), "1/1/00"},
-        {"12 November 2009", Date(2009, 11, 12, 23, 59, 59), "11/12/09"},
-        {"31 December 1999", Date(1999, 12, 31, 12, 0, 0), "12/31/99"},
-    };
+    struct Row { Date now; const char* expected; };
+    const Row rows[] = {{Date(2007, 3, 5, 9, 0, 0), "3/5/07"}, {Date(2000, 1, 1, 0, 0, 0), "1/1/00"},
+                        {Date(2009, 11, 12, 23, 59, 59), "11/12/09"}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
         const ScopedClock clock(row.now);
         EXPECT_EQ(Module1::hoy(), row.expected);
     }
@@ -60,10 +49,7 @@ TEST(DateText, HoyWritesMonthDayAndTwoDigitYear)
 // carry like the date setters.
 TEST(DateText, Str2dateAndYearReadTheWrittenForms)
 {
-    struct Row {
-        const char* text;
-        Ymd expected;
-    };
+    struct Row { const char* text; Ymd expected; };
     const Row rows[] = {
         {"3/1/2007", {2007, 3, 1}},  {"3/01/07", {2007, 3, 1}},   {"3/1/07", {2007, 3, 1}},
         {"3/5/07", {2007, 3, 5}},    {"11/12/09", {2009, 11, 12}}, {"2/29/04", {2004, 2, 29}},
@@ -105,18 +91,10 @@ TEST(DateText, Str2dateAndYearReadTheWrittenForms)
 
 TEST(DateText, Str2dateDoesNotDependOnTodaysDayOfMonth)
 {
-    struct Row {
-        const char* name;
-        Date today;
-    };
-    const Row rows[] = {
-        {"29 January", Date(2007, 1, 29, 8, 0, 0)}, {"30 January", Date(2007, 1, 30, 8, 0, 0)},
-        {"31 January", Date(2007, 1, 31, 8, 0, 0)}, {"31 March", Date(2007, 3, 31, 8, 0, 0)},
-        {"29 February", Date(2008, 2, 29, 8, 0, 0)}, {"31 December", Date(2006, 12, 31, 8, 0, 0)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const ScopedClock clock(row.today);
+    for (const Date& today : {Date(2007, 1, 30, 8, 0, 0), Date(2007, 1, 31, 8, 0, 0), Date(2007, 3, 31, 8, 0, 0),
+                              Date(2008, 2, 29, 8, 0, 0)}) {
+        SCOPED_TRACE(today.SQLDate());
+        const ScopedClock clock(today);
         expectDate(Module1::Str2date("2/01/07"), {2007, 2, 1});
         expectDate(Module1::Str2date("4/1/07"), {2007, 4, 1});
         expectDate(Module1::Str2date("2/28/07"), {2007, 2, 28});
@@ -125,24 +103,15 @@ TEST(DateText, Str2dateDoesNotDependOnTodaysDayOfMonth)
     }
 }
 
-// The month a text names: its length, the weekday of its first (1 is
-// Sunday) and its name from the default table.
+// The month a text names: its length (leap rules of 2000, 2004, 2007, 2050,
+// 2052, 1999), the weekday of its first (1 is Sunday) and its name.
 TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
 {
-    struct Row {
-        const char* text;
-        std::int32_t days, firstWeekday;
-        const char* name;
-    };
+    struct Row { const char* text; std::int32_t days, firstWeekday; const char* name; };
     const Row rows[] = {
-        {"2/1/00", 29, 3, "February"},  {"2/29/00", 29, 3, "February"}, {"2/1/04", 29, 1, "February"},
-        {"2/1/07", 28, 5, "February"},  {"2/1/08", 29, 6, "February"},  {"2/1/50", 28, 3, "February"},
-        {"2/1/52", 29, 6, "February"},  {"2/1/99", 28, 2, "February"},  {"1/15/00", 31, 7, "January"},
-        {"3/5/07", 31, 5, "March"},     {"4/20/07", 30, 1, "April"},    {"5/1/07", 31, 3, "May"},
-        {"6/1/07", 30, 6, "June"},      {"7/1/07", 31, 1, "July"},      {"8/1/07", 31, 4, "August"},
-        {"9/1/07", 30, 7, "September"}, {"10/1/07", 31, 2, "October"},  {"11/1/07", 30, 5, "November"},
-        {"12/31/07", 31, 7, "December"}, {"12/1/06", 31, 6, "December"}, {"1/1/08", 31, 3, "January"},
-        {"3/1/08", 31, 7, "March"},     {"12/1/08", 31, 2, "December"}, {"1/1/2051", 31, 2, "January"},
+        {"2/29/00", 29, 3, "February"}, {"2/1/04", 29, 1, "February"}, {"2/1/07", 28, 5, "February"},
+        {"2/1/50", 28, 3, "February"},  {"2/1/52", 29, 6, "February"}, {"2/1/99", 28, 2, "February"},
+        {"4/20/07", 30, 1, "April"},    {"12/31/07", 31, 7, "December"}, {"1/1/2051", 31, 2, "January"},
         {"13/1/07", 31, 3, "January"},  {"0/1/07", 31, 6, "December"},
     };
     for (const Row& row : rows) {
@@ -151,10 +120,6 @@ TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
         EXPECT_EQ(Module1::primero(row.text), row.firstWeekday);
         EXPECT_EQ(Module1::mes(row.text), row.name);
     }
-    const char* const names[] = {"January", "February", "March",     "April",   "May",      "June",
-                                 "July",    "August",   "September", "October", "November", "December"};
-    for (std::int32_t m = 1; m <= 12; ++m)
-        EXPECT_EQ(Module1::mes(m), names[m - 1]) << m;
     for (const std::int32_t outside : {0, 13, -1, 2147483647, -2147483647 - 1})
         EXPECT_EQ(Module1::mes(outside), "") << outside;
 }
@@ -163,27 +128,19 @@ TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
 // the months it lacks.
 TEST(DateText, TranslatedMonthNames)
 {
-    struct Row {
-        const char* text;
-        const char* expected;
-    };
+    struct Row { const char* text; const char* expected; };
     {
         const apptest::ScopedTable table(
             "fr", {{"Textos.k300", "Janvier   Février   Mars      Avril     Mai       Juin      Juillet   Août      "
                                    "Septembre Octobre   Novembre  Décembre  "}});
-        const Row rows[] = {
-            {"1/1/07", "Janvier"}, {"2/1/07", "Février"},   {"3/1/07", "Mars"},      {"5/1/07", "Mai"},
-            {"8/1/07", "Août"},    {"9/1/07", "Septembre"}, {"10/1/07", "Octobre"}, {"12/1/07", "Décembre"},
-        };
+        const Row rows[] = {{"1/1/07", "Janvier"}, {"2/1/07", "Février"}, {"8/1/07", "Août"},
+                            {"9/1/07", "Septembre"}, {"12/1/07", "Décembre"}};
         for (const Row& row : rows)
             EXPECT_EQ(Module1::mes(row.text), row.expected) << row.text;
     }
     const apptest::ScopedTable table("fr_short", {{"Textos.k300", "Janvier   Février   Mar"}});
-    struct Short {
-        std::int32_t month;
-        const char* expected;
-    };
-    const Short rows[] = {{1, "Janvier"}, {2, "Février"}, {3, "Mar"}, {4, ""}, {12, ""}, {13, ""}};
+    struct Short { std::int32_t month; const char* expected; };
+    const Short rows[] = {{2, "Février"}, {3, "Mar"}, {4, ""}, {13, ""}};
     for (const Short& row : rows)
         EXPECT_EQ(Module1::mes(row.month), row.expected) << row.month;
     EXPECT_EQ(Module1::mes("12/1/07"), "");

@@ -24,10 +24,7 @@ Flags With(std::initializer_list<Flag> flags)
 
 // Which tags a button with these flags ends up with, by the rules the button
 // follows at Open: mini arrows first, then round, then the pre-drawn kinds.
-struct Chosen {
-    std::string_view buttonType;
-    std::string_view symbolType;
-};
+struct Chosen { std::string_view buttonType; std::string_view symbolType; };
 
 Chosen Choose(const Flags& flags)
 {
@@ -42,12 +39,7 @@ Chosen Choose(const Flags& flags)
 
 TEST(CabKinds, KindTable)
 {
-    struct Row {
-        const char* name;
-        Flags flags;
-        std::string_view buttonType, symbolType;
-        Family family;
-    };
+    struct Row { const char* name; Flags flags; std::string_view buttonType, symbolType; Family family; };
     const Row rows[] = {
         {"no flag", {}, "", "", Family::None},
         {"back (calendar)", With({Flag::BackButton}), ".round", ".back", Family::Round},
@@ -56,8 +48,7 @@ TEST(CabKinds, KindTable)
         {"find, the last round flag", With({Flag::FindButton}), ".round", ".find", Family::Round},
         {"stop and back: first in table order", With({Flag::StopButton, Flag::BackButton}), ".round", ".stop",
          Family::Round},
-        {"pause and play: play first", With({Flag::PauseButton, Flag::PlayButton}), ".round", ".play",
-         Family::Round},
+        {"pause and play: play first", With({Flag::PauseButton, Flag::PlayButton}), ".round", ".play", Family::Round},
         {"up", With({Flag::MiniArrowUp}), ".miniup", ".Up", Family::MiniArrow},
         {"right", With({Flag::MiniArrowRight}), ".miniright", ".Right", Family::MiniArrow},
         // The symbol goes with the artwork of the last arrow set.
@@ -66,8 +57,7 @@ TEST(CabKinds, KindTable)
         {"down and play: mini arrow first", With({Flag::MiniArrowDown, Flag::PlayButton}), ".minidown", ".Down",
          Family::MiniArrow},
         {"gear", With({Flag::GearButton}), ".Gear", "", Family::PreDrawn},
-        {"printer and home: home first", With({Flag::PrinterButton, Flag::HomeButton}), ".Home", "",
-         Family::PreDrawn},
+        {"printer and home: home first", With({Flag::PrinterButton, Flag::HomeButton}), ".Home", "", Family::PreDrawn},
         {"CD and gear: gear first", With({Flag::CDButton, Flag::GearButton}), ".Gear", "", Family::PreDrawn},
         {"gear and play: round before pre-drawn", With({Flag::GearButton, Flag::PlayButton}), ".round", ".play",
          Family::Round},
@@ -100,11 +90,7 @@ TEST(CabKinds, EveryFlagIsAPropertyOfTheLayoutTable)
 
 TEST(CabKinds, SizeLimits)
 {
-    struct Row {
-        const char* name;
-        Flags flags;
-        Size laidOut, expected;
-    };
+    struct Row { const char* name; Flags flags; Size laidOut, expected; };
     const Row rows[] = {
         {"round 60 x 60", With({Flag::BackButton}), {60, 60}, {50, 50}},
         {"round 20 x 20 stays", With({Flag::StopButton}), {20, 20}, {20, 20}},
@@ -127,12 +113,7 @@ TEST(CabKinds, SizeLimits)
 
 TEST(CabKinds, RecolouringSaturatesWithoutBleed)
 {
-    struct Row {
-        const char* name;
-        fw::Color in;
-        double r, g, b;
-        fw::Color expected;
-    };
+    struct Row { const char* name; fw::Color in; double r, g, b; fw::Color expected; };
     const Row rows[] = {
         {"zero offsets change nothing", {12, 34, 56}, 0, 0, 0, {12, 34, 56}},
         {"pressed default: blue saturates, green untouched", {12, 34, 200}, 0, 0, 255, {12, 34, 255}},
@@ -152,12 +133,7 @@ TEST(CabKinds, RecolouringSaturatesWithoutBleed)
 
 TEST(CabKinds, SymbolPlacement)
 {
-    struct Row {
-        const char* name;
-        std::int32_t faceW, faceH, w, h;
-        bool apple;
-        Point expected;
-    };
+    struct Row { const char* name; std::int32_t faceW, faceH, w, h; bool apple; Point expected; };
     const Row rows[] = {
         {"stop on the round face", 75, 82, 25, 26, false, {26, 28}},
         {"apple, 2 higher", 75, 82, 31, 38, true, {23, 20}},

@@ -86,11 +86,7 @@ protected:
 
 TEST_F(DateFieldTest, StartsFromTheStoredDateOrToday)
 {
-    struct Row {
-        const char* name;
-        std::optional<fw::Variant> stored;
-        const char* text;
-    };
+    struct Row { const char* name; std::optional<fw::Variant> stored; const char* text; };
     const Row rows[] = {
         {"no stored date: today", std::nullopt, "2007/03/5"},
         {"a stored date", fw::Variant(fw::Date(2011, 8, 17, 9, 0, 0)), "2011/08/17"},
@@ -149,13 +145,7 @@ TEST_F(DateFieldTest, DateSetterCopiesOrTakesNow)
 
 TEST_F(DateFieldTest, AClickSelectsTheWholePart)
 {
-    struct Row {
-        const char* name;
-        bool dayName;
-        DatePart part;
-        controls::TextRange selection;
-        int value;
-    };
+    struct Row { const char* name; bool dayName; DatePart part; controls::TextRange selection; int value; };
     const Row rows[] = {
         {"year", false, DatePart::Year, {0, 4}, 2007},
         {"month", false, DatePart::Month, {5, 2}, 3},
@@ -181,11 +171,7 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
 
 TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
 {
-    struct Row {
-        const char* name;
-        int key;
-        DatePart selected;
-    };
+    struct Row { const char* name; int key; DatePart selected; };
     const Row rows[] = {
         {"left from the year", Qt::Key_Left, DatePart::Day},
         {"left from the day", Qt::Key_Left, DatePart::Month},
@@ -194,11 +180,7 @@ TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
         {"right from the month", Qt::Key_Right, DatePart::Day},
         {"right from the day", Qt::Key_Right, DatePart::Year},
     };
-    struct Layout {
-        const char* name;
-        fw::Date date;
-        bool monthName;
-    };
+    struct Layout { const char* name; fw::Date date; bool monthName; };
     const Layout layouts[] = {
         {"digits", fw::Date(2007, 3, 5), false},
         {"month name", fw::Date(2007, 3, 5), true},

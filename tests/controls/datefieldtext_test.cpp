@@ -17,14 +17,7 @@ std::string Ymd(const fw::Date& d) { return d.SQLDate(); }
 
 TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
 {
-    struct Row {
-        const char* name;
-        fw::Date date;
-        bool monthName;
-        bool dayName;
-        const char* text;
-        DateParts parts;
-    };
+    struct Row { const char* name; fw::Date date; bool monthName; bool dayName; const char* text; DateParts parts; };
     const Row rows[] = {
         {"digits", fw::Date(2007, 3, 5), false, false, "2007/03/5", {4, 7, 9}},
         {"day name", fw::Date(2007, 3, 5), false, true, "2007/03/5 Monday", {4, 7, 16}},
@@ -55,10 +48,7 @@ TEST(DateFieldText, NameTablesAnswerEveryNumber)
 
 TEST(DateFieldText, DaysOfMonthAndComplete)
 {
-    struct Row {
-        const char* name;
-        int month, year, days;
-    };
+    struct Row { const char* name; int month, year, days; };
     const Row rows[] = {
         {"February 2000", 2, 2000, 29}, {"February 1900", 2, 1900, 28}, {"February 2004", 2, 2004, 29},
         {"April", 4, 2007, 30},         {"month 13", 13, 2007, 30},     {"August", 8, 2007, 31},
@@ -88,13 +78,7 @@ TEST(DateFieldText, CaretSelectsTheWholePartItBelongsTo)
 
 TEST(DateFieldText, CaretStaysInItsPartWhenTheTextChanges)
 {
-    struct Row {
-        const char* name;
-        int caret;
-        DateParts before;
-        DateParts after;
-        int expected;
-    };
+    struct Row { const char* name; int caret; DateParts before; DateParts after; int expected; };
     const Row rows[] = {
         // 2007/May/31 -> 2007/June/1: the day's caret index 9 would be in the month.
         {"day caret under a longer month name", 9, {4, 8, 11}, {4, 9, 11}, 10},
@@ -181,13 +165,7 @@ TEST(DateFieldText, TypingBuildsThePartDigitByDigit)
 
 TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
 {
-    struct Row {
-        const char* name;
-        fw::Date start;
-        DatePart part;
-        int delta;
-        const char* after;
-    };
+    struct Row { const char* name; fw::Date start; DatePart part; int delta; const char* after; };
     const Row rows[] = {
         {"31 December 2007, day + 1", fw::Date(2007, 12, 31), DatePart::Day, 1, "2008-01-01"},
         {"31 January, day + 1", fw::Date(2007, 1, 31), DatePart::Day, 1, "2007-02-01"},

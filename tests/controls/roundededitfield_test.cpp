@@ -100,12 +100,7 @@ protected:
 
 TEST_F(RoundedEditFieldTest, SetEditFieldPlacesTheFieldInsideTheFrame)
 {
-    struct Row {
-        const char* name;
-        int left, top, width, height;
-        Locks locks;
-        int fieldLeft, fieldTop, fieldWidth;
-    };
+    struct Row { const char* name; int left, top, width, height; Locks locks; int fieldLeft, fieldTop, fieldWidth; };
     const Row rows[] = {
         {"the calendar's frame", 514, 206, 92, 20, {false, false, false, false}, 524, 208, 72},
         {"a taller design height", 514, 248, 92, 35, {true, false, true, false}, 524, 250, 72},
@@ -147,11 +142,7 @@ TEST_F(RoundedEditFieldTest, TheFrameIsAsWideAsTheFieldOrTheCanvas)
     MakePairs();
     ASSERT_GE(CapFirst(), 0);
     ASSERT_GE(CapLast(), 0);
-    struct Row {
-        const char* name;
-        std::function<void()> change;
-        int rightCap;
-    };
+    struct Row { const char* name; std::function<void()> change; int rightCap; };
     const Row rows[] = {
         {"placed field", [] {}, 82},
         {"field narrowed by 20", [this] { field->SetWidth(52); }, 62},
@@ -189,11 +180,7 @@ TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
 
 TEST_F(RoundedEditFieldTest, HasFocusFollowsTheFocusWhateverTheRingSetting)
 {
-    struct Row {
-        const char* name;
-        bool rounded;
-        bool bindCanvas;
-    };
+    struct Row { const char* name; bool rounded; bool bindCanvas; };
     const Row rows[] = {
         {"plain", false, false},
         {"rounded ring, canvas not bound", true, false},
@@ -227,11 +214,7 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
     ASSERT_EQ(Drawn(canvas2), rest);
     const auto screenRest = CapsOnScreen(canvas);
     const auto screenRest2 = CapsOnScreen(canvas2);
-    struct Row {
-        const char* name;
-        fw::Control* focus;
-        bool ringOnFirst, ringOnSecond;
-    };
+    struct Row { const char* name; fw::Control* focus; bool ringOnFirst, ringOnSecond; };
     const Row rows[] = {
         {"first field", field, true, false},
         {"second field", field2, false, true},

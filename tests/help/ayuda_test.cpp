@@ -82,11 +82,7 @@ TEST_F(AyudaTest, EveryTopicShowsItsPage)
 
 TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
 {
-    struct Row {
-        const char* name;
-        bool byButton;
-        bool closeBox;
-    };
+    struct Row { const char* name; bool byButton; bool closeBox; };
     const Row rows[] = {
         {"button, Close Help", true, false},
         {"menu, Close Help", false, false},

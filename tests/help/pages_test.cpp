@@ -17,10 +17,7 @@
 
 namespace {
 
-struct BuiltIn {
-    const char* key;
-    std::string (*page)();
-};
+struct BuiltIn { const char* key; std::string (*page)(); };
 constexpr BuiltIn kPages[] = {
     {"kayuda00", Textos::kayuda00}, {"kayuda01", Textos::kayuda01}, {"kayuda02", Textos::kayuda02},
     {"kayuda04", Textos::kayuda04}, {"kayuda05", Textos::kayuda05}, {"kayuda06", Textos::kayuda06},

@@ -13,12 +13,7 @@ namespace {
 using help::Render;
 using helptest::Runs;
 
-struct PageRow {
-    const char* name;
-    std::string page;
-    std::string text;
-    std::string runs;
-};
+struct PageRow { const char* name; std::string page; std::string text; std::string runs; };
 
 TEST(HTMLRender, TurnsPagesIntoTextAndRuns)
 {
@@ -91,12 +86,7 @@ TEST(HTMLRender, TurnsPagesIntoTextAndRuns)
 
 TEST(HTMLRender, TitleAndColours)
 {
-    struct Row {
-        const char* name;
-        const char* page;
-        std::string title;
-        fw::Color link, back, text;
-    };
+    struct Row { const char* name; const char* page; std::string title; fw::Color link, back, text; };
     const fw::Color blue = fw::RGB(0, 0, 255), white = fw::RGB(255, 255, 255), black = fw::RGB(0, 0, 0);
     const Row rows[] = {
         {"no body", "t", "", blue, white, black},
@@ -128,10 +118,7 @@ TEST(HTMLRender, ColorFromHexAndGetSizeFromParam)
     for (const auto& [text, colour] : colours)
         EXPECT_EQ(help::ColorFromHex(text), colour) << text;
 
-    struct Size {
-        const char* text;
-        std::int32_t own, points;
-    };
+    struct Size { const char* text; std::int32_t own, points; };
     const Size sizes[] = {
         {"+2", 12, 14}, {"-3", 12, 9}, {"14", 12, 14}, {"+", 12, 12}, {"+2", 13, 15},
         {"12.5", 12, 12}, {"200", 12, 96}, {"-20", 12, 1}, {"abc", 12, 1}, {"", 12, 1},
@@ -145,8 +132,7 @@ TEST(HTMLStyles, SevenPassesLaterWins)
     const PageRow rows[] = {
         {"no runs", "plain", "", ""},
         {"empty run styles nothing", "<b></b>x", "", ""},
-        {"link over a black font", "<font color=\"#000000\">a<a href=x>b</a></font>", "",
-         "0-1 #000000; 1-2 u #0000ff"},
+        {"link over a black font", "<font color=\"#000000\">a<a href=x>b</a></font>", "", "0-1 #000000; 1-2 u #0000ff"},
         {"size inside a heading", "<h2>ab<font size=30>c</font></h2>", "", "1-3 b 18; 3-4 b 30; 4-5 b 18"},
         {"colour on a heading", "<h3><font color=#f00>x</font></h3>", "", "1-2 b 16 #ff0000; 2-3 b 16"},
         {"nested fonts, inner wins", "<font color=#f00>a<font color=#00f>b</font>c</font>", "",
@@ -168,11 +154,7 @@ TEST(HTMLLinks, SelectionStartDecides)
                              "<a href=#none>no</a><a name=two></a><a name=two></a>"
                              "<a href=#two>t<a href=mail>m</a></a>";
     // Text "Topup extnotm": #top 3-5, http://x 6-9, #none 9-11, #two 11-13 around mail 12-13.
-    struct Row {
-        const char* name;
-        std::int32_t p;
-        std::vector<A> actions;
-    };
+    struct Row { const char* name; std::int32_t p; std::vector<A> actions; };
     const Row rows[] = {
         {"before any link", 2, {}},
         {"link start", 3, {{0, ""}}},

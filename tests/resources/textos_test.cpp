@@ -19,13 +19,7 @@ using Getter = std::string (*)();
 
 // Every default, pinned byte for byte without retyping it: its length in
 // characters and in bytes, and a 64-bit FNV-1a hash of its bytes.
-struct Constant {
-    const char* name;
-    Getter get;
-    std::int64_t characters;
-    std::size_t bytes;
-    std::uint64_t hash;
-};
+struct Constant { const char* name; Getter get; std::int64_t characters; std::size_t bytes; std::uint64_t hash; };
 
 const Constant kAll[] = {
     {T(k002), 2, 2, 0x9b615400c61bc8bdull},

@@ -37,7 +37,6 @@ void type(fw::EditField* field, std::string_view text);
 
 // Lets events and timers run for that long.
 void runFor(int ms);
-inline void runTimers(int ms) { runFor(ms); }
 
 // Writes a PNG of the window, menu bar included, to build/screenshots.
 std::filesystem::path screenshot(fw::Window* window, const std::string& name);

@@ -11,11 +11,7 @@ namespace {
 
 TEST(VersionLine, VersionsCompareAsDottedNumbers)
 {
-    struct Row {
-        const char* site;
-        const char* running;
-        std::optional<int> order;
-    };
+    struct Row { const char* site; const char* running; std::optional<int> order; };
     const Row rows[] = {
         {"1.0.10", "1.0.9", 1},   {"1.0.9", "1.0.10", -1}, {"1.10", "1.9", 1},      {"1.0", "1.0.0", 0},
         {"1.0.0", "1.0", 0},      {"1.0.1", "1.0", 1},     {"2", "1.99.99", 1},     {"0.9.9", "1.0.0", -1},
@@ -35,10 +31,7 @@ TEST(VersionLine, VersionsCompareAsDottedNumbers)
 
 TEST(VersionLine, TheLineIsAVersionACommaAndAName)
 {
-    struct Row {
-        std::string body;
-        std::optional<std::string> version, name;
-    };
+    struct Row { std::string body; std::optional<std::string> version, name; };
     const Row rows[] = {
         {"1.0.1,Cyclane.dmg", "1.0.1", "Cyclane.dmg"},
         {"1.0.1,Cyclane.dmg\r\n", "1.0.1", "Cyclane.dmg"},
@@ -72,10 +65,7 @@ std::string repeat(const std::string& text, int n)
 
 TEST(DownloadName, HostileNamesBecomeOnePlainName)
 {
-    struct Row {
-        std::string raw;
-        std::optional<std::string> reduced;
-    };
+    struct Row { std::string raw; std::optional<std::string> reduced; };
     const Row rows[] = {
         // The window's test drives the plainer hostile names end to end.
         {"/", {}},

@@ -20,6 +20,8 @@ constexpr std::string_view kTitle[] = {"Title"};
         "LostFocus", "DragOver", "DragExit"
 #define EDIT_EVENTS CONTROL_EVENTS, "KeyDown", "TextChange", "SelChange"
 constexpr std::string_view kControlEvents[] = {CONTROL_EVENTS};
+// The link handles its mouse itself and passes on only its Open.
+constexpr std::string_view kOpenEvent[] = {"Open"};
 constexpr std::string_view kActionEvents[] = {CONTROL_EVENTS, "Action"};
 constexpr std::string_view kEditEvents[] = {EDIT_EVENTS};
 constexpr std::string_view kDateEvents[] = {EDIT_EVENTS, "DateChanged"};
@@ -35,7 +37,7 @@ constexpr std::string_view kSocketEvents[] = {"ReceiveProgress", "DownloadComple
 const ClassInfo kClasses[] = {
     {"Window", "", "", false, kTitle, true, {}},
     {"StaticText", "fw::StaticText", "framework/gui/statictext.h", true, kText, false, kControlEvents},
-    {"StaticURL", "", "", true, kText, false, kControlEvents},
+    {"StaticURL", "", "", true, kText, false, kOpenEvent},
     {"EditField", "fw::EditField", "framework/gui/editfield.h", true, kText, false, kEditEvents},
     {"DateField", "", "", true, kText, false, kDateEvents},
     {"RoundedEditFieldField", "", "", true, kText, false, kEditEvents},

@@ -107,11 +107,7 @@ TEST_F(EditFieldTest, SelChangeOnlyOnARealChangeOfTheSelection)
     std::vector<std::pair<int, int>> changes;
     field->SelChange.Bind([&] { changes.emplace_back(field->SelStart(), field->SelLength()); });
 
-    struct Row {
-        const char* name;
-        std::function<void()> act;
-        std::vector<std::pair<int, int>> changes;
-    };
+    struct Row { const char* name; std::function<void()> act; std::vector<std::pair<int, int>> changes; };
     const Row rows[] = {
         {"caret set where it is", [&] { field->SetSelStart(0); }, {}},
         {"caret moved by code", [&] { field->SetSelStart(5); }, {{5, 0}}},

@@ -29,11 +29,7 @@ protected:
 
 TEST_F(StyledFieldTest, OffsetsCountCharactersInBothBackings)
 {
-    struct Row {
-        std::int32_t start, length;
-        std::string selected;
-        std::int32_t readStart, readLength;
-    };
+    struct Row { std::int32_t start, length; std::string selected; std::int32_t readStart, readLength; };
     const Row rows[] = {
         {1, 3, "\u2022\u00b0\u00e9", 1, 3}, {4, 1, "\U0001F600", 4, 1}, {5, 1, "b", 5, 1},
         {4, 99, "\U0001F600b\rz", 4, 4},    {99, 1, "", 8, 0},          {-3, 1, "a", 0, 1},

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/daygrid.h"
+
+#include "resources/pictureresources.h"
+#include "calendar/datetext.h"
+#include "framework/core/text.h"
+#include "framework/gui/canvas.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/groupbox.h"
+#include "framework/gui/listbox.h"
+#include "framework/gui/shapes.h"
+#include "framework/gui/statictext.h"
+#include "framework/gui/window.h"
+
+#include <stdexcept>
+#include <string>
+
+namespace calendar {
+
+using namespace std::chrono;
+
+namespace {
+
+constexpr fw::Color kInMonth{0, 0, 0};
+constexpr fw::Color kOutsideMonth{0, 0, 1};
+
+template <class T>
+T* need(fw::Window& window, std::string_view name, std::int32_t index = -1)
+{
+    T* control = index < 0 ? window.Find<T>(name) : window.Find<T>(name, index);
+    if (!control)
+        throw std::logic_error("calendar window lacks " + std::string(name) +
+                               (index < 0 ? "" : "(" + std::to_string(index) + ")"));
+    return control;
+}
+
+fw::PicturePtr pictureOf(DayMark mark)
+{
+    switch (mark) {
+    case DayMark::Heart:
+        return heart();
+    case DayMark::Female:
+        return female();
+    case DayMark::Male:
+        return male();
+    case DayMark::Forbid:
+        return forbid();
+    case DayMark::None:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+DayGrid::DayGrid(fw::Window& window)
+{
+    for (int k = 0; k < kCells; ++k) {
+        Cell& cell = m_cells[std::size_t(k)];
+        cell.number = need<fw::StaticText>(window, "std", k);
+        cell.background = need<fw::Rectangle>(window, "bg", k);
+        cell.strip = need<fw::Rectangle>(window, "recfondofecha", k);
+        cell.mark = need<fw::Canvas>(window, "Cansex", k);
+    }
+    for (int i = 0; i < int(m_palette.size()); ++i)
+        m_palette[std::size_t(i)] = need<fw::Oval>(window, "ovalo", i);
+    m_todayStrip = need<fw::Rectangle>(window, "Rectangle2");
+    m_todayNumber = need<fw::Rectangle>(window, "Rectangle4");
+    m_caption = need<fw::GroupBox>(window, "boxcal");
+    m_back = need<fw::RoundRectangle>(window, "RoundRectangle1");
+    m_month = need<fw::EditField>(window, "mes");
+    m_year = need<fw::EditField>(window, "ano");
+    m_monthLength = need<fw::EditField>(window, "EditField13");
+    m_table = need<fw::ListBox>(window, "ListBox1");
+}
+
+Palette DayGrid::ReadPalette() const
+{
+    return {m_palette[0]->FillColor(), m_palette[8]->FillColor(), m_palette[1]->FillColor(),
+            m_palette[6]->FillColor(), m_palette[2]->FillColor(), m_todayStrip->FillColor(),
+            m_todayNumber->FillColor()};
+}
+
+void DayGrid::Fill(year_month month, year_month_day today)
+{
+    const MonthGrid grid = MakeMonthGrid(month, today);
+    Show(grid, Painting{std::nullopt, grid.todayCell});
+}
+
+void DayGrid::Show(const MonthGrid& grid, const Painting& painting)
+{
+    const Palette palette = ReadPalette();
+    const year_month month = grid.month;
+    m_month->SetText(fw::Str(std::int32_t(unsigned(month.month()))));
+    m_year->SetText(fw::Str(std::int32_t(int(month.year()))));
+    m_caption->SetCaption(Module1::mes(std::int32_t(unsigned(month.month()))) + " " + m_year->Text());
+    m_back->SetFillColor(palette.regularBackground);
+    m_monthLength->SetText(fw::Str(std::int32_t(unsigned((month / last).day()))));
+    // Each cell gets its final look at once, so a cell that looks as before
+    // is not repainted. Nothing here yields: a second click must not find
+    // the grid half filled.
+    const CellLook regular{palette.regularBackground, palette.regularStrip, DayMark::None};
+    for (int k = 0; k < kCells; ++k) {
+        Cell& cell = m_cells[std::size_t(k)];
+        const unsigned d = grid.day[std::size_t(k)];
+        const bool today = k == painting.todayCell;
+        const CellLook& look = painting.cells ? (*painting.cells)[std::size_t(k)] : regular;
+        cell.number->SetText(d ? fw::Str(std::int32_t(d)) : std::string());
+        cell.number->SetEnabled(true);
+        cell.number->SetTextColor(today ? palette.todayNumber : d ? kInMonth : kOutsideMonth);
+        cell.number->SetBold(today);
+        cell.background->SetFillColor(look.background);
+        cell.background->SetBorderWidth(0);
+        cell.strip->SetFillColor(today ? palette.todayStrip : look.strip);
+        SetMark(cell, pictureOf(look.mark));
+    }
+}
+
+std::optional<year_month> DayGrid::ShownMonth() const
+{
+    const std::int32_t m = fw::ToInt32(fw::Val(m_month->Text()));
+    const std::int32_t y = fw::ToInt32(fw::Val(m_year->Text()));
+    if (m < 1 || m > 12 || y < 1 || y > 9999)
+        return std::nullopt;
+    return year(y) / std::chrono::month(unsigned(m));
+}
+
+MonthGrid DayGrid::ShownGrid(year_month_day today) const
+{
+    MonthGrid grid;
+    const auto shown = ShownMonth();
+    if (!shown)
+        return grid;
+    grid.month = *shown;
+    const fw::Color todayColour = m_todayNumber->FillColor();
+    const unsigned length = unsigned((*shown / last).day());
+    for (int k = 0; k < kCells; ++k) {
+        const fw::StaticText* number = m_cells[std::size_t(k)].number;
+        if (number->TextColor() != kInMonth && number->TextColor() != todayColour)
+            continue;
+        const std::int32_t d = fw::ToInt32(fw::Val(number->Text()));
+        if (d >= 1 && unsigned(d) <= length)
+            grid.day[std::size_t(k)] = std::uint8_t(d);
+    }
+    grid.todayCell = TodayCell(*shown, today);
+    return grid;
+}
+
+void DayGrid::Apply(const Painting& painting)
+{
+    if (painting.cells)
+        for (int k = 0; k < kCells; ++k) {
+            const CellLook& look = (*painting.cells)[std::size_t(k)];
+            Cell& cell = m_cells[std::size_t(k)];
+            SetMark(cell, pictureOf(look.mark));
+            cell.background->SetFillColor(look.background);
+            cell.background->SetBorderWidth(0);
+            cell.strip->SetFillColor(look.strip);
+        }
+    if (painting.todayCell >= 0)
+        HighlightToday(painting.todayCell);
+}
+
+void DayGrid::SetMark(Cell& cell, const fw::PicturePtr& picture)
+{
+    // A canvas repaints on every backdrop set; most cells keep theirs.
+    if (cell.mark->Backdrop() != picture)
+        cell.mark->SetBackdrop(picture);
+}
+
+void DayGrid::HighlightToday(int k)
+{
+    Cell& cell = m_cells[std::size_t(k)];
+    cell.strip->SetFillColor(m_todayStrip->FillColor());
+    cell.number->SetBold(true);
+    cell.number->SetTextColor(m_todayNumber->FillColor());
+}
+
+std::vector<CycleDayRecord> DayGrid::ReadTable() const
+{
+    std::vector<CycleDayRecord> table(std::size_t(m_table->ListCount()));
+    for (std::size_t r = 0; r < table.size(); ++r)
+        for (int c = 0; c < 5; ++c)
+            table[r][std::size_t(c)] = m_table->Cell(std::int32_t(r), c);
+    return table;
+}
+
+void DayGrid::WriteTable(const std::vector<CycleDayRecord>& table)
+{
+    m_table->DeleteAllRows();
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        m_table->AddRow(table[r][0]);
+        for (int c = 1; c < 5; ++c)
+            if (!table[r][std::size_t(c)].empty())
+                m_table->SetCell(std::int32_t(r), c, table[r][std::size_t(c)]);
+    }
+}
+
+} // namespace calendar

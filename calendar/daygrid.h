@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calendar/cycletable.h"
+#include "calendar/daypainting.h"
+#include "calendar/monthgrid.h"
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace fw {
+class EditField;
+class GroupBox;
+class ListBox;
+class Oval;
+class Rectangle;
+class RoundRectangle;
+class StaticText;
+class Canvas;
+class Picture;
+class Window;
+} // namespace fw
+
+namespace calendar {
+
+// The calendar window's day cells and the controls around them that the grid
+// fill and the painting use: it applies what the pure logic decided and
+// reads back what the window holds. Every control is found by name once.
+class DayGrid {
+public:
+    // Throws std::logic_error when the window lacks one of the controls.
+    explicit DayGrid(fw::Window& window);
+
+    // The grid fill: caption, shown month and year, every cell back to the
+    // regular look, the days numbered, today highlighted. Cells outside the
+    // month get the blue-1 number colour that tells the painting so.
+    void Fill(std::chrono::year_month month, std::chrono::year_month_day today);
+    // The same for a month and its painting together, as a fill followed by
+    // the painting would leave it.
+    void Show(const MonthGrid& grid, const Painting& painting);
+    // The shown month from the hidden month and year fields; nothing when
+    // they do not name one.
+    std::optional<std::chrono::year_month> ShownMonth() const;
+    // The shown grid as the cells hold it: a cell is a day of the month when
+    // its number is black or in today's colour.
+    MonthGrid ShownGrid(std::chrono::year_month_day today) const;
+    Palette ReadPalette() const;
+    void Apply(const Painting& painting);
+
+    std::vector<CycleDayRecord> ReadTable() const;
+    void WriteTable(const std::vector<CycleDayRecord>& table);
+
+private:
+    struct Cell {
+        fw::StaticText* number = nullptr;
+        fw::Rectangle* background = nullptr;
+        fw::Rectangle* strip = nullptr;
+        fw::Canvas* mark = nullptr;
+    };
+    static void SetMark(Cell& cell, const std::shared_ptr<fw::Picture>& picture);
+    void HighlightToday(int cell);
+
+    std::array<Cell, kCells> m_cells;
+    std::array<fw::Oval*, 9> m_palette{};
+    fw::Rectangle* m_todayStrip = nullptr;
+    fw::Rectangle* m_todayNumber = nullptr;
+    fw::GroupBox* m_caption = nullptr;
+    fw::RoundRectangle* m_back = nullptr;
+    fw::EditField* m_month = nullptr;
+    fw::EditField* m_year = nullptr;
+    fw::EditField* m_monthLength = nullptr;
+    fw::ListBox* m_table = nullptr;
+};
+
+} // namespace calendar

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "calendar/cycletable.h"
+#include "calendar/monthgrid.h"
+#include "framework/core/color.h"
+
+#include <array>
+#include <chrono>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace calendar {
+
+enum class Goal { None, Avoid, Conceive, Boy, Girl };
+enum class DayMark { None, Heart, Female, Male, Forbid };
+
+// The colours the grid is painted with, as the window's palette holds them.
+struct Palette {
+    fw::Color regularBackground; // ovalo(0)
+    fw::Color regularStrip;      // ovalo(8)
+    fw::Color menses;            // ovalo(1)
+    fw::Color fertile;           // ovalo(6)
+    fw::Color ovulation;         // ovalo(2)
+    fw::Color todayStrip;        // Rectangle2
+    fw::Color todayNumber;       // Rectangle4
+};
+
+struct CellLook {
+    fw::Color background;
+    fw::Color strip;
+    DayMark mark = DayMark::None;
+};
+
+// What the painting does to the grid. The cells are repainted only when a
+// cycle table exists; today's cell gets its strip and bold number either way.
+struct Painting {
+    std::optional<std::array<CellLook, kCells>> cells;
+    int todayCell = -1;
+};
+
+struct PaintInput {
+    MonthGrid grid;
+    // The cycle table as built last; may be empty (no Calculate yet).
+    const std::vector<CycleDayRecord>* table = nullptr;
+    // The entered day, cycle day 1; nothing before the first Calculate.
+    std::optional<std::chrono::sys_days> start;
+    // The cycle length the field holds, when it is a whole number of at least 1.
+    std::optional<int> cycle;
+    Goal goal = Goal::None;
+};
+
+// Days on or after the start take the colour of their cycle day's phase and
+// the selected goal's mark; only records the table holds are read, so a
+// cycle longer than the table leaves the days past it regular.
+Painting PaintMonth(const PaintInput& input, const Palette& palette);
+
+// The mark of the goal for one record.
+DayMark MarkFor(const CycleDayRecord& record, Goal goal);
+
+// The instant kept as the start of the cycle: one day before the entered
+// date, at its time of day, in the framework's seconds.
+double CycleStartSeconds(double enteredSeconds);
+// The entered day back from that instant: civil, so an entry at midnight is
+// still its own day. Nothing for a value that names no date.
+std::optional<std::chrono::sys_days> EnteredDay(double startSeconds);
+
+} // namespace calendar

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "help/staticurl.h"
+
+#include "framework/gui/application.h"
+#include "help/handlertag.h"
+
+#include <stdexcept>
+#include <variant>
+
+namespace help {
+
+namespace {
+constexpr fw::Color kIdle{0, 0, 255};
+constexpr fw::Color kHover{255, 0, 255};
+constexpr fw::Color kPressed{255, 0, 0};
+} // namespace
+
+StaticURL::StaticURL(fw::Window& window) : fw::StaticText(window) {}
+
+void StaticURL::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+{
+    if (name != "URL")
+        return fw::StaticText::ApplyProperty(name, value);
+    const auto* url = std::get_if<std::string>(&value);
+    if (!url)
+        throw std::invalid_argument("URL takes a text");
+    SetURL(*url);
+}
+
+void StaticURL::Event_Open()
+{
+    Tagged("StaticURL.Open", [&] {
+        // Whatever the layout says, a link looks like one.
+        SetTextColor(kIdle);
+        SetUnderline(true);
+        fw::StaticText::Event_Open();
+    });
+}
+
+bool StaticURL::Event_MouseDown(int, int)
+{
+    return Tagged("StaticURL.MouseDown", [&] {
+        SetTextColor(kPressed);
+        // Keeps the release for this label.
+        return true;
+    });
+}
+
+void StaticURL::Event_MouseUp(int x, int y)
+{
+    Tagged("StaticURL.MouseUp", [&] {
+        // The label's first column and first row do not count as inside.
+        if (x > 0 && x < Width() && y > 0 && y < Height())
+            fw::ShowURL(m_url.empty() ? Text() : m_url);
+        SetTextColor(kIdle);
+    });
+}
+
+void StaticURL::Event_MouseEnter()
+{
+    Tagged("StaticURL.MouseEnter", [&] { SetTextColor(kHover); });
+}
+
+void StaticURL::Event_MouseExit()
+{
+    Tagged("StaticURL.MouseExit", [&] { SetTextColor(kIdle); });
+}
+
+} // namespace help

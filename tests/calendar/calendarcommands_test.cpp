@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/mainwindow.h"
+#include "calendar/module1.h"
+#include "framework/core/date.h"
+#include "framework/core/text.h"
+#include "framework/gui/application.h"
+#include "framework/gui/canvas.h"
+#include "framework/gui/checkbox.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/listbox.h"
+#include "framework/gui/popupmenu.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/radiobutton.h"
+#include "framework/gui/shapes.h"
+#include "framework/gui/statictext.h"
+#include "framework/gui/updownarrows.h"
+#include "prefs/bprefs.h"
+#include "prefs/window/preferences.h"
+#include "resources/menubars.h"
+#include "resources/pictureresources.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using fw::Color;
+
+// 20 March 2007, 09:00: March 2007 is the current month, today in cell 23.
+constexpr std::int64_t kNow = 3257226000; // 2007-03-20 09:00:00 in civil seconds since 1904
+
+class CalendarCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BPrefs::ResetForTesting();
+        fw::Date::SetClock([] { return kNow; });
+        m_hook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override
+    {
+        fw::DestroyAllWindows();
+        BPrefs::ResetForTesting();
+        fw::SetMsgBoxHook(m_hook);
+        fw::Date::SetClock({});
+    }
+
+    void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
+    {
+        for (auto& [key, value] : stored)
+            BPrefs::SetValue(key, value);
+        w = win::main();
+        w->Show();
+        testenv::runFor(30); // the glossy buttons take clicks once drawn
+    }
+
+    // How many of the fourteen inputs are enabled.
+    int EnabledInputs() const
+    {
+        const fw::Control* inputs[] = {w->calcular, w->PushButton2,   w->PushButton3,   w->PushButton4,
+                                       w->rbevitar, w->rbconcebir,    w->rbnino,        w->rbnina,
+                                       w->UpDownArrows1, w->UpDownArrows2, w->UpDownArrows3,
+                                       w->durciclo, w->luteo,         w->fechamens1};
+        int n = 0;
+        for (const fw::Control* c : inputs)
+            n += c->Enabled();
+        return n;
+    }
+
+    // The look of the 42 cells, for comparing before and after.
+    std::vector<std::uint32_t> Look() const
+    {
+        std::vector<std::uint32_t> look;
+        for (int k = 0; k < 42; ++k) {
+            look.push_back(w->bg(k)->FillColor().ToRGB());
+            look.push_back(w->recfondofecha(k)->FillColor().ToRGB());
+            look.push_back(w->std(k)->TextColor().ToRGB());
+            look.push_back(w->Cansex(k)->Backdrop() != nullptr);
+        }
+        look.push_back(std::uint32_t(w->ListBox1->ListCount()));
+        return look;
+    }
+
+    // One character per day of the shown month from the cell backgrounds:
+    // '.' regular, 'm', 'f', 'o'.
+    std::string Phases(int firstCell, int days) const
+    {
+        std::string out;
+        for (int k = firstCell; k < firstCell + days; ++k) {
+            const Color c = w->bg(k)->FillColor();
+            out += c == w->ovalo(1)->FillColor()   ? 'm'
+                   : c == w->ovalo(6)->FillColor() ? 'f'
+                   : c == w->ovalo(2)->FillColor() ? 'o'
+                   : c == w->ovalo(0)->FillColor() ? '.'
+                                                   : '?';
+        }
+        return out;
+    }
+
+    void Enter(const fw::Date& date) { w->fechamens1->SetDate(date); }
+
+    windows::main* w = nullptr;
+    std::vector<std::string> messages;
+    testenv::TempFolders folders;
+
+private:
+    fw::TextHook m_hook;
+};
+
+} // namespace
+
+TEST_F(CalendarCommandsTest, PanelSequenceAndInputs)
+{
+    Open({{"disclaimer", true}, {"durciclo", std::string("30")}});
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_TRUE(w->RoundRectangle4->Shown());
+    EXPECT_EQ(w->RoundRectangle4->Left(), 148);
+    EXPECT_EQ(w->RoundRectangle4->Top(), 38);
+    EXPECT_TRUE(w->PushButton5->Shown());
+    EXPECT_FALSE(w->Rectangle3->Visible());
+    EXPECT_FALSE(w->RoundRectangle5->Shown());
+    EXPECT_EQ(w->RoundRectangle5->Left(), 188);
+    EXPECT_EQ(w->mes->Text(), "3");
+    EXPECT_EQ(w->ano->Text(), "2007");
+    testenv::screenshot(w, "calendar-disclaimer");
+
+    // The month buttons page while the inputs are off.
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(w->mes->Text(), "4");
+    testenv::click(w->mesanterior);
+    EXPECT_EQ(w->mes->Text(), "3");
+
+    testenv::click(w->PushButton5);
+    EXPECT_FALSE(w->RoundRectangle4->Shown());
+    EXPECT_TRUE(w->RoundRectangle5->Shown());
+    EXPECT_TRUE(w->StaticText36->Shown());
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_EQ(w->durciclo->Text(), "30"); // the stored cycle length is back
+    testenv::screenshot(w, "calendar-quickstart");
+
+    testenv::click(w->PushButton6);
+    EXPECT_FALSE(w->RoundRectangle5->Shown());
+    EXPECT_FALSE(w->Oval2->Shown());
+    EXPECT_TRUE(w->Rectangle3->Visible());
+    EXPECT_EQ(EnabledInputs(), 14);
+
+    // Preferences takes the inputs and gives the menu bar for other windows;
+    // its Ok gives them back.
+    testenv::click(w->PushButton3);
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_EQ(w->MenuBar(), MenuBar2());
+    win::preferences()->PushButton1->Push();
+    EXPECT_EQ(EnabledInputs(), 14);
+    EXPECT_EQ(w->MenuBar(), MenuBar1());
+}
+
+TEST_F(CalendarCommandsTest, AgreeWithoutHelpTipsFreesTheInputsAtOnce)
+{
+    Open({{"disclaimer", true}});
+    win::preferences()->CheckBox2->SetValue(false);
+    testenv::click(w->PushButton5);
+    EXPECT_FALSE(w->RoundRectangle5->Shown());
+    EXPECT_TRUE(w->Rectangle3->Visible());
+    EXPECT_EQ(EnabledInputs(), 14);
+    // The box mirrors into the preferences window.
+    w->CheckBox1->SetValue(false);
+    EXPECT_FALSE(win::preferences()->CheckBox1->Value());
+}
+
+TEST_F(CalendarCommandsTest, CalculatePaintsAndPages)
+{
+    Open();
+    EXPECT_EQ(EnabledInputs(), 14);
+    EXPECT_FALSE(w->RoundRectangle4->Shown());
+    // Before any Calculate: numbered, today highlighted, no cycle.
+    EXPECT_EQ(Phases(4, 31), std::string(31, '.'));
+    EXPECT_TRUE(w->std(23)->Bold());
+    EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+    EXPECT_EQ(w->std(3)->TextColor(), fw::RGB(0, 0, 1));
+    EXPECT_EQ(w->boxcal->Caption(), "March 2007");
+    EXPECT_EQ(w->EditField13->Text(), "31");
+
+    const fw::Date entered(2007, 3, 5, 10, 30, 0);
+    Enter(entered);
+    testenv::click(w->calcular);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->ov->Text(), "16");
+    EXPECT_EQ(w->ListBox1->ListCount(), 30);
+    EXPECT_EQ(fw::Val(w->bs->Text()), entered.TotalSeconds() - 86400);
+    EXPECT_EQ(Phases(4, 31), "....mmmmm....fffffoff..........");
+    // Today keeps its phase colour under its own strip and number.
+    EXPECT_EQ(w->bg(23)->FillColor(), w->ovalo(6)->FillColor());
+    EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+    EXPECT_EQ(w->std(23)->TextColor(), w->Rectangle4->FillColor());
+
+    // The marks of 14 and 19 March (cells 17 and 22) for each goal.
+    struct Goal {
+        fw::RadioButton* button;
+        fw::PicturePtr on14, on19;
+        const char* name;
+    };
+    const Goal goals[] = {
+        {w->rbconcebir, heart(), heart(), "calendar-goal-conceive"},
+        {w->rbevitar, forbid(), forbid(), "calendar-goal-avoid"},
+        {w->rbnino, forbid(), male(), "calendar-goal-boy"},
+        {w->rbnina, female(), forbid(), "calendar-goal-girl"},
+    };
+    for (const Goal& goal : goals) {
+        goal.button->SetValue(true);
+        testenv::click(w->calcular);
+        EXPECT_EQ(w->Cansex(17)->Backdrop(), goal.on14) << goal.name;
+        EXPECT_EQ(w->Cansex(22)->Backdrop(), goal.on19) << goal.name;
+        EXPECT_EQ(w->Cansex(10)->Backdrop(), nullptr) << goal.name; // 7 March
+        testenv::screenshot(w, goal.name);
+    }
+
+    const auto march = Look();
+    for (int i = 0; i < 13; ++i)
+        testenv::click(w->mesproximo);
+    EXPECT_EQ(w->boxcal->Caption(), "April 2008");
+    for (int i = 0; i < 13; ++i)
+        testenv::click(w->mesanterior);
+    EXPECT_EQ(Look(), march);
+
+    testenv::click(w->mesanterior);
+    EXPECT_EQ(w->boxcal->Caption(), "February 2007");
+    EXPECT_EQ(Phases(4, 28), std::string(28, '.')); // before the start
+    // A setting changed in the preferences reaches the grid at the next
+    // Calculate, which Today runs.
+    win::preferences()->durmens->SetListIndex(0); // 3 days
+    win::preferences()->PushButton1->Push();
+    testenv::click(w->mesanterior3);
+    EXPECT_EQ(w->boxcal->Caption(), "March 2007");
+    EXPECT_EQ(Phases(4, 31), "....mmm......fffffoff..........");
+
+    // Four-digit years all the way.
+    w->ano->SetText("2050");
+    w->mes->SetText("12");
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(w->boxcal->Caption(), "January 2051");
+}
+
+TEST_F(CalendarCommandsTest, TypedLengthsNothingBreaks)
+{
+    Open();
+    Enter(fw::Date(2007, 3, 5, 10, 30, 0));
+    testenv::click(w->calcular);
+    const auto painted = Look();
+    const std::string bs = w->bs->Text();
+    // Each text, and whether paging still paints with it as the cycle length
+    // (a whole number of at least 1; March lies within the table's rows).
+    const std::pair<std::string, bool> typed[] = {
+        {"abc", false}, {"", false},        {"0", false},       {"-3", false},
+        {"28.5", false}, {"999", true}, {"99999999", true}, {std::string(10000, '7'), false},
+    };
+    for (fw::EditField* field : {w->durciclo, w->luteo}) {
+        const std::string kept = field->Text();
+        for (const auto& [text, paints] : typed) {
+            SCOPED_TRACE(field->Name() + " " + text.substr(0, 12));
+            messages.clear();
+            field->SetText(text);
+            testenv::click(w->calcular);
+            EXPECT_EQ(messages.size(), 1u);
+            EXPECT_EQ(Look(), painted);
+            EXPECT_EQ(w->bs->Text(), bs);
+            // Paging repaints from the field: a cycle length it cannot use
+            // paints no phases, and nothing hangs.
+            testenv::click(w->mesproximo);
+            testenv::click(w->mesanterior);
+            const bool phases = field == w->luteo || paints;
+            EXPECT_EQ(Phases(4, 31), phases ? "....mmmmm....fffffoff.........." : std::string(31, '.'));
+            field->SetText(kept);
+            testenv::click(w->calcular);
+        }
+    }
+    // The arrows at their limits, and on nonsense as on an emptied field.
+    const std::tuple<fw::EditField*, fw::UpDownArrows*, const char*, bool, const char*> steps[] = {
+        {w->durciclo, w->UpDownArrows2, "40", true, "40"}, {w->durciclo, w->UpDownArrows2, "15", false, "15"},
+        {w->luteo, w->UpDownArrows3, "20", true, "20"},     {w->luteo, w->UpDownArrows3, "8", false, "8"},
+        {w->luteo, w->UpDownArrows3, "8", true, "9"},       {w->durciclo, w->UpDownArrows2, "abc", true, "1"},
+    };
+    for (const auto& [field, arrows, from, up, to] : steps) {
+        field->SetText(from);
+        (up ? arrows->Up : arrows->Down).Raise();
+        EXPECT_EQ(field->Text(), to) << from << " " << up;
+    }
+}
+
+TEST_F(CalendarCommandsTest, HelpTip)
+{
+    Open({{"helptip", true}});
+    testenv::hover(w, 560, 169);
+    EXPECT_TRUE(w->RoundRectangle3->Shown());
+    EXPECT_TRUE(w->StaticText32->Shown());
+    testenv::hover(w, 100, 300);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+    BPrefs::SetValue("helptip", false);
+    testenv::hover(w, 560, 169);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+    // A drag over the date field shows the frame whatever the preference.
+    fw::DragItem item;
+    EXPECT_FALSE(w->fechamens1->DragOver.Raise(5, 5, item, 0));
+    EXPECT_TRUE(w->RoundRectangle3->Shown());
+    w->fechamens1->DragExit.Raise(item, 0);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+}

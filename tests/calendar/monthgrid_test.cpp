@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "calendar/datetext.h"
+#include "calendar/monthgrid.h"
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono;
+using calendar::MakeMonthGrid;
+
+TEST(MonthGrid, WorkedMonths)
+{
+    struct Row {
+        year_month month;
+        int firstCell, lastCell;
+        year_month_day today;
+        int todayCell;
+    };
+    const Row rows[] = {
+        {2007y / March, 4, 34, 2007y / March / 5, 8},
+        {2007y / April, 0, 29, 2007y / March / 5, -1},
+        {2007y / September, 6, 35, 2007y / September / 30, 35},
+        {2007y / December, 6, 36, 2007y / December / 1, 6},
+        {2009y / February, 0, 27, 2009y / February / 28, 27},
+        {2008y / February, 5, 33, 2008y / February / 29, 33},
+        {2006y / March, 3, 33, 2007y / March / 5, -1},   // same month, other year
+        {2051y / January, 0, 30, 2051y / January / 1, 0}, // past the two-digit years
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << int(row.month.year()) << "-" << unsigned(row.month.month()));
+        const auto grid = MakeMonthGrid(row.month, row.today);
+        for (int k = 0; k < calendar::kCells; ++k) {
+            const int expected = k >= row.firstCell && k <= row.lastCell ? k - row.firstCell + 1 : 0;
+            EXPECT_EQ(grid.day[std::size_t(k)], expected) << k;
+        }
+        EXPECT_EQ(grid.todayCell, row.todayCell);
+    }
+}
+
+// Every month of 1900-2100: each day in the column of its weekday, in order
+// from the first row, nothing else numbered; 1951-2050 also agree with the
+// date-text functions, which count on the framework's own dates.
+TEST(MonthGrid, EveryMonthAgainstTheCivilCalendar)
+{
+    for (int y = 1900; y <= 2100; ++y)
+        for (unsigned m = 1; m <= 12; ++m) {
+            const year_month ym = year(y) / month(m);
+            const auto grid = MakeMonthGrid(ym, 1800y / 1 / 1);
+            unsigned expectedDay = 1;
+            int first = -1;
+            for (int k = 0; k < calendar::kCells; ++k) {
+                const unsigned d = grid.day[std::size_t(k)];
+                if (d == 0)
+                    continue;
+                if (first < 0)
+                    first = k;
+                ASSERT_EQ(d, expectedDay++) << y << "-" << m;
+                ASSERT_EQ(weekday(sys_days(ym / day(d))).c_encoding(), unsigned(k % 7)) << y << "-" << m << "-" << d;
+            }
+            ASSERT_LT(first, 7);
+            ASSERT_EQ(expectedDay - 1, unsigned((ym / last).day())) << y << "-" << m;
+            ASSERT_EQ(grid.todayCell, -1);
+            if (y >= 1951 && y <= 2050) {
+                const std::string text = std::to_string(m) + "/1/" + std::to_string(y);
+                ASSERT_EQ(Module1::primero(text) - 1, first) << text;
+                ASSERT_EQ(Module1::durames(text), int(expectedDay - 1)) << text;
+            }
+        }
+}
+
+TEST(MonthGrid, Paging)
+{
+    using calendar::PageMonth;
+    EXPECT_EQ(PageMonth(2050y / December, 1), 2051y / January);
+    EXPECT_EQ(PageMonth(1951y / January, -1), 1950y / December);
+    EXPECT_EQ(PageMonth(2007y / December, 1), 2008y / January);
+    EXPECT_EQ(PageMonth(2008y / January, -1), 2007y / December);
+    EXPECT_EQ(PageMonth(2007y / March, 13), 2008y / April);
+    EXPECT_EQ(PageMonth(9999y / December, 1), 9999y / December);
+    EXPECT_EQ(PageMonth(1y / January, -1), 1y / January);
+}

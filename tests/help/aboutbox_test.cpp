@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The About window as the menu and the calendar window open it.
+#include "help/aquaaboutbox.h"
+
+#include "app/app.h"
+#include "app/scopedtable.h"
+#include "calendar/mainwindow.h"
+#include "framework/gui/pushbutton.h"
+#include "help/handlertag.h"
+#include "help/staticurl.h"
+#include "support/gui.h"
+#include "support/guifixture.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+class AboutBoxTest : public testenv::GuiFixture {
+protected:
+    std::unique_ptr<fw::Application> CreateApplication() override
+    {
+        auto shell = std::make_unique<::App>();
+        shell->AddMenuHandlers();
+        return shell;
+    }
+    void SetUp() override
+    {
+        GuiFixture::SetUp();
+        fw::SetShowURLHook([this](const std::string& url) { opened.push_back(url); });
+    }
+    void TearDown() override
+    {
+        fw::SetShowURLHook({});
+        GuiFixture::TearDown();
+    }
+    std::vector<std::string> opened;
+};
+
+TEST_F(AboutBoxTest, EmptyTextsAndAddressCollapseTheirControls)
+{
+    struct Row {
+        const char *description, *credits, *home;
+        std::array<int, 7> tops;
+        int height;
+    } const rows[] = {
+        {"About", "Credits", "http://a.example", {14, 147, 174, 194, 235, 326, 338}, 365},
+        {"", "Credits", "http://a.example", {14, 147, 174, 153, 194, 285, 297}, 324},
+        {"", "", "http://a.example", {14, 147, 174, 153, 103, 194, 206}, 233},
+        {"About", "", "http://a.example", {14, 147, 174, 194, 144, 235, 247}, 274},
+        {"About", "Credits", "", {14, 147, 174, 194, 235, 326, 325}, 352},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.description) + "/" + row.credits + "/" + row.home);
+        apptest::ScopedTable table("zz", {{"Textos.kAppAboutBoxDescription", row.description},
+                                          {"Textos.kAppAboutBoxCredits", row.credits}});
+        windows::AquaAboutBox* box = win::AquaAboutBox();
+        box->SetHomePage(row.home);
+        if (!box->description->Visible())
+            box->hideControl(box->description);   // hidden already: no change
+        std::array<int, 7> tops{};
+        for (std::size_t i = 0; i < tops.size(); ++i)
+            tops[i] = box->ControlAt(i)->Top();
+        EXPECT_EQ(tops, row.tops);
+        EXPECT_EQ(box->Height(), row.height);
+        EXPECT_EQ(box->homePage->Visible(), *row.home != 0);
+        fw::DestroyAllWindows();
+    }
+}
+
+TEST_F(AboutBoxTest, LinkOpensOnlyOnAReleaseStrictlyInside)
+{
+    windows::AquaAboutBox* box = win::AquaAboutBox();
+    EXPECT_EQ(box->version->Text(), app->ShortVersion());
+    help::StaticURL* link = box->homePage;
+    const int w = link->Width(), h = link->Height(), x0 = link->Left(), y0 = link->Top();
+    struct Row {
+        int x, y;
+        bool opens;
+    } const rows[] = {{w / 2, h / 2, true}, {w - 1, h - 1, true}, {0, h / 2, false}, {w / 2, 0, false},
+                      {w, h / 2, false},    {w / 2, h, false},    {-1, -1, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));
+        opened.clear();
+        testenv::hover(box, x0 + w / 2, y0 + h / 2);
+        EXPECT_EQ(link->TextColor(), fw::RGB(255, 0, 255));
+        testenv::pressAt(box, x0 + w / 2, y0 + h / 2);
+        EXPECT_EQ(link->TextColor(), fw::RGB(255, 0, 0));
+        testenv::releaseAt(box, x0 + row.x, y0 + row.y);
+        EXPECT_EQ(opened, row.opens ? std::vector<std::string>{"http://www.tarcyc.example/"}
+                                    : std::vector<std::string>{});
+        EXPECT_EQ(link->TextColor(), fw::RGB(0, 0, 255));
+        testenv::leave(box);
+    }
+    link->SetURL("");
+    testenv::clickAt(box, x0 + w / 2, y0 + h / 2);
+    EXPECT_EQ(opened.back(), link->Text());
+    testenv::screenshot(box, "aboutbox");
+}
+
+TEST_F(AboutBoxTest, AboutButtonAndMenuShowOneWindowAndClosingReEnablesTheInputs)
+{
+    windows::main* calendar = win::main();
+    calendar->Show();
+    testenv::click(calendar->PushButton4);
+    windows::AquaAboutBox* box = win::AquaAboutBox();
+    EXPECT_TRUE(box->Visible());
+    EXPECT_FALSE(calendar->PushButton4->Enabled());
+    app->HandleMenuCommand("AppleAbout");
+    EXPECT_EQ(win::AquaAboutBox(), box);
+    EXPECT_EQ(fw::Windows().size(), 2u);
+    box->HandleMenuCommand("FileClose");
+    EXPECT_TRUE(box->Closing());
+    EXPECT_TRUE(calendar->PushButton4->Enabled());
+    EXPECT_TRUE(calendar->FindControl("durciclo")->Enabled());
+}
+
+// A failure in hideControl under an Open handler names both, innermost first.
+TEST(HandlerTag, NestedHandlersAppendTheirTagsInnermostFirst)
+{
+    try {
+        help::Tagged("Outer", [] { help::Tagged("Inner", [] { throw std::out_of_range("boom"); }); });
+        FAIL();
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "boom\rInner\rOuter");
+    }
+}
+
+} // namespace
