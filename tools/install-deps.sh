@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core xvfb xauth tzdata
-  desktop-file-utils x11-utils xdotool libx11-dev
+  desktop-file-utils x11-utils xdotool imagemagick libx11-dev python3
 )
 missing=()
 for p in "${packages[@]}"; do
