@@ -10,7 +10,6 @@
 #include "framework/gui/application.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
-#include "framework/gui/groupbox.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/pushbutton.h"
