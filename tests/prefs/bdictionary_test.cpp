@@ -86,8 +86,6 @@ TEST(BDictionaryRecords, WorkedDictionariesBothWays)
             EXPECT_TRUE(sameDictionary(*read, *row.dictionary));
         }
     }
-    EXPECT_EQ(kDurciclo.size(), 32u);
-    EXPECT_EQ(kDurmensHelptip.size(), 53u);
 }
 
 TEST(BDictionaryRecords, FolderItemRecords)
