@@ -269,8 +269,6 @@ TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
     struct Row { const char* name; Setter open; RGB plain, pressed; };
     const Row rows[] = {
         {"defaults: pressed face gets blue", {}, {}, {false, false, true}},
-        {"up symbol blue", [](CABClass& b) { b.SetUpSymbolColor(0, 0, 120); }, {false, false, true},
-         {false, false, true}},
         {"pressed symbol red, pressed face none",
          [](CABClass& b) {
              b.SetPressedButtonColor(0, 0, 0);

