@@ -7,6 +7,8 @@
 #include "prefs/bprefs.h"
 #include "support/gui.h"
 
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,9 +65,13 @@ protected:
     {
         const controls::TextRange range = controls::PartRange(part, field->Parts());
         const int target = range.start + (range.length + 1) / 2;
-        const std::optional<QPoint> p = controltest::PointOfIndex(field, target);
-        ASSERT_TRUE(p) << "no point of the field places the caret at " << target;
-        testenv::clickAt(&field->ParentWindow(), p->x(), p->y());
+        auto* edit = qobject_cast<QLineEdit*>(field->Handle());
+        ASSERT_NE(edit, nullptr);
+        const int y = field->Height() / 2;
+        for (int x = 0; x < field->Width(); ++x)
+            if (edit->cursorPositionAt(QPoint(x, y)) == target)
+                return testenv::clickAt(&field->ParentWindow(), field->Left() + x, field->Top() + y);
+        FAIL() << "no point of the field places the caret at " << target;
     }
 
     controls::TextRange Selection() const { return {field->SelStart(), field->SelLength()}; }
