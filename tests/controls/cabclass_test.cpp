@@ -111,8 +111,7 @@ TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
         Setter open;
         int width, height;
         std::string buttonType, symbolType;
-        int expectedWidth, expectedHeight;
-        int masterWidth;   // 0: no master picture
+        int expectedWidth, expectedHeight, masterWidth;   // masterWidth 0: no master picture
         bool built;
     };
     const Row rows[] = {
@@ -265,42 +264,29 @@ void ExpectOffsets(const fw::PicturePtr& picture, const fw::PicturePtr& referenc
 
 TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
 {
-    using RGB = std::array<bool, 3>;
-    struct Row { const char* name; Setter open; RGB plain, pressed; };
-    const Row rows[] = {
-        {"defaults: pressed face gets blue", {}, {}, {false, false, true}},
-        {"pressed symbol red, pressed face none",
-         [](CABClass& b) {
-             b.SetPressedButtonColor(0, 0, 0);
-             b.SetPressedSymbolColor(200, 0, 0);
-         },
-         {}, {true, false, false}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        CABClass* reference = nullptr;
-        CABClass* button = nullptr;
-        ControlWindow* w = MakeWindow([&](ControlWindow& win) {
-            reference = AddButton(win, "reference", 10, 10, 40, 40, With({Flag::StopButton}));
-            button = AddButton(win, "b", 60, 10, 40, 40, [&](CABClass& b) {
-                b.SetStopButton(true);
-                if (row.open)
-                    row.open(b);
-            });
+    CABClass* reference = nullptr;
+    CABClass* red = nullptr;
+    MakeWindow([&](ControlWindow& win) {
+        reference = AddButton(win, "reference", 10, 10, 40, 40, With({Flag::StopButton}));
+        red = AddButton(win, "red", 60, 10, 40, 40, [](CABClass& b) {
+            b.SetStopButton(true);
+            b.SetPressedButtonColor(0, 0, 0);
+            b.SetPressedSymbolColor(200, 0, 0);
         });
-        ExpectOffsets(button->PlainButtonPic(), reference->PlainButtonPic(), row.plain);
-        ExpectOffsets(button->PressButtonPic(), reference->PlainButtonPic(), row.pressed);
-        // Disabled: 15 on the face, 75 on the symbol, every channel.
-        ExpectOffsets(reference->DisabledButtonPic(), reference->PlainButtonPic(), {true, true, true});
-        w->Close();
-    }
+    });
+    const fw::PicturePtr plain = reference->PlainButtonPic();
+    // By default the pressed face gets blue; disabled is 15 on the face and
+    // 75 on the symbol, every channel.
+    ExpectOffsets(reference->PressButtonPic(), plain, {false, false, true});
+    ExpectOffsets(reference->DisabledButtonPic(), plain, {true, true, true});
+    ExpectOffsets(red->PlainButtonPic(), plain, {});
+    ExpectOffsets(red->PressButtonPic(), plain, {true, false, false});
     // Colours set after Open show at the next Update.
-    CABClass* button = MakeButton(With({Flag::PlayButton}));
-    const fw::PicturePtr before = button->PlainButtonPic();
-    button->SetUpButtonColor(80, 0, 0);
-    EXPECT_EQ(button->PlainButtonPic(), before);
-    button->Update();
-    ExpectOffsets(button->PlainButtonPic(), before, {true, false, false});
+    const fw::PicturePtr before = red->PlainButtonPic();
+    red->SetUpButtonColor(80, 0, 0);
+    EXPECT_EQ(red->PlainButtonPic(), before);
+    red->Update();
+    ExpectOffsets(red->PlainButtonPic(), before, {true, false, false});
 }
 
 TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
