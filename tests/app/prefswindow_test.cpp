@@ -48,7 +48,6 @@ TEST_F(PrefsWindowTest, OkStoresTheSettingsAndTheyOutliveARestart)
         Shown afterRestart;
     };
     const Row rows[] = {
-        {"nothing changed", 0, 0, 0, false, true, 2, 2, 1, {"5", "5", "2", true, true, true}},
         {"menses 7 stores position 4", 2, 0, 0, false, true, 4, 2, 1, {"7", "5", "2", true, true, true}},
         {"first rows, boxes unchecked", -2, -2, -1, true, true, 0, 0, 0, {"3", "3", "1", false, false, false}},
         {"last rows", 2, 2, 1, false, true, 4, 2, 2, {"7", "5", "3", true, true, true}},
