@@ -42,8 +42,6 @@ bool samePixels(fw::Picture& a, fw::Picture& b)
 
 } // namespace
 
-// Each getter loads its own resource once, at its size, masked as the table
-// says.
 TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
 {
     for (const Entry& e : kEntries) {
@@ -63,7 +61,6 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
     EXPECT_EQ(backg1()->Transparent(), 0);
 }
 
-// A missing resource gives no picture and leaves its mask's getter alone.
 TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
 {
     static int maskCalls = 0;

@@ -107,7 +107,6 @@ TEST(Textos, HelpPagesJoinNoWords)
         EXPECT_FALSE(JoinsWords(page()));
 }
 
-// Each constant looks up "Textos." and its own name.
 TEST(Textos, EveryKeyIsTextosFollowedByTheName)
 {
     std::vector<std::pair<std::string, std::string>> entries;
