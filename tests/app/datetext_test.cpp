@@ -106,15 +106,17 @@ TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
 // the months it lacks.
 TEST(DateText, TranslatedMonthNames)
 {
-    const std::string full = "Janvier   Février   Mars      Avril     Mai       Juin      Juillet   Août      "
-                             "Septembre Octobre   Novembre  Décembre  ";
+    const std::string full = "Janvier   Février   Mars      Avril     Mai       Juin      "
+                             "Juillet   Août      Septembre Octobre   Novembre  Décembre  ";
     struct Row { const char* table; std::int32_t month; const char* expected; };
-    const Row rows[] = {{"full", 1, "Janvier"}, {"full", 2, "Février"}, {"full", 8, "Août"}, {"full", 9, "Septembre"},
-                        {"full", 12, "Décembre"}, {"short", 2, "Février"}, {"short", 3, "Mar"}, {"short", 4, ""},
-                        {"short", 12, ""}, {"short", 13, ""}};
+    const Row rows[] = {{"full", 1, "Janvier"},   {"full", 2, "Février"},  {"full", 8, "Août"},
+                        {"full", 9, "Septembre"}, {"full", 12, "Décembre"}, {"short", 2, "Février"},
+                        {"short", 3, "Mar"},      {"short", 4, ""},         {"short", 12, ""},
+                        {"short", 13, ""}};
     for (const Row& row : rows) {
         const bool isFull = std::string(row.table) == "full";
-        const apptest::ScopedTable table(row.table, {{"Textos.k300", isFull ? full : "Janvier   Février   Mar"}});
+        const std::string names = isFull ? full : "Janvier   Février   Mar";
+        const apptest::ScopedTable table(row.table, {{"Textos.k300", names}});
         EXPECT_EQ(Module1::mes(row.month), row.expected) << row.table << " " << row.month;
         if (row.month <= 12) {
             EXPECT_EQ(Module1::mes(std::to_string(row.month) + "/1/07"), row.expected);

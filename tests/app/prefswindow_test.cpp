@@ -49,7 +49,7 @@ TEST_F(PrefsWindowTest, OkStoresTheSettingsAndTheyOutliveARestart)
     };
     const Row rows[] = {
         {"menses 7 stores position 4", 2, 0, 0, false, true, 4, 2, 1, {"7", "5", "2", true, true, true}},
-        {"first rows, boxes unchecked", -2, -2, -1, true, true, 0, 0, 0, {"3", "3", "1", false, false, false}},
+        {"first rows, boxes off", -2, -2, -1, true, true, 0, 0, 0, {"3", "3", "1", false, false, false}},
         {"last rows", 2, 2, 1, false, true, 4, 2, 2, {"7", "5", "3", true, true, true}},
         {"no Ok", -2, -2, -1, true, false, 0, 0, 0, {"5", "5", "2", true, true, true}},
     };
@@ -62,8 +62,9 @@ TEST_F(PrefsWindowTest, OkStoresTheSettingsAndTheyOutliveARestart)
         windows::preferences* prefs = OpenPreferences();
         EXPECT_FALSE(calendar->calcular->Enabled());
         EXPECT_FALSE(calendar->durciclo->Enabled());
-        for (const auto& [popup, steps] : {std::pair{prefs->durmens, row.menses}, {prefs->fertpre, row.fertpre},
-                                           {prefs->fertpost, row.fertpost}}) {
+        const std::pair<fw::PopupMenu*, int> lists[] = {
+            {prefs->durmens, row.menses}, {prefs->fertpre, row.fertpre}, {prefs->fertpost, row.fertpost}};
+        for (const auto& [popup, steps] : lists) {
             popup->SetFocus();
             for (int i = 0; i < std::abs(steps); ++i)
                 testenv::key(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);

@@ -114,8 +114,7 @@ TEST_F(ShellTest, StartUpRestoresStoredInputsAndKeepsDefaultsForBadOnes)
         {.name = "nothing stored"},
         {.name = "numbers as typed", .stored = {{"durciclo", "31"}, {"luteo", "12"}}, .durciclo = "31", .luteo = "12"},
         {.name = "an emptied field stays empty", .stored = {{"durciclo", ""}}, .durciclo = ""},
-        {.name = "the last True goal wins", .stored = {{"rbnino", true}, {"rbnina", true}, {"rbconcebir", false}},
-         .goal = "rbnina"},
+        {.name = "the last True goal wins", .stored = {{"rbnino", true}, {"rbnina", true}}, .goal = "rbnina"},
         {.name = "a False goal clears only itself", .stored = {{"rbconcebir", false}}, .goal = ""},
         {.name = "a number stored as Int32 is another kind", .stored = {{"luteo", std::int32_t{9}}}},
         {.name = "a goal stored as text is another kind", .stored = {{"rbnina", "True"}}},
@@ -143,7 +142,8 @@ TEST_F(ShellTest, StartUpRestoresStoredInputsAndKeepsDefaultsForBadOnes)
         windows::main* calendar = win::main();
         EXPECT_EQ(calendar->durciclo->Text(), row.durciclo);
         EXPECT_EQ(calendar->luteo->Text(), row.luteo);
-        for (fw::RadioButton* goal : {calendar->rbevitar, calendar->rbconcebir, calendar->rbnino, calendar->rbnina})
+        for (fw::RadioButton* goal : {calendar->rbevitar, calendar->rbconcebir, calendar->rbnino,
+                                      calendar->rbnina})
             EXPECT_EQ(goal->Value(), goal->Name() == row.goal) << goal->Name();
         EXPECT_EQ(calendar->CheckBox1->Value(), std::get<3>(row.prefs));
         // A stored key of the preferences window makes start-up create it, hidden.

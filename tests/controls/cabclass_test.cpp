@@ -133,7 +133,8 @@ TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
         EXPECT_EQ(button->PlainButtonPic() != nullptr, row.built);
         for (const fw::PicturePtr& p : {button->PlainButtonPic(), button->PressButtonPic(),
                                         button->DisabledButtonPic(), button->ButtonMask()})
-            EXPECT_EQ(p ? std::pair(p->Width(), p->Height()) : std::pair(0, 0), row.built ? size : std::pair(0, 0));
+            EXPECT_EQ(p ? std::pair(p->Width(), p->Height()) : std::pair(0, 0),
+                      row.built ? size : std::pair(0, 0));
         button->RefreshNow();
         EXPECT_EQ(button->ButtonPic() != nullptr, row.built);
         button->ParentWindow().Close();
@@ -204,7 +205,8 @@ TEST_F(CABClassMouse, PressShowsThePressedPictureUntilRelease)
         EXPECT_TRUE(Shows(button->PressButtonPic()));
         testenv::release(button);
         testenv::runFor(30);
-        ExpectLog(toggle ? std::vector<std::string>{"down 10,10"} : std::vector<std::string>{"down 10,10", "up"});
+        const std::vector<std::string> clicked = {"down 10,10", "up"};
+        ExpectLog(toggle ? std::vector<std::string>{clicked[0]} : clicked);
         EXPECT_TRUE(Shows(toggle ? button->PressButtonPic() : button->PlainButtonPic()));
         button->RefreshNow();
         EXPECT_TRUE(Shows(button->PlainButtonPic()));
@@ -255,7 +257,8 @@ void ExpectOffsets(const fw::PicturePtr& picture, const fw::PicturePtr& referenc
             const int pa[3] = {qRed(a.pixel(x, y)), qGreen(a.pixel(x, y)), qBlue(a.pixel(x, y))};
             const int pb[3] = {qRed(b.pixel(x, y)), qGreen(b.pixel(x, y)), qBlue(b.pixel(x, y))};
             for (int c = 0; c < 3; ++c) {
-                ASSERT_TRUE(moves[c] ? pa[c] >= pb[c] : pa[c] == pb[c]) << "channel " << c << " at " << x << "," << y;
+                ASSERT_TRUE(moves[c] ? pa[c] >= pb[c] : pa[c] == pb[c])
+                    << "channel " << c << " at " << x << "," << y;
                 raised[c] = raised[c] || pa[c] > pb[c];
             }
         }
@@ -304,8 +307,8 @@ TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
     play->Update();
     EXPECT_EQ(play->SymbolType(), ".back");
     EXPECT_EQ(std::pair(play->MasterSymbol()->Width(), play->MasterSymbol()->Height()), std::pair(38, 27));
-    EXPECT_EQ(InFolder(), (Files{"Normal.miniup", "Masked.miniup", "Symbol.Up", "Normal.round", "Masked.round",
-                                 "Symbol.back"}));
+    EXPECT_EQ(InFolder(),
+              (Files{"Normal.miniup", "Masked.miniup", "Symbol.Up", "Normal.round", "Masked.round", "Symbol.back"}));
 
     // A name outside the list clears every round flag: the button keeps its symbol.
     play->SwitchSymbol("Rewind");
@@ -356,7 +359,8 @@ TEST_F(CABClassTest, AForeignFileOfTheSameNameIsNeitherReadNorDeleted)
     CABClass* button = MakeButton(With({Flag::BackButton}));
     ASSERT_NE(button->MasterButton(), nullptr);
     EXPECT_EQ(button->MasterButton()->Width(), 75);
-    EXPECT_EQ(InFolder(), (Files{"Normal.round", "Normal.round-2", "Symbol.back", "Symbol.back-2", "Masked.round"}));
+    EXPECT_EQ(InFolder(),
+              (Files{"Normal.round", "Normal.round-2", "Symbol.back", "Symbol.back-2", "Masked.round"}));
     EXPECT_EQ(Content("Normal.round-2"), fw::DecodeBase64(controls::cabart::kRoundFace));
     button->ParentWindow().Close();
     EXPECT_EQ(InFolder(), (Files{"Normal.round", "Symbol.back"}));
@@ -374,8 +378,8 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
     const auto add = [&](ControlWindow& win, Flag flag, int width, int height) {
         const int x = buttons.empty() ? 6 : buttons.back()->Left() + buttons.back()->Width() + 6;
         const bool wrap = x + width > 470;
-        buttons.push_back(AddButton(win, "b" + std::to_string(buttons.size()), wrap ? 6 : x,
-                                    buttons.empty() ? 6 : buttons.back()->Top() + (wrap ? 56 : 0), width, height,
+        const int y = buttons.empty() ? 6 : buttons.back()->Top() + (wrap ? 56 : 0);
+        buttons.push_back(AddButton(win, "b" + std::to_string(buttons.size()), wrap ? 6 : x, y, width, height,
                                     With({flag})));
     };
     ControlWindow* w = MakeWindow(
@@ -411,10 +415,16 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
 {
     const auto back = [this] { return MakeButton(With({Flag::BackButton})); };
     // blocked: a name taken by folders before the run.
-    struct Row { const char* name; std::string blocked; std::function<void()> run; std::string message; bool sawIt; };
+    struct Row {
+        const char* name;
+        std::string blocked;
+        std::function<void()> run;
+        std::string message;
+        bool sawIt;
+    };
     const Row rows[] = {
-        {"the Open handler throws", "", [&] { MakeButton([](CABClass&) { throw std::runtime_error("broken"); }); },
-         "Error in Open Class", true},
+        {"the Open handler throws", "",
+         [&] { MakeButton([](CABClass&) { throw std::runtime_error("broken"); }); }, "Error in Open Class", true},
         {"no file can be written", "Normal.round", back, "Error in Generate.", true},
         {"a pre-drawn file cannot be written", "Pressed.Home", [&] { MakeButton(With({Flag::HomeButton})); },
          "Error in Generate Others.", true},

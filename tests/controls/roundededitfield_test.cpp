@@ -138,7 +138,8 @@ TEST_F(RoundedEditFieldTest, SetEditFieldPlacesTheFieldInsideTheFrame)
         EXPECT_EQ(canvas->MyEditfield(), field);
         EXPECT_EQ(std::tuple(field->Left(), field->Top(), field->Width(), field->Height()),
                   std::tuple(row.fieldLeft, row.fieldTop, row.fieldWidth, 17));
-        EXPECT_EQ(std::tuple(canvas->Left(), canvas->Width(), canvas->Height()), std::tuple(row.left, row.width, 20));
+        EXPECT_EQ(std::tuple(canvas->Left(), canvas->Width(), canvas->Height()),
+                  std::tuple(row.left, row.width, 20));
         EXPECT_EQ((Locks{field->LockLeft(), field->LockTop(), field->LockRight(), field->LockBottom()}), row.locks);
         EXPECT_EQ(field->BackColor(), fw::RGB(255, 255, 255));
         EXPECT_FALSE(field->MultiLine());
@@ -207,7 +208,8 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         row.focus->SetFocus();
-        EXPECT_EQ(std::pair(field->HasFocus(), field2->HasFocus()), std::pair(row.ringOnFirst, row.ringOnSecond));
+        EXPECT_EQ(field->HasFocus(), row.ringOnFirst);
+        EXPECT_EQ(field2->HasFocus(), row.ringOnSecond);
         for (const auto& [frame, ring, screen] :
              {std::tuple{canvas, row.ringOnFirst, screenRest}, std::tuple{canvas2, row.ringOnSecond, screenRest2}}) {
             const QImage drawn = Drawn(frame);
