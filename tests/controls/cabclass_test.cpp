@@ -307,8 +307,9 @@ TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
     play->Update();
     EXPECT_EQ(play->SymbolType(), ".back");
     EXPECT_EQ(std::pair(play->MasterSymbol()->Width(), play->MasterSymbol()->Height()), std::pair(38, 27));
-    EXPECT_EQ(InFolder(),
-              (Files{"Normal.miniup", "Masked.miniup", "Symbol.Up", "Normal.round", "Masked.round", "Symbol.back"}));
+    const Files files = {"Normal.miniup", "Masked.miniup", "Symbol.Up",
+                         "Normal.round",  "Masked.round",  "Symbol.back"};
+    EXPECT_EQ(InFolder(), files);
 
     // A name outside the list clears every round flag: the button keeps its symbol.
     play->SwitchSymbol("Rewind");
@@ -414,6 +415,7 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
 TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
 {
     const auto back = [this] { return MakeButton(With({Flag::BackButton})); };
+    const Setter throwing = [](CABClass&) { throw std::runtime_error("broken"); };
     // blocked: a name taken by folders before the run.
     struct Row {
         const char* name;
@@ -423,8 +425,7 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
         bool sawIt;
     };
     const Row rows[] = {
-        {"the Open handler throws", "",
-         [&] { MakeButton([](CABClass&) { throw std::runtime_error("broken"); }); }, "Error in Open Class", true},
+        {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class", true},
         {"no file can be written", "Normal.round", back, "Error in Generate.", true},
         {"a pre-drawn file cannot be written", "Pressed.Home", [&] { MakeButton(With({Flag::HomeButton})); },
          "Error in Generate Others.", true},

@@ -45,8 +45,8 @@ TEST(CabKinds, KindTable)
         const MiniArrow* arrow = ChosenMiniArrow(row.flags);
         const RoundSymbol* round = FirstRound(row.flags);
         const PreDrawn* drawn = FirstPreDrawn(row.flags);
-        const Family found = arrow ? Family::MiniArrow : round ? Family::Round : drawn ? Family::PreDrawn : Family::None;
-        EXPECT_EQ(found, row.family);
+        EXPECT_EQ(arrow ? Family::MiniArrow : round ? Family::Round : drawn ? Family::PreDrawn : Family::None,
+                  row.family);
         EXPECT_EQ(bool(arrow) + bool(round) + bool(drawn), 1);
         EXPECT_EQ(arrow ? arrow->symbolType : round ? round->symbolType : "", row.symbolType);
         EXPECT_EQ(arrow ? arrow->buttonType : drawn ? drawn->buttonType : kRoundType, row.buttonType);

@@ -39,7 +39,7 @@ TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
 TEST(DateFieldText, NameTablesAnswerEveryNumber)
 {
     for (const auto& [month, day] : {std::pair{-5, 0}, {0, 1}, {1, 8}, {13, -1}})
-        EXPECT_EQ(controls::Month2STR(month) + controls::Day2STR(day), "JanuarySunday") << month << "," << day;
+        EXPECT_EQ(controls::Month2STR(month) + controls::Day2STR(day), "JanuarySunday") << month << day;
     EXPECT_EQ(controls::Month2STR(12) + controls::Day2STR(7), "DecemberSaturday");
 }
 
