@@ -38,12 +38,9 @@ inline std::string Styles(const std::vector<fw::StyleRun>& runs)
         if (!out.empty())
             out += "; ";
         out += std::to_string(run.start) + "-" + std::to_string(run.end);
-        if (run.bold.value_or(false))
-            out += " b";
-        if (run.italic.value_or(false))
-            out += " i";
-        if (run.underline.value_or(false))
-            out += " u";
+        for (const auto& [on, tag] : {std::pair{run.bold, " b"}, {run.italic, " i"}, {run.underline, " u"}})
+            if (on.value_or(false))
+                out += tag;
         if (run.font)
             out += " F:" + *run.font;
         if (run.size)
@@ -56,6 +53,5 @@ inline std::string Styles(const std::vector<fw::StyleRun>& runs)
     }
     return out;
 }
-
 
 } // namespace helptest

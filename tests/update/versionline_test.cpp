@@ -22,36 +22,24 @@ TEST(VersionLine, VersionsCompareAsDottedNumbers)
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.site) + " vs " + row.running);
         const auto order = update::CompareVersions(row.site, row.running);
-        ASSERT_EQ(order.has_value(), row.order.has_value());
-        if (order) {
-            EXPECT_EQ(*order > 0 ? 1 : *order < 0 ? -1 : 0, *row.order);
-        }
+        EXPECT_EQ(order ? std::optional<int>((*order > 0) - (*order < 0)) : std::nullopt, row.order);
     }
 }
 
 TEST(VersionLine, TheLineIsAVersionACommaAndAName)
 {
-    struct Row { std::string body; std::optional<std::string> version, name; };
-    const Row rows[] = {
-        {"1.0.1,Cyclane.dmg", "1.0.1", "Cyclane.dmg"},
-        {"1.0.1,Cyclane.dmg\r\n", "1.0.1", "Cyclane.dmg"},
-        {"1.0.1,a,b.dmg", "1.0.1", "a,b.dmg"},
-        {" 1.0.1 ,x", "1.0.1", "x"},
-        {"1.0.1", {}, {}},
-        {"1.0.1,", {}, {}},
-        {",x.dmg", {}, {}},
-        {"<html><body>Not found</body></html>", {}, {}},
-        {"1.0.1,\r\n", {}, {}},
-        {"1.0.1," + std::string(update::kMaxVersionReply, 'a'), {}, {}},
+    // The body, and the version and name joined by "|".
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
+        {"1.0.1,Cyclane.dmg", "1.0.1|Cyclane.dmg"}, {"1.0.1,Cyclane.dmg\r\n", "1.0.1|Cyclane.dmg"},
+        {"1.0.1,a,b.dmg", "1.0.1|a,b.dmg"},         {" 1.0.1 ,x", "1.0.1|x"},
+        {"1.0.1", {}},                              {"1.0.1,", {}},
+        {",x.dmg", {}},                             {"<html><body>Not found</body></html>", {}},
+        {"1.0.1,\r\n", {}},                         {"1.0.1," + std::string(update::kMaxVersionReply, 'a'), {}},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.body.substr(0, 40));
-        const auto line = update::ParseVersionLine(row.body);
-        ASSERT_EQ(line.has_value(), row.version.has_value());
-        if (line) {
-            EXPECT_EQ(line->version, *row.version);
-            EXPECT_EQ(line->fileName, *row.name);
-        }
+    for (const auto& [body, expected] : rows) {
+        const auto line = update::ParseVersionLine(body);
+        EXPECT_EQ(line ? std::optional(line->version + "|" + line->fileName) : std::nullopt, expected)
+            << body.substr(0, 40);
     }
 }
 
