@@ -1,116 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/mainwindow.h"
-#include "framework/core/date.h"
-#include "framework/core/text.h"
-#include "framework/gui/application.h"
-#include "framework/gui/canvas.h"
-#include "framework/gui/checkbox.h"
-#include "framework/gui/editfield.h"
-#include "framework/gui/listbox.h"
-#include "framework/gui/popupmenu.h"
-#include "framework/gui/pushbutton.h"
-#include "framework/gui/radiobutton.h"
-#include "framework/gui/shapes.h"
-#include "framework/gui/statictext.h"
-#include "framework/gui/updownarrows.h"
-#include "prefs/bprefs.h"
-#include "prefs/window/preferences.h"
-#include "resources/menubars.h"
-#include "resources/pictureresources.h"
-#include "support/gui.h"
-#include "support/testenv.h"
+#include "calendarwindow.h"
 
-#include <gtest/gtest.h>
+#include <QTest>
 
-#include <string>
-#include <vector>
+using calendartest::CalendarWindowTest;
 
-namespace {
-
-using fw::Color;
-
-// 20 March 2007, 09:00: March 2007 is the current month, today in cell 23.
-constexpr std::int64_t kNow = 3257226000; // 2007-03-20 09:00:00 in civil seconds since 1904
-
-class CalendarCommandsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        BPrefs::ResetForTesting();
-        fw::Date::SetClock([] { return kNow; });
-        m_hook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
-    }
-    void TearDown() override
-    {
-        fw::DestroyAllWindows();
-        BPrefs::ResetForTesting();
-        fw::SetMsgBoxHook(m_hook);
-        fw::Date::SetClock({});
-    }
-
-    void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
-    {
-        for (auto& [key, value] : stored)
-            BPrefs::SetValue(key, value);
-        w = win::main();
-        w->Show();
-        testenv::runFor(30); // the glossy buttons take clicks once drawn
-    }
-
-    // How many of the fourteen inputs are enabled.
-    int EnabledInputs() const
-    {
-        const fw::Control* inputs[] = {w->calcular,      w->PushButton2,   w->PushButton3,   w->PushButton4,
-                                       w->rbevitar,      w->rbconcebir,    w->rbnino,        w->rbnina,
-                                       w->UpDownArrows1, w->UpDownArrows2, w->UpDownArrows3, w->durciclo,
-                                       w->luteo,         w->fechamens1};
-        int n = 0;
-        for (const fw::Control* c : inputs)
-            n += c->Enabled();
-        return n;
-    }
-
-    // The look of the 42 cells, for comparing before and after.
-    std::vector<std::uint32_t> Look() const
-    {
-        std::vector<std::uint32_t> look;
-        for (int k = 0; k < 42; ++k) {
-            look.push_back(w->bg(k)->FillColor().ToRGB());
-            look.push_back(w->recfondofecha(k)->FillColor().ToRGB());
-            look.push_back(w->std(k)->TextColor().ToRGB());
-            look.push_back(w->Cansex(k)->Backdrop() != nullptr);
-        }
-        look.push_back(std::uint32_t(w->ListBox1->ListCount()));
-        return look;
-    }
-
-    // One character per day of the shown month from the cell backgrounds:
-    // '.' regular, 'm', 'f', 'o'.
-    std::string Phases(int firstCell, int days) const
-    {
-        std::string out;
-        for (int k = firstCell; k < firstCell + days; ++k) {
-            const Color c = w->bg(k)->FillColor();
-            out += c == w->ovalo(1)->FillColor()   ? 'm'
-                   : c == w->ovalo(6)->FillColor() ? 'f'
-                   : c == w->ovalo(2)->FillColor() ? 'o'
-                   : c == w->ovalo(0)->FillColor() ? '.'
-                                                   : '?';
-        }
-        return out;
-    }
-
-    windows::main* w = nullptr;
-    std::vector<std::string> messages;
-    testenv::TempFolders folders;
-
-private:
-    fw::TextHook m_hook;
-};
-
-} // namespace
-
-TEST_F(CalendarCommandsTest, PanelSequenceAndInputs)
+TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
 {
     Open({{"disclaimer", true}, {"durciclo", std::string("30")}});
     EXPECT_EQ(EnabledInputs(), 0);
@@ -119,6 +14,9 @@ TEST_F(CalendarCommandsTest, PanelSequenceAndInputs)
     EXPECT_EQ(w->mes->Text(), "3");
     EXPECT_EQ(w->ano->Text(), "2007");
     testenv::screenshot(w, "calendar-disclaimer");
+    // Return reaches only a default button that shows.
+    QTest::keyClick(w->Handle(), Qt::Key_Return);
+    EXPECT_TRUE(w->PushButton5->Shown());
 
     // The month buttons page while the inputs are off.
     testenv::click(w->mesproximo);
@@ -133,7 +31,9 @@ TEST_F(CalendarCommandsTest, PanelSequenceAndInputs)
     EXPECT_EQ(w->durciclo->Text(), "30"); // the stored cycle length is back
     testenv::screenshot(w, "calendar-quickstart");
 
-    testenv::click(w->PushButton6);
+    // Even with Calculate enabled, the panel's Ok lies above it.
+    w->calcular->SetEnabled(true);
+    QTest::keyClick(w->Handle(), Qt::Key_Return);
     EXPECT_FALSE(w->Oval2->Shown());
     EXPECT_EQ(EnabledInputs(), 14);
 
@@ -147,7 +47,7 @@ TEST_F(CalendarCommandsTest, PanelSequenceAndInputs)
     EXPECT_EQ(w->MenuBar(), MenuBar1());
 }
 
-TEST_F(CalendarCommandsTest, AgreeWithoutHelpTipsFreesTheInputsAtOnce)
+TEST_F(CalendarWindowTest, AgreeWithoutHelpTipsFreesTheInputsAtOnce)
 {
     Open({{"disclaimer", true}});
     win::preferences()->CheckBox2->SetValue(false);
@@ -159,7 +59,7 @@ TEST_F(CalendarCommandsTest, AgreeWithoutHelpTipsFreesTheInputsAtOnce)
     EXPECT_FALSE(win::preferences()->CheckBox1->Value());
 }
 
-TEST_F(CalendarCommandsTest, CalculatePaintsAndPages)
+TEST_F(CalendarWindowTest, CalculatePaintsAndPages)
 {
     Open();
     // Before any Calculate: numbered, today highlighted, no cycle.
@@ -170,7 +70,7 @@ TEST_F(CalendarCommandsTest, CalculatePaintsAndPages)
 
     const fw::Date entered(2007, 3, 5, 10, 30, 0);
     w->fechamens1->SetDate(entered);
-    testenv::click(w->calcular);
+    testenv::key(w->durciclo, Qt::Key_Return); // Return in a number field pushes Calculate
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(w->ListBox1->ListCount(), 30);
     EXPECT_EQ(fw::Val(w->bs->Text()), entered.TotalSeconds() - 86400);
@@ -220,7 +120,7 @@ TEST_F(CalendarCommandsTest, CalculatePaintsAndPages)
     EXPECT_EQ(w->boxcal->Caption(), "January 2051");
 }
 
-TEST_F(CalendarCommandsTest, TypedLengthsNothingBreaks)
+TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
 {
     Open();
     w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
@@ -255,7 +155,7 @@ TEST_F(CalendarCommandsTest, TypedLengthsNothingBreaks)
     }
 }
 
-TEST_F(CalendarCommandsTest, HelpTip)
+TEST_F(CalendarWindowTest, HelpTip)
 {
     Open({{"helptip", true}});
     testenv::hover(w, 560, 169);

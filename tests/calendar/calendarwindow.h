@@ -2,78 +2,110 @@
 #pragma once
 
 #include "calendar/mainwindow.h"
+#include "framework/core/date.h"
+#include "framework/core/text.h"
 #include "framework/gui/application.h"
+#include "framework/gui/canvas.h"
+#include "framework/gui/checkbox.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/listbox.h"
+#include "framework/gui/popupmenu.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/radiobutton.h"
+#include "framework/gui/shapes.h"
+#include "framework/gui/statictext.h"
+#include "framework/gui/updownarrows.h"
 #include "prefs/bprefs.h"
+#include "prefs/window/preferences.h"
+#include "resources/menubars.h"
+#include "resources/pictureresources.h"
+#include "support/gui.h"
 #include "support/testenv.h"
-
-#include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace calendartest {
 
-// The calendar window as laid out (its own Open left out), the handlers that
-// the tests raise noting their names, a day number's its cell's index.
-class RecordingMain : public windows::main {
-public:
-    std::vector<std::string> calls;
+// 20 March 2007, 09:00: March 2007 is the current month, today in cell 23.
+inline constexpr std::int64_t kNow = 3257226000; // 2007-03-20 09:00:00 in civil seconds since 1904
 
-protected:
-    void Event_Open() override {}
-#define RECORD(R, handler, ...)                                                                              \
-    R handler(__VA_ARGS__) override                                                                          \
-    {                                                                                                        \
-        calls.push_back(#handler);                                                                           \
-        return R();                                                                                          \
-    }
-    RECORD(void, calcular_Action)
-    RECORD(void, UpDownArrows1_Down)
-    RECORD(void, UpDownArrows1_Up)
-    RECORD(void, UpDownArrows2_Down)
-    RECORD(void, UpDownArrows2_Up)
-    RECORD(void, UpDownArrows3_Down)
-    RECORD(void, UpDownArrows3_Up)
-    RECORD(bool, durciclo_KeyDown, const std::string&)
-    RECORD(bool, luteo_KeyDown, const std::string&)
-    RECORD(void, PushButton6_Action)
-    RECORD(void, PushButton7_Action)
-    RECORD(void, Timer1_Action)
-#undef RECORD
-    bool std_MouseDown(int index, int, int) override
-    {
-        calls.push_back("std_MouseDown " + std::to_string(index));
-        return false;
-    }
-};
-
-// An application object, fresh folders and an empty store; the window is
-// built as its accessor builds it, and shown.
 class CalendarWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         BPrefs::ResetForTesting();
-        app = std::make_unique<fw::Application>();
-        window = std::make_unique<RecordingMain>();
-        window->Build();
-        window->Show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window->Handle()));
+        fw::Date::SetClock([] { return kNow; });
+        m_hook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
     }
     void TearDown() override
     {
-        window.reset();
-        app.reset();
+        fw::DestroyAllWindows();
         BPrefs::ResetForTesting();
+        fw::SetMsgBoxHook(m_hook);
+        fw::Date::SetClock({});
     }
 
+    void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
+    {
+        for (auto& [key, value] : stored)
+            BPrefs::SetValue(key, value);
+        w = win::main();
+        w->Show();
+        testenv::runFor(30); // the glossy buttons take clicks once drawn
+    }
+
+    // How many of the fourteen inputs are enabled.
+    int EnabledInputs() const
+    {
+        const fw::Control* inputs[] = {w->calcular,      w->PushButton2,   w->PushButton3,   w->PushButton4,
+                                       w->rbevitar,      w->rbconcebir,    w->rbnino,        w->rbnina,
+                                       w->UpDownArrows1, w->UpDownArrows2, w->UpDownArrows3, w->durciclo,
+                                       w->luteo,         w->fechamens1};
+        int n = 0;
+        for (const fw::Control* c : inputs)
+            n += c->Enabled();
+        return n;
+    }
+
+    // The look of the 42 cells, for comparing before and after.
+    std::vector<std::uint32_t> Look() const
+    {
+        std::vector<std::uint32_t> look;
+        for (int k = 0; k < 42; ++k) {
+            look.push_back(w->bg(k)->FillColor().ToRGB());
+            look.push_back(w->recfondofecha(k)->FillColor().ToRGB());
+            look.push_back(w->std(k)->TextColor().ToRGB());
+            look.push_back(w->Cansex(k)->Backdrop() != nullptr);
+        }
+        look.push_back(std::uint32_t(w->ListBox1->ListCount()));
+        return look;
+    }
+
+    // One character per day of the shown month from the cell backgrounds:
+    // '.' regular, 'm', 'f', 'o'.
+    std::string Phases(int firstCell, int days) const
+    {
+        std::string out;
+        for (int k = firstCell; k < firstCell + days; ++k) {
+            const fw::Color c = w->bg(k)->FillColor();
+            out += c == w->ovalo(1)->FillColor()   ? 'm'
+                   : c == w->ovalo(6)->FillColor() ? 'f'
+                   : c == w->ovalo(2)->FillColor() ? 'o'
+                   : c == w->ovalo(0)->FillColor() ? '.'
+                                                   : '?';
+        }
+        return out;
+    }
+
+    windows::main* w = nullptr;
+    std::vector<std::string> messages;
     testenv::TempFolders folders;
-    std::unique_ptr<fw::Application> app;
-    std::unique_ptr<RecordingMain> window;
+
+private:
+    fw::TextHook m_hook;
 };
 
 // "name" or "name(index)".
