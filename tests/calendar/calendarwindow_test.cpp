@@ -1,0 +1,401 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calendar window, built as its accessor builds it and driven as a user
+// does: the layout's sets, parents and hidden state controls, what lies above
+// what, the panels, Calculate, paging and the help tip.
+#include "calendar/mainwindow.h"
+#include "framework/core/date.h"
+#include "framework/core/text.h"
+#include "framework/gui/application.h"
+#include "framework/gui/canvas.h"
+#include "framework/gui/checkbox.h"
+#include "framework/gui/editfield.h"
+#include "framework/gui/listbox.h"
+#include "framework/gui/popupmenu.h"
+#include "framework/gui/pushbutton.h"
+#include "framework/gui/radiobutton.h"
+#include "framework/gui/shapes.h"
+#include "framework/gui/statictext.h"
+#include "framework/gui/updownarrows.h"
+#include "prefs/bprefs.h"
+#include "prefs/window/preferences.h"
+#include "resources/menubars.h"
+#include "resources/pictureresources.h"
+#include "support/gui.h"
+#include "support/testenv.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QRect>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// 20 March 2007, 09:00: March 2007 is the current month, today in cell 23.
+constexpr std::int64_t kNow = 3257226000; // 2007-03-20 09:00:00 in civil seconds since 1904
+
+class CalendarWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BPrefs::ResetForTesting();
+        fw::Date::SetClock([] { return kNow; });
+        m_hook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
+    }
+    void TearDown() override
+    {
+        fw::DestroyAllWindows();
+        BPrefs::ResetForTesting();
+        fw::SetMsgBoxHook(m_hook);
+        fw::Date::SetClock({});
+    }
+
+    void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
+    {
+        for (auto& [key, value] : stored)
+            BPrefs::SetValue(key, value);
+        w = win::main();
+        w->Show();
+        testenv::runFor(30); // the glossy buttons take clicks once drawn
+    }
+
+    // How many of the fourteen inputs are enabled.
+    int EnabledInputs() const
+    {
+        const fw::Control* inputs[] = {w->calcular,      w->PushButton2,   w->PushButton3,   w->PushButton4,
+                                       w->rbevitar,      w->rbconcebir,    w->rbnino,        w->rbnina,
+                                       w->UpDownArrows1, w->UpDownArrows2, w->UpDownArrows3, w->durciclo,
+                                       w->luteo,         w->fechamens1};
+        int n = 0;
+        for (const fw::Control* c : inputs)
+            n += c->Enabled();
+        return n;
+    }
+
+    // The look of the 42 cells, for comparing before and after.
+    std::vector<std::uint32_t> Look() const
+    {
+        std::vector<std::uint32_t> look;
+        for (int k = 0; k < 42; ++k) {
+            look.push_back(w->bg(k)->FillColor().ToRGB());
+            look.push_back(w->recfondofecha(k)->FillColor().ToRGB());
+            look.push_back(w->std(k)->TextColor().ToRGB());
+            look.push_back(w->Cansex(k)->Backdrop() != nullptr);
+        }
+        look.push_back(std::uint32_t(w->ListBox1->ListCount()));
+        return look;
+    }
+
+    // One character per day of the shown month from the cell backgrounds:
+    // '.' regular, 'm', 'f', 'o'.
+    std::string Phases(int firstCell, int days) const
+    {
+        std::string out;
+        for (int k = firstCell; k < firstCell + days; ++k) {
+            const fw::Color c = w->bg(k)->FillColor();
+            out += c == w->ovalo(1)->FillColor()   ? 'm'
+                   : c == w->ovalo(6)->FillColor() ? 'f'
+                   : c == w->ovalo(2)->FillColor() ? 'o'
+                   : c == w->ovalo(0)->FillColor() ? '.'
+                                                   : '?';
+        }
+        return out;
+    }
+
+    windows::main* w = nullptr;
+    std::vector<std::string> messages;
+    testenv::TempFolders folders;
+
+private:
+    fw::TextHook m_hook;
+};
+
+// "name" or "name(index)".
+std::string RefOf(const fw::Control& control)
+{
+    if (control.Index() == fw::kNoIndex)
+        return control.Name();
+    return control.Name() + "(" + std::to_string(control.Index()) + ")";
+}
+
+QRect Box(const fw::Control* c)
+{
+    return QRect(c->Left(), c->Top(), c->Width(), c->Height());
+}
+
+TEST_F(CalendarWindowTest, SetsAreCompleteAndParentsComeFirst)
+{
+    Open();
+    std::multiset<std::string> built;
+    std::map<const fw::Control*, std::size_t> position;
+    for (std::size_t i = 0; i < w->ControlCount(); ++i) {
+        built.insert(RefOf(*w->ControlAt(i)));
+        position[w->ControlAt(i)] = i;
+    }
+    for (const auto& [set, count] : {std::pair{"Cansex", 49}, {"ovalo", 9}, {"bg", 42}, {"recfondofecha", 42},
+                                     {"std", 42}})
+        for (int k = 0; k < count; ++k)
+            EXPECT_EQ(built.count(std::string(set) + "(" + std::to_string(k) + ")"), 1u) << set << k;
+    for (const auto& [control, index] : position) {
+        if (control->InitialParent().empty())
+            continue;
+        ASSERT_NE(control->Parent(), nullptr) << RefOf(*control);
+        EXPECT_LT(position.at(control->Parent()), index) << RefOf(*control);
+    }
+    // Each day cell: picture and strip on its background, the number on the
+    // strip; row one's strips hang from the box itself.
+    for (int k = 0; k < 42; ++k) {
+        const int c = k % 7;
+        const int r = k / 7;
+        EXPECT_EQ(Box(w->bg(k)), QRect(26 + 44 * c, 61 + 36 * r, 44, 36)) << k;
+        EXPECT_EQ(Box(w->Cansex(k)), QRect(28 + 44 * c, 71 + 36 * r, 24, 24)) << k;
+        EXPECT_EQ(w->Cansex(k)->Parent(), w->bg(k)) << k;
+        EXPECT_EQ(w->std(k)->Parent(), w->recfondofecha(k)) << k;
+        EXPECT_EQ(w->recfondofecha(k)->Parent(),
+                  r == 1 ? static_cast<fw::Control*>(w->boxcal) : w->bg(k))
+            << k;
+    }
+}
+
+TEST_F(CalendarWindowTest, StateControlsLieOutsideAndAreNeverShownFocusedOrListed)
+{
+    Open();
+    windows::main& m = *w;
+    std::vector<fw::Control*> state = {m.mes, m.ano, m.tempmenst, m.EditField1, m.EditField10, m.EditField11,
+                                       m.EditField13, m.ov, m.EditField15, m.bs, m.ListBox1, m.ListBox2, m.ListBox3,
+                                       m.Rectangle4, m.PushButton7, m.StaticText49, m.StaticText50};
+    for (int k = 0; k < 9; ++k)
+        state.push_back(m.ovalo(k));
+    for (int n : {25, 26, 27, 28, 29, 30, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48})
+        state.push_back(m.FindControl("StaticText" + std::to_string(n)));
+    for (fw::Control* c : state) {
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(c->Visible()) << RefOf(*c);
+        EXPECT_FALSE(Box(c).intersects(QRect(0, 0, 702, 335))) << RefOf(*c);
+        EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c->Handle());
+        EXPECT_TRUE(a && a->state().invisible) << RefOf(*c);
+        c->SetFocus();
+        EXPECT_FALSE(c->HasFocus()) << RefOf(*c);
+    }
+    // Tab goes round the window and never lands on one of them.
+    m.durciclo->SetFocus();
+    std::set<fw::Control*> reached;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (QWidget* h = QApplication::focusWidget(); h; h = h->parentWidget())
+            for (std::size_t n = 0; n < m.ControlCount(); ++n)
+                if (m.ControlAt(n)->Handle() == h)
+                    reached.insert(m.ControlAt(n));
+    }
+    EXPECT_TRUE(reached.count(m.luteo));
+    for (fw::Control* c : state)
+        EXPECT_FALSE(reached.count(c)) << RefOf(*c);
+}
+
+// The control whose widget is on top at a point of the window.
+std::string TopmostAt(const fw::Window& w, int x, int y)
+{
+    for (QWidget* hit = w.Content()->childAt(x, y); hit; hit = hit->parentWidget())
+        for (std::size_t n = 0; n < w.ControlCount(); ++n)
+            if (w.ControlAt(n)->Handle() == hit)
+                return RefOf(*w.ControlAt(n));
+    return "";
+}
+
+TEST_F(CalendarWindowTest, LaterControlsLieAboveEarlierOnes)
+{
+    Open();
+    // Pictures, numbers, strips above the cells; caps and fields above frames.
+    const struct {
+        int x, y;
+        const char* on;
+    } rows[] = {
+        {279, 30, "mesanterior"}, {301, 30, "mesanterior3"}, {323, 30, "mesproximo"}, {250, 30, "boxcal"},
+        {516, 170, "Canvas1"},    {610, 170, "Canvas2"},     {560, 170, "fechamens1"}, {69, 80, "Line1"},
+        {289, 250, "Line6"},      {100, 96, "Line7"},        {200, 241, "Line11"},     {560, 215, "durciclo"},
+        {520, 215, "rcanvas1"},   {560, 258, "luteo"},       {40, 85, "Cansex(0)"},    {60, 65, "std(0)"},
+        {30, 65, "recfondofecha(0)"}, {60, 126, "bg(7)"},    {378, 85, "Cansex(48)"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TopmostAt(*w, row.x, row.y), row.on) << row.x << "," << row.y;
+}
+
+TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
+{
+    Open({{"disclaimer", true}, {"durciclo", std::string("30")}});
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_TRUE(w->PushButton5->Shown());
+    EXPECT_FALSE(w->Rectangle3->Visible());
+    EXPECT_EQ(w->mes->Text(), "3");
+    EXPECT_EQ(w->ano->Text(), "2007");
+    testenv::screenshot(w, "calendar-disclaimer");
+    // Return reaches only a default button that shows.
+    QTest::keyClick(w->Handle(), Qt::Key_Return);
+    EXPECT_TRUE(w->PushButton5->Shown());
+
+    // The month buttons page while the inputs are off.
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(w->mes->Text(), "4");
+    testenv::click(w->mesanterior);
+    EXPECT_EQ(w->mes->Text(), "3");
+
+    testenv::click(w->PushButton5);
+    EXPECT_FALSE(w->RoundRectangle4->Shown());
+    EXPECT_TRUE(w->StaticText36->Shown());
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_EQ(w->durciclo->Text(), "30"); // the stored cycle length is back
+    testenv::screenshot(w, "calendar-quickstart");
+
+    // Even with Calculate enabled, the panel's Ok lies above it.
+    w->calcular->SetEnabled(true);
+    QTest::keyClick(w->Handle(), Qt::Key_Return);
+    EXPECT_FALSE(w->Oval2->Shown());
+    EXPECT_EQ(EnabledInputs(), 14);
+
+    // Preferences takes the inputs and gives the menu bar for other windows;
+    // its Ok gives them back.
+    testenv::click(w->PushButton3);
+    EXPECT_EQ(EnabledInputs(), 0);
+    EXPECT_EQ(w->MenuBar(), MenuBar2());
+    win::preferences()->PushButton1->Push();
+    EXPECT_EQ(EnabledInputs(), 14);
+    EXPECT_EQ(w->MenuBar(), MenuBar1());
+}
+
+TEST_F(CalendarWindowTest, AgreeWithoutHelpTipsFreesTheInputsAtOnce)
+{
+    Open({{"disclaimer", true}});
+    win::preferences()->CheckBox2->SetValue(false);
+    testenv::click(w->PushButton5);
+    EXPECT_FALSE(w->RoundRectangle5->Shown());
+    EXPECT_EQ(EnabledInputs(), 14);
+    // The box mirrors into the preferences window.
+    w->CheckBox1->SetValue(false);
+    EXPECT_FALSE(win::preferences()->CheckBox1->Value());
+}
+
+TEST_F(CalendarWindowTest, CalculatePaintsAndPages)
+{
+    Open();
+    // Before any Calculate: numbered, today highlighted, no cycle.
+    EXPECT_EQ(Phases(4, 31), std::string(31, '.'));
+    EXPECT_TRUE(w->std(23)->Bold());
+    EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+    EXPECT_EQ(w->boxcal->Caption(), "March 2007");
+
+    const fw::Date entered(2007, 3, 5, 10, 30, 0);
+    w->fechamens1->SetDate(entered);
+    testenv::key(w->durciclo, Qt::Key_Return); // Return in a number field pushes Calculate
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(w->ListBox1->ListCount(), 30);
+    EXPECT_EQ(fw::Val(w->bs->Text()), entered.TotalSeconds() - 86400);
+    EXPECT_EQ(Phases(4, 31), "....mmmmm....fffffoff..........");
+    // Today keeps its phase colour under its own strip and number.
+    EXPECT_EQ(w->bg(23)->FillColor(), w->ovalo(6)->FillColor());
+    EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+    EXPECT_EQ(w->std(23)->TextColor(), w->Rectangle4->FillColor());
+
+    // The marks of 14 and 19 March (cells 17 and 22) for each goal.
+    const std::tuple<fw::RadioButton*, fw::PicturePtr, fw::PicturePtr, const char*> goals[] = {
+        {w->rbconcebir, heart(), heart(), "calendar-goal-conceive"},
+        {w->rbevitar, forbid(), forbid(), "calendar-goal-avoid"},
+        {w->rbnino, forbid(), male(), "calendar-goal-boy"},
+        {w->rbnina, female(), forbid(), "calendar-goal-girl"},
+    };
+    for (const auto& [button, on14, on19, name] : goals) {
+        button->SetValue(true);
+        testenv::click(w->calcular);
+        EXPECT_EQ(w->Cansex(17)->Backdrop(), on14) << name;
+        EXPECT_EQ(w->Cansex(22)->Backdrop(), on19) << name;
+        EXPECT_EQ(w->Cansex(10)->Backdrop(), nullptr) << name; // 7 March
+        testenv::screenshot(w, name);
+    }
+
+    const auto march = Look();
+    for (int i = 0; i < 13; ++i)
+        testenv::click(w->mesproximo);
+    EXPECT_EQ(w->boxcal->Caption(), "April 2008");
+    for (int i = 0; i < 13; ++i)
+        testenv::click(w->mesanterior);
+    EXPECT_EQ(Look(), march);
+
+    testenv::click(w->mesanterior);
+    EXPECT_EQ(Phases(4, 28), std::string(28, '.')); // February: before the start
+    // A setting changed in the preferences reaches the grid at the next
+    // Calculate, which Today runs.
+    win::preferences()->durmens->SetListIndex(0); // 3 days
+    win::preferences()->PushButton1->Push();
+    testenv::click(w->mesanterior3);
+    EXPECT_EQ(Phases(4, 31), "....mmm......fffffoff..........");
+
+    // Four-digit years all the way.
+    w->ano->SetText("2050");
+    w->mes->SetText("12");
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(w->boxcal->Caption(), "January 2051");
+}
+
+TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    testenv::click(w->calcular);
+    const auto painted = Look();
+    const std::string bs = w->bs->Text();
+    // Each text, and whether paging still paints with it as the cycle length
+    // (a whole number of at least 1; March lies within the table's rows).
+    const std::pair<std::string, bool> typed[] = {
+        {"abc", false}, {"", false},        {"0", false},       {"-3", false},
+        {"28.5", false}, {"999", true},     {"99999999", true}, {std::string(10000, '7'), false},
+    };
+    for (fw::EditField* field : {w->durciclo, w->luteo}) {
+        const std::string kept = field->Text();
+        for (const auto& [text, paints] : typed) {
+            SCOPED_TRACE(field->Name() + " " + text.substr(0, 12));
+            messages.clear();
+            field->SetText(text);
+            testenv::click(w->calcular);
+            EXPECT_EQ(messages.size(), 1u);
+            EXPECT_EQ(Look(), painted);
+            EXPECT_EQ(w->bs->Text(), bs);
+            // Paging repaints from the field: a cycle length it cannot use
+            // paints no phases, and nothing hangs.
+            testenv::click(w->mesproximo);
+            testenv::click(w->mesanterior);
+            const bool phases = field == w->luteo || paints;
+            EXPECT_EQ(Phases(4, 31), phases ? "....mmmmm....fffffoff.........." : std::string(31, '.'));
+            field->SetText(kept);
+            testenv::click(w->calcular);
+        }
+    }
+}
+
+TEST_F(CalendarWindowTest, HelpTip)
+{
+    Open({{"helptip", true}});
+    testenv::hover(w, 560, 169);
+    EXPECT_TRUE(w->RoundRectangle3->Shown());
+    EXPECT_TRUE(w->StaticText32->Shown());
+    testenv::screenshot(w, "calendar-helptip");
+    testenv::hover(w, 100, 300);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+    BPrefs::SetValue("helptip", false);
+    testenv::hover(w, 560, 169);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+    // A drag over the date field shows the frame whatever the preference.
+    fw::DragItem item;
+    EXPECT_FALSE(w->fechamens1->DragOver.Raise(5, 5, item, 0));
+    EXPECT_TRUE(w->RoundRectangle3->Shown());
+    w->fechamens1->DragExit.Raise(item, 0);
+    EXPECT_FALSE(w->RoundRectangle3->Shown());
+}
+
+} // namespace
