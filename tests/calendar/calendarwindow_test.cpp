@@ -130,37 +130,39 @@ QRect Box(const fw::Control* c)
     return QRect(c->Left(), c->Top(), c->Width(), c->Height());
 }
 
-TEST_F(CalendarWindowTest, SetsAreCompleteAndParentsComeFirst)
+// The control that a widget, or the nearest widget around it, belongs to.
+fw::Control* ControlOf(const fw::Window& w, QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget())
+        for (std::size_t n = 0; n < w.ControlCount(); ++n)
+            if (w.ControlAt(n)->Handle() == widget)
+                return w.ControlAt(n);
+    return nullptr;
+}
+
+TEST_F(CalendarWindowTest, ParentsComeFirstAndLaterControlsLieAbove)
 {
     Open();
-    std::multiset<std::string> built;
     std::map<const fw::Control*, std::size_t> position;
-    for (std::size_t i = 0; i < w->ControlCount(); ++i) {
-        built.insert(RefOf(*w->ControlAt(i)));
+    for (std::size_t i = 0; i < w->ControlCount(); ++i)
         position[w->ControlAt(i)] = i;
-    }
-    for (const auto& [set, count] : {std::pair{"Cansex", 49}, {"ovalo", 9}, {"bg", 42}, {"recfondofecha", 42},
-                                     {"std", 42}})
-        for (int k = 0; k < count; ++k)
-            EXPECT_EQ(built.count(std::string(set) + "(" + std::to_string(k) + ")"), 1u) << set << k;
     for (const auto& [control, index] : position) {
         if (control->InitialParent().empty())
             continue;
         ASSERT_NE(control->Parent(), nullptr) << RefOf(*control);
         EXPECT_LT(position.at(control->Parent()), index) << RefOf(*control);
     }
-    // Each day cell: picture and strip on its background, the number on the
-    // strip; row one's strips hang from the box itself.
-    for (int k = 0; k < 42; ++k) {
-        const int c = k % 7;
-        const int r = k / 7;
-        EXPECT_EQ(Box(w->bg(k)), QRect(26 + 44 * c, 61 + 36 * r, 44, 36)) << k;
-        EXPECT_EQ(Box(w->Cansex(k)), QRect(28 + 44 * c, 71 + 36 * r, 24, 24)) << k;
-        EXPECT_EQ(w->Cansex(k)->Parent(), w->bg(k)) << k;
-        EXPECT_EQ(w->std(k)->Parent(), w->recfondofecha(k)) << k;
-        EXPECT_EQ(w->recfondofecha(k)->Parent(),
-                  r == 1 ? static_cast<fw::Control*>(w->boxcal) : w->bg(k))
-            << k;
+    // Pictures, numbers, strips above the cells; caps and fields above frames.
+    const std::tuple<int, int, const char*> rows[] = {
+        {279, 30, "mesanterior"}, {301, 30, "mesanterior3"}, {323, 30, "mesproximo"}, {250, 30, "boxcal"},
+        {516, 170, "Canvas1"},    {610, 170, "Canvas2"},     {560, 170, "fechamens1"}, {69, 80, "Line1"},
+        {289, 250, "Line6"},      {100, 96, "Line7"},        {200, 241, "Line11"},     {560, 215, "durciclo"},
+        {520, 215, "rcanvas1"},   {560, 258, "luteo"},       {40, 85, "Cansex(0)"},    {60, 65, "std(0)"},
+        {30, 65, "recfondofecha(0)"}, {60, 126, "bg(7)"},    {378, 85, "Cansex(48)"},
+    };
+    for (const auto& [x, y, on] : rows) {
+        const fw::Control* top = ControlOf(*w, w->Content()->childAt(x, y));
+        EXPECT_EQ(top ? RefOf(*top) : "", on) << x << "," << y;
     }
 }
 
@@ -190,42 +192,11 @@ TEST_F(CalendarWindowTest, StateControlsLieOutsideAndAreNeverShownFocusedOrListe
     std::set<fw::Control*> reached;
     for (int i = 0; i < 40; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (QWidget* h = QApplication::focusWidget(); h; h = h->parentWidget())
-            for (std::size_t n = 0; n < m.ControlCount(); ++n)
-                if (m.ControlAt(n)->Handle() == h)
-                    reached.insert(m.ControlAt(n));
+        reached.insert(ControlOf(m, QApplication::focusWidget()));
     }
     EXPECT_TRUE(reached.count(m.luteo));
     for (fw::Control* c : state)
         EXPECT_FALSE(reached.count(c)) << RefOf(*c);
-}
-
-// The control whose widget is on top at a point of the window.
-std::string TopmostAt(const fw::Window& w, int x, int y)
-{
-    for (QWidget* hit = w.Content()->childAt(x, y); hit; hit = hit->parentWidget())
-        for (std::size_t n = 0; n < w.ControlCount(); ++n)
-            if (w.ControlAt(n)->Handle() == hit)
-                return RefOf(*w.ControlAt(n));
-    return "";
-}
-
-TEST_F(CalendarWindowTest, LaterControlsLieAboveEarlierOnes)
-{
-    Open();
-    // Pictures, numbers, strips above the cells; caps and fields above frames.
-    const struct {
-        int x, y;
-        const char* on;
-    } rows[] = {
-        {279, 30, "mesanterior"}, {301, 30, "mesanterior3"}, {323, 30, "mesproximo"}, {250, 30, "boxcal"},
-        {516, 170, "Canvas1"},    {610, 170, "Canvas2"},     {560, 170, "fechamens1"}, {69, 80, "Line1"},
-        {289, 250, "Line6"},      {100, 96, "Line7"},        {200, 241, "Line11"},     {560, 215, "durciclo"},
-        {520, 215, "rcanvas1"},   {560, 258, "luteo"},       {40, 85, "Cansex(0)"},    {60, 65, "std(0)"},
-        {30, 65, "recfondofecha(0)"}, {60, 126, "bg(7)"},    {378, 85, "Cansex(48)"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(TopmostAt(*w, row.x, row.y), row.on) << row.x << "," << row.y;
 }
 
 TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
@@ -234,12 +205,7 @@ TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
     EXPECT_EQ(EnabledInputs(), 0);
     EXPECT_TRUE(w->PushButton5->Shown());
     EXPECT_FALSE(w->Rectangle3->Visible());
-    EXPECT_EQ(w->mes->Text(), "3");
-    EXPECT_EQ(w->ano->Text(), "2007");
     testenv::screenshot(w, "calendar-disclaimer");
-    // Return reaches only a default button that shows.
-    QTest::keyClick(w->Handle(), Qt::Key_Return);
-    EXPECT_TRUE(w->PushButton5->Shown());
 
     // The month buttons page while the inputs are off.
     testenv::click(w->mesproximo);
@@ -254,7 +220,7 @@ TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
     EXPECT_EQ(w->durciclo->Text(), "30"); // the stored cycle length is back
     testenv::screenshot(w, "calendar-quickstart");
 
-    // Even with Calculate enabled, the panel's Ok lies above it.
+    // Return goes to the panel's Ok, which lies above Calculate.
     w->calcular->SetEnabled(true);
     QTest::keyClick(w->Handle(), Qt::Key_Return);
     EXPECT_FALSE(w->Oval2->Shown());
@@ -335,12 +301,6 @@ TEST_F(CalendarWindowTest, CalculatePaintsAndPages)
     win::preferences()->PushButton1->Push();
     testenv::click(w->mesanterior3);
     EXPECT_EQ(Phases(4, 31), "....mmm......fffffoff..........");
-
-    // Four-digit years all the way.
-    w->ano->SetText("2050");
-    w->mes->SetText("12");
-    testenv::click(w->mesproximo);
-    EXPECT_EQ(w->boxcal->Caption(), "January 2051");
 }
 
 TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)

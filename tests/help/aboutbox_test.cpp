@@ -86,7 +86,7 @@ TEST_F(AboutBoxTest, LinkOpensOnlyOnAReleaseStrictlyInside)
         testenv::pressAt(box, x0 + w / 2, y0 + h / 2);
         EXPECT_EQ(link->TextColor(), fw::RGB(255, 0, 0));
         testenv::releaseAt(box, x0 + x, y0 + y);
-        EXPECT_EQ(opened, opens ? std::vector<std::string>{"http://www.tarcyc.example/"} : std::vector<std::string>{});
+        EXPECT_EQ(opened, std::vector<std::string>(opens ? 1 : 0, "http://www.tarcyc.example/"));
         EXPECT_EQ(link->TextColor(), fw::RGB(0, 0, 255));
         testenv::leave(box);
     }

@@ -65,7 +65,7 @@ TEST_F(AyudaTest, EveryTopicShowsItsPage)
 // Close Help hides the window and keeps the topic; the close box starts again.
 TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
 {
-    for (const auto& [byButton, closeBox] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
+    for (auto [byButton, closeBox] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
         SCOPED_TRACE(std::to_string(byButton) + std::to_string(closeBox));
         windows::ayuda* help = Open(byButton);
         help->PopupMenu1->SetListIndex(4);

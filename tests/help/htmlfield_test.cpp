@@ -23,24 +23,22 @@ std::string TestPage()
     return page + "</body>";
 }
 
-class HTMLFieldTest : public testenv::GuiFixture {
-protected:
-    // Clicks the field where the caret goes to character p.
-    void ClickAt(std::int32_t p)
-    {
-        auto* area = static_cast<QTextEdit*>(field->Handle());
-        QTextCursor cursor(area->document());
-        cursor.setPosition(p);
-        const QPoint at = area->viewport()->mapTo(area, area->cursorRect(cursor).center());
-        testenv::clickAt(&field->ParentWindow(), field->Left() + at.x(), field->Top() + at.y());
-    }
+// Clicks the field where the caret goes to character p.
+void ClickAt(help::HTMLField* field, std::int32_t p)
+{
+    auto* area = static_cast<QTextEdit*>(field->Handle());
+    QTextCursor cursor(area->document());
+    cursor.setPosition(p);
+    const QPoint at = area->viewport()->mapTo(area, area->cursorRect(cursor).center());
+    testenv::clickAt(&field->ParentWindow(), field->Left() + at.x(), field->Top() + at.y());
+}
 
-    help::HTMLField* field = nullptr;
-};
+using HTMLFieldTest = testenv::GuiFixture;
 
 TEST_F(HTMLFieldTest, LinksAndAnchors)
 {
-    MakeWindow([this](TestWindow& w) { field = testenv::Add<help::HTMLField>(w, "HTMLField1", 10, 10, 280, 120); },
+    help::HTMLField* field = nullptr;
+    MakeWindow([&field](TestWindow& w) { field = testenv::Add<help::HTMLField>(w, "f", 10, 10, 280, 120); },
                300, 140);
     std::vector<std::string> clicked;
     field->LinkClicked.Bind([&clicked](const std::string& href) { clicked.push_back(href); });
@@ -53,16 +51,16 @@ TEST_F(HTMLFieldTest, LinksAndAnchors)
     EXPECT_TRUE(clicked.empty());
 
     // A caret at a link's end counts, clicked or moved in by key.
-    ClickAt(4); // just after "site"
+    ClickAt(field, 4); // just after "site"
     EXPECT_EQ(clicked, std::vector<std::string>{"http://site"});
-    ClickAt(6); // in " and "
+    ClickAt(field, 6); // in " and "
     EXPECT_EQ(clicked.size(), 1u);
     testenv::key(field, Qt::Key_Left);
     testenv::key(field, Qt::Key_Left);
     EXPECT_EQ(clicked, (std::vector<std::string>{"http://site", "http://site"}));
 
     // A hash link scrolls its anchor's line to the top.
-    ClickAt(12); // inside "go down"
+    ClickAt(field, 12); // inside "go down"
     EXPECT_EQ(clicked.size(), 2u);
     EXPECT_EQ(field->ScrollPosition(), field->LineNumAtCharPos(field->Page().anchors.at(0).position));
     EXPECT_GT(field->ScrollPosition(), 0);

@@ -76,25 +76,22 @@ TEST(HTMLRender, TurnsPagesIntoTextAndRuns)
 
 TEST(HTMLRender, TitleAndColours)
 {
-    struct Row { const char* name; const char* page; std::string title; fw::Color link, back, text; };
-    const fw::Color blue = fw::RGB(0, 0, 255), white = fw::RGB(255, 255, 255), black = fw::RGB(0, 0, 0);
-    const Row rows[] = {
-        {"no body", "t", "", blue, white, black},
-        {"background only", "<body bgcolor=#ffffcc>t</body>", "", blue, fw::RGB(255, 255, 204), black},
-        {"all three, short form", "<body link=#f00 text=#00f bgcolor=#0f0>t</body>", "", fw::RGB(255, 0, 0),
-         fw::RGB(0, 255, 0), fw::RGB(0, 0, 255)},
-        {"bad colour left unapplied", "<body bgcolor=red text=#12>t</body>", "", blue, white, black},
-        {"body never closed", "<body bgcolor=#000000>t", "", blue, white, black},
-        {"title", "<title>Help</title>x", "Help", blue, white, black},
-        {"malformed title", "<title>Help", "", blue, white, black},
+    // The page; its title, and its link, background and text colours as hex.
+    const std::pair<const char*, const char*> rows[] = {
+        {"t", "|0000ff ffffff 000000"},
+        {"<body bgcolor=#ffffcc>t</body>", "|0000ff ffffcc 000000"},
+        {"<body link=#f00 text=#00f bgcolor=#0f0>t</body>", "|ff0000 00ff00 0000ff"},
+        {"<body bgcolor=red text=#12>t</body>", "|0000ff ffffff 000000"}, // bad colours unapplied
+        {"<body bgcolor=#000000>t", "|0000ff ffffff 000000"},            // body never closed
+        {"<title>Help</title>x", "Help|0000ff ffffff 000000"},
+        {"<title>Help", "|0000ff ffffff 000000"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const help::HTMLPage page = Render(row.page, 12);
-        EXPECT_EQ(page.title, row.title);
-        EXPECT_EQ(page.linkColor, row.link);
-        EXPECT_EQ(page.backColor, row.back);
-        EXPECT_EQ(page.textColor, row.text);
+    for (const auto& [text, expected] : rows) {
+        const help::HTMLPage page = Render(text, 12);
+        char colours[24];
+        std::snprintf(colours, sizeof colours, "%06x %06x %06x", unsigned(page.linkColor.ToRGB()),
+                      unsigned(page.backColor.ToRGB()), unsigned(page.textColor.ToRGB()));
+        EXPECT_EQ(page.title + "|" + colours, expected) << text;
     }
 }
 

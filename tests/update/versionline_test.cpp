@@ -56,11 +56,7 @@ TEST(DownloadName, HostileNamesBecomeOnePlainName)
     struct Row { std::string raw; std::optional<std::string> reduced; };
     const Row rows[] = {
         // The window's test drives the plainer hostile names end to end.
-        {"/", {}},
-        {"x/..", {}},
-        {"\x7f\x01", {}},
-        {"...hidden", "hidden"},
-        {"a..b...dmg", "a.b.dmg"},
+        {"/", {}}, {"x/..", {}}, {"\x7f\x01", {}}, {"...hidden", "hidden"}, {"a..b...dmg", "a.b.dmg"},
         {"  spaced  ", "spaced"},
         // Cut on a character boundary: 128 two-byte letters are 256 bytes.
         {repeat("\xC3\xA9", 128), repeat("\xC3\xA9", 127)},
