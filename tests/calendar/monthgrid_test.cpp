@@ -7,18 +7,6 @@
 using namespace std::chrono;
 using calendar::MakeMonthGrid;
 
-TEST(MonthGrid, TodaysCell)
-{
-    const std::tuple<year_month, year_month_day, int> rows[] = {
-        {2007y / March, 2007y / March / 5, 8},          {2007y / April, 2007y / March / 5, -1},
-        {2007y / September, 2007y / September / 30, 35}, {2007y / December, 2007y / December / 1, 6},
-        {2008y / February, 2008y / February / 29, 33},  {2006y / March, 2007y / March / 5, -1},
-        {2051y / January, 2051y / January / 1, 0},
-    };
-    for (const auto& [month, today, cell] : rows)
-        EXPECT_EQ(MakeMonthGrid(month, today).todayCell, cell) << int(month.year()) << unsigned(month.month());
-}
-
 // Every month of 1900-2100: each day in the column of its weekday, in order
 // from the first row, nothing else numbered; 1951-2050 also agree with the
 // date-text functions, which count on the framework's own dates.

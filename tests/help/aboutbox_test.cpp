@@ -6,7 +6,6 @@
 #include "app/scopedtable.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/pushbutton.h"
-#include "help/handlertag.h"
 #include "help/staticurl.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -111,17 +109,6 @@ TEST_F(AboutBoxTest, AboutButtonAndMenuShowOneWindowAndClosingReEnablesTheInputs
     EXPECT_TRUE(box->Closing());
     EXPECT_TRUE(calendar->PushButton4->Enabled());
     EXPECT_TRUE(calendar->FindControl("durciclo")->Enabled());
-}
-
-// A failure in hideControl under an Open handler names both, innermost first.
-TEST(HandlerTag, NestedHandlersAppendTheirTagsInnermostFirst)
-{
-    try {
-        help::Tagged("Outer", [] { help::Tagged("Inner", [] { throw std::out_of_range("boom"); }); });
-        FAIL();
-    } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(), "boom\rInner\rOuter");
-    }
 }
 
 } // namespace

@@ -55,7 +55,7 @@ class UpdateWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previousHook = fw::Network::SetIsConnectedHook([this] { return online; });
+        previousHook = fw::Network::SetIsConnectedHook([] { return true; });
         previousURL = update::UpdateBaseURL();
         update::SetUpdateBaseURL(server.BaseURL());
     }
@@ -92,7 +92,6 @@ protected:
 
     testenv::TempFolders folders;
     testenv::HttpServer server;
-    bool online = true;
     fw::Network::ConnectedHook previousHook;
     std::string previousURL;
 };
@@ -166,12 +165,9 @@ TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose
     EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
 
     ASSERT_EQ(server.Requests().size(), 2u);
+    for (const auto& get : server.Requests())
+        EXPECT_EQ(get.method + " " + get.headers.at("accept") + " " + get.headers.at("accept-language"), "GET */* en");
     EXPECT_EQ(server.Requests()[1].path, "/Cyclane%201.0.1.dmg");
-    for (const auto& request : server.Requests()) {
-        EXPECT_EQ(request.method, "GET");
-        EXPECT_EQ(request.headers.at("accept"), "*/*");
-        EXPECT_EQ(request.headers.at("accept-language"), "en");
-    }
     const fs::path file = folders.desktop() / "Cyclane 1.0.1.dmg";
     EXPECT_TRUE(ReadFile(file) == payload);
     testenv::click(w->stopbutton);
@@ -181,56 +177,46 @@ TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose
 }
 
 // Hostile names from the site: one plain name on the Desktop, or none; a file
-// already there is never replaced, and nothing outside the Desktop changes.
-TEST_F(UpdateWindowTest, HostileNamesStayInsideTheDesktopAndReplaceNothing)
+// already there is never replaced, nothing outside the Desktop changes, and a
+// failed download (a 404 page, a connection lost half-way) keeps nothing, not
+// even under its temporary name.
+TEST_F(UpdateWindowTest, HostileNamesAndFailedDownloadsLeaveOnlyWhatArrived)
 {
     WriteFile(folders.desktop() / "x", "theirs");
     server.Script("*", Reply::Ok("payload"));
+    server.Script("/f1.dmg", Reply::Ok("no such file", 404));
+    server.Script("/f2.dmg", Raw("HTTP/1.1 200 OK\r\nContent-Length: 9000\r\n", {"partial"}));
     const std::set<std::string> before = Listing(folders.home());
-    struct Row { std::string name; std::optional<std::string> kept; };
-    const Row rows[] = {
+    // The name, and what is kept of it: a name, nothing ("") or a failed download ("!").
+    const std::pair<std::string, std::string> rows[] = {
         {"../x", "x (2)"}, {"/etc/x", "x (2)"}, {"a/b", "b"},      {"a\\b", "b"},
-        {"..", {}},        {"", {}},            {"y\r\n", "y"},    {"a\rb\nc", "abc"},
+        {"..", ""},        {"", ""},            {"y\r\n", "y"},    {"a\rb\nc", "abc"},
         {"n\0ul"s, "nul"}, {std::string(1000, 'n') + ".dmg", std::string(251, 'n') + ".dmg"},
+        {"f1.dmg", "!"},   {"f2.dmg", "!"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name.substr(0, 20));
-        server.Script("/version.txt", Reply::Ok("1.0.1," + row.name));
+    for (const auto& [name, kept] : rows) {
+        SCOPED_TRACE(name.substr(0, 20));
+        server.Script("/version.txt", Reply::Ok("1.0.1," + name));
         windows::ckwin* w = Open();
         ASSERT_TRUE(Settle(w));
         std::set<std::string> expected = before;
-        if (!row.kept) {
+        const bool arrives = !kept.empty() && kept != "!";
+        if (kept.empty()) {
             EXPECT_EQ(w->StatusLabel->Text(), Textos::k713());
         } else {
             testenv::click(w->CloseDownloadButton);
-            ASSERT_TRUE(Settle(w));
-            EXPECT_EQ(w->StatusLabel->Text(), Textos::k706());
-            EXPECT_EQ(ReadFile(folders.desktop() / *row.kept), "payload");
-            expected.insert("Desktop/" + *row.kept);
+            ASSERT_TRUE(QTest::qWaitFor([w] { return !w->progresswheel1->Visible(); }, 5000));
+            EXPECT_EQ(w->StatusLabel->Text(), kept == "!" ? Textos::k714() : Textos::k706());
+            EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        }
+        if (arrives) {
+            EXPECT_EQ(ReadFile(folders.desktop() / kept), "payload");
+            expected.insert("Desktop/" + kept);
         }
         EXPECT_EQ(Listing(folders.home()), expected);
         EXPECT_EQ(ReadFile(folders.desktop() / "x"), "theirs");
-        if (row.kept)
-            fs::remove(folders.desktop() / *row.kept);
-        w->Close();
-    }
-}
-
-// A failed download (here a 404 page, and a connection lost half-way) keeps
-// nothing, not even under its temporary name.
-TEST_F(UpdateWindowTest, AFailedDownloadLeavesNothingOnTheDesktop)
-{
-    server.Script("/version.txt", Reply::Ok("1.0.1,c.dmg"));
-    for (const Reply& reply : {Reply::Ok("no such file", 404),
-                               Raw("HTTP/1.1 200 OK\r\nContent-Length: 9000\r\n", {"partial"})}) {
-        server.Script("/c.dmg", reply);
-        windows::ckwin* w = Open();
-        ASSERT_TRUE(Settle(w));
-        testenv::click(w->CloseDownloadButton);
-        ASSERT_TRUE(QTest::qWaitFor([w] { return w->StatusLabel->Text() == Textos::k714(); }, 5000));
-        EXPECT_FALSE(w->progresswheel1->Visible());
-        EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
-        EXPECT_TRUE(Listing(folders.desktop()).empty());
+        if (arrives)
+            fs::remove(folders.desktop() / kept);
         w->Close();
     }
 }
