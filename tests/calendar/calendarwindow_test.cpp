@@ -21,6 +21,7 @@
 #include "resources/menubars.h"
 #include "resources/pictureresources.h"
 #include "support/gui.h"
+#include "support/guifixture.h"
 #include "support/testenv.h"
 
 #include <QAccessible>
@@ -40,20 +41,20 @@ namespace {
 // 20 March 2007, 09:00: March 2007 is the current month, today in cell 23.
 constexpr std::int64_t kNow = 3257226000; // 2007-03-20 09:00:00 in civil seconds since 1904
 
-class CalendarWindowTest : public ::testing::Test {
+class CalendarWindowTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
+        GuiFixture::SetUp();
         BPrefs::ResetForTesting();
         fw::Date::SetClock([] { return kNow; });
-        m_hook = fw::SetMsgBoxHook([this](const std::string& text) { messages.push_back(text); });
     }
     void TearDown() override
     {
         fw::DestroyAllWindows();
         BPrefs::ResetForTesting();
-        fw::SetMsgBoxHook(m_hook);
         fw::Date::SetClock({});
+        GuiFixture::TearDown();
     }
 
     void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
@@ -72,10 +73,7 @@ protected:
                                        w->rbevitar,      w->rbconcebir,    w->rbnino,        w->rbnina,
                                        w->UpDownArrows1, w->UpDownArrows2, w->UpDownArrows3, w->durciclo,
                                        w->luteo,         w->fechamens1};
-        int n = 0;
-        for (const fw::Control* c : inputs)
-            n += c->Enabled();
-        return n;
+        return int(std::count_if(std::begin(inputs), std::end(inputs), [](auto* c) { return c->Enabled(); }));
     }
 
     // The look of the 42 cells, for comparing before and after.
@@ -109,11 +107,6 @@ protected:
     }
 
     windows::main* w = nullptr;
-    std::vector<std::string> messages;
-    testenv::TempFolders folders;
-
-private:
-    fw::TextHook m_hook;
 };
 
 // "name" or "name(index)".
@@ -122,11 +115,6 @@ std::string RefOf(const fw::Control& control)
     if (control.Index() == fw::kNoIndex)
         return control.Name();
     return control.Name() + "(" + std::to_string(control.Index()) + ")";
-}
-
-QRect Box(const fw::Control* c)
-{
-    return QRect(c->Left(), c->Top(), c->Width(), c->Height());
 }
 
 // The control that a widget, or the nearest widget around it, belongs to.
@@ -170,7 +158,8 @@ TEST_F(CalendarWindowTest, StateControlsLieOutsideAndAreNeverShownFocusedOrListe
     for (fw::Control* c : state) {
         ASSERT_NE(c, nullptr);
         EXPECT_TRUE(c->Visible()) << RefOf(*c);
-        EXPECT_FALSE(Box(c).intersects(QRect(0, 0, 702, 335))) << RefOf(*c);
+        const QRect box(c->Left(), c->Top(), c->Width(), c->Height());
+        EXPECT_FALSE(box.intersects(QRect(0, 0, 702, 335))) << RefOf(*c);
         EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c->Handle());
         EXPECT_TRUE(a && a->state().invisible) << RefOf(*c);
