@@ -1,17 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The renderer's tables, and every built-in page against tests/help/pages.golden:
+// its text, as a reader sees it, and its runs, each inside the text. After a
+// deliberate change of a page or of the renderer, CYC_REGENERATE_GOLDEN=1
+// writes the file anew; review its diff.
+#include "framework/core/text.h"
+#include "framework/gui/stylerun.h"
 #include "help/render/htmlrender.h"
 #include "help/render/htmlstyles.h"
-#include "summary.h"
+#include "resources/textos.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace {
 
 using help::Render;
-using helptest::Runs;
+
+// A page's runs in one line, arrays in the order bolds, italics, headers,
+// fonts, sizes, colors, links, anchors: "b0-4 h1-7:1 l0-2:#top a0:top".
+std::string Runs(const help::HTMLPage& page)
+{
+    std::string out;
+    auto add = [&out](const std::string& item) { out += (out.empty() ? "" : " ") + item; };
+    const std::pair<const char*, const std::vector<help::HTMLStyleSpan>*> arrays[] = {
+        {"b", &page.bolds}, {"i", &page.italics}, {"h", &page.headers}, {"f", &page.fonts},
+        {"s", &page.sizes}, {"c", &page.colors},  {"l", &page.links},
+    };
+    for (const auto& [tag, runs] : arrays)
+        for (const help::HTMLStyleSpan& run : *runs)
+            add(tag + std::to_string(run.start) + "-" + std::to_string(run.end) + (run.value.empty() ? "" : ":")
+                + run.value);
+    for (const help::HTMLAnchor& anchor : page.anchors)
+        add("a" + std::to_string(anchor.position) + ":" + anchor.name);
+    return out;
+}
+
+// Character styles in one line: "1-3 b 18; 3-4 b u #0000ff".
+std::string Styles(const std::vector<fw::StyleRun>& runs)
+{
+    std::string out;
+    for (const fw::StyleRun& run : runs) {
+        if (!out.empty())
+            out += "; ";
+        out += std::to_string(run.start) + "-" + std::to_string(run.end);
+        for (const auto& [on, tag] : {std::pair{run.bold, " b"}, {run.italic, " i"}, {run.underline, " u"}})
+            if (on.value_or(false))
+                out += tag;
+        if (run.font)
+            out += " F:" + *run.font;
+        if (run.size)
+            out += " " + std::to_string(*run.size);
+        if (run.color) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "#%06x", unsigned(run.color->ToRGB()));
+            out += std::string(" ") + hex;
+        }
+    }
+    return out;
+}
 
 struct PageRow { const char* name; std::string page; std::string text; std::string runs; };
 
@@ -129,7 +181,7 @@ TEST(HTMLStyles, SevenPassesLaterWins)
     };
     for (const PageRow& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(helptest::Styles(help::DoStyles(Render(row.page, 12))), row.runs);
+        EXPECT_EQ(Styles(help::DoStyles(Render(row.page, 12))), row.runs);
     }
 }
 
@@ -152,6 +204,48 @@ TEST(HTMLLinks, SelectionStartDecides)
     ASSERT_EQ(rendered.text, "Topup extnotm");
     for (const Row& row : rows)
         EXPECT_EQ(help::LinkActionsAt(rendered, row.p), row.actions) << row.name;
+}
+
+struct BuiltIn { const char* key; std::string (*page)(); };
+constexpr BuiltIn kPages[] = {
+    {"kayuda00", Textos::kayuda00}, {"kayuda01", Textos::kayuda01}, {"kayuda02", Textos::kayuda02},
+    {"kayuda04", Textos::kayuda04}, {"kayuda05", Textos::kayuda05}, {"kayuda06", Textos::kayuda06},
+    {"kayuda08", Textos::kayuda08},
+};
+
+std::string Golden()
+{
+    std::string out;
+    for (const BuiltIn& b : kPages) {
+        const help::HTMLPage page = help::Render(b.page(), 13);
+        const auto length = static_cast<std::int32_t>(fw::Len(page.text));
+        for (const auto* runs : {&page.bolds, &page.italics, &page.fonts, &page.colors})
+            for (const help::HTMLStyleSpan& run : *runs)
+                EXPECT_TRUE(0 <= run.start && run.start <= run.end && run.end <= length) << b.key;
+        out += "== " + std::string(b.key) + ": " + std::to_string(fw::Len(page.text)) + " characters, "
+               + std::to_string(page.bolds.size()) + " bold, " + std::to_string(page.italics.size()) + " italic, "
+               + std::to_string(page.fonts.size()) + " face, " + std::to_string(page.colors.size())
+               + " colour runs\n";
+        out += Runs(page) + "\n";
+        // One line of the file per line of the page, tabs shown.
+        std::string text = fw::ReplaceAll(fw::ReplaceAll(page.text, "\t", "\\t"), "\r", "|\n");
+        out += text + "|\n";
+    }
+    return out;
+}
+
+TEST(HelpPages, RenderAsTheGoldenFileSays)
+{
+    const std::string actual = Golden();
+    if (std::getenv("CYC_REGENERATE_GOLDEN")) {
+        std::ofstream(CYC_HELP_GOLDEN, std::ios::binary) << actual;
+        GTEST_SKIP() << "wrote " << CYC_HELP_GOLDEN;
+    }
+    std::ifstream in(CYC_HELP_GOLDEN, std::ios::binary);
+    ASSERT_TRUE(in) << CYC_HELP_GOLDEN;
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(actual, expected.str());
 }
 
 } // namespace
