@@ -148,9 +148,11 @@ TEST_F(CalendarWindowTest, StateControlsLieOutsideAndAreNeverShownFocusedOrListe
 {
     Open();
     windows::main& m = *w;
-    std::vector<fw::Control*> state = {m.mes, m.ano, m.tempmenst, m.EditField1, m.EditField10, m.EditField11,
-                                       m.EditField13, m.ov, m.EditField15, m.bs, m.ListBox1, m.ListBox2, m.ListBox3,
-                                       m.Rectangle4, m.PushButton7, m.StaticText49, m.StaticText50};
+    std::vector<fw::Control*> state = {m.mes,         m.ano,         m.tempmenst,   m.EditField1,
+                                       m.EditField10, m.EditField11, m.EditField13, m.ov,
+                                       m.EditField15, m.bs,          m.ListBox1,    m.ListBox2,
+                                       m.ListBox3,    m.Rectangle4,  m.PushButton7, m.StaticText49,
+                                       m.StaticText50};
     for (int k = 0; k < 9; ++k)
         state.push_back(m.ovalo(k));
     for (int n : {25, 26, 27, 28, 29, 30, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48})

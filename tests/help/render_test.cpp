@@ -34,8 +34,8 @@ std::string Runs(const help::HTMLPage& page)
     };
     for (const auto& [tag, runs] : arrays)
         for (const help::HTMLStyleSpan& run : *runs)
-            add(tag + std::to_string(run.start) + "-" + std::to_string(run.end) + (run.value.empty() ? "" : ":")
-                + run.value);
+            add(tag + std::to_string(run.start) + "-" + std::to_string(run.end)
+                + (run.value.empty() ? "" : ":") + run.value);
     for (const help::HTMLAnchor& anchor : page.anchors)
         add("a" + std::to_string(anchor.position) + ":" + anchor.name);
     return out;
@@ -223,7 +223,8 @@ std::string Golden()
             for (const help::HTMLStyleSpan& run : *runs)
                 EXPECT_TRUE(0 <= run.start && run.start <= run.end && run.end <= length) << b.key;
         out += "== " + std::string(b.key) + ": " + std::to_string(fw::Len(page.text)) + " characters, "
-               + std::to_string(page.bolds.size()) + " bold, " + std::to_string(page.italics.size()) + " italic, "
+               + std::to_string(page.bolds.size()) + " bold, " + std::to_string(page.italics.size())
+               + " italic, "
                + std::to_string(page.fonts.size()) + " face, " + std::to_string(page.colors.size())
                + " colour runs\n";
         out += Runs(page) + "\n";

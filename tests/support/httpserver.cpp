@@ -49,8 +49,8 @@ void SendPieces(QPointer<QTcpSocket> socket, HttpServer::Reply reply, std::size_
 HttpServer::Reply HttpServer::Reply::Ok(const std::string& body, int status)
 {
     return {"HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Error") +
-                "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " + std::to_string(body.size()) +
-                "\r\n",
+                "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                std::to_string(body.size()) + "\r\n",
             {body}};
 }
 

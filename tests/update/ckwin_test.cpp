@@ -100,6 +100,7 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
 {
     const std::string head = "HTTP/1.1 200 OK\r\n";
     const std::string k710 = Textos::k710();
+    const std::string length11 = head + "Content-Length: 11\r\n", length13 = head + "Content-Length: 13\r\n";
     struct Row { const char* name; Reply reply; std::string status; bool offered = false; bool refused = false; };
     const Row rows[] = {
         {"newer", Reply::Ok("1.0.1,c.dmg"), k710 + "1.0.1", true},
@@ -107,11 +108,11 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
         {"older", Reply::Ok("0.9.9,c.dmg"), Textos::k711()},
         {"not a version", Reply::Ok("one,c.dmg"), Textos::k713()},
         {"too long", Reply::Ok("1.0.1," + std::string(5000, 'a')), Textos::k713()},
-        {"in pieces", Raw(head + "Content-Length: 13\r\n", {"1.0", ".1,c", ".dmg\r\n"}, 30), k710 + "1.0.1", true},
+        {"in pieces", Raw(length13, {"1.0", ".1,c", ".dmg\r\n"}, 30), k710 + "1.0.1", true},
         {"no Content-length", Raw(head, {"1.0.1,c.dmg"}), Textos::k713()},
         {"shorter than announced", Raw(head + "Content-Length: 40\r\n", {"1.0.1,c.dmg"}), Textos::k712()},
-        {"longer than announced", Raw(head + "Content-Length: 11\r\n", {"1.0.1,c.dmgMORE"}), k710 + "1.0.1", true},
-        {"stalled", Raw(head + "Content-Length: 11\r\n", {"1.0"}, 0, true), Textos::k712()},
+        {"longer than announced", Raw(length11, {"1.0.1,c.dmgMORE"}), k710 + "1.0.1", true},
+        {"stalled", Raw(length11, {"1.0"}, 0, true), Textos::k712()},
         {"status 404", Reply::Ok("1.0.1,c.dmg", 404), Textos::k713()},
         {"status 500", Reply::Ok("1.0.1,c.dmg", 500), Textos::k713()},
         {"refused", Reply::Ok("1.0.1,c.dmg"), Textos::k712(), false, true},
@@ -166,7 +167,8 @@ TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose
 
     ASSERT_EQ(server.Requests().size(), 2u);
     for (const auto& get : server.Requests())
-        EXPECT_EQ(get.method + " " + get.headers.at("accept") + " " + get.headers.at("accept-language"), "GET */* en");
+        EXPECT_EQ(get.method + " " + get.headers.at("accept") + " " + get.headers.at("accept-language"),
+                  "GET */* en");
     EXPECT_EQ(server.Requests()[1].path, "/Cyclane%201.0.1.dmg");
     const fs::path file = folders.desktop() / "Cyclane 1.0.1.dmg";
     EXPECT_TRUE(ReadFile(file) == payload);

@@ -34,7 +34,8 @@ TEST(VersionLine, TheLineIsAVersionACommaAndAName)
         {"1.0.1,a,b.dmg", "1.0.1|a,b.dmg"},         {" 1.0.1 ,x", "1.0.1|x"},
         {"1.0.1", {}},                              {"1.0.1,", {}},
         {",x.dmg", {}},                             {"<html><body>Not found</body></html>", {}},
-        {"1.0.1,\r\n", {}},                         {"1.0.1," + std::string(update::kMaxVersionReply, 'a'), {}},
+        {"1.0.1,\r\n", {}},
+        {"1.0.1," + std::string(update::kMaxVersionReply, 'a'), {}},
     };
     for (const auto& [body, expected] : rows) {
         const auto line = update::ParseVersionLine(body);
