@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calendar window, built as its accessor builds it and driven as a user
-// does: its hidden state controls, what lies above what, the panels,
-// Calculate, paging and the help tip.
+// does: the panels, Calculate, paging and the help tip.
 #include "calendar/mainwindow.h"
 #include "framework/core/date.h"
 #include "framework/core/text.h"
@@ -24,15 +23,10 @@
 #include "support/guifixture.h"
 #include "support/testenv.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QRect>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -108,77 +102,6 @@ protected:
 
     windows::main* w = nullptr;
 };
-
-// "name" or "name(index)".
-std::string RefOf(const fw::Control& control)
-{
-    if (control.Index() == fw::kNoIndex)
-        return control.Name();
-    return control.Name() + "(" + std::to_string(control.Index()) + ")";
-}
-
-// The control that a widget, or the nearest widget around it, belongs to.
-fw::Control* ControlOf(const fw::Window& w, QWidget* widget)
-{
-    for (; widget; widget = widget->parentWidget())
-        for (std::size_t n = 0; n < w.ControlCount(); ++n)
-            if (w.ControlAt(n)->Handle() == widget)
-                return w.ControlAt(n);
-    return nullptr;
-}
-
-TEST_F(CalendarWindowTest, LaterControlsLieAboveEarlierOnes)
-{
-    Open();
-    // Pictures, numbers, strips above the cells; caps and fields above frames.
-    const std::tuple<int, int, const char*> rows[] = {
-        {279, 30, "mesanterior"}, {301, 30, "mesanterior3"}, {323, 30, "mesproximo"}, {250, 30, "boxcal"},
-        {516, 170, "Canvas1"},    {610, 170, "Canvas2"},     {560, 170, "fechamens1"}, {69, 80, "Line1"},
-        {289, 250, "Line6"},      {100, 96, "Line7"},        {200, 241, "Line11"},     {560, 215, "durciclo"},
-        {520, 215, "rcanvas1"},   {560, 258, "luteo"},       {40, 85, "Cansex(0)"},    {60, 65, "std(0)"},
-        {30, 65, "recfondofecha(0)"}, {60, 126, "bg(7)"},    {378, 85, "Cansex(48)"},
-    };
-    for (const auto& [x, y, on] : rows) {
-        const fw::Control* top = ControlOf(*w, w->Content()->childAt(x, y));
-        EXPECT_EQ(top ? RefOf(*top) : "", on) << x << "," << y;
-    }
-}
-
-TEST_F(CalendarWindowTest, StateControlsLieOutsideAndAreNeverShownFocusedOrListed)
-{
-    Open();
-    windows::main& m = *w;
-    std::vector<fw::Control*> state = {m.mes,         m.ano,         m.tempmenst,   m.EditField1,
-                                       m.EditField10, m.EditField11, m.EditField13, m.ov,
-                                       m.EditField15, m.bs,          m.ListBox1,    m.ListBox2,
-                                       m.ListBox3,    m.Rectangle4,  m.PushButton7, m.StaticText49,
-                                       m.StaticText50};
-    for (int k = 0; k < 9; ++k)
-        state.push_back(m.ovalo(k));
-    for (int n : {25, 26, 27, 28, 29, 30, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48})
-        state.push_back(m.FindControl("StaticText" + std::to_string(n)));
-    for (fw::Control* c : state) {
-        ASSERT_NE(c, nullptr);
-        EXPECT_TRUE(c->Visible()) << RefOf(*c);
-        const QRect box(c->Left(), c->Top(), c->Width(), c->Height());
-        EXPECT_FALSE(box.intersects(QRect(0, 0, 702, 335))) << RefOf(*c);
-        EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c->Handle());
-        EXPECT_TRUE(a && a->state().invisible) << RefOf(*c);
-        c->SetFocus();
-        EXPECT_FALSE(c->HasFocus()) << RefOf(*c);
-    }
-    // Tab goes round the window and never lands on one of them.
-    m.durciclo->SetFocus();
-    std::set<fw::Control*> reached;
-    for (int i = 0; i < 40; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        reached.insert(ControlOf(m, QApplication::focusWidget()));
-    }
-    EXPECT_TRUE(reached.count(m.luteo));
-    for (fw::Control* c : state)
-        EXPECT_FALSE(reached.count(c)) << RefOf(*c);
-}
 
 TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
 {
