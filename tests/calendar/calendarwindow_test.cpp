@@ -242,6 +242,26 @@ TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
     }
 }
 
+TEST_F(CalendarWindowTest, ArrowsStepTheirFieldWithinItsRange)
+{
+    Open();
+    const std::tuple<fw::EditField*, fw::UpDownArrows*, const char*, bool, const char*> steps[] = {
+        {w->durciclo, w->UpDownArrows2, "40", true, "40"}, {w->durciclo, w->UpDownArrows2, "15", false, "15"},
+        {w->luteo, w->UpDownArrows3, "8", true, "9"},      {w->luteo, w->UpDownArrows3, "20", false, "19"},
+    };
+    for (const auto& [field, arrows, from, up, to] : steps) {
+        field->SetText(from);
+        (up ? arrows->Up : arrows->Down).Raise();
+        EXPECT_EQ(field->Text(), to) << from << " " << up;
+    }
+    const fw::Date entered(2007, 3, 5, 10, 30, 0);
+    w->fechamens1->SetDate(entered);
+    w->UpDownArrows1->Up.Raise();
+    EXPECT_NE(w->fechamens1->Date().TotalSeconds(), entered.TotalSeconds());
+    w->UpDownArrows1->Down.Raise();
+    EXPECT_EQ(w->fechamens1->Date().TotalSeconds(), entered.TotalSeconds());
+}
+
 TEST_F(CalendarWindowTest, HelpTip)
 {
     Open({{"helptip", true}});
