@@ -304,8 +304,9 @@ TEST_F(CalendarWindowTest, SetsAreCompleteAndParentsComeFirst)
     for (std::size_t i = 0; i < w->ControlCount(); ++i) {
         const fw::Control* c = w->ControlAt(i);
         position[c] = i;
-        if (c->Index() >= 0)
+        if (c->Index() >= 0) {
             EXPECT_TRUE(members[c->Name()].insert(c->Index()).second) << RefOf(*c);
+        }
     }
     EXPECT_EQ(w->ControlCount(), 290u); // and the timer, which is no control on screen
     for (const auto& [set, count] : {std::pair{"Cansex", 49}, {"ovalo", 9}, {"bg", 42}, {"recfondofecha", 42},
