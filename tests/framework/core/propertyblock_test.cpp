@@ -109,39 +109,24 @@ TEST(PropertyBlock, GoldenBlocksBothWays)
     }
 }
 
+// What the golden blocks do not hold: extremes, empty and long texts, other tables.
 TEST(PropertyBlock, RecordsOfEveryKindRoundTrip)
 {
-    struct Row { const char* name; const char* cls; std::vector<PropertyRecord> records; std::size_t size; };
-    const std::string utf8 = "Conceive a Boy \xc3\xa1\xc3\xb1 \xe2\x82\xac";
+    struct Row { const char* cls; std::vector<PropertyRecord> records; std::size_t size; };
     const Row rows[] = {
-        {"empty block", "PushButton", {}, 0},
-        {"booleans both ways", "PushButton", {{0x21, true}, {0x22, false}}, 6},
-        {"negative and extreme integers", "StaticText",
-         {{0x13, -53}, {0x14, -61}, {0x15, INT_MAX}, {0x01, std::int32_t(INT_MIN)}, {0x16, -1}}, 30},
-        {"colours", "Rectangle", {{0x20, Color{0xFF, 0xF3, 0xC7}}, {0x22, Color{}}, {0x23, Color{1, 2, 3}}},
-         15},
-        {"empty texts", "EditField", {{0x0e, std::string()}, {0x47, std::string()}, {0x49, std::string()}},
-         18},
-        {"text longer than 255 bytes", "RadioButton", {{0x0e, std::string(300, 'a')}}, 306},
-        {"utf-8 text", "StaticText", {{0x24, utf8}}, 6 + utf8.size()},
-        {"NUL and CR", "StaticText", {{0x20, std::string("a\0b\rc", 5)}}, 11},
-        {"window values", "Window",
-         {{0x00, false}, {0x03, 702}, {0x06, std::string("Cyclane Duvivarode")},
-          {0x16, Color{0xEE, 0xE7, 0xD1}}, {0x1c, 0}},
-         3 + 6 + 24 + 5 + 6},
-        {"socket", "HTTPSocket", {{0x00, 80}, {0x06, std::string("example.org")}, {0x1f, true}}, 6 + 17 + 3},
-        {"canvas flags", "Canvas", {{0x25, true}, {0x22, false}, {0x17, true}}, 9},
-        {"any order", "Oval",
-         {{0x22, Color{}}, {0x00, std::string("ovalo")}, {0x01, 1}, {0x20, Color{255, 111, 125}}},
-         5 + 11 + 6 + 5},
+        {"PushButton", {}, 0},
+        {"StaticText", {{0x15, INT_MAX}, {0x16, -1}, {0x20, std::string("a\0b\rc", 5)}}, 23},
+        {"EditField", {{0x0e, std::string()}, {0x47, std::string()}}, 12},
+        {"RadioButton", {{0x0e, std::string(300, 'a')}, {0x21, false}}, 309},
+        {"Window", {{0x00, false}, {0x06, std::string("Cyclane")}, {0x16, Color{0xEE, 0xE7, 0xD1}}}, 21},
+        {"HTTPSocket", {{0x00, 80}, {0x06, std::string("example.org")}, {0x1f, true}}, 26},
+        {"Oval", {{0x22, Color{}}, {0x00, std::string("ovalo")}, {0x01, 1}}, 22},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.cls);
         const Bytes bytes = fw::EncodeBlock(row.records, Table(row.cls));
         EXPECT_EQ(bytes.size(), row.size);
-        const auto decoded = fw::DecodeBlock(bytes, Table(row.cls));
-        EXPECT_FALSE(decoded.error);
-        EXPECT_EQ(decoded.records, row.records);
+        EXPECT_EQ(fw::DecodeBlock(bytes, Table(row.cls)).records, row.records);
     }
 }
 
@@ -243,18 +228,14 @@ TEST(PropertyBlock, TablesAreConsistent)
     }
 }
 
-TEST(PropertyBlock, ApplyBlockAssignsInStoredOrder)
+TEST(PropertyBlock, ApplyBlockAssignsInStoredOrderOrChangesNothing)
 {
     Recorder line("Line");
     fw::ApplyBlock(line, kLine1);
     ASSERT_EQ(line.applied.size(), 15u);
     EXPECT_EQ(line.applied[2], std::make_pair(std::string("Top"), PropertyValue(61)));
     EXPECT_EQ(line.applied[3], std::make_pair(std::string("Left"), PropertyValue(69)));
-    EXPECT_EQ(line.applied[14].second, PropertyValue(std::string("boxcal")));
-}
 
-TEST(PropertyBlock, ApplyBlockChangesNothingOnABadBlock)
-{
     struct Row { const char* cls; Bytes block; const char* message; };
     const Row rows[] = {
         {"Line", Bytes(kLine1.begin(), kLine1.end() - 3), "bad property block for Line"},

@@ -9,22 +9,6 @@
 
 using fw::MemoryBlock;
 
-TEST(MemoryBlock, TypedAccessorsFollowTheByteOrder)
-{
-    MemoryBlock block(8);
-    block.SetInt32Value(0, -2);
-    block.SetUInt16Value(4, 0x1234);
-    EXPECT_EQ(block.Byte(0), 0xFF);
-    EXPECT_EQ(block.Byte(3), 0xFE);
-    EXPECT_EQ(block.Byte(4), 0x12);
-    EXPECT_EQ(block.Int32Value(0), -2);
-    block.SetLittleEndian(true);
-    EXPECT_EQ(block.UInt16Value(4), 0x3412);
-    block.SetDoubleValue(0, 1.5);
-    EXPECT_EQ(block.Byte(7), 0x3F);
-    EXPECT_EQ(block.DoubleValue(0), 1.5);
-}
-
 TEST(MemoryBlock, EveryAccessOutsideTheBlockThrows)
 {
     // At the end, straddling it, a huge offset, an offset whose sum wraps.
@@ -85,19 +69,4 @@ TEST(Dictionary, FindsKeysByValueThroughGrowthAndRemoval)
         EXPECT_EQ(e.Count(), stored == stored ? 1u : 2u);
         EXPECT_EQ(e.HasKey(asked), stored == stored);
     }
-}
-
-TEST(Variant, TypedReadsGiveNothingForAnotherKind)
-{
-    const fw::Variant text("2");
-    EXPECT_FALSE(text.AsInteger());
-    EXPECT_FALSE(text.AsBoolean());
-    EXPECT_FALSE(text.AsDate());
-    EXPECT_EQ(text.AsString(), "2");
-    const fw::Variant number(std::int32_t(2));
-    EXPECT_FALSE(number.AsString());
-    EXPECT_FALSE(number.AsDouble());
-    EXPECT_EQ(number.AsInteger(), 2);
-    EXPECT_FALSE(number == text);
-    EXPECT_TRUE(fw::Variant() == fw::Variant(nullptr));
 }
