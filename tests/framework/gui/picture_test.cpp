@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPainter>
-
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -182,26 +179,6 @@ TEST(Picture, NoPictureDrawsNothingAndPixelsOutsideAreSafe)
     EXPECT_EQ(surface.Pixel(3, 0), kBlue);
 }
 
-TEST(Picture, FillAndFrameRectanglesHitExactPixels)
-{
-    PicturePtr p = Picture::New(8, 6);
-    fw::Graphics& g = p->Graphics();
-    g.SetForeColor(kRed);
-    g.FillRect(1, 1, 3, 2);
-    EXPECT_EQ(pixel(p, 3, 2), kRed);
-    EXPECT_EQ(pixel(p, 4, 1), kWhite);
-    g.SetForeColor(kBlue);
-    g.SetPenWidth(2);
-    g.DrawRect(0, 0, 8, 6);
-    // Two wide at the sides, one high at top and bottom.
-    const std::tuple<int, int, Color> rows[] = {
-        {1, 3, kBlue}, {6, 3, kBlue}, {3, 0, kBlue}, {3, 5, kBlue}, {2, 3, kWhite}, {3, 4, kWhite}};
-    for (const auto& [x, y, expected] : rows)
-        EXPECT_EQ(pixel(p, x, y), expected) << x << "," << y;
-    g.ClearRect(0, 0, 8, 6);
-    EXPECT_EQ(pixel(p, 1, 3), kWhite);
-}
-
 TEST(Picture, PNGRoundTripThroughBytesAndFile)
 {
     testenv::TempFolders folders;
@@ -235,45 +212,4 @@ TEST(Picture, UnreadableSourcesGiveNoPicture)
     EXPECT_FALSE(Picture::FromFile("/nonexistent/picture.png"));
     EXPECT_FALSE(Picture::FromResource(":/no/such/picture.png"));
     EXPECT_FALSE(fw::GetPicture(-1));
-}
-
-TEST(Graphics, DrawsThroughAControlsPainter)
-{
-    QImage surface(6, 4, QImage::Format_ARGB32);
-    surface.fill(Qt::white);
-    QPainter painter(&surface);
-    const QPen pen(Qt::green, 3);
-    painter.setPen(pen);
-    painter.setBackground(QColor(10, 20, 30));
-    fw::Graphics g(&painter, 6, 4);
-    EXPECT_EQ(std::pair(g.Width(), g.Height()), std::pair(6, 4));
-    g.SetForeColor(kRed);
-    g.FillRect(0, 0, 2, 4);
-    g.DrawPicture(*filled(2, 2, kBlue), 4, 0);
-    g.ClearRect(2, 0, 1, 1); // erased to the painter's background
-    EXPECT_EQ(painter.pen(), pen);
-    painter.end();
-    EXPECT_EQ(surface.pixel(1, 3), qRgb(200, 20, 40));
-    EXPECT_EQ(surface.pixel(5, 1), qRgb(10, 60, 220));
-    EXPECT_EQ(surface.pixel(2, 0), qRgb(10, 20, 30));
-    EXPECT_EQ(surface.pixel(3, 3), qRgb(255, 255, 255));
-}
-
-TEST(Graphics, DrawStringWritesAboveItsBaselineInTheForeColour)
-{
-    PicturePtr p = Picture::New(40, 24);
-    fw::Graphics& g = p->Graphics();
-    g.SetTextFont("System");
-    g.SetTextSize(14);
-    g.SetForeColor(kBlack);
-    EXPECT_GT(g.StringWidth("MM"), g.StringWidth("M"));
-    EXPECT_GE(g.TextHeight(), g.TextAscent());
-    g.DrawString("MM", 2, 16);
-    int above = 0, below = 0;
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 40; ++x)
-            if (pixel(p, x, y).Red < 128)
-                ++(y < 16 ? above : below);
-    EXPECT_GT(above, 10);
-    EXPECT_EQ(below, 0) << "M has no descender";
 }
