@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "framework/core/binarystream.h"
 #include "framework/core/folderitem.h"
 #include "support/testenv.h"
 
@@ -11,7 +10,6 @@
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
-using fw::BinaryStream;
 using fw::FolderItem;
 
 namespace {
@@ -166,44 +164,4 @@ TEST(FolderItem, DeleteRemovesOnlyFilesAndLinks)
     }
     EXPECT_TRUE(fs::exists(h / "full" / "keep"));
     EXPECT_TRUE(fs::exists(h / "target"));
-}
-
-TEST(BinaryStream, TypedWritesFollowTheByteOrderAndReadsPastTheEndGiveZeros)
-{
-    testenv::TempFolders folders;
-    const auto file = FolderItem(folders.home()).Child("stream");
-    {
-        auto out = file->CreateBinaryFile("application/binary");
-        ASSERT_NE(out, nullptr);
-        out->WriteUInt16(0x005B);
-        out->WriteInt32(-2);
-        out->WriteByte(0xAB);
-        out->WriteInt16(-3);
-        out->WriteDouble(1.5);
-        out->Write("ok");
-        out->SetLittleEndian(true);
-        out->WriteInt32(0x01020304);
-        // Writing beyond the end fills the gap with zeros.
-        out->SetPosition(25);
-        out->WriteByte(7);
-        EXPECT_TRUE(out->Close());
-    }
-    EXPECT_EQ(file->ReadAll(), std::string("\x00\x5B\xFF\xFF\xFF\xFE\xAB\xFF\xFD\x3F\xF8\0\0\0\0\0\0"
-                                           "ok\x04\x03\x02\x01\0\0\7", 26));
-    auto in = file->OpenAsBinaryFile();
-    ASSERT_NE(in, nullptr);
-    EXPECT_EQ(in->ReadUInt16(), 0x005B);
-    EXPECT_EQ(in->ReadInt32(), -2);
-    EXPECT_EQ(in->ReadByte(), 0xAB);
-    EXPECT_EQ(in->ReadInt16(), -3);
-    EXPECT_EQ(in->ReadDouble(), 1.5);
-    in->SetPosition(24);
-    EXPECT_EQ(in->ReadInt32(), 0x00070000);
-    EXPECT_EQ(in->Read(5), "");
-    EXPECT_TRUE(in->Good());
-    in->Write("x"); // read-only
-    EXPECT_FALSE(in->Good());
-    EXPECT_EQ(BinaryStream::Open(folders.home() / "missing"), nullptr);
-    EXPECT_EQ(BinaryStream::Open(folders.home()), nullptr);
-    EXPECT_EQ(BinaryStream::Create(folders.home() / "missing" / "file"), nullptr);
 }

@@ -6,8 +6,6 @@
 #include "support/guifixture.h"
 #include "support/gui.h"
 
-#include <QTimer>
-
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -23,16 +21,8 @@ void Note(const std::string& entry)
 }
 
 class RecordingApp : public fw::Application {
-public:
-    std::function<void()> onOpen;
-
 protected:
-    void Event_Open() override
-    {
-        Note("app.Open");
-        if (onOpen)
-            onOpen();
-    }
+    void Event_Open() override { Note("app.Open"); }
     void Event_Close() override { Note("app.Close"); }
 };
 
@@ -106,15 +96,6 @@ TEST_F(ApplicationTest, AWindowClosedWhileItIsBuiltOutlivesItsBuild)
     EXPECT_EQ(log, (Log{"built.Close", "app.Close"}));
     EXPECT_EQ(app->ExitStatus(), 1);
     testenv::runFor(50);
-}
-
-TEST_F(ApplicationTest, OpenComesFromTheLoopAndQuitEndsIt)
-{
-    fw::WindowInstance<First>()->Show();
-    static_cast<RecordingApp&>(*app).onOpen = [] { QTimer::singleShot(10, [] { fw::Quit(3); }); };
-    EXPECT_EQ(log, Log{});
-    EXPECT_EQ(app->Run(), 3);
-    EXPECT_EQ(log, (Log{"app.Open", "1.Close", "app.Close"}));
 }
 
 TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)

@@ -69,17 +69,6 @@ TEST_F(EditFieldTest, KeyDownComesBeforeEditingAndTrueSwallowsTheKey)
     }
 }
 
-TEST_F(EditFieldTest, TakenArrowKeysDoNotMoveTheCaret)
-{
-    field->SetText("2007/03/5");
-    field->SetSelStart(5);
-    field->KeyDown.Bind([](const std::string& key) { return key == "\x1c"; });
-    testenv::key(field, Qt::Key_Left);
-    EXPECT_EQ(field->SelStart(), 5);
-    testenv::key(field, Qt::Key_Right);
-    EXPECT_EQ(field->SelStart(), 6);
-}
-
 TEST_F(EditFieldTest, SelChangeOnlyOnARealChangeOfTheSelection)
 {
     field->SetText("2007/03/5");
