@@ -24,18 +24,6 @@ std::size_t entries(const fs::path& folder)
 }
 } // namespace
 
-TEST(FolderItem, StandardFoldersAreTheXDGOnesAndAreCreated)
-{
-    testenv::TempFolders folders;
-    fs::remove_all(folders.config());
-    fs::remove_all(folders.desktop());
-    EXPECT_EQ(FolderItem::PreferencesFolder()->Path(), folders.config());
-    EXPECT_EQ(FolderItem::DesktopFolder()->Path(), folders.desktop());
-    EXPECT_TRUE(fs::is_directory(folders.config()));
-    EXPECT_TRUE(fs::is_directory(folders.desktop()));
-    EXPECT_TRUE(FolderItem::TemporaryFolder()->Directory());
-}
-
 TEST(FolderItem, ChildIsOneNameInsideTheFolder)
 {
     const FolderItem folder("/base");
@@ -53,23 +41,6 @@ TEST(FolderItem, ChildIsOneNameInsideTheFolder)
         else
             EXPECT_EQ(child ? child->NativePath() : "none", expected);
     }
-}
-
-TEST(FolderItem, WriteAllReadAllAndLength)
-{
-    testenv::TempFolders folders;
-    const auto file = FolderItem::PreferencesFolder()->Child("com.tarcyc Prefs");
-    EXPECT_EQ(file->Length(), -1);
-    EXPECT_EQ(file->ReadAll(), std::nullopt);
-    const std::string bytes("\x00\x5B\xFF\r\n tail", 9);
-    ASSERT_TRUE(file->WriteAll(bytes, "Pref", "R*ch"));
-    EXPECT_EQ(file->Length(), 9);
-    EXPECT_EQ(file->ReadAll(), bytes);
-    ASSERT_TRUE(file->WriteAll(std::string_view()));
-    EXPECT_EQ(file->ReadAll(), "");
-    // No temporary file is left beside it.
-    EXPECT_EQ(entries(folders.config()), 1u);
-    EXPECT_EQ(FolderItem(folders.config()).ReadAll(), std::nullopt);
 }
 
 TEST(FolderItem, FailedWriteAllLeavesTheOldFileWholeAndSaysWhy)
@@ -136,6 +107,7 @@ TEST(FolderItem, WritesArePrivateAndGoThroughLinksToFiles)
         EXPECT_EQ(fs::is_symlink(file->Path()), name[0] == 't');
         EXPECT_EQ(mode(file->Path()), 0600u);
     }
+    EXPECT_EQ(entries(prefs->Path()), 3u) << "no temporary file is left beside";
     EXPECT_EQ(FolderItem(real).ReadAll(), "through");
     EXPECT_EQ(FolderItem(folders.home() / "made" / "later").ReadAll(), "through");
     ::umask(oldMask);

@@ -59,30 +59,6 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
     }
 }
 
-TEST_F(ControlTest, ControlsOutsideTheContentAreaNeverShowOrTakeFocus)
-{
-    // Inside, partly outside on the left, wholly left, above, touching the
-    // top edge from above, right, below.
-    struct Row { int left, top, width, height; bool shown; };
-    const Row rows[] = {
-        {10, 10, 80, 22, true}, {-53, 10, 80, 22, true}, {-53, 211, 29, 20, false}, {10, -39, 80, 20, false},
-        {10, -22, 80, 22, false}, {300, 10, 80, 22, false}, {10, 200, 80, 22, false},
-    };
-    std::vector<fw::EditField*> fields;
-    MakeWindow([&](TestWindow& win) {
-        for (const Row& row : rows)
-            fields.push_back(Add<fw::EditField>(win, "f" + std::to_string(fields.size()), row.left, row.top,
-                                                row.width, row.height));
-    });
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(fields[i]->Shown(), rows[i].shown);
-        EXPECT_EQ(fields[i]->Handle()->isVisible(), rows[i].shown);
-        fields[i]->SetFocus();
-        EXPECT_EQ(fields[i]->Handle()->hasFocus(), rows[i].shown);
-    }
-}
-
 TEST_F(ControlTest, SelectingARadioButtonClearsOnlyItsGroup)
 {
     // a1, a2, a3 on the window; b1, b2 inside a group box.

@@ -94,23 +94,4 @@ TEST_F(EditFieldTest, SelChangeOnlyOnARealChangeOfTheSelection)
     }
 }
 
-TEST_F(EditFieldTest, SelectionPropertiesWorkAlsoReadOnlyAndLimitTextStopsTyping)
-{
-    field->SetReadOnly(true);
-    field->SetText("2007/March/5");
-    field->SetSelStart(5);
-    field->SetSelLength(5);
-    EXPECT_EQ(field->SelText(), "March");
-    field->SetSelText("June");
-    EXPECT_EQ(field->Text(), "2007/June/5");
-    EXPECT_EQ(field->SelStart(), 9);
-    EXPECT_EQ(field->SelLength(), 0);
-
-    field->SetReadOnly(false);
-    field->SetText("");
-    field->SetLimitText(2);
-    testenv::type(field, "12345");
-    EXPECT_EQ(field->Text(), "12");
-}
-
 } // namespace
