@@ -75,6 +75,7 @@ TEST_F(MenuBarTest, EnablingPassFollowsAutoEnableAndHandlers)
     window->AddMenuHandler("EditUndo", [] { return false; });
     auto* enabling = static_cast<EnablingApp*>(app.get());
     enabling->enablePageSetup = true;
+    enabling->passes = 0;
     emit static_cast<QMenu*>(bar.Child("FileMenu")->Handle()->menu())->aboutToShow();
     const std::pair<const char*, bool> rows[] = {
         {"FileClose", true}, {"FileQuit", true}, {"FilePSetup", true}, {"EditUndo", true}, {"AppleAbout", false}};
