@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Which events controls raise: none for an unchanged value, none while a
 // block is applied, none to a disabled control; mouse enter and exit by
-// geometry; Return and Escape to the default and cancel buttons.
+// geometry.
 #include "framework/core/propertyblock.h"
 #include "framework/gui/canvas.h"
 #include "framework/gui/checkbox.h"
@@ -152,43 +152,6 @@ TEST_F(EventTest, DisabledControlsGetNoMouseOrKeyEvents)
         testenv::hover(w, 250, 190);
         EXPECT_EQ(events, enabled ? all : Log{});
         EXPECT_EQ(field->Text() != before, enabled);
-    }
-}
-
-TEST_F(EventTest, ReturnAndEscapeReachOnlyShownEnabledButtons)
-{
-    fw::PushButton *ok = nullptr, *cancel = nullptr;
-    fw::EditField* field = nullptr;
-    MakeWindow([&](TestWindow& w) {
-        field = Add<fw::EditField>(w, "field", 10, 10, 120, 22);
-        ok = Add<fw::PushButton>(w, "ok", 200, 160, 80, 20);
-        ok->SetProperty("Default", true);
-        cancel = Add<fw::PushButton>(w, "cancel", 110, 160, 80, 20);
-        cancel->SetProperty("Cancel", true);
-    });
-    Log events;
-    bool swallowReturn = false;
-    ok->Action.Bind([&] { events.push_back("ok"); });
-    cancel->Action.Bind([&] { events.push_back("cancel"); });
-    field->KeyDown.Bind([&](const std::string& key) { return swallowReturn && key == "\r"; });
-    field->SetFocus();
-    struct Row { bool okEnabled, okVisible, cancelEnabled, swallow; int key; Log events; };
-    const Row rows[] = {
-        {true, true, true, false, Qt::Key_Return, {"ok"}},   {true, true, true, false, Qt::Key_Enter, {"ok"}},
-        {true, true, true, false, Qt::Key_Escape, {"cancel"}}, {false, true, true, false, Qt::Key_Return, {}},
-        {true, false, true, false, Qt::Key_Return, {}},      {true, true, false, false, Qt::Key_Escape, {}},
-        // The field took Return itself; another key.
-        {true, true, true, true, Qt::Key_Return, {}},        {true, true, true, false, Qt::Key_A, {}},
-    };
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const Row& row = rows[i];
-        ok->SetEnabled(row.okEnabled);
-        ok->SetVisible(row.okVisible);
-        cancel->SetEnabled(row.cancelEnabled);
-        swallowReturn = row.swallow;
-        events.clear();
-        testenv::key(field, row.key);
-        EXPECT_EQ(events, row.events) << "row " << i;
     }
 }
 

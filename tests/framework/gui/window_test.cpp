@@ -9,7 +9,6 @@
 #include "support/gui.h"
 #include "support/guifixture.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
@@ -22,14 +21,13 @@ namespace {
 using Log = std::vector<std::string>;
 Log* g_log = nullptr;
 
-// A control that logs its Open and Close.
+// A control that logs its Open.
 class Probe : public fw::Canvas {
 public:
     explicit Probe(fw::Window& w) : Canvas(w) {}
 
 protected:
     void Event_Open() override { g_log->push_back(Name() + "(" + std::to_string(Index()) + ").Open"); }
-    void Event_Close() override { g_log->push_back(Name() + ".Close"); }
 };
 
 // Built the way the generated layout code builds a window.
@@ -59,7 +57,6 @@ protected:
         g_log->push_back(Handle()->isVisible() ? "shown early" : "not shown yet");
     }
     void Event_Open() override { g_log->push_back(Handle()->isVisible() ? "window.Open, shown" : "window.Open"); }
-    void Event_Close() override { g_log->push_back("window.Close"); }
 };
 
 class WindowTest : public testenv::GuiFixture {
@@ -95,25 +92,6 @@ TEST_F(WindowTest, BuildRunsLayoutControlsThenOpenEventsAndFindsControls)
     EXPECT_EQ(w->ControlAt(4), nullptr);
     EXPECT_EQ(w->Find<fw::StaticText>("first"), nullptr);
     EXPECT_EQ(w->Find<fw::Timer>("Timer1")->Mode(), 0);
-}
-
-TEST_F(WindowTest, CloseButtonDecidesWhetherTheWindowManagerMayClose)
-{
-    for (const bool closeButton : {false, true}) {
-        BuiltWindow* w = fw::WindowInstance<BuiltWindow>();
-        w->SetCloseButton(closeButton);
-        log.clear();
-        QCloseEvent request;
-        QCoreApplication::sendEvent(w->Handle(), &request);
-        EXPECT_EQ(log, (closeButton ? Log{"window.Close", "first.Close", "cell.Close", "cell.Close"} : Log{}));
-        EXPECT_EQ(w->Handle()->isVisible(), !closeButton);
-        EXPECT_EQ(w->Closing(), closeButton);
-    }
-    // Destroyed once the event has been handled; the accessor makes a new one.
-    testenv::runFor(20);
-    log.clear();
-    EXPECT_NE(fw::WindowInstance<BuiltWindow>(), nullptr);
-    EXPECT_EQ(log.front(), "Layout");
 }
 
 TEST_F(WindowTest, FrameKindsAndPlacement)
