@@ -118,7 +118,7 @@ TEST_F(ApplicationTest, AutoQuitWhenTheLastShownWindowCloses)
 TEST_F(ApplicationTest, AnEscapingExceptionBecomesTheErrorReport)
 {
     fw::PushButton* button = nullptr;
-    MakeWindow([&](testenv::TestWindow& w) { button = testenv::Add<fw::PushButton>(w, "button", 0, 0, 80, 20); });
+    MakeWindow([&](testenv::TestWindow& w) { button = w.Add<fw::PushButton>("button", 0, 0, 80, 20); });
     button->Action.Bind([] { throw std::runtime_error("Error in Open Class"); });
     testenv::click(button);
     ASSERT_EQ(messages.size(), 1u);

@@ -19,8 +19,7 @@ protected:
     void SetUp() override
     {
         GuiFixture::SetUp();
-        window = MakeWindow(
-            [this](testenv::TestWindow& w) { canvas = testenv::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
+        window = MakeWindow([this](testenv::TestWindow& w) { canvas = w.Add<fw::Canvas>("c", 20, 20, 40, 30); });
     }
 
     QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
@@ -36,17 +35,20 @@ protected:
 
 TEST_F(CanvasTest, MouseDownTrueCapturesDragAndUp)
 {
-    std::vector<std::string> events;
+    using Events = std::vector<std::string>;
+    Events events;
     bool take = false;
-    auto note = [&](const char* what, int x, int y) {
-        events.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y));
+    auto note = [&](const char* what) {
+        return [&events, what](int x, int y) {
+            events.push_back(what + std::to_string(x) + "," + std::to_string(y));
+        };
     };
-    canvas->MouseDown.Bind([&](int x, int y) {
-        note("Down", x, y);
+    canvas->MouseDown.Bind([&, down = note("Down ")](int x, int y) {
+        down(x, y);
         return take;
     });
-    canvas->MouseDrag.Bind([&](int x, int y) { note("Drag", x, y); });
-    canvas->MouseUp.Bind([&](int x, int y) { note("Up", x, y); });
+    canvas->MouseDrag.Bind(note("Drag "));
+    canvas->MouseUp.Bind(note("Up "));
     // Taken: drag and release follow, also outside; not taken: nothing follows.
     for (const bool taken : {true, false}) {
         take = taken;
@@ -54,7 +56,6 @@ TEST_F(CanvasTest, MouseDownTrueCapturesDragAndUp)
         testenv::pressAt(window, 25, 25);
         testenv::hover(window, 90, 25);
         testenv::releaseAt(window, 90, 25);
-        using Events = std::vector<std::string>;
         EXPECT_EQ(events, (taken ? Events{"Down 5,5", "Drag 70,5", "Up 70,5"} : Events{"Down 5,5"}));
     }
 }
@@ -77,7 +78,7 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
     EXPECT_NE(PixelAt(30, 20), qRgb(255, 0, 0));
     EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
 
-    canvas->Paint.Bind([this](fw::Graphics&) { Fill(*canvas->Graphics(), fw::RGB(10, 20, 30), 0, 0, 40, 30); });
+    canvas->Paint.Bind([this](fw::Graphics&) { Fill(*canvas->Graphics(), fw::RGB(10, 20, 30), 0, 0, 9, 9); });
     EXPECT_EQ(PixelAt(1, 1), qRgb(10, 20, 30));
     canvas->Paint.Unbind();
     canvas->Refresh();

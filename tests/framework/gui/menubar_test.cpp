@@ -78,7 +78,8 @@ TEST_F(MenuBarTest, EnablingPassFollowsAutoEnableAndHandlers)
     enabling->passes = 0;
     emit static_cast<QMenu*>(bar.Child("FileMenu")->Handle()->menu())->aboutToShow();
     const std::pair<const char*, bool> rows[] = {
-        {"FileClose", true}, {"FileQuit", true}, {"FilePSetup", true}, {"EditUndo", true}, {"AppleAbout", false}};
+        {"FileClose", true}, {"FileQuit", true}, {"FilePSetup", true}, {"EditUndo", true},
+        {"AppleAbout", false}};
     for (const auto& [name, enabled] : rows)
         EXPECT_EQ(bar.FindItem(name)->Enabled(), enabled) << name;
     EXPECT_EQ(enabling->passes, 1);

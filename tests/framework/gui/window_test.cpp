@@ -38,8 +38,8 @@ protected:
         const fw::PropertyTable& table = *fw::PropertyTableFor("Window");
         std::vector<fw::PropertyRecord> records;
         using Value = std::pair<const char*, fw::PropertyValue>;
-        for (const auto& [name, value] :
-             {Value{"Width", 240}, Value{"Height", 120}, Value{"Title", std::string("Built")}, Value{"Visible", true}})
+        for (const auto& [name, value] : {Value{"Width", 240}, Value{"Height", 120},
+                                          Value{"Title", std::string("Built")}, Value{"Visible", true}})
             records.push_back({table.Find(std::string_view(name))->id, value});
         g_log->push_back("Layout");
         ApplyWindowBlock(fw::EncodeBlock(records, table));
@@ -56,7 +56,7 @@ protected:
         g_log->push_back(Visible() ? "visible flag set" : "not visible");
         g_log->push_back(Handle()->isVisible() ? "shown early" : "not shown yet");
     }
-    void Event_Open() override { g_log->push_back(Handle()->isVisible() ? "window.Open, shown" : "window.Open"); }
+    void Event_Open() override { g_log->push_back(Handle()->isVisible() ? "shown at Open" : "window.Open"); }
 };
 
 class WindowTest : public testenv::GuiFixture {
