@@ -14,12 +14,14 @@
 
 namespace {
 
+using testenv::TestWindow;
+
 class CanvasTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
         GuiFixture::SetUp();
-        window = MakeWindow([this](testenv::TestWindow& w) { canvas = w.Add<fw::Canvas>("c", 20, 20, 40, 30); });
+        window = MakeWindow([this](TestWindow& w) { canvas = w.Add<fw::Canvas>("c", 20, 20, 40, 30); });
     }
 
     QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
@@ -29,7 +31,7 @@ protected:
         g.FillRect(x, y, w, h);
     }
 
-    testenv::TestWindow* window = nullptr;
+    TestWindow* window = nullptr;
     fw::Canvas* canvas = nullptr;
 };
 
