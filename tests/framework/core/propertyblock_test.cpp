@@ -63,13 +63,6 @@ const Bytes kLine1 = Cat({
     {0x00, 0x1F, 0x00, 0x00, 0x00, 0x06}, Text("boxcal"),
 });
 
-const std::vector<PropertyRecord> kLine1Records = {
-    {0x00, std::string("Line1")}, {0x01, std::int32_t(INT_MIN)}, {0x14, 61},  {0x13, 69},
-    {0x15, 0},                    {0x16, 215},                   {0x20, 69},  {0x21, 69},
-    {0x22, 61},                   {0x23, 276},                   {0x02, 0},   {0x12, true},
-    {0x24, 1},                    {0x25, Color{0x81, 0x81, 0x81}}, {0x1f, std::string("boxcal")},
-};
-
 // Offsets at which a record of the block ends.
 std::set<std::size_t> RecordEnds(const Bytes& block, const fw::PropertyTable& table)
 {
@@ -96,16 +89,17 @@ private:
 
 } // namespace
 
+// The layout compiler's tests make these bytes from their rows; here they
+// decode and encode back unchanged.
 TEST(PropertyBlock, GoldenBlocksBothWays)
 {
     ASSERT_EQ(kLine1.size(), 97u);
-    const std::tuple<const char*, Bytes, std::vector<PropertyRecord>> rows[] = {
-        {"Timer", kTimer1, {{0x00, 0}, {0x01, 1000}}}, {"Line", kLine1, kLine1Records}};
-    for (const auto& [cls, block, records] : rows) {
+    const std::vector<PropertyRecord> timer = {{0x00, 0}, {0x01, 1000}};
+    EXPECT_EQ(fw::DecodeBlock(kTimer1, Table("Timer")).records, timer);
+    for (const auto& [cls, block] : {std::pair{"Timer", kTimer1}, std::pair{"Line", kLine1}}) {
         const auto decoded = fw::DecodeBlock(block, Table(cls));
         EXPECT_FALSE(decoded.error);
-        EXPECT_EQ(decoded.records, records);
-        EXPECT_EQ(fw::EncodeBlock(records, Table(cls)), block);
+        EXPECT_EQ(fw::EncodeBlock(decoded.records, Table(cls)), block);
     }
 }
 

@@ -2,13 +2,9 @@
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
 
-#include "support/testenv.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 using fw::Color;
@@ -152,29 +148,6 @@ TEST(Picture, NoPictureDrawsNothingAndPixelsOutsideAreSafe)
     }
     EXPECT_EQ(surface.Pixel(1, 1), fw::RGB(1, 2, 3));
     EXPECT_EQ(surface.Pixel(3, 0), kBlue);
-}
-
-TEST(Picture, PNGRoundTripThroughBytesAndFile)
-{
-    testenv::TempFolders folders;
-    PicturePtr p = Picture::New(4, 3);
-    p->RGBSurface().SetPixel(0, 0, kRed);
-    p->RGBSurface().SetPixel(3, 2, kBlue);
-    p->Mask()->RGBSurface().SetPixel(1, 0, kWhite); // saved as clear
-    const std::string path = (folders.home() / "p.png").string();
-    ASSERT_TRUE(p->SavePNG(path));
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-
-    for (const PicturePtr& back : {Picture::FromPNG(bytes), Picture::FromFile(path)}) {
-        ASSERT_TRUE(back);
-        EXPECT_EQ(std::pair(back->Width(), back->Height()), std::pair(4, 3));
-        EXPECT_EQ(pixel(back, 0, 0), kRed);
-        EXPECT_EQ(pixel(back, 3, 2), kBlue);
-        PicturePtr ground = over(kGreen, 4, 3, back.get());
-        EXPECT_EQ(pixel(ground, 1, 0), kGreen) << "the masked pixel was written clear";
-        EXPECT_EQ(pixel(ground, 2, 0), kWhite);
-    }
 }
 
 TEST(Picture, UnreadableSourcesGiveNoPicture)

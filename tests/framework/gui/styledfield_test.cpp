@@ -66,13 +66,6 @@ TEST_F(StyledFieldTest, RunsAndSelectionStylesLandOnTheirCharacters)
         EXPECT_EQ(std::tuple(field->SelBold(), field->SelTextSize(), field->SelTextColor()),
                   std::tuple(isBold, size, color)) << at;
     }
-    field->SetSelLength(1);
-    field->SetSelItalic(true);
-    field->SetSelTextFont("Serif");
-    EXPECT_TRUE(field->SelItalic());
-    EXPECT_EQ(field->SelTextFont(), "Serif");
-    field->SetSelStart(6);
-    EXPECT_FALSE(field->SelItalic());
     testenv::screenshot(&field->ParentWindow(), "styled-field");
 }
 
