@@ -41,15 +41,7 @@ TEST(Date, SettersCarryIntoTheNextUnit)
         {"2008-03-15 08:30:00", &Date::SetDay, 0, "2008-02-29 08:30:00"},
         {"2007-02-15 08:30:00", &Date::SetDay, 31, "2007-03-03 08:30:00"},
         {"2000-01-15 00:00:00", &Date::SetDay, 1000000, "4737-11-27 00:00:00"},
-        {"2000-02-29 08:30:00", &Date::SetYear, 2001, "2001-03-01 08:30:00"},
-        {"2007-12-31 10:00:00", &Date::SetHour, 24, "2008-01-01 00:00:00"},
-        {"2007-01-01 00:00:00", &Date::SetMinute, -1, "2006-12-31 23:59:00"},
-        {"2007-05-10 08:30:00", &Date::SetSecond, kMin, "1939-04-22 05:15:52"},
-        {"2007-05-10 08:30:00", &Date::SetSecond, kMax, "2075-05-28 11:44:07"},
         {"2007-05-10 08:30:00", &Date::SetDay, kMax, "9999-12-31 23:59:59"},
-        {"2007-05-10 08:30:00", &Date::SetYear, 0, "0001-01-01 00:00:00"},
-        {"2007-05-10 08:30:00", &Date::SetYear, 10000, "9999-12-31 23:59:59"},
-        {"2007-05-10 08:30:00", &Date::SetYear, 1, "0001-05-10 08:30:00"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.expected);
@@ -80,11 +72,8 @@ TEST(Date, DayOfWeekAndFields)
         {"1904-01-01 00:00:00", 6}, {"2000-02-29 23:59:59", 3}, {"2024-12-29 00:00:00", 1},
         {"0001-01-01 00:00:00", 2}, {"9999-12-31 23:59:59", 6}, {"1903-12-31 23:59:59", 5},
     };
-    for (const auto& [date, dayOfWeek] : rows) {
-        SCOPED_TRACE(date);
-        EXPECT_EQ(fromSQL(date).DayOfWeek(), dayOfWeek);
-        EXPECT_EQ(fromSQL(date).SQLDate(), std::string(date).substr(0, 10));
-    }
+    for (const auto& [date, dayOfWeek] : rows)
+        EXPECT_EQ(fromSQL(date).DayOfWeek(), dayOfWeek) << date;
     const Date d(2011, 7, 9, 13, 14, 15);
     EXPECT_EQ(std::vector({d.Year(), d.Month(), d.Day(), d.Hour(), d.Minute(), d.Second()}),
               std::vector({2011, 7, 9, 13, 14, 15}));

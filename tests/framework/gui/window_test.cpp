@@ -6,7 +6,6 @@
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
 #include "framework/gui/window.h"
-#include "support/gui.h"
 #include "support/guifixture.h"
 
 #include <QGuiApplication>
