@@ -40,7 +40,8 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
     EXPECT_EQ(w->FindControl("cell", 2), cell);
     // Group and cell Visible; then whether cell and label are shown.
     const std::array<bool, 3> rows[] = {
-        {true, true, true}, {false, true, false}, {true, false, false}, {false, false, false}, {true, true, true}};
+        {true, true, true}, {false, true, false}, {true, false, false}, {false, false, false},
+        {true, true, true}};
     for (const auto& [groupVisible, cellVisible, shown] : rows) {
         SCOPED_TRACE(std::to_string(groupVisible) + std::to_string(cellVisible));
         group->SetVisible(groupVisible);
