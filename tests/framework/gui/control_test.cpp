@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/editfield.h"
 #include "framework/gui/groupbox.h"
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
@@ -7,6 +8,7 @@
 #include "support/guifixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -53,6 +55,33 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
         EXPECT_FALSE(hidden->Shown());
         // The own flag is never touched by a parent.
         EXPECT_TRUE(label->Visible() && !hidden->Visible());
+    }
+}
+
+// The calendar window keeps state in controls laid out beyond its edges.
+TEST_F(ControlTest, ControlsOutsideTheContentAreaAreNeverShownFocusedOrListed)
+{
+    // Inside, partly outside on the left, wholly left, above, touching the
+    // top edge from above, right, below.
+    struct Row { int left, top, width, height; bool shown; };
+    const Row rows[] = {
+        {10, 10, 80, 22, true}, {-53, 10, 80, 22, true}, {-53, 211, 29, 20, false}, {10, -39, 80, 20, false},
+        {10, -22, 80, 22, false}, {300, 10, 80, 22, false}, {10, 200, 80, 22, false},
+    };
+    std::vector<fw::EditField*> fields;
+    MakeWindow([&](TestWindow& win) {
+        for (const Row& row : rows)
+            fields.push_back(Add<fw::EditField>(win, "f" + std::to_string(fields.size()), row.left, row.top,
+                                                row.width, row.height));
+    });
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(fields[i]->Shown(), rows[i].shown);
+        EXPECT_EQ(fields[i]->Handle()->isVisible(), rows[i].shown);
+        const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(fields[i]->Handle());
+        EXPECT_EQ(a && a->state().invisible, !rows[i].shown);
+        fields[i]->SetFocus();
+        EXPECT_EQ(fields[i]->Handle()->hasFocus(), rows[i].shown);
     }
 }
 
