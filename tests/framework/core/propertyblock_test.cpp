@@ -174,15 +174,6 @@ TEST(PropertyBlock, MalformedBlocksAreRejected)
     }
 }
 
-TEST(PropertyBlock, EncodeRefusesWhatCannotDecode)
-{
-    // Not in the table, Default is Boolean, Caption is String, twice.
-    const std::vector<std::vector<PropertyRecord>> bad = {
-        {{0x03, 0}}, {{0x21, 1}}, {{0x20, true}}, {{0x21, true}, {0x21, false}}};
-    for (const auto& records : bad)
-        EXPECT_THROW(fw::EncodeBlock(records, Table("PushButton")), std::invalid_argument);
-}
-
 TEST(PropertyBlock, RegisteredTablesDeriveFromTheirBase)
 {
     constexpr fw::PropertyInfo kOwn[] = {{0x4d, "Editable", PropertyKind::Boolean}};

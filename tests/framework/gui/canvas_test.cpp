@@ -97,11 +97,4 @@ TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
     EXPECT_EQ(app->ExitStatus(), 1);
 }
 
-// The program's canvases all take no focus.
-TEST_F(CanvasTest, AClickDoesNotFocusACanvasThatTakesNoFocus)
-{
-    testenv::click(canvas);
-    EXPECT_FALSE(canvas->HasFocus());
-}
-
 } // namespace

@@ -99,9 +99,8 @@ TEST(LayoutCompiler, EncodesTheGoldenBlocks)
         {"LockRight", V(false)}, {"LockBottom", V(false)}, {"TabPanelIndex", V(0)}, {"Enabled", V(true)},
         {"Visible", V(true)}, {"HelpTag", V(tag)}, {"AutoDeactivate", V(true)},
         {"Caption", V(std::string("Conceive a Boy"))}, {"Value", V(false)},
-        {"TextFont", V(std::string("System"))},
-        {"TextSize", V(12)}, {"Bold", V(false)}, {"Italic", V(false)}, {"Underline", V(false)},
-        {"InitialParent", V(std::string("GroupBox3"))},
+        {"TextFont", V(std::string("System"))}, {"TextSize", V(12)}, {"Bold", V(false)}, {"Italic", V(false)},
+        {"Underline", V(false)}, {"InitialParent", V(std::string("GroupBox3"))},
     };
     EXPECT_EQ(RowNamed(layout, "rbnino").block.size(), 294u);
     EXPECT_EQ(Decoded(RowNamed(layout, "rbnino")), expected);

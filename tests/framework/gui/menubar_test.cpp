@@ -60,12 +60,6 @@ protected:
     fw::MenuBar bar;
 };
 
-TEST_F(MenuBarTest, ARowUnderAMissingMenuIsRefused)
-{
-    const fw::MenuRow orphan{"NoMenu", "x", Kind::Item, "x", "", false};
-    EXPECT_THROW(bar.Build(std::span(&orphan, 1)), std::invalid_argument);
-}
-
 // The start-up tests run the pass over the real bars; here a window's handler
 // and the application's event enable items too, when a menu opens.
 TEST_F(MenuBarTest, EnablingPassFollowsAutoEnableAndHandlers)

@@ -98,7 +98,6 @@ TEST_F(WindowTest, FrameKindsAndPlacement)
     struct Row { int frame; Qt::WindowType type; bool frameless; Qt::WindowModality modality; };
     const Row rows[] = {
         {fw::Window::kDocument, Qt::Window, false, Qt::NonModal},
-        {fw::Window::kMovableModal, Qt::Dialog, false, Qt::ApplicationModal},
         {fw::Window::kFloating, Qt::Tool, false, Qt::NonModal},
         {fw::Window::kPlainBox, Qt::Window, true, Qt::NonModal},
         {fw::Window::kGlobalFloating, Qt::Tool, false, Qt::NonModal},
