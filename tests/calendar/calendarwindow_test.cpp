@@ -23,10 +23,15 @@
 #include "support/guifixture.h"
 #include "support/testenv.h"
 
+#include <QApplication>
+#include <QRect>
 #include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -280,6 +285,85 @@ TEST_F(CalendarWindowTest, HelpTip)
     EXPECT_TRUE(w->RoundRectangle3->Shown());
     w->fechamens1->DragExit.Raise(item, 0);
     EXPECT_FALSE(w->RoundRectangle3->Shown());
+}
+
+} // namespace
+
+namespace {
+
+std::string RefOf(const fw::Control& c)
+{
+    return c.Index() >= 0 ? c.Name() + "(" + std::to_string(c.Index()) + ")" : c.Name();
+}
+
+TEST_F(CalendarWindowTest, SetsAreCompleteAndParentsComeFirst)
+{
+    Open();
+    std::map<std::string, std::set<int>> members;
+    std::map<const fw::Control*, std::size_t> position;
+    for (std::size_t i = 0; i < w->ControlCount(); ++i) {
+        const fw::Control* c = w->ControlAt(i);
+        position[c] = i;
+        if (c->Index() >= 0)
+            EXPECT_TRUE(members[c->Name()].insert(c->Index()).second) << RefOf(*c);
+    }
+    EXPECT_EQ(w->ControlCount(), 290u); // and the timer, which is no control on screen
+    for (const auto& [set, count] : {std::pair{"Cansex", 49}, {"ovalo", 9}, {"bg", 42}, {"recfondofecha", 42},
+                                     {"std", 42}})
+        EXPECT_EQ(members[set].size(), std::size_t(count)) << set;
+    for (const auto& [control, index] : position) {
+        if (control->InitialParent().empty())
+            continue;
+        ASSERT_NE(control->Parent(), nullptr) << RefOf(*control);
+        EXPECT_LT(position.at(control->Parent()), index) << RefOf(*control);
+    }
+}
+
+// Row 1's strips hang from the month box and row 0 sits two pixels higher.
+TEST_F(CalendarWindowTest, DayCellsStandAtTheirPlaces)
+{
+    Open();
+    const auto box = [](const fw::Control* x) { return QRect(x->Left(), x->Top(), x->Width(), x->Height()); };
+    for (int k = 0; k < 42; ++k) {
+        SCOPED_TRACE("cell " + std::to_string(k));
+        const int c = k % 7;
+        const int r = k / 7;
+        EXPECT_EQ(box(w->bg(k)), QRect(26 + 44 * c, 61 + 36 * r, 44, 36));
+        EXPECT_EQ(box(w->recfondofecha(k)), QRect(26 + 44 * c, r == 1 ? 96 : 61 + 36 * r, 44, 14));
+        EXPECT_EQ(box(w->std(k)), QRect(51 + 44 * c, r == 0 ? 63 : 62 + 36 * r, 16, 12));
+        EXPECT_EQ(box(w->Cansex(k)), QRect(28 + 44 * c, 71 + 36 * r, 24, 24));
+        EXPECT_EQ(w->recfondofecha(k)->Parent(), r == 1 ? static_cast<fw::Control*>(w->boxcal) : w->bg(k));
+        EXPECT_EQ(w->std(k)->Parent(), w->recfondofecha(k));
+    }
+}
+
+// The controls that hold state lie outside the window: never shown, never
+// focused, never reached by Tab.
+TEST_F(CalendarWindowTest, StateControlsStayOutOfSight)
+{
+    Open();
+    std::vector<fw::Control*> state = {w->mes, w->ano, w->tempmenst, w->EditField1, w->EditField13, w->ov,
+                                       w->bs, w->ListBox1, w->Rectangle4, w->PushButton7, w->StaticText49,
+                                       w->StaticText50};
+    for (int k = 0; k < 9; ++k)
+        state.push_back(w->ovalo(k));
+    for (fw::Control* c : state) {
+        EXPECT_FALSE(QRect(c->Left(), c->Top(), c->Width(), c->Height()).intersects(QRect(0, 0, 702, 335)))
+            << RefOf(*c);
+        EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
+        c->SetFocus();
+        EXPECT_FALSE(c->HasFocus()) << RefOf(*c);
+    }
+    w->durciclo->SetFocus();
+    std::set<QWidget*> reached;
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
+            reached.insert(f);
+    }
+    EXPECT_TRUE(reached.count(w->luteo->Handle()));
+    for (fw::Control* c : state)
+        EXPECT_FALSE(reached.count(c->Handle())) << RefOf(*c);
 }
 
 } // namespace
