@@ -77,18 +77,14 @@ TEST_F(AyudaTest, EveryTopicShowsItsPage)
         EXPECT_EQ(help->HTMLField1->Text(), PageText(pages[row])) << row;
         EXPECT_EQ(help->HTMLField1->SelStart(), 0);
         EXPECT_EQ(help->HTMLField1->ScrollPosition(), 0);
-        testenv::screenshot(help, "help-page-" + std::to_string(row));
     }
-    // A row beyond the pages (a longer translated list) leaves the page.
-    help->PopupMenu1->AddRow("Extra");
-    help->PopupMenu1->SetListIndex(6);
-    EXPECT_EQ(help->HTMLField1->Text(), PageText(pages[5]));
+    testenv::screenshot(help, "help");
 }
 
 // Close Help hides the window and keeps the topic; the close box starts again.
 TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
 {
-    for (auto [byButton, closeBox] : {std::pair{true, false}, {false, false}, {true, true}, {false, true}}) {
+    for (auto [byButton, closeBox] : {std::pair{true, false}, {false, true}}) {
         SCOPED_TRACE(std::to_string(byButton) + std::to_string(closeBox));
         windows::ayuda* help = Open(byButton);
         help->PopupMenu1->SetListIndex(4);
@@ -143,7 +139,6 @@ TEST_F(AyudaTest, LinksAndAnchorsInTheField)
     EXPECT_EQ(clicked.size(), 2u);
     EXPECT_EQ(field->ScrollPosition(), field->LineNumAtCharPos(field->Page().anchors.at(0).position));
     EXPECT_GT(field->ScrollPosition(), 0);
-    testenv::screenshot(&field->ParentWindow(), "help-anchor");
 }
 
 } // namespace

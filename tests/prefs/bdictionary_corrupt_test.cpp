@@ -116,16 +116,17 @@ std::vector<Row> rows()
         {"cut inside the value's text", kDurciclo.substr(0, 31), dict({{"durciclo", "2"}})},
         {"empty slice for a key", record({18, 18, 31, 38}, {S("a"), I(1), S("b"), I(2)}), b2()},
         {"records too short for their tag",
-         record({S("a"), bytes("00 02 00 00"), S("b"), bytes("00 05 3F F8 00"), S("c"), bytes("00 0B"), S("d"),
-                 bytes("00 10 FF 80"), S("e"), bytes("00 08 08 00"), S("f"), bytes("00 07") + "2007-03-15",
-                 S("g"), kTrue}),
+         record({S("a"), bytes("00 02 00 00"), S("b"), bytes("00 05 3F F8 00"), S("c"), bytes("00 0B"),
+                 S("d"), bytes("00 10 FF 80"), S("e"), bytes("00 08 08 00"), S("f"),
+                 bytes("00 07") + "2007-03-15", S("g"), kTrue}),
          dict({{"g", true}})},
         {"bytes after an integer and a date are ignored",
          record({S("a"), I(1) + bytes("FF"), S("b"), bytes("00 07") + "2007-03-15 10:20:30" + "xyz"}),
          dict({{"a", std::int32_t(1)}, {"b", fw::Date(2007, 3, 15, 10, 20, 30)}})},
         {"date texts that are no date",
-         record({S("a"), bytes("00 07") + "2007-02-30 00:00:00", S("c"), bytes("00 07") + "2007-03-15 24:00:00",
-                 S("d"), bytes("00 07") + "2007/03/15 00:00:00", S("b"), I(2)}),
+         record({S("a"), bytes("00 07") + "2007-02-30 00:00:00", S("c"),
+                 bytes("00 07") + "2007-03-15 24:00:00", S("d"), bytes("00 07") + "2007/03/15 00:00:00",
+                 S("b"), I(2)}),
          b2()},
         {"one-byte record as key", record({bytes("00"), I(1)}), empty()},
         {"boolean byte 2 reads true", record({S("a"), bytes("00 0B 02")}), dict({{"a", true}})},
@@ -184,10 +185,10 @@ TEST(BDictionaryCorrupt, AbsurdNestingIsCutAtTheCap)
 TEST(BDictionaryCorrupt, ShortRecordsGiveNothingFromEveryReader)
 {
     const fw::MemoryBlock tagOnly = *block(bytes("00 00"));
-    EXPECT_FALSE(BDictionary::ToInteger(tagOnly) || BDictionary::ToDouble(tagOnly) || BDictionary::ToDatetime(tagOnly));
-    EXPECT_FALSE(BDictionary::ToString(tagOnly) || BDictionary::ToBoolean(tagOnly) || BDictionary::ToColor(tagOnly));
-    EXPECT_FALSE(BDictionary::ToFolderItem(tagOnly) || BDictionary::ToMemoryBlock(*block("")));
-    EXPECT_FALSE(BDictionary::ToVariant(block("")) || BDictionary::ToVariant(block(bytes("00"))));
+    using namespace BDictionary;
+    EXPECT_FALSE(ToInteger(tagOnly) || ToDouble(tagOnly) || ToDatetime(tagOnly) || ToString(tagOnly));
+    EXPECT_FALSE(ToBoolean(tagOnly) || ToColor(tagOnly) || ToFolderItem(tagOnly) || ToMemoryBlock(*block("")));
+    EXPECT_FALSE(ToVariant(block("")) || ToVariant(block(bytes("00"))));
 }
 
 TEST(BDictionaryCorrupt, FolderItemRecordWithUnusableInfoReadsAsNoItem)
