@@ -58,15 +58,9 @@ std::string twoEntriesWith(std::size_t index, std::int32_t offset)
     return record(offsets, records);
 }
 
-std::string nested(int levels)
-{
-    if (levels == 0)
-        return bytes("00 5B");
-    return record({S("k"), nested(levels - 1)});
-}
-
-// Each level's table points `reads` times at the same nested record: read
-// naively that is reads^levels records.
+// A dictionary nested `levels` deep under the key "k", each level's table
+// pointing `reads` times at the same nested record: read naively that is
+// reads^levels records.
 std::string reread(int levels, int reads)
 {
     if (levels == 0)
@@ -147,9 +141,9 @@ std::vector<Row> rows()
         {"nested dictionaries with bad offsets or cut short",
          record({S("a"), bytes("00 5B") + be32(10) + be32(99), S("b"), bytes("00 5B 00 00")}),
          dict({{"a", fw::Variant(dict({}))}, {"b", fw::Variant(dict({}))}})},
-        {"nested to the cap", nested(kCap), levels(kCap)},
-        {"one level past the cap", nested(kCap + 1), levels(kCap)},
-        {"200 levels", nested(200), levels(kCap)},
+        {"nested to the cap", reread(kCap, 1), levels(kCap)},
+        {"one level past the cap", reread(kCap + 1, 1), levels(kCap)},
+        {"200 levels", reread(200, 1), levels(kCap)},
         {"40 levels, each read 4 times by its parent's table", reread(40, 4), levels(kCap)},
     };
 }
