@@ -79,11 +79,6 @@ std::string reread(int levels, int reads)
 
 constexpr int kCap = BDictionary::kMaxDepth;
 
-fw::DictionaryPtr levels(int n)
-{
-    return n == 0 ? dict({}) : dict({{"k", fw::Variant(levels(n - 1))}});
-}
-
 // expected null: no dictionary.
 struct Row { const char* name; std::string block; fw::DictionaryPtr expected; };
 

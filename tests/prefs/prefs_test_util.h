@@ -56,6 +56,12 @@ inline fw::DictionaryPtr dict(std::initializer_list<std::pair<fw::Variant, fw::V
     return d;
 }
 
+// Empty dictionaries nested n deep under the key "k".
+inline fw::DictionaryPtr levels(int n)
+{
+    return n == 0 ? dict({}) : dict({{"k", fw::Variant(levels(n - 1))}});
+}
+
 // The 32-byte record of {"durciclo": "28"}.
 inline const std::string kDurciclo = bytes("00 5B 00 00 00 0A 00 00 00 18 "
                                            "00 08 08 00 01 00 64 75 72 63 69 63 6C 6F "
