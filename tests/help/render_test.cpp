@@ -101,7 +101,7 @@ TEST(HTMLRender, TurnsPagesIntoTextAndRuns)
         {"&amp; then later entries", "&amp;deg;&amp;nbsp;&amp;eacute;", "°\u00a0é", ""},
         {"&amp; not seen by earlier entries", "&amp;copy;&amp;euro;&amp;quot;", "&copy;&euro;&quot;", ""},
         {"&amp; before &lt;, not rescanned", "&amp;lt;&amp;gt;&amp;amp;", "<>&amp;", ""},
-        {"quoted href keeps =, entity inside a tag", "<a href=\"a?x=1&amp;y=2\">l</a>", "l", "l0-1:a?x=1&y=2"},
+        {"quoted href keeps =, entities in tags", "<a href=\"a?x=1&amp;y=2\">l</a>", "l", "l0-1:a?x=1&y=2"},
         // Mended: a "<" with nothing closing it is text.
         {"lone <", "1 < 2", "1 < 2", ""}, {"lone < in bold", "<b>1 < 2</b>", "1 < 2", "b0-5"},
         {"trailing <", "x<", "x<", ""},
