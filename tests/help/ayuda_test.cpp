@@ -76,8 +76,8 @@ TEST_F(AyudaTest, EveryTopicShowsItsPage)
         EXPECT_EQ(help->HTMLField1->Text(), PageText(pages[row])) << row;
         EXPECT_EQ(help->HTMLField1->SelStart(), 0);
         EXPECT_EQ(help->HTMLField1->ScrollPosition(), 0);
+        testenv::screenshot(help, "help-page-" + std::to_string(row));
     }
-    testenv::screenshot(help, "help");
 }
 
 // Close Help hides the window and keeps the topic; the close box starts again.
