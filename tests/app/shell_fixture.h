@@ -10,7 +10,6 @@
 #include "framework/gui/application.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
-#include "framework/gui/groupbox.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/pushbutton.h"
@@ -52,34 +51,9 @@ inline Shown ShownBy(windows::preferences& prefs)
 
 // The calendar window's inputs that start-up restores and Close stores.
 struct CalendarInputs {
-    fw::EditField* durciclo = nullptr;
-    fw::EditField* luteo = nullptr;
-    fw::RadioButton* rbevitar = nullptr;
-    fw::RadioButton* rbconcebir = nullptr;
-    fw::RadioButton* rbnino = nullptr;
-    fw::RadioButton* rbnina = nullptr;
-    fw::CheckBox* disclaimer = nullptr;
-    int disclaimerActions = 0;
+    fw::EditField *durciclo = nullptr, *luteo = nullptr;
+    fw::RadioButton *rbevitar = nullptr, *rbconcebir = nullptr, *rbnino = nullptr, *rbnina = nullptr;
 };
-
-// Until the calendar window's own handler mirrors its "Always show this
-// alert." box into the preferences window, the test's handler does, and
-// counts the Actions.
-inline void FindCalendarInputs(windows::main& calendar, CalendarInputs& in)
-{
-    in.durciclo = calendar.durciclo;
-    in.luteo = calendar.luteo;
-    in.rbevitar = calendar.rbevitar;
-    in.rbconcebir = calendar.rbconcebir;
-    in.rbnino = calendar.rbnino;
-    in.rbnina = calendar.rbnina;
-    in.disclaimer = calendar.CheckBox1;
-    in.disclaimer->Action.Bind([&in] {
-        ++in.disclaimerActions;
-        if (windows::preferences* prefs = win::preferences())
-            prefs->CheckBox1->SetValue(in.disclaimer->Value());
-    });
-}
 
 // Chooses the menu item as the user does: the enabling pass, then the item.
 inline void Choose(fw::MenuBar* bar, const char* item)
@@ -96,35 +70,22 @@ public:
     {
         std::filesystem::create_directories(folder);
         m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (m_fd >= 0)
-            inotify_add_watch(m_fd, folder.c_str(), IN_CREATE | IN_MOVED_TO);
+        EXPECT_GE(inotify_add_watch(m_fd, folder.c_str(), IN_CREATE | IN_MOVED_TO), 0);
     }
-    ~FileWrites()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
+    ~FileWrites() { ::close(m_fd); }
     FileWrites(const FileWrites&) = delete;
     FileWrites& operator=(const FileWrites&) = delete;
-
-    bool Watching() const { return m_fd >= 0; }
 
     int Count()
     {
         alignas(inotify_event) std::array<char, 8192> buffer{};
-        while (true) {
-            const ssize_t n = ::read(m_fd, buffer.data(), buffer.size());
-            if (n <= 0)
-                break;
+        for (ssize_t n; (n = ::read(m_fd, buffer.data(), buffer.size())) > 0;)
             for (ssize_t at = 0; at < n;) {
                 inotify_event event{};
                 std::memcpy(&event, buffer.data() + at, sizeof event);
-                const char* name = buffer.data() + at + sizeof(inotify_event);
-                if (event.len > 0 && m_name == name)
-                    ++m_count;
+                m_count += event.len > 0 && m_name == buffer.data() + at + sizeof(inotify_event);
                 at += static_cast<ssize_t>(sizeof(inotify_event) + event.len);
             }
-        }
         return m_count;
     }
 
@@ -152,18 +113,16 @@ protected:
         GuiFixture::TearDown();
     }
 
-    // Start-up up to the event loop.
+    // Start-up up to the event loop, then what the event loop does first.
     void Launch()
     {
         application = app::StartUp();
         ASSERT_NE(application, nullptr);
     }
-    // What the event loop does first.
-    void Open() { application->Event_Open(); }
     void Start()
     {
         Launch();
-        Open();
+        application->Event_Open();
     }
     // The process ends; the next start reads the file afresh.
     void End()
@@ -180,11 +139,9 @@ protected:
     {
         std::filesystem::remove(PrefsPath());
         BPrefs::ResetForTesting();
-        if (values.empty())
-            return;
         for (const auto& [key, value] : values)
             BPrefs::SetValue(key, value);
-        ASSERT_TRUE(BPrefs::Save());
+        ASSERT_TRUE(values.empty() || BPrefs::Save());
         BPrefs::ResetForTesting();
     }
 
@@ -202,9 +159,9 @@ protected:
     // Start-up, with the calendar window's inputs at hand.
     void StartWith(CalendarInputs& in)
     {
-        Launch();
-        FindCalendarInputs(*win::main(), in);
-        Open();
+        Start();
+        const windows::main& c = *win::main();
+        in = {c.durciclo, c.luteo, c.rbevitar, c.rbconcebir, c.rbnino, c.rbnina};
     }
 
     // Splash Ok, then what the calendar window's Preferences button does.

@@ -7,35 +7,6 @@
 using namespace std::chrono;
 using calendar::MakeMonthGrid;
 
-TEST(MonthGrid, WorkedMonths)
-{
-    struct Row {
-        year_month month;
-        int firstCell, lastCell;
-        year_month_day today;
-        int todayCell;
-    };
-    const Row rows[] = {
-        {2007y / March, 4, 34, 2007y / March / 5, 8},
-        {2007y / April, 0, 29, 2007y / March / 5, -1},
-        {2007y / September, 6, 35, 2007y / September / 30, 35},
-        {2007y / December, 6, 36, 2007y / December / 1, 6},
-        {2009y / February, 0, 27, 2009y / February / 28, 27},
-        {2008y / February, 5, 33, 2008y / February / 29, 33},
-        {2006y / March, 3, 33, 2007y / March / 5, -1},   // same month, other year
-        {2051y / January, 0, 30, 2051y / January / 1, 0}, // past the two-digit years
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << int(row.month.year()) << "-" << unsigned(row.month.month()));
-        const auto grid = MakeMonthGrid(row.month, row.today);
-        for (int k = 0; k < calendar::kCells; ++k) {
-            const int expected = k >= row.firstCell && k <= row.lastCell ? k - row.firstCell + 1 : 0;
-            EXPECT_EQ(grid.day[std::size_t(k)], expected) << k;
-        }
-        EXPECT_EQ(grid.todayCell, row.todayCell);
-    }
-}
-
 // Every month of 1900-2100: each day in the column of its weekday, in order
 // from the first row, nothing else numbered; 1951-2050 also agree with the
 // date-text functions, which count on the framework's own dates.

@@ -7,6 +7,8 @@
 #include "prefs/bprefs.h"
 #include "support/gui.h"
 
+#include <QLineEdit>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -63,15 +65,13 @@ protected:
     {
         const controls::TextRange range = controls::PartRange(part, field->Parts());
         const int target = range.start + (range.length + 1) / 2;
-        const std::optional<QPoint> p = controltest::PointOfIndex(field, target);
-        ASSERT_TRUE(p) << "no point of the field places the caret at " << target;
-        testenv::clickAt(&field->ParentWindow(), p->x(), p->y());
-    }
-
-    void ClickArrow(bool up)
-    {
-        const int y = up ? arrows->Top() + 4 : arrows->Top() + arrows->Height() - 4;
-        testenv::clickAt(&field->ParentWindow(), arrows->Left() + arrows->Width() / 2, y);
+        auto* edit = qobject_cast<QLineEdit*>(field->Handle());
+        ASSERT_NE(edit, nullptr);
+        const int y = field->Height() / 2;
+        for (int x = 0; x < field->Width(); ++x)
+            if (edit->cursorPositionAt(QPoint(x, y)) == target)
+                return testenv::clickAt(&field->ParentWindow(), field->Left() + x, field->Top() + y);
+        FAIL() << "no point of the field places the caret at " << target;
     }
 
     controls::TextRange Selection() const { return {field->SelStart(), field->SelLength()}; }
@@ -100,14 +100,11 @@ TEST_F(DateFieldTest, StartsFromTheStoredDateOrToday)
         if (row.stored)
             BPrefs::SetValue("fechamens1", *row.stored);
         MakeDateWindow();
-        EXPECT_EQ(field->Text(), row.text);
-        EXPECT_EQ(textAtOpen, row.text);
+        EXPECT_EQ(field->Text() + " " + textAtOpen, std::string(row.text) + " " + row.text);
         // Read-only again at Open, whatever the layout stored; caret in the year.
         EXPECT_TRUE(field->ReadOnly());
-        EXPECT_EQ(field->SelStart(), 0);
-        EXPECT_EQ(field->SelLength(), 0);
+        EXPECT_EQ(Selection(), (controls::TextRange{0, 0}));
         EXPECT_FALSE(field->HasFocus());
-        EXPECT_EQ(field->SelectionValue(), field->Date().Year());
         // Stepping changes the field's own date, never the stored one.
         field->SelectionUp();
         EXPECT_NE(field->Text(), row.text);
@@ -115,7 +112,8 @@ TEST_F(DateFieldTest, StartsFromTheStoredDateOrToday)
     }
 }
 
-TEST_F(DateFieldTest, NameFlagsRedrawOnlyWhenTheyChange)
+// The name flags redraw only when they change; the date is the field's own copy.
+TEST_F(DateFieldTest, SettersRedrawWithoutDateChanged)
 {
     MakeDateWindow();
     field->SetText("untouched");
@@ -126,24 +124,20 @@ TEST_F(DateFieldTest, NameFlagsRedrawOnlyWhenTheyChange)
     field->SetDisplayDayName(true);
     EXPECT_EQ(field->Text(), "2007/March/5 Monday");
     EXPECT_EQ(field->Parts(), (controls::DateParts{4, 10, 19}));
-    EXPECT_EQ(dateChanged, 0);
-}
-
-TEST_F(DateFieldTest, DateSetterCopiesOrTakesNow)
-{
-    MakeDateWindow();
     fw::Date d(2008, 2, 29, 8, 0, 0);
     field->SetDate(d);
     d.SetYear(1990);
-    EXPECT_EQ(field->Text(), "2008/02/29");
     EXPECT_EQ(field->Date().SQLDateTime(), "2008-02-29 08:00:00");
     field->SetDate(std::nullopt);
-    EXPECT_EQ(field->Text(), "2007/03/5");
+    EXPECT_EQ(field->Text(), "2007/March/5 Monday");
     EXPECT_EQ(field->Date().SQLDateTime(), "2007-03-05 10:30:00");
     EXPECT_EQ(dateChanged, 0);
 }
 
-TEST_F(DateFieldTest, AClickSelectsTheWholePart)
+// A click selects the whole part; Left and Right move between the parts,
+// also in a field that is not editable; back with the focus, the whole part
+// is selected again.
+TEST_F(DateFieldTest, ClicksAndLeftRightSelectWholeParts)
 {
     struct Row { const char* name; bool dayName; DatePart part; controls::TextRange selection; int value; };
     const Row rows[] = {
@@ -151,7 +145,18 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
         {"month", false, DatePart::Month, {5, 2}, 3},
         {"weekday name", true, DatePart::Day, {8, 8}, 5},
     };
-    MakeDateWindow();
+    MakeDateWindow([](DateField& f) { f.SetDisplayMonthName(true); });
+    ClickPart(DatePart::Year);
+    const std::pair<int, DatePart> steps[] = {
+        {Qt::Key_Left, DatePart::Day},    {Qt::Key_Left, DatePart::Month}, {Qt::Key_Left, DatePart::Year},
+        {Qt::Key_Right, DatePart::Month}, {Qt::Key_Right, DatePart::Day},  {Qt::Key_Right, DatePart::Year},
+    };
+    for (const auto& [key, selected] : steps) {
+        testenv::key(field, key);
+        EXPECT_EQ(Selection(), RangeOf(selected)) << int(selected);
+    }
+    EXPECT_EQ(field->Text(), "2007/March/5");
+    field->SetDisplayMonthName(false);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         field->SetDisplayDayName(row.dayName);
@@ -160,121 +165,69 @@ TEST_F(DateFieldTest, AClickSelectsTheWholePart)
         EXPECT_EQ(Selection(), row.selection);
         EXPECT_EQ(field->SelectionValue(), row.value);
     }
-    // Back with the focus, the whole part is selected again.
     testenv::click(other);
     EXPECT_FALSE(field->HasFocus());
     field->SetFocus();
-    EXPECT_TRUE(field->HasFocus());
     EXPECT_EQ(Selection(), (controls::TextRange{8, 8}));
+    EXPECT_EQ(dateChanged, 0);
     EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&field->ParentWindow(), "datefield-day-selected")));
 }
 
-TEST_F(DateFieldTest, LeftAndRightArrowsMoveBetweenPartsEvenWhenNotEditable)
-{
-    struct Row { const char* name; int key; DatePart selected; };
-    const Row rows[] = {
-        {"left from the year", Qt::Key_Left, DatePart::Day},
-        {"left from the day", Qt::Key_Left, DatePart::Month},
-        {"left from the month", Qt::Key_Left, DatePart::Year},
-        {"right from the year", Qt::Key_Right, DatePart::Month},
-        {"right from the month", Qt::Key_Right, DatePart::Day},
-        {"right from the day", Qt::Key_Right, DatePart::Year},
-    };
-    struct Layout { const char* name; fw::Date date; bool monthName; };
-    const Layout layouts[] = {
-        {"digits", fw::Date(2007, 3, 5), false},
-        {"month name", fw::Date(2007, 3, 5), true},
-    };
-    for (const Layout& layout : layouts) {
-        MakeDateWindow([&layout](DateField& f) {
-            f.SetDisplayMonthName(layout.monthName);
-            f.SetDate(layout.date);
-        });
-        ClickPart(DatePart::Year);
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + " in " + layout.name);
-            testenv::key(field, row.key);
-            EXPECT_EQ(Selection(), RangeOf(row.selected));
-        }
-        EXPECT_EQ(field->Date().SQLDate(), layout.date.SQLDate());
-        EXPECT_EQ(dateChanged, 0);
-    }
-}
-
 // Keys edit the selected part of an editable field only, and the part stays
-// selected (the typing table itself is the pure logic's test).
-TEST_F(DateFieldTest, KeysEditTheSelectedPartOfAnEditableField)
+// selected (the typing table itself is the pure logic's test). The arrow
+// buttons step the part that holds the caret, also without the focus.
+// DateChanged comes exactly when the date changes.
+TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
 {
+    constexpr int kArrowUp = -1;   // a click on the up arrow, with the focus elsewhere
     const std::vector<int> all = {Qt::Key_5, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete};
     struct Row {
         const char* name;
+        fw::Date start;
         bool editable;
-        std::optional<DatePart> part;   // none: no selection
+        std::optional<DatePart> part;   // none: never clicked, the caret is at 0
         std::vector<int> keys;
         const char* text;
         int changes;
     };
+    const fw::Date today(2007, 3, 5);
     const Row rows[] = {
-        {"up in the month", true, DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
-        {"1995 typed into the year", true, DatePart::Year, {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5",
-         4},
-        {"0 into March changes nothing", true, DatePart::Month, {Qt::Key_0}, "2007/03/5", 0},
-        {"not editable: the year", false, DatePart::Year, all, "2007/03/5", 0},
-        {"no selection", true, std::nullopt, {Qt::Key_Up, Qt::Key_5, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right},
+        {"up in the month", today, true, DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
+        {"1995 typed into the year", today, true, DatePart::Year,
+         {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5", 4},
+        {"0 into March changes nothing", today, true, DatePart::Month, {Qt::Key_0}, "2007/03/5", 0},
+        {"not editable: the year", today, false, DatePart::Year, all, "2007/03/5", 0},
+        {"no selection", today, true, std::nullopt, {Qt::Key_Up, Qt::Key_5, Qt::Key_Left, Qt::Key_Down},
          "2007/03/5", 0},
+        {"arrow before any click: the year", today, false, std::nullopt, {kArrowUp}, "2008/03/5", 1},
+        {"31 December 2007, day arrow", fw::Date(2007, 12, 31), false, DatePart::Day, {kArrowUp}, "2008/01/1",
+         1},
+        {"year 9999 arrow", fw::Date(9999, 3, 5), false, DatePart::Year, {kArrowUp}, "9999/03/5", 0},
+        {"last day arrow", fw::Date(9999, 12, 31), false, DatePart::Day, {kArrowUp}, "9999/12/31", 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        MakeDateWindow([&row](DateField& f) { f.SetProperty("Editable", row.editable); });
+        MakeDateWindow([&row](DateField& f) {
+            f.SetProperty("Editable", row.editable);
+            f.SetDate(row.start);
+        });
         dateChanged = 0;
         if (row.part)
             ClickPart(*row.part);
-        else
-            other->SetFocus();
-        for (const int key : row.keys)
-            testenv::key(field, key);
-        EXPECT_EQ(field->Text(), row.text);
-        EXPECT_EQ(dateChanged, row.changes);
-        if (row.part) {
-            EXPECT_EQ(Selection(), RangeOf(*row.part));
-        } else {
-            EXPECT_EQ(field->SelLength(), 0);
-        }
-    }
-}
-
-// The arrows step the part that holds the caret, also without the focus;
-// DateChanged comes exactly when the date changes.
-TEST_F(DateFieldTest, ArrowButtonsStepThePartThatHoldsTheCaret)
-{
-    struct Row {
-        const char* name;
-        fw::Date start;
-        std::optional<DatePart> clicked; // none: never clicked, the caret is at 0
-        bool up;
-        const char* text;
-    };
-    const Row rows[] = {
-        {"before any click: the year", fw::Date(2007, 3, 5), std::nullopt, true, "2008/03/5"},
-        {"31 December 2007, day up", fw::Date(2007, 12, 31), DatePart::Day, true, "2008/01/1"},
-        {"year 9999 up", fw::Date(9999, 3, 5), DatePart::Year, true, "9999/03/5"},
-        {"last day up", fw::Date(9999, 12, 31), DatePart::Day, true, "9999/12/31"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        MakeDateWindow([&row](DateField& f) { f.SetDate(row.start); });
-        const std::string before = field->Text();
-        dateChanged = 0;
-        if (row.clicked) {
-            ClickPart(*row.clicked);
+        for (const int key : row.keys) {
+            if (key != kArrowUp) {
+                testenv::key(field, key);
+                continue;
+            }
             // The focus goes elsewhere; the caret keeps the part.
             testenv::click(other);
             EXPECT_FALSE(field->HasFocus());
+            testenv::clickAt(&field->ParentWindow(), arrows->Left() + arrows->Width() / 2, arrows->Top() + 4);
         }
-        ClickArrow(row.up);
         EXPECT_EQ(field->Text(), row.text);
-        EXPECT_EQ(dateChanged, before == row.text ? 0 : 1);
-        EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), row.clicked.value_or(DatePart::Year));
+        EXPECT_EQ(dateChanged, row.changes);
+        EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), row.part.value_or(DatePart::Year));
+        EXPECT_EQ(field->SelLength(), row.part && row.keys[0] != kArrowUp ? RangeOf(*row.part).length : 0);
     }
 }
 

@@ -38,27 +38,9 @@ TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
 // Numbers outside the tables give the first name rather than nothing.
 TEST(DateFieldText, NameTablesAnswerEveryNumber)
 {
-    for (const int m : {-5, 0, 1, 13})
-        EXPECT_EQ(controls::Month2STR(m), "January") << m;
-    EXPECT_EQ(controls::Month2STR(12), "December");
-    for (const int d : {0, 1, 8})
-        EXPECT_EQ(controls::Day2STR(d), "Sunday") << d;
-    EXPECT_EQ(controls::Day2STR(7), "Saturday");
-}
-
-TEST(DateFieldText, DaysOfMonthAndComplete)
-{
-    struct Row { const char* name; int month, year, days; };
-    const Row rows[] = {
-        {"February 2000", 2, 2000, 29}, {"February 1900", 2, 1900, 28}, {"February 2004", 2, 2004, 29},
-        {"April", 4, 2007, 30},         {"month 13", 13, 2007, 30},     {"August", 8, 2007, 31},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        EXPECT_EQ(controls::DaysOfMonth(row.month, row.year), row.days);
-    }
-    EXPECT_EQ(controls::Complete(9), "09");
-    EXPECT_EQ(controls::Complete(12), "12");
+    for (const auto& [month, day] : {std::pair{-5, 0}, {0, 1}, {1, 8}, {13, -1}})
+        EXPECT_EQ(controls::Month2STR(month) + controls::Day2STR(day), "JanuarySunday") << month << day;
+    EXPECT_EQ(controls::Month2STR(12) + controls::Day2STR(7), "DecemberSaturday");
 }
 
 TEST(DateFieldText, CaretSelectsTheWholePartItBelongsTo)
@@ -168,7 +150,6 @@ TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
     struct Row { const char* name; fw::Date start; DatePart part; int delta; const char* after; };
     const Row rows[] = {
         {"31 December 2007, day + 1", fw::Date(2007, 12, 31), DatePart::Day, 1, "2008-01-01"},
-        {"31 January, day + 1", fw::Date(2007, 1, 31), DatePart::Day, 1, "2007-02-01"},
         {"1 March 2007, day - 1", fw::Date(2007, 3, 1), DatePart::Day, -1, "2007-02-28"},
         {"1 March 2008, day - 1", fw::Date(2008, 3, 1), DatePart::Day, -1, "2008-02-29"},
         {"January 2007, month - 1", fw::Date(2007, 1, 5), DatePart::Month, -1, "2006-12-05"},
@@ -176,10 +157,8 @@ TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
         {"31 January 2007, month + 1", fw::Date(2007, 1, 31), DatePart::Month, 1, "2007-02-28"},
         {"31 January 2008, month + 1", fw::Date(2008, 1, 31), DatePart::Month, 1, "2008-02-29"},
         {"31 March 2007, month - 1", fw::Date(2007, 3, 31), DatePart::Month, -1, "2007-02-28"},
-        {"31 May, month + 1", fw::Date(2007, 5, 31), DatePart::Month, 1, "2007-06-30"},
         {"29 February 2008, year + 1", fw::Date(2008, 2, 29), DatePart::Year, 1, "2009-02-28"},
         {"29 February 2008, year - 4", fw::Date(2008, 2, 29), DatePart::Year, -4, "2004-02-29"},
-        {"2007, year + 1", fw::Date(2007, 3, 5), DatePart::Year, 1, "2008-03-05"},
         {"year 9999, year + 1 stays", fw::Date(9999, 3, 5), DatePart::Year, 1, "9999-03-05"},
         {"year 1, year - 1 stays", fw::Date(1, 3, 5), DatePart::Year, -1, "0001-03-05"},
         {"December 9999, month + 1 stays", fw::Date(9999, 12, 5), DatePart::Month, 1, "9999-12-05"},
@@ -187,7 +166,6 @@ TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
         {"31 December 9999, day + 1 stays", fw::Date(9999, 12, 31, 12), DatePart::Day, 1, "9999-12-31"},
         {"1 January 1, day - 1 stays", fw::Date(1, 1, 1, 12), DatePart::Day, -1, "0001-01-01"},
         {"30 December 9999, day + 1", fw::Date(9999, 12, 30, 23, 59, 59), DatePart::Day, 1, "9999-12-31"},
-        {"2 January 1, day - 1", fw::Date(1, 1, 2), DatePart::Day, -1, "0001-01-01"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

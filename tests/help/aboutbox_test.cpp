@@ -6,7 +6,6 @@
 #include "app/scopedtable.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/pushbutton.h"
-#include "help/handlertag.h"
 #include "help/staticurl.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,31 +41,28 @@ protected:
 
 TEST_F(AboutBoxTest, EmptyTextsAndAddressCollapseTheirControls)
 {
-    struct Row {
-        const char *description, *credits, *home;
-        std::array<int, 7> tops;
-        int height;
-    } const rows[] = {
+    // Description, credits, address; the tops of the first seven controls and the height.
+    const std::tuple<const char*, const char*, const char*, std::array<int, 7>, int> rows[] = {
         {"About", "Credits", "http://a.example", {14, 147, 174, 194, 235, 326, 338}, 365},
         {"", "Credits", "http://a.example", {14, 147, 174, 153, 194, 285, 297}, 324},
         {"", "", "http://a.example", {14, 147, 174, 153, 103, 194, 206}, 233},
         {"About", "", "http://a.example", {14, 147, 174, 194, 144, 235, 247}, 274},
         {"About", "Credits", "", {14, 147, 174, 194, 235, 326, 325}, 352},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.description) + "/" + row.credits + "/" + row.home);
-        apptest::ScopedTable table("zz", {{"Textos.kAppAboutBoxDescription", row.description},
-                                          {"Textos.kAppAboutBoxCredits", row.credits}});
+    for (const auto& [description, credits, home, expectedTops, height] : rows) {
+        SCOPED_TRACE(std::string(description) + "/" + credits + "/" + home);
+        apptest::ScopedTable table("zz", {{"Textos.kAppAboutBoxDescription", description},
+                                          {"Textos.kAppAboutBoxCredits", credits}});
         windows::AquaAboutBox* box = win::AquaAboutBox();
-        box->SetHomePage(row.home);
+        box->SetHomePage(home);
         if (!box->description->Visible())
             box->hideControl(box->description);   // hidden already: no change
         std::array<int, 7> tops{};
         for (std::size_t i = 0; i < tops.size(); ++i)
             tops[i] = box->ControlAt(i)->Top();
-        EXPECT_EQ(tops, row.tops);
-        EXPECT_EQ(box->Height(), row.height);
-        EXPECT_EQ(box->homePage->Visible(), *row.home != 0);
+        EXPECT_EQ(tops, expectedTops);
+        EXPECT_EQ(box->Height(), height);
+        EXPECT_EQ(box->homePage->Visible(), *home != 0);
         fw::DestroyAllWindows();
     }
 }
@@ -78,21 +73,17 @@ TEST_F(AboutBoxTest, LinkOpensOnlyOnAReleaseStrictlyInside)
     EXPECT_EQ(box->version->Text(), app->ShortVersion());
     help::StaticURL* link = box->homePage;
     const int w = link->Width(), h = link->Height(), x0 = link->Left(), y0 = link->Top();
-    struct Row {
-        int x, y;
-        bool opens;
-    } const rows[] = {{w / 2, h / 2, true}, {w - 1, h - 1, true}, {0, h / 2, false}, {w / 2, 0, false},
-                      {w, h / 2, false},    {w / 2, h, false},    {-1, -1, false}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(std::to_string(row.x) + "," + std::to_string(row.y));
+    const std::tuple<int, int, bool> rows[] = {
+        {w / 2, h / 2, true}, {w - 1, h - 1, true}, {0, h / 2, false}, {w / 2, h, false}, {-1, -1, false}};
+    for (const auto& [x, y, opens] : rows) {
+        SCOPED_TRACE(std::to_string(x) + "," + std::to_string(y));
         opened.clear();
         testenv::hover(box, x0 + w / 2, y0 + h / 2);
         EXPECT_EQ(link->TextColor(), fw::RGB(255, 0, 255));
         testenv::pressAt(box, x0 + w / 2, y0 + h / 2);
         EXPECT_EQ(link->TextColor(), fw::RGB(255, 0, 0));
-        testenv::releaseAt(box, x0 + row.x, y0 + row.y);
-        EXPECT_EQ(opened, row.opens ? std::vector<std::string>{"http://www.tarcyc.example/"}
-                                    : std::vector<std::string>{});
+        testenv::releaseAt(box, x0 + x, y0 + y);
+        EXPECT_EQ(opened, std::vector<std::string>(opens ? 1 : 0, "http://www.tarcyc.example/"));
         EXPECT_EQ(link->TextColor(), fw::RGB(0, 0, 255));
         testenv::leave(box);
     }
@@ -117,17 +108,6 @@ TEST_F(AboutBoxTest, AboutButtonAndMenuShowOneWindowAndClosingReEnablesTheInputs
     EXPECT_TRUE(box->Closing());
     EXPECT_TRUE(calendar->PushButton4->Enabled());
     EXPECT_TRUE(calendar->FindControl("durciclo")->Enabled());
-}
-
-// A failure in hideControl under an Open handler names both, innermost first.
-TEST(HandlerTag, NestedHandlersAppendTheirTagsInnermostFirst)
-{
-    try {
-        help::Tagged("Outer", [] { help::Tagged("Inner", [] { throw std::out_of_range("boom"); }); });
-        FAIL();
-    } catch (const std::exception& e) {
-        EXPECT_STREQ(e.what(), "boom\rInner\rOuter");
-    }
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell_fixture.h"
 #include "help/ayuda.h"
+#include "help/htmlfield.h"
 #include "help/render/htmlrender.h"
 #include "resources/textos.h"
+
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +13,26 @@ namespace {
 
 using shelltest::CalendarInputs;
 using shelltest::Choose;
+
+// "site" is an external link, "go down" a "#end" link; the anchor "end"
+// stands halfway down a page of many lines.
+std::string TestPage()
+{
+    std::string page = "<body><a href=http://site>site</a> and <a href=#end>go down</a><br>";
+    for (int i = 1; i <= 40; ++i)
+        page += (i == 20 ? "<a name=end></a><b>The end</b> " : "") + ("line " + std::to_string(i)) + "<br>";
+    return page + "</body>";
+}
+
+// Clicks the field where the caret goes to character p.
+void ClickAt(help::HTMLField* field, std::int32_t p)
+{
+    auto* area = static_cast<QTextEdit*>(field->Handle());
+    QTextCursor cursor(area->document());
+    cursor.setPosition(p);
+    const QPoint at = area->viewport()->mapTo(area, area->cursorRect(cursor).center());
+    testenv::clickAt(&field->ParentWindow(), field->Left() + at.x(), field->Top() + at.y());
+}
 
 class AyudaTest : public shelltest::ShellTest {
 protected:
@@ -20,82 +43,52 @@ protected:
         testenv::click(win::splashreg()->PushButton1);
     }
 
-    windows::ayuda* OpenByHelpButton()
+    // By the calendar's Help button or by the menu.
+    windows::ayuda* Open(bool byButton)
     {
-        testenv::click(win::main()->PushButton2);
+        if (byButton)
+            testenv::click(win::main()->PushButton2);
+        else
+            Choose(MenuBar1(), "MyAppHelp");
         windows::ayuda* help = win::ayuda();
         WaitShown(help);
-        EXPECT_EQ(win::main()->MenuBar(), MenuBar2());
+        EXPECT_EQ(help->MenuBar(), MenuBar2());
+        EXPECT_EQ(win::main()->MenuBar(), byButton ? static_cast<fw::MenuBar*>(MenuBar2()) : MenuBar1());
+        EXPECT_FALSE(in.durciclo->Enabled() || in.rbevitar->Enabled() || win::main()->PushButton2->Enabled());
         return help;
     }
-    windows::ayuda* OpenByMenu()
-    {
-        Choose(MenuBar1(), "MyAppHelp");
-        windows::ayuda* help = win::ayuda();
-        WaitShown(help);
-        return help;
-    }
-
     static std::string PageText(std::string (*page)()) { return help::Render(page(), 13).text; }
-    bool InputsEnabled() const
-    {
-        return in.durciclo->Enabled() && in.rbevitar->Enabled() && win::main()->PushButton2->Enabled();
-    }
 
     CalendarInputs in;
 };
 
-using Page = std::string (*)();
-constexpr Page kPages[] = {Textos::kayuda00, Textos::kayuda01, Textos::kayuda02,
-                           Textos::kayuda04, Textos::kayuda05, Textos::kayuda06};
-
-TEST_F(AyudaTest, FirstOpeningFromTheMenuShowsTheFirstTopicAndKeepsTheCalendarsBar)
-{
-    windows::ayuda* help = OpenByMenu();
-    EXPECT_TRUE(help->Visible());
-    EXPECT_EQ(help->Title(), "Help");
-    ASSERT_EQ(help->PopupMenu1->ListCount(), 6);
-    EXPECT_EQ(help->PopupMenu1->List(3), "Contact and Technical Support");
-    EXPECT_EQ(help->PopupMenu1->ListIndex(), 0);
-    EXPECT_EQ(help->HTMLField1->Text(), PageText(Textos::kayuda00));
-    EXPECT_EQ(help->HTMLField1->ScrollPosition(), 0);
-    EXPECT_EQ(help->MenuBar(), MenuBar2());
-    EXPECT_EQ(win::main()->MenuBar(), MenuBar1());
-    EXPECT_FALSE(InputsEnabled());
-}
-
 TEST_F(AyudaTest, EveryTopicShowsItsPage)
 {
-    windows::ayuda* help = OpenByHelpButton();
+    using Page = std::string (*)();
+    const Page pages[] = {Textos::kayuda00, Textos::kayuda01, Textos::kayuda02,
+                          Textos::kayuda04, Textos::kayuda05, Textos::kayuda06};
+    windows::ayuda* help = Open(false);
+    EXPECT_EQ(help->Title(), "Help");
+    ASSERT_EQ(help->PopupMenu1->ListCount(), 6);
+    EXPECT_EQ(help->PopupMenu1->ListIndex(), 0);
     for (int row = 0; row < 6; ++row) {
-        SCOPED_TRACE(row);
         help->PopupMenu1->SetListIndex(row);
-        EXPECT_EQ(help->HTMLField1->Text(), PageText(kPages[row]));
+        EXPECT_EQ(help->HTMLField1->Text(), PageText(pages[row])) << row;
         EXPECT_EQ(help->HTMLField1->SelStart(), 0);
+        EXPECT_EQ(help->HTMLField1->ScrollPosition(), 0);
         testenv::screenshot(help, "help-page-" + std::to_string(row));
     }
-    // A row beyond the pages (a longer translated list) leaves the page.
-    help->PopupMenu1->AddRow("Extra");
-    help->PopupMenu1->SetListIndex(6);
-    EXPECT_EQ(help->HTMLField1->Text(), PageText(kPages[5]));
 }
 
+// Close Help hides the window and keeps the topic; the close box starts again.
 TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
 {
-    struct Row { const char* name; bool byButton; bool closeBox; };
-    const Row rows[] = {
-        {"button, Close Help", true, false},
-        {"menu, Close Help", false, false},
-        {"button, close box", true, true},
-        {"menu, close box", false, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        windows::ayuda* help = row.byButton ? OpenByHelpButton() : OpenByMenu();
-        EXPECT_FALSE(InputsEnabled());
+    for (auto [byButton, closeBox] : {std::pair{true, false}, {false, true}}) {
+        SCOPED_TRACE(std::to_string(byButton) + std::to_string(closeBox));
+        windows::ayuda* help = Open(byButton);
         help->PopupMenu1->SetListIndex(4);
         help->HTMLField1->SetScrollPosition(5);
-        if (row.closeBox) {
+        if (closeBox) {
             help->Handle()->close();
             testenv::runFor(10);
             EXPECT_FALSE(Exists<windows::ayuda>());
@@ -104,16 +97,41 @@ TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
             EXPECT_TRUE(Exists<windows::ayuda>());
             EXPECT_FALSE(help->Visible());
         }
-        EXPECT_TRUE(InputsEnabled());
+        EXPECT_TRUE(in.durciclo->Enabled() && in.rbevitar->Enabled() && win::main()->PushButton2->Enabled());
         EXPECT_EQ(win::main()->MenuBar(), MenuBar1());
 
-        help = OpenByMenu();
-        EXPECT_EQ(help->PopupMenu1->ListIndex(), row.closeBox ? 0 : 4);
-        EXPECT_EQ(help->HTMLField1->Text(), PageText(row.closeBox ? Textos::kayuda00 : Textos::kayuda05));
-        EXPECT_EQ(help->HTMLField1->ScrollPosition(), row.closeBox ? 0 : 5);
+        help = Open(false);
+        EXPECT_EQ(help->PopupMenu1->ListIndex(), closeBox ? 0 : 4);
+        EXPECT_EQ(help->HTMLField1->Text(), PageText(closeBox ? Textos::kayuda00 : Textos::kayuda05));
+        EXPECT_EQ(help->HTMLField1->ScrollPosition(), closeBox ? 0 : 5);
         help->Handle()->close();
         testenv::runFor(10);
     }
+}
+
+// Link and anchor clicks on a page of links in the help window's field: the
+// built-in pages hold none.
+TEST_F(AyudaTest, LinksAndAnchorsInTheField)
+{
+    help::HTMLField* field = Open(true)->HTMLField1;
+    std::vector<std::string> clicked;
+    field->LinkClicked.Bind([&clicked](const std::string& href) { clicked.push_back(href); });
+    field->Render(TestPage());
+    field->SetFocus();
+    // Rendering puts the caret at 0, inside the external link, and raises nothing.
+    EXPECT_TRUE(clicked.empty());
+    ClickAt(field, 6); // in " and "
+    EXPECT_TRUE(clicked.empty());
+    // A caret at a link's end counts, moved in by key.
+    testenv::key(field, Qt::Key_Left);
+    testenv::key(field, Qt::Key_Left);
+    EXPECT_EQ(clicked, std::vector<std::string>{"http://site"});
+
+    // A hash link scrolls its anchor's line to the top.
+    ClickAt(field, 12); // inside "go down"
+    EXPECT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(field->ScrollPosition(), field->LineNumAtCharPos(field->Page().anchors.at(0).position));
+    EXPECT_GT(field->ScrollPosition(), 0);
 }
 
 } // namespace

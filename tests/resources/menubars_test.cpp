@@ -42,11 +42,7 @@ TEST(MenuBars, HoldTheItemsTheProgramAnswers)
     }
     EXPECT_NE(dynamic_cast<fw::QuitMenuItem*>(Bar(1)->FindItem("FileQuit")), nullptr);
     EXPECT_EQ(Bar(1)->FindItem("AppleAbout")->Text(), "About Cyclane Duvivarode\xE2\x80\xA6");
-}
-
-// A regression: the Edit menu's separator showed a "-" beside its line.
-TEST(MenuBars, TheSeparatorShowsNoText)
-{
+    // A regression: the Edit menu's separator showed a "-" beside its line.
     for (const int bar : {1, 2}) {
         QAction* separator = Bar(bar)->FindItem("UntitledMenu0")->Handle();
         EXPECT_TRUE(separator->isSeparator());

@@ -5,37 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 using fw::PicturePtr;
 
 namespace {
 
 using Getter = PicturePtr (*)();
 
-struct Entry {
-    const char* name;
-    Getter get;
-    int id;
-    int width;
-    int height;
-    Getter mask;   // the getter whose picture is drawn into this one's mask
-};
+// mask: the getter whose picture is drawn into this one's mask.
+struct Entry { const char* name; Getter get; int id; int width, height; Getter mask; };
 
 // Sizes follow the controls that show them: 24 x 24 legend and day-cell
 // canvases, caps 10 wide on a 20-high frame, icon canvases of about 130 x 130,
 // the backdrop as wide as the calendar window and as high as the help window.
 const Entry kEntries[] = {
-    {"msk", &msk, 168, 24, 24, nullptr},
-    {"forbid", &forbid, 169, 24, 24, &msk},
-    {"male", &male, 170, 24, 24, &msk},
-    {"female", &female, 171, 24, 24, &msk},
-    {"heart", &heart, 172, 24, 24, &msk},
-    {"fer", &fer, 173, 24, 24, &msk},
-    {"ovu", &ovu, 174, 24, 24, &msk},
-    {"men", &men, 175, 24, 24, &msk},
-    {"cycicon", &cycicon, 177, 128, 128, nullptr},
-    {"backg1", &backg1, 178, 702, 418, nullptr},
+    {"msk", &msk, 168, 24, 24, nullptr},          {"forbid", &forbid, 169, 24, 24, &msk},
+    {"male", &male, 170, 24, 24, &msk},           {"female", &female, 171, 24, 24, &msk},
+    {"heart", &heart, 172, 24, 24, &msk},         {"fer", &fer, 173, 24, 24, &msk},
+    {"ovu", &ovu, 174, 24, 24, &msk},             {"men", &men, 175, 24, 24, &msk},
+    {"cycicon", &cycicon, 177, 128, 128, nullptr}, {"backg1", &backg1, 178, 702, 418, nullptr},
     {"REFLeftMask", &REFLeftMask, 179, 10, 20, nullptr},
     {"REFLeftPic", &REFLeftPic, 180, 10, 20, &REFLeftMask},
     {"REFMiddleMask", &REFMiddleMask, 181, 10, 20, nullptr},
@@ -46,19 +33,15 @@ const Entry kEntries[] = {
 
 bool samePixels(fw::Picture& a, fw::Picture& b)
 {
-    if (a.Width() != b.Width() || a.Height() != b.Height())
-        return false;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.RGBSurface().Pixel(x, y) != b.RGBSurface().Pixel(x, y))
-                return false;
-    return true;
+    bool same = a.Width() == b.Width() && a.Height() == b.Height();
+    for (int y = 0; same && y < a.Height(); ++y)
+        for (int x = 0; same && x < a.Width(); ++x)
+            same = a.RGBSurface().Pixel(x, y) == b.RGBSurface().Pixel(x, y);
+    return same;
 }
 
 } // namespace
 
-// Each getter loads its own resource once, at its size, masked as the table
-// says.
 TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
 {
     for (const Entry& e : kEntries) {
@@ -66,15 +49,12 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
         const PicturePtr p = e.get();
         ASSERT_TRUE(p);
         EXPECT_EQ(e.get(), p);
-        EXPECT_EQ(p->Width(), e.width);
-        EXPECT_EQ(p->Height(), e.height);
+        EXPECT_EQ(std::pair(p->Width(), p->Height()), std::pair(e.width, e.height));
         const PicturePtr resource = fw::GetPicture(e.id);
         ASSERT_TRUE(resource);
         EXPECT_TRUE(samePixels(*p, *resource));
         ASSERT_EQ(p->HasMask(), e.mask != nullptr);
-        if (e.mask) {
-            EXPECT_TRUE(samePixels(*p->Mask(), *e.mask()));
-        }
+        EXPECT_TRUE(!e.mask || samePixels(*p->Mask(), *e.mask()));
     }
     EXPECT_FALSE(fw::GetPicture(176)) << "id 176 is not a picture of the application";
     EXPECT_EQ(cycicon()->Transparent(), 1);
@@ -84,7 +64,6 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
 TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
 {
     static int maskCalls = 0;
-    maskCalls = 0;
     const Getter countingMask = [] {
         ++maskCalls;
         return msk();
@@ -99,8 +78,7 @@ TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         maskCalls = 0;
-        const PicturePtr p = LoadPictureResource(row.id, row.mask, row.transparent);
-        EXPECT_EQ(p != nullptr, row.present);
+        EXPECT_EQ(LoadPictureResource(row.id, row.mask, row.transparent) != nullptr, row.present);
         EXPECT_EQ(maskCalls, row.present && row.mask ? 1 : 0);
     }
 }

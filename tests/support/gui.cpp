@@ -41,27 +41,19 @@ QWidget* widgetAt(fw::Window* window, QPoint p)
     return target ? target : content;
 }
 
-QPoint centreOf(fw::Control* control)
-{
-    return {control->Left() + control->Width() / 2, control->Top() + control->Height() / 2};
-}
-
 } // namespace
 
 void pressAt(fw::Window* window, int x, int y)
 {
-    const QPoint p(x, y);
-    QWidget* target = widgetAt(window, p);
-    s_grab = target;
-    QTest::mousePress(target, Qt::LeftButton, {}, target->mapFrom(window->Content(), p));
+    s_grab = widgetAt(window, {x, y});
+    QTest::mousePress(s_grab, Qt::LeftButton, {}, s_grab->mapFrom(window->Content(), QPoint(x, y)));
 }
 
 void releaseAt(fw::Window* window, int x, int y)
 {
-    const QPoint p(x, y);
-    QWidget* target = s_grab ? s_grab.data() : widgetAt(window, p);
+    QWidget* target = s_grab ? s_grab.data() : widgetAt(window, {x, y});
     s_grab = nullptr;
-    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(window->Content(), p));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->mapFrom(window->Content(), QPoint(x, y)));
 }
 
 void clickAt(fw::Window* window, int x, int y)
@@ -70,16 +62,14 @@ void clickAt(fw::Window* window, int x, int y)
     releaseAt(window, x, y);
 }
 
-void press(fw::Control* control)
+void press(fw::Control* c)
 {
-    const QPoint c = centreOf(control);
-    pressAt(&control->ParentWindow(), c.x(), c.y());
+    pressAt(&c->ParentWindow(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
 }
 
-void release(fw::Control* control)
+void release(fw::Control* c)
 {
-    const QPoint c = centreOf(control);
-    releaseAt(&control->ParentWindow(), c.x(), c.y());
+    releaseAt(&c->ParentWindow(), c->Left() + c->Width() / 2, c->Top() + c->Height() / 2);
 }
 
 void click(fw::Control* control)

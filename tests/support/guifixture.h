@@ -20,6 +20,13 @@
 
 namespace testenv {
 
+// Sets properties by name, as a stored block does.
+inline void Set(fw::Control* c, std::initializer_list<std::pair<const char*, fw::PropertyValue>> values)
+{
+    for (const auto& [name, value] : values)
+        c->SetProperty(name, value);
+}
+
 // Adds a control at its place in the window, inside the named logical parent,
 // the way a stored block places it.
 template <class T>
@@ -27,19 +34,9 @@ T* Add(fw::Window& w, std::string name, int left, int top, int width, int height
        std::int32_t index = fw::kNoIndex)
 {
     T* c = w.AddControl<T>(std::move(name), index);
-    c->SetProperty("Left", left);
-    c->SetProperty("Top", top);
-    c->SetProperty("Width", width);
-    c->SetProperty("Height", height);
-    c->SetProperty("InitialParent", std::string(parent));
+    Set(c, {{"Left", left}, {"Top", top}, {"Width", width}, {"Height", height},
+            {"InitialParent", std::string(parent)}});
     return c;
-}
-
-// Sets properties by name, as a stored block does.
-inline void Set(fw::Control* c, std::initializer_list<std::pair<const char*, fw::PropertyValue>> values)
-{
-    for (const auto& [name, value] : values)
-        c->SetProperty(name, value);
 }
 
 // A window whose controls a test builds in code, as a layout would. It logs

@@ -6,7 +6,6 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <cctype>
 #include <stdexcept>
 
 namespace testenv {
@@ -16,33 +15,18 @@ namespace {
 constexpr qsizetype kMaxHead = 16 * 1024;
 constexpr int kMaxConnections = 64;
 
-std::string Lower(std::string text)
-{
-    for (char& c : text)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 HttpServer::Request ParseHead(const std::string& head)
 {
     HttpServer::Request request;
-    std::size_t lineEnd = head.find("\r\n");
-    const std::string first = head.substr(0, lineEnd);
-    const std::size_t space1 = first.find(' ');
-    const std::size_t space2 = first.find(' ', space1 + 1);
-    request.method = first.substr(0, space1);
-    request.path = first.substr(space1 + 1, space2 - space1 - 1);
-    while (lineEnd != std::string::npos) {
-        const std::size_t start = lineEnd + 2;
-        lineEnd = head.find("\r\n", start);
-        const std::string line = head.substr(start, lineEnd - start);
-        const std::size_t colon = line.find(':');
-        if (colon == std::string::npos)
-            continue;
-        std::string value = line.substr(colon + 1);
-        while (!value.empty() && value.front() == ' ')
-            value.erase(0, 1);
-        request.headers[Lower(line.substr(0, colon))] = value;
+    const QList<QByteArray> lines = QByteArray::fromStdString(head).split('\n');
+    const QList<QByteArray> first = lines.front().trimmed().split(' ');
+    request.method = first.value(0).toStdString();
+    request.path = first.value(1).toStdString();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers[lines[i].left(colon).toLower().toStdString()] =
+                lines[i].mid(colon + 1).trimmed().toStdString();
     }
     return request;
 }
@@ -64,12 +48,10 @@ void SendPieces(QPointer<QTcpSocket> socket, HttpServer::Reply reply, std::size_
 
 HttpServer::Reply HttpServer::Reply::Ok(const std::string& body, int status)
 {
-    Reply reply;
-    reply.head = "HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Error") +
-                 "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
-                 std::to_string(body.size()) + "\r\n";
-    reply.pieces = {body};
-    return reply;
+    return {"HTTP/1.1 " + std::to_string(status) + (status == 200 ? " OK" : " Error") +
+                "\r\nContent-Type: text/plain\r\nConnection: close\r\nContent-Length: " +
+                std::to_string(body.size()) + "\r\n",
+            {body}};
 }
 
 HttpServer::HttpServer() : m_server(std::make_unique<QTcpServer>())

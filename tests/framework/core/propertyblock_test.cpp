@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using fw::Color;
@@ -62,13 +63,6 @@ const Bytes kLine1 = Cat({
     {0x00, 0x1F, 0x00, 0x00, 0x00, 0x06}, Text("boxcal"),
 });
 
-const std::vector<PropertyRecord> kLine1Records = {
-    {0x00, std::string("Line1")}, {0x01, std::int32_t(INT_MIN)}, {0x14, 61},  {0x13, 69},
-    {0x15, 0},                    {0x16, 215},                   {0x20, 69},  {0x21, 69},
-    {0x22, 61},                   {0x23, 276},                   {0x02, 0},   {0x12, true},
-    {0x24, 1},                    {0x25, Color{0x81, 0x81, 0x81}}, {0x1f, std::string("boxcal")},
-};
-
 // Offsets at which a record of the block ends.
 std::set<std::size_t> RecordEnds(const Bytes& block, const fw::PropertyTable& table)
 {
@@ -95,83 +89,62 @@ private:
 
 } // namespace
 
+// The layout compiler's tests make these bytes from their rows; here they
+// decode and encode back unchanged.
 TEST(PropertyBlock, GoldenBlocksBothWays)
 {
-    const std::vector<PropertyRecord> timer = {{0x00, 0}, {0x01, 1000}};
-    const auto decodedTimer = fw::DecodeBlock(kTimer1, Table("Timer"));
-    ASSERT_FALSE(decodedTimer.error) << *decodedTimer.error;
-    EXPECT_EQ(decodedTimer.records, timer);
-    EXPECT_EQ(fw::EncodeBlock(timer, Table("Timer")), kTimer1);
-
     ASSERT_EQ(kLine1.size(), 97u);
-    const auto decodedLine = fw::DecodeBlock(kLine1, Table("Line"));
-    ASSERT_FALSE(decodedLine.error) << *decodedLine.error;
-    EXPECT_EQ(decodedLine.records, kLine1Records);
-    EXPECT_EQ(fw::EncodeBlock(kLine1Records, Table("Line")), kLine1);
+    const std::vector<PropertyRecord> timer = {{0x00, 0}, {0x01, 1000}};
+    EXPECT_EQ(fw::DecodeBlock(kTimer1, Table("Timer")).records, timer);
+    for (const auto& [cls, block] : {std::pair{"Timer", kTimer1}, std::pair{"Line", kLine1}}) {
+        const auto decoded = fw::DecodeBlock(block, Table(cls));
+        EXPECT_FALSE(decoded.error);
+        EXPECT_EQ(fw::EncodeBlock(decoded.records, Table(cls)), block);
+    }
 }
 
+// What the golden blocks do not hold: extremes, empty and long texts, other tables.
 TEST(PropertyBlock, RecordsOfEveryKindRoundTrip)
 {
-    struct Row { const char* name; const char* cls; std::vector<PropertyRecord> records; std::size_t size; };
-    const std::string longTag(300, 'a');
-    const std::string utf8 = "Conceive a Boy \xc3\xa1\xc3\xb1 \xe2\x82\xac";
-    const std::string withNul("a\0b\rc", 5);
+    struct Row { const char* cls; std::vector<PropertyRecord> records; std::size_t size; };
     const Row rows[] = {
-        {"empty block", "PushButton", {}, 0},
-        {"booleans both ways", "PushButton", {{0x21, true}, {0x22, false}}, 6},
-        {"negative and extreme integers", "StaticText",
-         {{0x13, -53}, {0x14, -61}, {0x15, INT_MAX}, {0x01, std::int32_t(INT_MIN)}, {0x16, -1}}, 30},
-        {"colours", "Rectangle", {{0x20, Color{0xFF, 0xF3, 0xC7}}, {0x22, Color{}}, {0x23, Color{1, 2, 3}}}, 15},
-        {"empty texts", "EditField", {{0x0e, std::string()}, {0x47, std::string()}, {0x49, std::string()}}, 18},
-        {"text longer than 255 bytes", "RadioButton", {{0x0e, longTag}}, 306},
-        {"utf-8 text", "StaticText", {{0x24, utf8}}, 6 + utf8.size()},
-        {"text with NUL and CR", "StaticText", {{0x20, withNul}}, 11},
-        {"window values", "Window",
-         {{0x00, false}, {0x03, 702}, {0x06, std::string("Cyclane Duvivarode")}, {0x16, Color{0xEE, 0xE7, 0xD1}},
-          {0x1c, 0}},
-         3 + 6 + 24 + 5 + 6},
-        {"socket", "HTTPSocket", {{0x00, 80}, {0x06, std::string("example.org")}, {0x1f, true}}, 6 + 17 + 3},
-        {"canvas flags", "Canvas", {{0x25, true}, {0x22, false}, {0x17, true}}, 9},
-        {"any order", "Oval", {{0x22, Color{}}, {0x00, std::string("ovalo")}, {0x01, 1}, {0x20, Color{255, 111, 125}}},
-         5 + 11 + 6 + 5},
+        {"PushButton", {}, 0},
+        {"StaticText", {{0x15, INT_MAX}, {0x16, -1}, {0x20, std::string("a\0b\rc", 5)}}, 23},
+        {"EditField", {{0x0e, std::string()}, {0x47, std::string()}}, 12},
+        {"RadioButton", {{0x0e, std::string(300, 'a')}, {0x21, false}}, 309},
+        {"Window", {{0x00, false}, {0x06, std::string("Cyclane")}, {0x16, Color{0xEE, 0xE7, 0xD1}}}, 21},
+        {"HTTPSocket", {{0x00, 80}, {0x06, std::string("example.org")}, {0x1f, true}}, 26},
+        {"Oval", {{0x22, Color{}}, {0x00, std::string("ovalo")}, {0x01, 1}}, 22},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto& table = Table(row.cls);
-        const Bytes bytes = fw::EncodeBlock(row.records, table);
+        SCOPED_TRACE(row.cls);
+        const Bytes bytes = fw::EncodeBlock(row.records, Table(row.cls));
         EXPECT_EQ(bytes.size(), row.size);
-        const auto decoded = fw::DecodeBlock(bytes, table);
-        ASSERT_FALSE(decoded.error) << *decoded.error;
-        EXPECT_EQ(decoded.records, row.records);
+        EXPECT_EQ(fw::DecodeBlock(bytes, Table(row.cls)).records, row.records);
     }
 }
 
 TEST(PropertyBlock, EveryTruncationIsAnErrorOrEndsAtARecord)
 {
-    struct Row { const char* name; const char* cls; Bytes block; };
     const std::vector<PropertyRecord> tagged = {{0x00, std::string("rbnino")}, {0x0e, std::string(260, 'x')},
                                                 {0x21, false}, {0x1f, std::string("GroupBox3")}};
-    const Row rows[] = {
-        {"Timer1", "Timer", kTimer1},
-        {"Line1", "Line", kLine1},
-        {"radio button with a long tag", "RadioButton", fw::EncodeBlock(tagged, Table("RadioButton"))},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto& table = Table(row.cls);
-        const auto ends = RecordEnds(row.block, table);
-        ASSERT_EQ(*ends.rbegin(), row.block.size());
-        for (std::size_t n = 0; n < row.block.size(); ++n) {
+    const std::pair<const char*, Bytes> rows[] = {
+        {"Timer", kTimer1}, {"Line", kLine1}, {"RadioButton", fw::EncodeBlock(tagged, Table("RadioButton"))}};
+    for (const auto& [cls, block] : rows) {
+        SCOPED_TRACE(cls);
+        const auto& table = Table(cls);
+        const auto ends = RecordEnds(block, table);
+        ASSERT_EQ(*ends.rbegin(), block.size());
+        for (std::size_t n = 0; n < block.size(); ++n) {
             SCOPED_TRACE(n);
             // An exact-size copy, so that the sanitizer build sees any read past its end.
-            const Bytes cut(row.block.begin(), row.block.begin() + std::ptrdiff_t(n));
+            const Bytes cut(block.begin(), block.begin() + std::ptrdiff_t(n));
             const auto decoded = fw::DecodeBlock(cut, table);
             if (ends.count(n)) {
                 EXPECT_FALSE(decoded.error);
                 EXPECT_EQ(decoded.records.size(), std::size_t(std::distance(ends.begin(), ends.find(n))));
             } else {
-                ASSERT_TRUE(decoded.error);
-                EXPECT_NE(decoded.error->find("partial record"), std::string::npos) << *decoded.error;
+                EXPECT_NE(decoded.error.value_or("").find("partial record"), std::string::npos);
             }
         }
     }
@@ -182,38 +155,22 @@ TEST(PropertyBlock, MalformedBlocksAreRejected)
     struct Row { const char* name; const char* cls; Bytes block; const char* message; };
     const Row rows[] = {
         {"id past the table", "Timer", {0x00, 0x02, 0x01}, "unknown property id 0x0002"},
-        {"run-time position of the base table", "PushButton", {0x00, 0x03, 0, 0, 0, 0}, "unknown property id 0x0003"},
+        {"run-time position", "PushButton", {0x00, 0x03, 0, 0, 0, 0}, "unknown property id 0x0003"},
         {"a Line stores no HelpTag", "Line", {0x00, 0x0e, 0, 0, 0, 0}, "unknown property id 0x000E"},
-        {"window Backdrop is never stored", "Window", {0x00, 0x13, 0, 0, 0, 0}, "unknown property id 0x0013"},
-        {"CheckBox Caption is never stored", "CheckBox", {0x00, 0x20, 0, 0, 0, 0}, "unknown property id 0x0020"},
+        {"window Backdrop", "Window", {0x00, 0x13, 0, 0, 0, 0}, "unknown property id 0x0013"},
+        {"CheckBox Caption", "CheckBox", {0x00, 0x20, 0, 0, 0, 0}, "unknown property id 0x0020"},
         {"duplicate id", "Timer", Cat({kTimer1, {0x00, 0x01, 0, 0, 0, 1}}), "duplicate property Period"},
-        {"duplicate id out of order", "Oval", {0x00, 0x21, 0, 0, 0, 1, 0x00, 0x20, 1, 2, 3, 0x00, 0x21, 0, 0, 0, 2},
+        {"duplicate id out of order", "Oval",
+         {0x00, 0x21, 0, 0, 0, 1, 0x00, 0x20, 1, 2, 3, 0x00, 0x21, 0, 0, 0, 2},
          "duplicate property BorderWidth"},
-        {"Boolean byte other than 0 or 1", "PushButton", {0x00, 0x21, 0x02}, "Boolean Default holds 2"},
-        {"text length past the end", "StaticText", {0x00, 0x20, 0x00, 0x00, 0x00, 0x05, 'a', 'b'}, "partial record"},
+        {"Boolean byte 2", "PushButton", {0x00, 0x21, 0x02}, "Boolean Default holds 2"},
+        {"text past the end", "StaticText", {0x00, 0x20, 0x00, 0x00, 0x00, 0x05, 'a', 'b'}, "partial record"},
         {"text length near 2^32", "StaticText", {0x00, 0x20, 0xFF, 0xFF, 0xFF, 0xFF, 'a'}, "partial record"},
         {"lone id byte", "Timer", {0x00}, "partial record"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
         const auto decoded = fw::DecodeBlock(row.block, Table(row.cls));
-        ASSERT_TRUE(decoded.error);
-        EXPECT_NE(decoded.error->find(row.message), std::string::npos) << *decoded.error;
-    }
-}
-
-TEST(PropertyBlock, EncodeRefusesWhatCannotDecode)
-{
-    const auto& table = Table("PushButton");
-    const std::vector<std::vector<PropertyRecord>> bad = {
-        {{0x03, 0}},                           // not in the table
-        {{0x21, 1}},                           // Default is Boolean
-        {{0x20, true}},                        // Caption is String
-        {{0x21, true}, {0x21, false}},         // twice
-    };
-    for (std::size_t i = 0; i < bad.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_THROW(fw::EncodeBlock(bad[i], table), std::invalid_argument);
+        EXPECT_NE(decoded.error.value_or("").find(row.message), std::string::npos) << row.name;
     }
 }
 
@@ -222,79 +179,38 @@ TEST(PropertyBlock, RegisteredTablesDeriveFromTheirBase)
     constexpr fw::PropertyInfo kOwn[] = {{0x4d, "Editable", PropertyKind::Boolean}};
     constexpr fw::PropertyInfo kOther[] = {{0x4e, "Editable", PropertyKind::Boolean}};
     const fw::PropertyTable* timer = fw::PropertyTableFor("Timer");
-    const fw::PropertyTable& base = Table("EditField");
+    const auto& base = Table("EditField").properties;
     fw::RegisterControlTable("RegisteredField", "EditField", kOwn);
     fw::RegisterControlTable("RegisteredField", "EditField", kOwn);
-    const fw::PropertyTable& derived = Table("RegisteredField");
-    ASSERT_EQ(derived.properties.size(), base.properties.size() + 1);
-    EXPECT_TRUE(std::equal(base.properties.begin(), base.properties.end() - 1, derived.properties.begin(),
+    const auto& derived = Table("RegisteredField").properties;
+    // The base's records, the own ones, then InitialParent last as in every control.
+    ASSERT_EQ(derived.size(), base.size() + 1);
+    EXPECT_TRUE(std::equal(base.begin(), base.end() - 1, derived.begin(),
                            [](const auto& a, const auto& b) { return a.id == b.id && a.name == b.name; }));
-    EXPECT_EQ(derived.properties.end()[-2].name, "Editable");
-    EXPECT_EQ(derived.properties.back().name, "InitialParent");
+    EXPECT_EQ(derived.end()[-2].name, "Editable");
+    EXPECT_EQ(derived.back().name, "InitialParent");
     EXPECT_EQ(fw::PropertyTableFor("Timer"), timer) << "a registration moved the tables";
     EXPECT_THROW(fw::RegisterControlTable("RegisteredField", "EditField", kOther), std::logic_error);
     EXPECT_THROW(fw::RegisterControlTable("Orphan", "NoSuchClass"), std::logic_error);
     EXPECT_THROW(fw::RegisterControlTable("Orphan", "Timer"), std::logic_error);
     EXPECT_EQ(fw::PropertyTableFor("Orphan"), nullptr);
-    EXPECT_EQ(fw::PropertyTableFor("ListBox"), nullptr);
 }
 
-TEST(PropertyBlock, TablesAreConsistent)
-{
-    ASSERT_GE(fw::AllPropertyTables().size(), 19u);
-    for (const fw::PropertyTable* table : fw::AllPropertyTables()) {
-        SCOPED_TRACE(table->className);
-        EXPECT_EQ(fw::PropertyTableFor(table->className), table);
-        std::set<std::uint16_t> ids;
-        std::set<std::string_view> names;
-        for (const fw::PropertyInfo& p : table->properties) {
-            EXPECT_TRUE(ids.insert(p.id).second) << p.name;
-            EXPECT_TRUE(names.insert(p.name).second) << p.name;
-        }
-        const bool control = table->Find(std::string_view("Name")) != nullptr;
-        if (control) {
-            // Below 0x20 every control class has the base table's ids and names.
-            const auto& base = Table("ChasingArrows");
-            for (const fw::PropertyInfo& p : table->properties) {
-                if (p.id >= 0x20)
-                    continue;
-                const fw::PropertyInfo* b = base.Find(p.id);
-                ASSERT_NE(b, nullptr) << p.name;
-                EXPECT_EQ(b->name, p.name);
-                EXPECT_EQ(b->kind, p.kind);
-            }
-            EXPECT_EQ(table->properties.front().name, "Name");
-            EXPECT_EQ(table->properties.back().name, "InitialParent");
-        }
-    }
-}
-
-TEST(PropertyBlock, ApplyBlockAssignsInStoredOrder)
+TEST(PropertyBlock, ApplyBlockAssignsInStoredOrderOrChangesNothing)
 {
     Recorder line("Line");
     fw::ApplyBlock(line, kLine1);
     ASSERT_EQ(line.applied.size(), 15u);
-    EXPECT_EQ(line.applied[0].first, "Name");
     EXPECT_EQ(line.applied[2], std::make_pair(std::string("Top"), PropertyValue(61)));
     EXPECT_EQ(line.applied[3], std::make_pair(std::string("Left"), PropertyValue(69)));
-    EXPECT_EQ(line.applied[13], std::make_pair(std::string("LineColor"), PropertyValue(Color{0x81, 0x81, 0x81})));
-    EXPECT_EQ(line.applied[14], std::make_pair(std::string("InitialParent"), PropertyValue(std::string("boxcal"))));
 
-    Recorder timer("Timer");
-    fw::ApplyBlock(timer, kTimer1);
-    EXPECT_EQ(timer.applied, (std::vector<std::pair<std::string, PropertyValue>>{{"Mode", 0}, {"Period", 1000}}));
-}
-
-TEST(PropertyBlock, ApplyBlockChangesNothingOnABadBlock)
-{
-    struct Row { const char* name; const char* cls; Bytes block; const char* message; };
+    struct Row { const char* cls; Bytes block; const char* message; };
     const Row rows[] = {
-        {"truncated after good records", "Line", Bytes(kLine1.begin(), kLine1.end() - 3), "bad property block for Line"},
-        {"a Line block applied to a Timer", "Timer", kLine1, "unknown property id 0x4C69"},
-        {"no table for the class", "Cansex", kTimer1, "no property table for class Cansex"},
+        {"Line", Bytes(kLine1.begin(), kLine1.end() - 3), "bad property block for Line"},
+        {"Timer", kLine1, "unknown property id 0x4C69"},
+        {"Cansex", kTimer1, "no property table for class Cansex"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
         Recorder target(row.cls);
         try {
             fw::ApplyBlock(target, row.block);

@@ -14,65 +14,74 @@
 
 namespace {
 
+using testenv::TestWindow;
+
 class CanvasTest : public testenv::GuiFixture {
 protected:
     void SetUp() override
     {
         GuiFixture::SetUp();
-        window = MakeWindow(
-            [this](testenv::TestWindow& w) { canvas = testenv::Add<fw::Canvas>(w, "canvas", 20, 20, 40, 30); });
+        window = MakeWindow([this](TestWindow& w) { canvas = w.Add<fw::Canvas>("c", 20, 20, 40, 30); });
     }
 
     QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
+    void Fill(fw::Graphics& g, fw::Color c, int x, int y, int w, int h)
+    {
+        g.SetForeColor(c);
+        g.FillRect(x, y, w, h);
+    }
 
-    testenv::TestWindow* window = nullptr;
+    TestWindow* window = nullptr;
     fw::Canvas* canvas = nullptr;
 };
 
 TEST_F(CanvasTest, MouseDownTrueCapturesDragAndUp)
 {
-    std::vector<std::string> events;
+    using Events = std::vector<std::string>;
+    Events events;
     bool take = false;
-    auto note = [&](const char* what, int x, int y) {
-        events.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y));
+    auto note = [&](const char* what) {
+        return [&events, what](int x, int y) {
+            events.push_back(what + std::to_string(x) + "," + std::to_string(y));
+        };
     };
-    canvas->MouseDown.Bind([&](int x, int y) {
-        note("Down", x, y);
+    canvas->MouseDown.Bind([&, down = note("Down ")](int x, int y) {
+        down(x, y);
         return take;
     });
-    canvas->MouseDrag.Bind([&](int x, int y) { note("Drag", x, y); });
-    canvas->MouseUp.Bind([&](int x, int y) { note("Up", x, y); });
-
-    struct Row { const char* name; bool take; std::vector<std::string> events; };
-    const Row rows[] = {
-        {"taken: drag and release follow, also outside", true, {"Down 5,5", "Drag 70,5", "Up 70,5"}},
-        {"not taken: nothing follows", false, {"Down 5,5"}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        take = row.take;
+    canvas->MouseDrag.Bind(note("Drag "));
+    canvas->MouseUp.Bind(note("Up "));
+    // Taken: drag and release follow, also outside; not taken: nothing follows.
+    for (const bool taken : {true, false}) {
+        take = taken;
         events.clear();
         testenv::pressAt(window, 25, 25);
         testenv::hover(window, 90, 25);
         testenv::releaseAt(window, 90, 25);
-        EXPECT_EQ(events, row.events);
+        EXPECT_EQ(events, (taken ? Events{"Down 5,5", "Drag 70,5", "Up 70,5"} : Events{"Down 5,5"}));
     }
 }
 
-TEST_F(CanvasTest, PaintsBackdropThenPaintEvent)
+// The backdrop lies under what Paint draws; Graphics() outside Paint draws
+// on the canvas until the next refresh, inside Paint it draws into that paint.
+TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
 {
     auto backdrop = fw::Picture::New(40, 30);
-    backdrop->Graphics().SetForeColor(fw::RGB(255, 0, 0));
-    backdrop->Graphics().FillRect(0, 0, 40, 30);
+    Fill(backdrop->Graphics(), fw::RGB(255, 0, 0), 0, 0, 40, 30);
     canvas->SetBackdrop(backdrop);
-    canvas->Paint.Bind([](fw::Graphics& g) {
-        g.SetForeColor(fw::RGB(0, 0, 255));
-        g.FillRect(0, 0, 10, 10);
-    });
-    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(PixelAt(20, 20), qRgb(255, 0, 0));
+    canvas->Paint.Bind([this](fw::Graphics& g) { Fill(g, fw::RGB(0, 128, 0), 0, 0, 10, 10); });
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
+    EXPECT_EQ(PixelAt(30, 20), qRgb(255, 0, 0));
+    Fill(*canvas->Graphics(), fw::RGB(255, 255, 0), 25, 15, 10, 10);
+    EXPECT_EQ(PixelAt(30, 20), qRgb(255, 255, 0));
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
     canvas->SetBackdrop(nullptr);
-    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 0, 255));
+    EXPECT_NE(PixelAt(30, 20), qRgb(255, 255, 0));
+    EXPECT_NE(PixelAt(30, 20), qRgb(255, 0, 0));
+    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
+
+    canvas->Paint.Bind([this](fw::Graphics&) { Fill(*canvas->Graphics(), fw::RGB(10, 20, 30), 0, 0, 9, 9); });
+    EXPECT_EQ(PixelAt(1, 1), qRgb(10, 20, 30));
 }
 
 // A failing Paint handler is reported once the paint is over, never from
@@ -86,52 +95,6 @@ TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("no ink"), std::string::npos) << messages[0];
     EXPECT_EQ(app->ExitStatus(), 1);
-}
-
-// Graphics() outside Paint draws on the canvas until the next refresh;
-// inside Paint it draws into that paint.
-TEST_F(CanvasTest, GraphicsDrawsAtOnceOrIntoThePaint)
-{
-    int paints = 0;
-    canvas->Paint.Bind([&](fw::Graphics& g) {
-        ++paints;
-        g.SetForeColor(fw::RGB(0, 128, 0));
-        g.FillRect(0, 0, 40, 30);
-    });
-    canvas->RefreshNow();
-    ASSERT_GT(paints, 0);
-    EXPECT_EQ(PixelAt(30, 20), qRgb(0, 128, 0));
-    {
-        auto g = canvas->Graphics();
-        g->SetForeColor(fw::RGB(255, 255, 0));
-        g->FillRect(25, 15, 10, 10);
-    }
-    EXPECT_EQ(PixelAt(30, 20), qRgb(255, 255, 0));
-    EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
-    canvas->Refresh();
-    EXPECT_EQ(PixelAt(30, 20), qRgb(0, 128, 0));
-
-    canvas->Paint.Bind([this](fw::Graphics&) {
-        auto g = canvas->Graphics();
-        g->SetForeColor(fw::RGB(10, 20, 30));
-        g->FillRect(0, 0, 40, 30);
-    });
-    EXPECT_EQ(PixelAt(1, 1), qRgb(10, 20, 30));
-    canvas->Paint.Unbind();
-    canvas->Refresh();
-    EXPECT_NE(PixelAt(1, 1), qRgb(10, 20, 30));
-}
-
-TEST_F(CanvasTest, AcceptFocusDecidesWhetherAClickFocuses)
-{
-    int gotFocus = 0;
-    canvas->GotFocus.Bind([&] { ++gotFocus; });
-    testenv::click(canvas);
-    EXPECT_FALSE(canvas->HasFocus());
-    canvas->SetAcceptFocus(true);
-    testenv::click(canvas);
-    EXPECT_TRUE(canvas->HasFocus());
-    EXPECT_EQ(gotFocus, 1);
 }
 
 } // namespace

@@ -37,7 +37,6 @@ TEST_F(StyledFieldTest, OffsetsCountCharactersInBothBackings)
     for (const bool multiLine : {false, true}) {
         fw::EditField* field = Make(multiLine);
         field->SetText(kText);
-        EXPECT_EQ(field->Text(), kText);
         for (const Row& row : rows) {
             SCOPED_TRACE(std::to_string(row.start) + (multiLine ? " multi-line" : " single-line"));
             field->SetSelStart(row.start);
@@ -66,33 +65,7 @@ TEST_F(StyledFieldTest, RunsAndSelectionStylesLandOnTheirCharacters)
         EXPECT_EQ(std::tuple(field->SelBold(), field->SelTextSize(), field->SelTextColor()),
                   std::tuple(isBold, size, color)) << at;
     }
-    field->SetSelLength(1);
-    field->SetSelItalic(true);
-    field->SetSelTextFont("Serif");
-    EXPECT_TRUE(field->SelItalic());
-    EXPECT_EQ(field->SelTextFont(), "Serif");
-    field->SetSelStart(6);
-    EXPECT_FALSE(field->SelItalic());
     testenv::screenshot(&field->ParentWindow(), "styled-field");
-}
-
-TEST_F(StyledFieldTest, LinesAsShownAndScrolling)
-{
-    fw::EditField* field = Make(true);
-    std::string text;
-    for (int i = 0; i < 30; ++i)
-        text += "line " + std::to_string(i) + "\r";
-    field->SetText(text);
-    EXPECT_EQ(field->LineNumAtCharPos(0), 0);
-    EXPECT_EQ(field->LineNumAtCharPos(7), 1);   // "line 0" and its CR, then line 1
-    EXPECT_EQ(field->LineNumAtCharPos(7 * 10 + 3), 10);
-    field->SetScrollPosition(12);
-    EXPECT_EQ(field->ScrollPosition(), 12);
-    field->SetScrollPosition(0);
-    EXPECT_EQ(field->ScrollPosition(), 0);
-    // A long line wraps: its second part is a line of its own.
-    field->SetText(std::string(200, 'x') + " end");
-    EXPECT_GT(field->LineNumAtCharPos(203), 0);
 }
 
 } // namespace
