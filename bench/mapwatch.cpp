@@ -41,7 +41,13 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: mapwatch [-k] [-t seconds] program [args...]\n");
         return 2;
     }
-    Display* dpy = XOpenDisplay(nullptr);
+    // A server that has just started may still refuse for a moment.
+    Display* dpy = nullptr;
+    for (int tries = 0; !dpy && tries < 40; ++tries) {
+        dpy = XOpenDisplay(nullptr);
+        if (!dpy)
+            usleep(50000);
+    }
     if (!dpy) {
         fprintf(stderr, "mapwatch: cannot open display\n");
         return 2;

@@ -23,14 +23,23 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-# Fresh settings and desktop, nothing of the user's touched; no update
-# check after the splash, so nothing but the calendar window opens.
+# A free display number, chosen by the server; a start that loses a race
+# for it is tried again.
+for attempt in 1 2 3; do
+  : >"$work/display"
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
+  kill "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=
+done
+[ -n "$xvfb_pid" ] || { echo "startup.sh: no X server could be started" >&2; exit 1; }
+# Fresh settings and desktop, nothing of the user's touched. Fresh settings
+# also open the update check after the splash, as a first start does.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DESKTOP_DIR="$work/home/Desktop"
 export XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DESKTOP_DIR" "$XDG_RUNTIME_DIR"

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
 #include <limits>
@@ -52,7 +53,21 @@ PicturePtr fromQFile(const QString& name)
 } // namespace
 
 struct Picture::Impl {
-    QImage image;
+    // Pixels of a resource are read on their first use, so that building a
+    // hidden window does not decode its pictures before anything shows.
+    mutable QImage image;
+    mutable QString pending;
+    QSize pendingSize;
+    const QImage& Loaded() const
+    {
+        if (!pending.isEmpty()) {
+            const QImage read(pending, "PNG");
+            image = read.isNull() ? whiteImage(pendingSize.width(), pendingSize.height())
+                                  : read.convertToFormat(kFormat);
+            pending.clear();
+        }
+        return image;
+    }
     std::unique_ptr<Picture> mask;
     std::unique_ptr<fw::Graphics> graphics;
     // The picture as it draws, premultiplied, built again on the first draw
@@ -112,22 +127,30 @@ PicturePtr Picture::FromResource(const std::string& resourcePath)
     QString name = QString::fromStdString(resourcePath);
     if (!name.startsWith(u':'))
         name.prepend(u':');
-    return fromQFile(name);
+    // The header is read now; the pixels when first used.
+    QImageReader reader(name, "PNG");
+    const QSize size = reader.size();
+    if (!reader.canRead() || size.isEmpty())
+        return nullptr;
+    auto picture = std::make_shared<Picture>(0, 0);
+    picture->d_->pending = name;
+    picture->d_->pendingSize = size;
+    return picture;
 }
 
 PicturePtr GetPicture(int id)
 {
-    return fromQFile(QStringLiteral(":/pictures/%1.png").arg(id));
+    return Picture::FromResource(QStringLiteral(":/pictures/%1.png").arg(id).toStdString());
 }
 
 int Picture::Width() const
 {
-    return d_->image.width();
+    return d_->pending.isEmpty() ? d_->image.width() : d_->pendingSize.width();
 }
 
 int Picture::Height() const
 {
-    return d_->image.height();
+    return d_->pending.isEmpty() ? d_->image.height() : d_->pendingSize.height();
 }
 
 Graphics& Picture::Graphics()
@@ -143,8 +166,8 @@ Picture* Picture::Mask()
         d_->mask = std::make_unique<Picture>(0, 0);
         d_->mask->d_->owner = this;
         d_->stale = true;
-        if (!d_->image.isNull()) {
-            d_->mask->d_->image = QImage(d_->image.size(), kFormat);
+        if (Width() > 0 && Height() > 0) {
+            d_->mask->d_->image = QImage(Width(), Height(), kFormat);
             d_->mask->d_->image.fill(0xFF000000u);
         }
     }
@@ -175,12 +198,13 @@ QImage& Picture::Image()
     d_->stale = true;
     if (d_->owner)
         d_->owner->d_->stale = true;
+    d_->Loaded();
     return d_->image;
 }
 
 const QImage& Picture::Image() const
 {
-    return d_->image;
+    return d_->Loaded();
 }
 
 const QImage& Picture::Composited() const
@@ -195,6 +219,7 @@ const QImage& Picture::Composited() const
 QImage Picture::Compose() const
 {
     constexpr QImage::Format kShown = QImage::Format_ARGB32_Premultiplied;
+    d_->Loaded();
     const bool masked = d_->mask && !d_->mask->d_->image.isNull();
     const bool whiteClear = transparent_ == 1;
     if (!masked && !whiteClear)
