@@ -142,24 +142,6 @@ TEST_F(CABClassTest, OpenChoosesKindSizeAndPictures)
     }
 }
 
-TEST_F(CABClassTest, LayoutValuesAreClearedBeforeTheOpenHandler)
-{
-    CABClass* button = nullptr;
-    std::vector<double> seen;
-    MakeWindow([&](ControlWindow& w) {
-        button = AddButton(w, "b", 10, 10, 20, 20, [&](CABClass& b) {
-            seen = {double(b.PlayButton() + b.StopButton() + b.Toggle() + b.GearButton()), b.PressedHue(),
-                    b.PressedSat(), b.PressedValue()};
-        });
-        // As a property block would set them.
-        for (const char* flag : {"PlayButton", "StopButton", "Toggle", "GearButton"})
-            button->SetProperty(flag, true);
-        button->SetPressedButtonColor(9, 9, 9);
-    });
-    EXPECT_EQ(seen, (std::vector<double>{0, 0, 0, 255}));
-    EXPECT_EQ(button->ButtonType(), "");
-}
-
 class CABClassMouse : public CABClassTest {
 protected:
     void MakeBack(bool toggle = false)
@@ -225,102 +207,11 @@ TEST_F(CABClassMouse, ClicksOutsideTheShapeAreNotTaken)
         ExpectLog({});
         EXPECT_EQ(OnScreen(button), before);
     }
-    // Beyond the pictures built at Open: an enlarged button takes no click
-    // there, although the new area is within its kind's limit; Update shrinks
-    // it back to that limit.
-    button->SetWidth(80);
-    button->SetHeight(70);
-    testenv::runFor(30);
-    testenv::clickAt(&button->ParentWindow(), 40 + 35, 30 + 35);
-    testenv::runFor(10);
-    ExpectLog({});
-    button->Update();
-    EXPECT_EQ(std::pair(button->Width(), button->Height()), std::pair(50, 50));
-    EXPECT_EQ(button->ButtonWidth(), 50);
     // Nor does a disabled one.
     button->SetEnabled(false);
     testenv::click(button);
     testenv::runFor(10);
     ExpectLog({});
-}
-
-// Each channel moves on its own: channels without an offset keep their values
-// exactly, the others never go down and do go up somewhere.
-void ExpectOffsets(const fw::PicturePtr& picture, const fw::PicturePtr& reference, std::array<bool, 3> moves)
-{
-    ASSERT_TRUE(picture && reference);
-    const QImage a = picture->Image(), b = reference->Image();
-    ASSERT_EQ(a.size(), b.size());
-    std::array<bool, 3> raised{};
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const int pa[3] = {qRed(a.pixel(x, y)), qGreen(a.pixel(x, y)), qBlue(a.pixel(x, y))};
-            const int pb[3] = {qRed(b.pixel(x, y)), qGreen(b.pixel(x, y)), qBlue(b.pixel(x, y))};
-            for (int c = 0; c < 3; ++c) {
-                ASSERT_TRUE(moves[c] ? pa[c] >= pb[c] : pa[c] == pb[c])
-                    << "channel " << c << " at " << x << "," << y;
-                raised[c] = raised[c] || pa[c] > pb[c];
-            }
-        }
-    EXPECT_EQ(raised, moves);
-}
-
-TEST_F(CABClassTest, ColourOffsetsMoveOnlyTheirChannel)
-{
-    CABClass* reference = nullptr;
-    CABClass* red = nullptr;
-    MakeWindow([&](ControlWindow& win) {
-        reference = AddButton(win, "reference", 10, 10, 40, 40, With({Flag::StopButton}));
-        red = AddButton(win, "red", 60, 10, 40, 40, [](CABClass& b) {
-            b.SetStopButton(true);
-            b.SetPressedButtonColor(0, 0, 0);
-            b.SetPressedSymbolColor(200, 0, 0);
-        });
-    });
-    const fw::PicturePtr plain = reference->PlainButtonPic();
-    // By default the pressed face gets blue; disabled is 15 on the face and
-    // 75 on the symbol, every channel.
-    ExpectOffsets(reference->PressButtonPic(), plain, {false, false, true});
-    ExpectOffsets(reference->DisabledButtonPic(), plain, {true, true, true});
-    ExpectOffsets(red->PlainButtonPic(), plain, {});
-    ExpectOffsets(red->PressButtonPic(), plain, {true, false, false});
-    // Colours set after Open show at the next Update.
-    const fw::PicturePtr before = red->PlainButtonPic();
-    red->SetUpButtonColor(80, 0, 0);
-    EXPECT_EQ(red->PlainButtonPic(), before);
-    red->Update();
-    ExpectOffsets(red->PlainButtonPic(), before, {true, false, false});
-}
-
-TEST_F(CABClassTest, SwitchSymbolThenUpdateShowsTheNewSymbol)
-{
-    CABClass* play = nullptr;
-    CABClass* arrow = nullptr;
-    MakeWindow([&](ControlWindow& w) {
-        play = AddButton(w, "play", 10, 10, 20, 20, With({Flag::PlayButton}));
-        arrow = AddButton(w, "arrow", 40, 10, 13, 10, With({Flag::MiniArrowUp}));
-    });
-    play->SwitchSymbol("Back");
-    EXPECT_TRUE(play->BackButton());
-    EXPECT_FALSE(play->PlayButton());
-    EXPECT_EQ(play->SymbolType(), ".play");   // until Update
-    play->Update();
-    EXPECT_EQ(play->SymbolType(), ".back");
-    EXPECT_EQ(std::pair(play->MasterSymbol()->Width(), play->MasterSymbol()->Height()), std::pair(38, 27));
-    const Files files = {"Normal.miniup", "Masked.miniup", "Symbol.Up",
-                         "Normal.round",  "Masked.round",  "Symbol.back"};
-    EXPECT_EQ(InFolder(), files);
-
-    // A name outside the list clears every round flag: the button keeps its symbol.
-    play->SwitchSymbol("Rewind");
-    EXPECT_FALSE(play->BackButton());
-    play->Update();
-    EXPECT_EQ(play->SymbolType(), ".back");
-
-    // Only round buttons switch.
-    arrow->SwitchSymbol("Play");
-    EXPECT_FALSE(arrow->PlayButton());
-    EXPECT_TRUE(arrow->MiniArrowUp());
 }
 
 TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
