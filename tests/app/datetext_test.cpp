@@ -38,11 +38,9 @@ TEST(DateText, Str2dateAndYearReadTheWrittenForms)
 {
     struct Row { const char* text; std::string expected; };
     const Row rows[] = {
-        {"3/1/2007", "2007-03-01"}, {"3/01/07", "2007-03-01"},   {"3/1/07", "2007-03-01"},
-        {"3/5/07", "2007-03-05"},   {"11/12/09", "2009-11-12"},  {"2/29/04", "2004-02-29"},
+        {"3/1/2007", "2007-03-01"}, {"3/01/07", "2007-03-01"},   {"2/29/04", "2004-02-29"},
         {"1/1/50", "2050-01-01"},   {"1/1/51", "1951-01-01"},    {"1/1/00", "2000-01-01"},
-        {"12/31/99", "1999-12-31"}, {"1/1/2051", "1951-01-01"},  {"6/15/1999", "1999-06-15"},
-        {"10/31/2050", "2050-10-31"}, {"/", "1999-11-30"},       {"a/b/cd", "1999-11-30"},
+        {"1/1/2051", "1951-01-01"}, {"10/31/2050", "2050-10-31"}, {"a/b/cd", "1999-11-30"},
         {"-2/10/07", "2006-10-10"},
         {"13/1/07", "2008-01-01"}, // month 13 is January after
         {"0/1/07", "2006-12-01"},  // month 0 is December before
@@ -109,10 +107,8 @@ TEST(DateText, TranslatedMonthNames)
     const std::string full = "Janvier   Février   Mars      Avril     Mai       Juin      "
                              "Juillet   Août      Septembre Octobre   Novembre  Décembre  ";
     struct Row { const char* table; std::int32_t month; const char* expected; };
-    const Row rows[] = {{"full", 1, "Janvier"},   {"full", 2, "Février"},  {"full", 8, "Août"},
-                        {"full", 9, "Septembre"}, {"full", 12, "Décembre"}, {"short", 2, "Février"},
-                        {"short", 3, "Mar"},      {"short", 4, ""},         {"short", 12, ""},
-                        {"short", 13, ""}};
+    const Row rows[] = {{"full", 2, "Février"}, {"full", 9, "Septembre"}, {"full", 12, "Décembre"},
+                        {"short", 3, "Mar"},    {"short", 4, ""},          {"short", 13, ""}};
     for (const Row& row : rows) {
         const bool isFull = std::string(row.table) == "full";
         const std::string names = isFull ? full : "Janvier   Février   Mar";

@@ -6,9 +6,6 @@
 #include "framework/gui/statictext.h"
 #include "resources/textos.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -42,12 +39,6 @@ TEST_F(ShellTest, FirstStartShowsTheSplashOverTheHiddenCalendarWindow)
     EXPECT_EQ(fw::FrontWindow(), splash);
     EXPECT_EQ(splash->StaticText1->Text(), "Ver. 1.0.0");
     EXPECT_FALSE(win::main()->Visible());
-    // The enabling pass leaves commands without a handler disabled; the
-    // others are driven by their own tests.
-    MenuBar1()->EnableMenuItems();
-    EXPECT_FALSE(MenuBar1()->FindItem("EditCut")->Enabled());
-    MenuBar2()->EnableMenuItems();
-    EXPECT_TRUE(MenuBar2()->FindItem("AppleAbout")->Enabled());
     // Nothing stored: start-up leaves the preferences window to its first use.
     EXPECT_FALSE(Exists<windows::preferences>());
     EXPECT_EQ(writes.Count(), 0);
@@ -76,26 +67,10 @@ TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
         ASSERT_EQ(Exists<windows::ckwin>(), check);
         WaitShown(check ? static_cast<fw::Window*>(win::ckwin()) : win::main());
         EXPECT_EQ(fw::FrontWindow(), check ? static_cast<fw::Window*>(win::ckwin()) : win::main());
-        if (!check)
-            testenv::screenshot(win::main(), "shell_calendar_window");
         Choose(MenuBar1(), "ckupdt");
         EXPECT_TRUE(Exists<windows::ckwin>());
         End();
     }
-}
-
-TEST_F(ShellTest, AWindowManagerCloseRequestLeavesTheSplashAndThePreferencesWindow)
-{
-    Start();
-    win::preferences()->Show();
-    for (fw::Window* window : std::initializer_list<fw::Window*>{win::splashreg(), win::preferences()}) {
-        SCOPED_TRACE(window->Title());
-        WaitShown(window);
-        window->Handle()->close();
-        EXPECT_TRUE(window->Visible());
-        EXPECT_FALSE(window->Closing());
-    }
-    EXPECT_FALSE(application->Quitting());
 }
 
 // Each stored key goes into its control, in the calendar window or the
@@ -123,15 +98,10 @@ TEST_F(ShellTest, StartUpRestoresStoredInputsAndKeepsDefaultsForBadOnes)
          .prefs = {"3", "3", "3", true, true, true}},
         // Both disclaimer boxes show the one setting.
         {.name = "disclaimer off", .stored = {{"disclaimer", false}}, .prefs = {"5", "5", "2", false, true, true}},
-        {.name = "update check off", .stored = {{"ckupdt", false}}, .prefs = {"5", "5", "2", true, true, false}},
         {.name = "menses position past the end", .stored = {{"durmens", std::int32_t{5}}}},
-        {.name = "fertile-before position past the end", .stored = {{"fertpre", std::int32_t{3}}}},
         {.name = "negative position", .stored = {{"fertpost", std::int32_t{-1}}}},
-        {.name = "most negative position", .stored = {{"durmens", std::int32_t{INT32_MIN}}}},
         {.name = "position as text", .stored = {{"durmens", "0"}}},
         {.name = "position as Boolean", .stored = {{"fertpre", true}}},
-        {.name = "position as a double", .stored = {{"fertpost", 0.0}}},
-        {.name = "position as a date", .stored = {{"durmens", fw::Date(2007, 3, 5)}}},
         {.name = "option as a number", .stored = {{"helptip", std::int32_t{0}}}},
     };
     const std::set<std::string> prefsKeys = {"durmens", "fertpre", "fertpost", "disclaimer", "helptip", "ckupdt"};
@@ -161,7 +131,6 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
     const auto closeBox = [](windows::main& calendar) { calendar.Handle()->close(); };
     struct Row { const char* name; bool showCalendar, showPreferences; std::function<void(windows::main&)> leave; };
     const Row rows[] = {
-        {"Quit from the menu, calendar window in front", true, false, quit(MenuBar1())},
         {"Quit from the menu, splash in front", false, false, quit(MenuBar1())},
         {"Quit from the menu, preferences window in front", true, true, quit(MenuBar2())},
         {"Quit by its shortcut", true, false,
@@ -264,54 +233,6 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
     EXPECT_EQ(messages, std::vector<std::string>{Textos::k220() + "\r" + copy.string()});
     EXPECT_EQ(fw::FolderItem(copy).ReadAll(), unreadable);
     EXPECT_TRUE(BPrefs::HasKey("app_vers"));
-}
-
-TEST_F(ShellTest, TheEventLoopRaisesOpenAndQuitEndsIt)
-{
-    StoreFile({{"ckupdt", false}});
-    FileWrites writes(folders.config(), kPrefsFile);
-    Launch();
-    std::vector<std::string> seen;
-    QTimer driver;
-    driver.setInterval(5);
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        fw::Window* front = fw::FrontWindow();
-        if (auto* splash = dynamic_cast<windows::splashreg*>(front); splash && seen.empty()) {
-            seen.push_back("splash");
-            testenv::click(splash->PushButton1);
-        } else if (dynamic_cast<windows::main*>(front) && seen.size() == 1) {
-            seen.push_back("calendar");
-            Choose(MenuBar1(), "FileQuit");
-        }
-    });
-    driver.start();
-    QTimer::singleShot(5000, [] { fw::Quit(9); });
-    EXPECT_EQ(application->Run(), 0);
-    EXPECT_EQ(seen, (std::vector<std::string>{"splash", "calendar"}));
-    EXPECT_EQ(writes.Count(), 1);
-}
-
-TEST_F(ShellTest, PageSetupKeepsTheLastConfirmedSetup)
-{
-    Start();
-    WaitShown(win::splashreg());
-    // Page Setup, answering its dialog as soon as it is up.
-    const auto pageSetup = [](bool confirm) {
-        QTimer timer;
-        QObject::connect(&timer, &QTimer::timeout, [&timer, confirm] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                timer.stop();
-                confirm ? dialog->accept() : dialog->reject();
-            }
-        });
-        timer.start(10);
-        Choose(MenuBar1(), "FilePSetup");
-        return app::App()->PageSettings();
-    };
-    EXPECT_EQ(pageSetup(false), "");
-    const std::string confirmed = pageSetup(true);
-    EXPECT_FALSE(confirmed.empty());
-    EXPECT_EQ(pageSetup(false), confirmed);
 }
 
 } // namespace
