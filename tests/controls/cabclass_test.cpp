@@ -237,11 +237,6 @@ TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
     stillShowing->Update();
     second->Close();
     EXPECT_TRUE(InFolder().empty());
-
-    CABClass* gear = MakeButton(With({Flag::GearButton}), 50, 50);
-    EXPECT_EQ(InFolder(), (Files{"Normal.Gear", "Pressed.Gear", "Masked.Gear", "Disabled.Gear"}));
-    gear->ParentWindow().Close();
-    EXPECT_TRUE(InFolder().empty());
 }
 
 TEST_F(CABClassTest, AForeignFileOfTheSameNameIsNeitherReadNorDeleted)
@@ -268,10 +263,8 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
 {
     std::vector<CABClass*> buttons;
     const auto add = [&](ControlWindow& win, Flag flag, int width, int height) {
-        const int x = buttons.empty() ? 6 : buttons.back()->Left() + buttons.back()->Width() + 6;
-        const bool wrap = x + width > 470;
-        const int y = buttons.empty() ? 6 : buttons.back()->Top() + (wrap ? 56 : 0);
-        buttons.push_back(AddButton(win, "b" + std::to_string(buttons.size()), wrap ? 6 : x, y, width, height,
+        const int i = int(buttons.size());
+        buttons.push_back(AddButton(win, "b" + std::to_string(i), 6 + i % 10 * 76, 6 + i / 10 * 56, width, height,
                                     With({flag})));
     };
     ControlWindow* w = MakeWindow(
@@ -287,7 +280,7 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
             for (const auto& kind : controls::cabkinds::kPreDrawn)
                 add(win, kind.flag, kind.maxWidth, kind.maxHeight);
         },
-        480, 180);
+        770, 180);
     ASSERT_EQ(buttons.size(), 28u);
     // One disabled, to show it too.
     buttons[1]->SetEnabled(false);
@@ -308,32 +301,10 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
     const auto back = [this] { return MakeButton(With({Flag::BackButton})); };
     const Setter throwing = [](CABClass&) { throw std::runtime_error("broken"); };
     // blocked: a name taken by folders before the run.
-    struct Row {
-        const char* name;
-        std::string blocked;
-        std::function<void()> run;
-        std::string message;
-        bool sawIt;
-    };
+    struct Row { const char* name; std::string blocked; std::function<void()> run; std::string message; };
     const Row rows[] = {
-        {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class", true},
-        {"no file can be written", "Normal.round", back, "Error in Generate.", true},
-        {"a pre-drawn file cannot be written", "Pressed.Home", [&] { MakeButton(With({Flag::HomeButton})); },
-         "Error in Generate Others.", true},
-        {"a picture file went away before a rebuild", "",
-         [&] {
-             CABClass* button = back();
-             fs::remove(folder / "Masked.round");
-             button->Update();
-         },
-         "Error in LoadFrom", true},
-        {"the Close handler throws", "",
-         [&] {
-             CABClass* button = back();
-             button->Close.Bind([] { throw std::runtime_error("broken"); });
-             button->ParentWindow().Close();
-         },
-         "Error in Close Class", false},
+        {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class"},
+        {"no file can be written", "Normal.round", back, "Error in Generate."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -348,7 +319,7 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
         EXPECT_EQ(app->ExitStatus(), 1);
         ASSERT_FALSE(windows.empty());
         EXPECT_TRUE(windows.back()->Closing());
-        EXPECT_TRUE(!row.sawIt || windows.back()->statusAtClose == 1);
+        EXPECT_EQ(windows.back()->statusAtClose, 1);
         windows.clear();
         // Whatever the failed buttons wrote is gone with them; the blockers are the test's.
         for (const auto& entry : fs::directory_iterator(folder)) {
