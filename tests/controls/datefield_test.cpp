@@ -53,7 +53,6 @@ protected:
             if (configure)
                 configure(*field);
             field->DateChanged.Bind([this] { ++dateChanged; });
-            field->Open.Bind([this] { textAtOpen = field->Text(); });
             arrows = w.Add<fw::UpDownArrows>("UpDownArrows1", 230, 20, 13, 23);
             arrows->Up.Bind([this] { field->SelectionUp(); });
             arrows->Down.Bind([this] { field->SelectionDown(); });
@@ -81,34 +80,7 @@ protected:
     fw::UpDownArrows* arrows = nullptr;
     fw::EditField* other = nullptr;
     int dateChanged = 0;
-    std::string textAtOpen;
 };
-
-TEST_F(DateFieldTest, StartsFromTheStoredDateOrToday)
-{
-    struct Row { const char* name; std::optional<fw::Variant> stored; const char* text; };
-    const Row rows[] = {
-        {"no stored date: today", std::nullopt, "2007/03/5"},
-        {"a stored date", fw::Variant(fw::Date(2011, 8, 17, 9, 0, 0)), "2011/08/17"},
-        {"a stored text: today", fw::Variant("2011-08-17"), "2007/03/5"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        BPrefs::ResetForTesting();
-        if (row.stored)
-            BPrefs::SetValue("fechamens1", *row.stored);
-        MakeDateWindow();
-        EXPECT_EQ(field->Text() + " " + textAtOpen, std::string(row.text) + " " + row.text);
-        // Read-only again at Open, whatever the layout stored; caret in the year.
-        EXPECT_TRUE(field->ReadOnly());
-        EXPECT_EQ(Selection(), (controls::TextRange{0, 0}));
-        EXPECT_FALSE(field->HasFocus());
-        // Stepping changes the field's own date, never the stored one.
-        field->SelectionUp();
-        EXPECT_NE(field->Text(), row.text);
-        EXPECT_EQ(BPrefs::Value("fechamens1"), row.stored);
-    }
-}
 
 // A click selects the whole part; Left and Right move between the parts,
 // also in a field that is not editable; back with the focus, the whole part
