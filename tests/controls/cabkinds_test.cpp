@@ -27,15 +27,11 @@ TEST(CabKinds, KindTable)
     struct Row { const char* name; Flags flags; std::string_view buttonType, symbolType; Family family; };
     const Row rows[] = {
         {"back (calendar)", With({Flag::BackButton}), ".round", ".back", Family::Round},
-        {"stop and back: first in table order", With({Flag::StopButton, Flag::BackButton}), ".round", ".stop",
-         Family::Round},
-        {"pause and play: play first", With({Flag::PauseButton, Flag::PlayButton}), ".round", ".play", Family::Round},
         {"right", With({Flag::MiniArrowRight}), ".miniright", ".Right", Family::MiniArrow},
         // The symbol goes with the artwork of the last arrow set.
         {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), ".minileft", ".Left",
          Family::MiniArrow},
         {"gear", With({Flag::GearButton}), ".Gear", "", Family::PreDrawn},
-        {"printer and home: home first", With({Flag::PrinterButton, Flag::HomeButton}), ".Home", "", Family::PreDrawn},
         {"CD and gear: gear first", With({Flag::CDButton, Flag::GearButton}), ".Gear", "", Family::PreDrawn},
     };
     for (const Row& row : rows) {
@@ -63,7 +59,6 @@ TEST(CabKinds, SizeLimits)
         {"home", With({Flag::HomeButton}), {40, 40}, {32, 32}},
         {"envelope 100 x 100", With({Flag::EnvelopeButton}), {100, 100}, {42, 32}},
         {"printer small stays", With({Flag::PrinterButton}), {60, 20}, {60, 20}},
-        {"home and printer: smallest each way", With({Flag::HomeButton, Flag::PrinterButton}), {100, 100}, {32, 31}},
         {"envelope and round", With({Flag::EnvelopeButton, Flag::PlayButton}), {100, 100}, {42, 32}},
         {"no flag: no limit", {}, {300, 200}, {300, 200}},
     };
