@@ -22,32 +22,24 @@ using namespace shelltest;
 
 constexpr const char* kPrefsFile = "com.tarcyc Prefs";
 
-TEST_F(ShellTest, FirstStartShowsTheSplashOverTheHiddenCalendarWindow)
-{
-    FileWrites writes(folders.config(), kPrefsFile);
-    Start();
-    EXPECT_EQ(application->MenuBar(), MenuBar1());
-    windows::splashreg* splash = win::splashreg();
-    ASSERT_NE(splash, nullptr);
-    EXPECT_EQ(fw::FrontWindow(), splash);
-    EXPECT_EQ(splash->StaticText1->Text(), "Ver. 1.0.0");
-    EXPECT_FALSE(win::main()->Visible());
-    // Nothing stored: start-up leaves the preferences window to its first use.
-    EXPECT_FALSE(Exists<windows::preferences>());
-    EXPECT_EQ(writes.Count(), 0);
-}
-
-// Ok hides the splash for good and shows the calendar window, with the update
-// check in front unless it is off; Check for Updates opens it then.
+// The splash shows over the hidden calendar window; Ok hides it for good and
+// shows the calendar window, with the update check in front unless it is off;
+// Check for Updates opens it then.
 TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
 {
     for (const bool check : {true, false}) {
-        SCOPED_TRACE(check ? "check on" : "check off");
+        SCOPED_TRACE(check ? "nothing stored" : "check off");
         const std::vector<std::pair<std::string, fw::Variant>> checkOff = {{"ckupdt", false}};
         StoreFile(check ? decltype(checkOff){} : checkOff);
+        FileWrites writes(folders.config(), kPrefsFile);
         Start();
         windows::splashreg* splash = win::splashreg();
         WaitShown(splash);
+        EXPECT_EQ(fw::FrontWindow(), splash);
+        EXPECT_EQ(splash->StaticText1->Text(), "Ver. 1.0.0");
+        EXPECT_FALSE(win::main()->Visible());
+        // Only a stored key of the preferences window makes start-up create it.
+        EXPECT_EQ(Exists<windows::preferences>(), !check);
         // Return is not Ok: the button is not the default one.
         QTest::keyClick(splash->Handle(), Qt::Key_Return);
         EXPECT_TRUE(splash->Visible());
@@ -61,6 +53,7 @@ TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
         EXPECT_EQ(fw::FrontWindow(), check ? static_cast<fw::Window*>(win::ckwin()) : win::main());
         Choose(MenuBar1(), "ckupdt");
         EXPECT_TRUE(Exists<windows::ckwin>());
+        EXPECT_EQ(writes.Count(), 0);
         End();
     }
 }
