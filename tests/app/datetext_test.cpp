@@ -21,17 +21,6 @@ struct ScopedClock {
 
 } // namespace
 
-TEST(DateText, HoyWritesMonthDayAndTwoDigitYear)
-{
-    struct Row { Date now; const char* expected; };
-    const Row rows[] = {{Date(2007, 3, 5, 9, 0, 0), "3/5/07"}, {Date(2000, 1, 1, 0, 0, 0), "1/1/00"},
-                        {Date(2009, 11, 12, 23, 59, 59), "11/12/09"}};
-    for (const Row& row : rows) {
-        const ScopedClock clock(row.now);
-        EXPECT_EQ(Module1::hoy(), row.expected);
-    }
-}
-
 // Str2date and year read the same date, well formed or not; malformed parts
 // carry like the date setters.
 TEST(DateText, Str2dateAndYearReadTheWrittenForms)

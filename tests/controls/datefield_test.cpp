@@ -124,29 +124,22 @@ TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
     const std::vector<int> all = {Qt::Key_5, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete};
     struct Row {
         const char* name;
-        fw::Date start;
         bool editable;
         std::optional<DatePart> part;   // none: never clicked, the caret is at 0
         std::vector<int> keys;
         const char* text;
         int changes;
     };
-    const fw::Date today(2007, 3, 5);
     const Row rows[] = {
-        {"up in the month", today, true, DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
-        {"1995 typed into the year", today, true, DatePart::Year,
-         {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5", 4},
-        {"not editable: the year", today, false, DatePart::Year, all, "2007/03/5", 0},
-        {"no selection", today, true, std::nullopt, {Qt::Key_Up, Qt::Key_5, Qt::Key_Left, Qt::Key_Down},
-         "2007/03/5", 0},
-        {"arrow before any click: the year", today, false, std::nullopt, {kArrowUp}, "2008/03/5", 1},
+        {"up in the month", true, DatePart::Month, {Qt::Key_Up}, "2007/04/5", 1},
+        {"1995", true, DatePart::Year, {Qt::Key_1, Qt::Key_9, Qt::Key_9, Qt::Key_5}, "1995/03/5", 4},
+        {"not editable: the year", false, DatePart::Year, all, "2007/03/5", 0},
+        {"no selection", true, {}, {Qt::Key_Up, Qt::Key_5, Qt::Key_Left, Qt::Key_Down}, "2007/03/5", 0},
+        {"arrow before any click: the year", false, {}, {kArrowUp}, "2008/03/5", 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        MakeDateWindow([&row](DateField& f) {
-            f.SetProperty("Editable", row.editable);
-            f.SetDate(row.start);
-        });
+        MakeDateWindow([&row](DateField& f) { f.SetProperty("Editable", row.editable); });
         dateChanged = 0;
         if (row.part)
             ClickPart(*row.part);
@@ -163,7 +156,7 @@ TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
         EXPECT_EQ(field->Text(), row.text);
         EXPECT_EQ(dateChanged, row.changes);
         EXPECT_EQ(controls::PartAt(field->SelStart(), field->Parts()), row.part.value_or(DatePart::Year));
-        EXPECT_EQ(field->SelLength(), row.part && row.keys[0] != kArrowUp ? RangeOf(*row.part).length : 0);
+        EXPECT_EQ(field->SelLength(), row.part ? RangeOf(*row.part).length : 0);
     }
 }
 
