@@ -154,8 +154,6 @@ TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
     CABClass* first = MakeButton(With({Flag::BackButton}));
     EXPECT_EQ(InFolder(), (Files{"Normal.round", "Masked.round", "Symbol.back"}));
     EXPECT_EQ(Content("Normal.round"), fw::DecodeBase64(controls::cabart::kRoundFace));
-    EXPECT_EQ(Content("Symbol.back"), fw::DecodeBase64(controls::cabart::kSymbolBack));
-    EXPECT_EQ(Content("Masked.round"), fw::DecodeBase64(controls::cabart::kRoundMask));
 
     CABClass* stillShowing = nullptr;
     ControlWindow* second = MakeWindow([&](ControlWindow& w) {

@@ -55,7 +55,6 @@ TEST(CabKinds, SizeLimits)
     struct Row { const char* name; Flags flags; Size laidOut, expected; };
     const Row rows[] = {
         {"round 60 x 60", With({Flag::BackButton}), {60, 60}, {50, 50}},
-        {"mini arrow", With({Flag::MiniArrowLeft}), {13, 90}, {13, 50}},
         {"home", With({Flag::HomeButton}), {40, 40}, {32, 32}},
         {"envelope 100 x 100", With({Flag::EnvelopeButton}), {100, 100}, {42, 32}},
         {"printer small stays", With({Flag::PrinterButton}), {60, 20}, {60, 20}},
@@ -74,10 +73,8 @@ TEST(CabKinds, RecolouringSaturatesWithoutBleed)
     const Row rows[] = {
         {"pressed default: blue saturates, green untouched", {12, 34, 200}, 0, 0, 255, {12, 34, 255}},
         {"white ground + 75 stays white", {255, 255, 255}, 75, 75, 75, {255, 255, 255}},
-        {"red + 255 leaves blue", {200, 10, 20}, 255, 0, 0, {255, 10, 20}},
         {"negative saturates at 0", {100, 100, 100}, -150, 0, -100, {0, 100, 0}},
         {"each channel on its own", {250, 5, 128}, 10, -10, 127, {255, 0, 255}},
-        {"far beyond the range", {1, 2, 3}, 1e12, -1e12, 0, {255, 0, 3}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -93,7 +90,6 @@ TEST(CabKinds, SymbolPlacement)
         {"apple, 2 higher", 75, 82, 31, 38, true, {23, 20}},
         {"plus: 27.5 drops its half", 75, 82, 22, 22, false, {27, 30}},
         {"back and forward: 19.5 and 27.5", 75, 82, 38, 27, false, {19, 27}},
-        {"up arrow on its face", 75, 82, 54, 48, false, {11, 17}},
         {"symbol wider than the face", 20, 20, 40, 10, false, {-9, 5}},
     };
     for (const Row& row : rows) {

@@ -111,7 +111,8 @@ TEST_F(DateFieldTest, ClicksAndLeftRightSelectWholeParts)
     field->SetFocus();
     EXPECT_EQ(Selection(), (controls::TextRange{8, 8}));
     EXPECT_EQ(dateChanged, 0);
-    EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&field->ParentWindow(), "datefield-day-selected")));
+    const auto png = testenv::screenshot(&field->ParentWindow(), "datefield-day-selected");
+    EXPECT_TRUE(std::filesystem::exists(png));
 }
 
 // Keys edit the selected part of an editable field only, and the part stays
@@ -121,7 +122,8 @@ TEST_F(DateFieldTest, ClicksAndLeftRightSelectWholeParts)
 TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
 {
     constexpr int kArrowUp = -1;   // a click on the up arrow, with the focus elsewhere
-    const std::vector<int> all = {Qt::Key_5, Qt::Key_0, Qt::Key_Backspace, Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete};
+    const std::vector<int> all = {Qt::Key_5,  Qt::Key_0,    Qt::Key_Backspace,
+                                  Qt::Key_Up, Qt::Key_Down, Qt::Key_Delete};
     struct Row {
         const char* name;
         bool editable;

@@ -20,7 +20,6 @@ TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
     const Row rows[] = {
         {"digits", fw::Date(2007, 3, 5), false, false, "2007/03/5", {4, 7, 9}},
         {"both names", fw::Date(2007, 3, 5), true, true, "2007/March/5 Monday", {4, 10, 19}},
-        {"two-digit month and day", fw::Date(2007, 11, 15), false, false, "2007/11/15", {4, 7, 10}},
         {"year 2 has one digit", fw::Date(2, 3, 5), false, false, "2/03/5", {1, 4, 6}},
         {"long names", fw::Date(2007, 9, 26), true, true, "2007/September/26 Wednesday", {4, 14, 27}},
     };
@@ -114,9 +113,7 @@ TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
         {"January 2007, month - 1", fw::Date(2007, 1, 5), DatePart::Month, -1, "2006-12-05"},
         {"31 January 2008, month + 1", fw::Date(2008, 1, 31), DatePart::Month, 1, "2008-02-29"},
         {"29 February 2008, year + 1", fw::Date(2008, 2, 29), DatePart::Year, 1, "2009-02-28"},
-        {"29 February 2008, year - 4", fw::Date(2008, 2, 29), DatePart::Year, -4, "2004-02-29"},
         {"year 9999, year + 1 stays", fw::Date(9999, 3, 5), DatePart::Year, 1, "9999-03-05"},
-        {"December 9999, month + 1 stays", fw::Date(9999, 12, 5), DatePart::Month, 1, "9999-12-05"},
         {"31 December 9999, day + 1 stays", fw::Date(9999, 12, 31, 12), DatePart::Day, 1, "9999-12-31"},
         {"30 December 9999, day + 1", fw::Date(9999, 12, 30, 23, 59, 59), DatePart::Day, 1, "9999-12-31"},
     };
