@@ -46,8 +46,6 @@ TEST(CabKinds, KindTable)
         EXPECT_EQ(arrow ? arrow->buttonType : drawn ? drawn->buttonType : kRoundType, row.buttonType);
         EXPECT_EQ(FamilyOf(row.buttonType), row.family);
     }
-    EXPECT_EQ(FamilyOf(".bogus"), Family::None);
-    EXPECT_EQ(ChosenMiniArrow({}) || FirstRound({}) || FirstPreDrawn({}), false);
 }
 
 TEST(CabKinds, SizeLimits)

@@ -109,8 +109,6 @@ TEST(DateFieldText, SteppingCarriesTheDayAndClampsMonthAndYear)
     struct Row { const char* name; fw::Date start; DatePart part; int delta; const char* after; };
     const Row rows[] = {
         {"31 December 2007, day + 1", fw::Date(2007, 12, 31), DatePart::Day, 1, "2008-01-01"},
-        {"1 March 2008, day - 1", fw::Date(2008, 3, 1), DatePart::Day, -1, "2008-02-29"},
-        {"January 2007, month - 1", fw::Date(2007, 1, 5), DatePart::Month, -1, "2006-12-05"},
         {"31 January 2008, month + 1", fw::Date(2008, 1, 31), DatePart::Month, 1, "2008-02-29"},
         {"29 February 2008, year + 1", fw::Date(2008, 2, 29), DatePart::Year, 1, "2009-02-28"},
         {"year 9999, year + 1 stays", fw::Date(9999, 3, 5), DatePart::Year, 1, "9999-03-05"},
