@@ -198,8 +198,6 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
     };
     ControlWindow* w = MakeWindow(
         [&](ControlWindow& win) {
-            win.SetHasBackColor(true);
-            win.SetBackColor(fw::RGB(214, 222, 232));
             for (const auto& symbol : controls::cabkinds::kRoundSymbols)
                 add(win, symbol.flag, 40, 40);
             for (const auto& arrow : controls::cabkinds::kMiniArrows) {

@@ -32,7 +32,6 @@ TEST(CabKinds, KindTable)
         {"up and left: the left arrow whole", With({Flag::MiniArrowUp, Flag::MiniArrowLeft}), ".minileft", ".Left",
          Family::MiniArrow},
         {"gear", With({Flag::GearButton}), ".Gear", "", Family::PreDrawn},
-        {"CD and gear: gear first", With({Flag::CDButton, Flag::GearButton}), ".Gear", "", Family::PreDrawn},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

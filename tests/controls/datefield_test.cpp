@@ -97,7 +97,6 @@ TEST_F(DateFieldTest, ClicksAndLeftRightSelectWholeParts)
         testenv::key(field, key);
         EXPECT_EQ(Selection(), RangeOf(selected)) << int(selected);
     }
-    EXPECT_EQ(field->Text(), "2007/March/5");
     field->SetDisplayMonthName(false);
     field->SetDisplayDayName(true);
     ClickPart(DatePart::Month);
@@ -152,7 +151,6 @@ TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
             }
             // The focus goes elsewhere; the caret keeps the part.
             testenv::click(other);
-            EXPECT_FALSE(field->HasFocus());
             testenv::clickAt(&field->ParentWindow(), arrows->Left() + arrows->Width() / 2, arrows->Top() + 4);
         }
         EXPECT_EQ(field->Text(), row.text);

@@ -56,7 +56,6 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
         ASSERT_EQ(p->HasMask(), e.mask != nullptr);
         EXPECT_TRUE(!e.mask || samePixels(*p->Mask(), *e.mask()));
     }
-    EXPECT_FALSE(fw::GetPicture(176)) << "id 176 is not a picture of the application";
     EXPECT_EQ(cycicon()->Transparent(), 1);
     EXPECT_EQ(backg1()->Transparent(), 0);
 }
