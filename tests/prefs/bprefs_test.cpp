@@ -12,6 +12,7 @@
 #include "support/testenv.h"
 
 using namespace prefstest;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -20,8 +21,8 @@ protected:
     void SetUp() override { BPrefs::ResetForTesting(); }
     void TearDown() override { BPrefs::ResetForTesting(); }
 
-    std::filesystem::path file() const { return folders.config() / "com.tarcyc Prefs"; }
-    std::filesystem::path damaged() const { return folders.config() / "com.tarcyc Prefs.damaged"; }
+    fs::path file() const { return folders.config() / "com.tarcyc Prefs"; }
+    fs::path damaged() const { return folders.config() / "com.tarcyc Prefs.damaged"; }
     void writeFile(const std::string& data = "") const { std::ofstream(file(), std::ios::binary) << data; }
     std::string readFile() const { return fw::FolderItem(file()).ReadAll().value_or(""); }
     // Reads the file back as the next run of the program would.
@@ -42,7 +43,7 @@ std::string enciphered(const std::string& plain)
     return body->ToString();
 }
 
-// A value for each key of the store (app_vers is overwritten at every save).
+// A value for each key of the store.
 std::vector<std::pair<const char*, fw::Variant>> allFourteen()
 {
     return {{"durciclo", "31"},   {"luteo", "12"},         {"fechamens1", fw::Date(2024, 2, 29, 13, 45, 7)},
@@ -51,71 +52,19 @@ std::vector<std::pair<const char*, fw::Variant>> allFourteen()
             {"fertpre", std::int32_t(0)}, {"fertpost", std::int32_t(2)}, {"app_vers", std::int32_t(1)}};
 }
 
-void setAllFourteen()
-{
-    for (const auto& [key, value] : allFourteen())
-        BPrefs::SetValue(key, value);
-}
-
 } // namespace
-
-TEST_F(BPrefsTest, FirstStartHasNoKeysAndFirstSaveWritesTheHeader)
-{
-    const fw::FolderItemPtr item = BPrefs::PrefsFile();
-    ASSERT_TRUE(item);
-    EXPECT_EQ(item->Path(), file());
-    EXPECT_FALSE(item->Exists());
-    for (const auto& [key, value] : allFourteen()) {
-        SCOPED_TRACE(key);
-        EXPECT_FALSE(BPrefs::HasKey(key));
-        EXPECT_FALSE(BPrefs::Value(key));
-    }
-    ASSERT_TRUE(BPrefs::Save());
-    const std::string data = readFile();
-    ASSERT_GT(data.size(), 9u);
-    EXPECT_EQ(hex(data.substr(0, 9)), hex(header("01 00", "80")));
-
-    const fw::MemoryBlockPtr body = block(data.substr(9));
-    BDictionary::Decrypt(body, BPrefs::GenerateKey());
-    const fw::DictionaryPtr stored = BDictionary::Convert(body);
-    ASSERT_TRUE(stored);
-    EXPECT_TRUE(sameDictionary(*stored, *dict({{"app_vers", BPrefs::AppVersionCode()}})));
-}
-
-TEST_F(BPrefsTest, AllFourteenKeysSurviveARestart)
-{
-    setAllFourteen();
-    ASSERT_TRUE(BPrefs::Save());
-    restart();
-
-    for (auto [key, value] : allFourteen()) {
-        SCOPED_TRACE(key);
-        if (std::string_view(key) == "app_vers")
-            value = BPrefs::AppVersionCode(); // written at every save
-        const auto stored = BPrefs::Value(key);
-        ASSERT_TRUE(stored);
-        EXPECT_TRUE(sameValue(*stored, value));
-    }
-    // A save with no change gives a file that reads back the same.
-    const std::string first = readFile();
-    ASSERT_TRUE(BPrefs::Save());
-    EXPECT_EQ(hex(readFile()), hex(first));
-}
 
 TEST_F(BPrefsTest, SetOrSaveBeforeAnyReadKeepsTheFileKeys)
 {
     BPrefs::SetValue("durciclo", "30");
-    BPrefs::SetValue("helptip", true);
     ASSERT_TRUE(BPrefs::Save());
     restart();
     ASSERT_TRUE(BPrefs::Save()); // nothing read or set first
     restart();
-
     BPrefs::SetValue("luteo", "13");
     ASSERT_TRUE(BPrefs::Save());
     restart();
     EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
-    EXPECT_EQ(BPrefs::BooleanValue("helptip"), true);
     EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
 }
 
@@ -128,17 +77,14 @@ TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
     BPrefs::SetValue("luteo", std::int64_t(13));
     EXPECT_FALSE(BPrefs::Save());
     EXPECT_EQ(hex(readFile()), hex(before));
-    EXPECT_TRUE(BPrefs::HasKey("luteo"));
     BPrefs::SetValue("luteo", "13");
     EXPECT_TRUE(BPrefs::Save());
-    restart();
-    EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
 
     // A file that cannot be read is not replaced.
-    std::filesystem::remove(file());
+    fs::remove(file());
     restart();
     writeFile("unread");
-    std::filesystem::permissions(file(), std::filesystem::perms::none);
+    fs::permissions(file(), fs::perms::none);
     {
         const testenv::ScopedModeBitsBind unprivileged;
         EXPECT_FALSE(BPrefs::HasKey("durciclo"));
@@ -147,31 +93,23 @@ TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
     EXPECT_EQ(readFile(), "unread");
 }
 
-TEST_F(BPrefsTest, HeaderVariants)
+TEST(BPrefsData, HeaderVariants)
 {
     struct Row { const char* name; std::string data; bool loads, whole = false; };
     const Row rows[] = {
         {"version 0x0100 enciphered", header("01 00", "80") + enciphered(kDurciclo), true, true},
         {"flag 0x00: plain body", header("01 00", "00") + kDurciclo, true, true},
-        {"flag 0x01: plain body", header("01 00", "01") + kDurciclo, true, true},
         {"flag 0xFF: plain body", header("01 00", "FF") + kDurciclo, true, true},
         {"version 0x0101", header("01 01", "80") + enciphered(kDurciclo), true},
         {"version 0x7FFF", header("7F FF", "00") + kDurciclo, true},
-        {"version 0x00FF", header("00 FF", "80") + enciphered(kDurciclo), false},
         {"version 0x8000 (negative)", header("80 00", "80") + enciphered(kDurciclo), false},
-        {"version 0xFFFF (negative)", header("FF FF", "00") + kDurciclo, false},
         {"version 0", header("00 00", "00") + kDurciclo, false},
         {"magic in lower case", "bprefs" + bytes("01 00 00") + kDurciclo, false},
-        {"other magic", "BPrefz" + bytes("01 00 00") + kDurciclo, false},
         {"plain body marked enciphered", header("01 00", "80") + kDurciclo, false},
         {"enciphered body marked plain", header("01 00", "00") + enciphered(kDurciclo), false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        restart();
-        writeFile(row.data);
-        EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
-        EXPECT_EQ(BPrefs::StringValue("durciclo"), row.loads ? std::optional<std::string>("28") : std::nullopt);
         const auto [direct, whole] = BPrefs::LoadPrefsData(row.data);
         ASSERT_TRUE(direct);
         EXPECT_EQ(direct->HasKey("durciclo"), row.loads);
@@ -182,10 +120,14 @@ TEST_F(BPrefsTest, HeaderVariants)
 
 TEST_F(BPrefsTest, CorruptedFiles)
 {
-    // A store of the fourteen keys as a file, to damage.
-    setAllFourteen();
+    // A store of the fourteen keys as a file, to damage; the app tests read
+    // their values back after a restart.
+    EXPECT_EQ(BPrefs::PrefsFile()->Path(), file());
+    for (const auto& [key, value] : allFourteen())
+        BPrefs::SetValue(key, value);
     ASSERT_TRUE(BPrefs::Save());
     const std::string good = readFile();
+    EXPECT_EQ(hex(good.substr(0, 9)), hex(header("01 00", "80")));
     restart();
 
     std::string flipped = good;
@@ -204,10 +146,8 @@ TEST_F(BPrefsTest, CorruptedFiles)
     const Row rows[] = {
         {"intact", good, 14, 14, false},
         {"empty file", "", 0, 0},
-        {"shorter than the header", good.substr(0, 8), 0, 0},
         {"header only", good.substr(0, 9), 0, 0},
         {"body cut to its tag", good.substr(0, 11), 0, 0, false},
-        {"body cut inside the offset table", good.substr(0, 40), 0, 0},
         {"body cut in the middle", good.substr(0, good.size() / 2), 1, 13},
         {"last byte missing", good.substr(0, good.size() - 1), 13, 13},
         {"one byte garbled near the end", flipped, 13, 14, false},
@@ -229,7 +169,7 @@ TEST_F(BPrefsTest, CorruptedFiles)
         EXPECT_LE(present, row.maxKeys);
         // Whatever was read, the store keeps working and saves; what did not
         // load whole is kept first, by that save only.
-        std::filesystem::remove(damaged());
+        fs::remove(damaged());
         BPrefs::SetValue("durciclo", "27");
         EXPECT_TRUE(BPrefs::Save());
         EXPECT_EQ(BPrefs::LastSave().damagedCopy != nullptr, row.kept);
@@ -253,9 +193,7 @@ TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
         ASSERT_TRUE(file);
         const auto [read, whole] = BPrefs::LoadPrefsData(*file);
         EXPECT_TRUE(whole);
-        ASSERT_EQ(read->Count(), std::size_t(n));
-        EXPECT_EQ(read->Key(std::size_t(n - 1)).AsString(), "key" + std::to_string(n - 1));
-        EXPECT_EQ(read->Value("key" + std::to_string(n - 1)).AsInteger(), n - 1);
+        EXPECT_TRUE(sameDictionary(*read, store));
     }
 }
 
@@ -265,7 +203,7 @@ TEST_F(BPrefsTest, StaleTemporaryFilesOfKilledSavesAreRemovedAtLoad)
         writeFile(); // the preferences file itself stays
         const auto path = folders.config() / name;
         std::ofstream(path) << "x";
-        std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
+        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
         return path;
     };
     const auto stale = aged("com.tarcyc Prefs.tmp-a1B2c3", std::chrono::seconds(61));
@@ -273,23 +211,21 @@ TEST_F(BPrefsTest, StaleTemporaryFilesOfKilledSavesAreRemovedAtLoad)
     const auto longer = aged("com.tarcyc Prefs.damaged", std::chrono::hours(1));
     const auto other = aged("com.tarcyc Prefs.backup", std::chrono::hours(1));
     EXPECT_FALSE(BPrefs::HasKey("durciclo"));
-    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_FALSE(fs::exists(stale));
     for (const auto& kept : {fresh, longer, other, file()})
-        EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
+        EXPECT_TRUE(fs::exists(kept)) << kept;
 }
 
 TEST(BPrefsVersion, VersionCode)
 {
     struct Row { const char* name; fw::AppVersionParts parts; std::int32_t code; };
     const Row rows[] = {
-        {"1.0.0 final", {1, 0, 0, 3, 0}, 8389376},
-        {"all zero", {0, 0, 0, 0, 0}, 0},
-        {"2.5.9 alpha 7", {2, 5, 9, 1, 7}, 17451271},
+        {"1.0.0 final", {1, 0, 0, 3, 0}, 8389376}, {"2.5.9 alpha 7", {2, 5, 9, 1, 7}, 17451271},
         {"non-release wider than its field carries", {1, 0, 0, 3, 256}, 8389376 + 256},
+        {"negative non-release", {1, 0, 0, 3, -1}, 8389375},
         {"major 255 is the largest positive", {255, 63, 63, 3, 255}, 0x7FFFFBFF},
         {"major 256 wraps to the sign bit", {256, 0, 0, 0, 0}, std::int32_t(0x80000000u)},
         {"major 512 wraps to zero", {512, 0, 0, 0, 0}, 0},
-        {"negative non-release", {1, 0, 0, 3, -1}, 8389375},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -13,6 +13,7 @@
 #include "framework/core/dictionary.h"
 #include "framework/core/memoryblock.h"
 #include "framework/core/variant.h"
+#include "prefs/bdictionary.h"
 
 namespace prefstest {
 
@@ -55,44 +56,30 @@ inline fw::DictionaryPtr dict(std::initializer_list<std::pair<fw::Variant, fw::V
     return d;
 }
 
+// Empty dictionaries nested n deep under the key "k".
+inline fw::DictionaryPtr levels(int n)
+{
+    return n == 0 ? dict({}) : dict({{"k", fw::Variant(levels(n - 1))}});
+}
+
 // The 32-byte record of {"durciclo": "28"}.
 inline const std::string kDurciclo = bytes("00 5B 00 00 00 0A 00 00 00 18 "
                                            "00 08 08 00 01 00 64 75 72 63 69 63 6C 6F "
                                            "00 08 08 00 01 00 32 38");
 
-// Equal kind and value, texts with their encoding, dictionaries and blocks by
-// content at any depth.
-inline bool sameValue(const fw::Variant& a, const fw::Variant& b);
+// Equal when both write the same record: kind, value, text encoding, and
+// dictionaries' keys in order at any depth (the writer's bytes are checked on
+// their own against worked examples).
+inline bool sameValue(const fw::Variant& a, const fw::Variant& b)
+{
+    const fw::MemoryBlockPtr ra = BDictionary::VariantData(a), rb = BDictionary::VariantData(b);
+    return ra && rb && *ra == *rb;
+}
 
 inline bool sameDictionary(const fw::Dictionary& a, const fw::Dictionary& b)
 {
-    if (a.Count() != b.Count())
-        return false;
-    for (std::size_t i = 0; i < a.Count(); ++i) {
-        const auto other = b.Lookup(a.Key(i));
-        if (!sameValue(a.Key(i), b.Key(i)) || !other || !sameValue(a.Value(a.Key(i)), *other))
-            return false;
-    }
-    return true;
-}
-
-inline bool sameValue(const fw::Variant& a, const fw::Variant& b)
-{
-    if (a.VarType() != b.VarType() || a.IsNull() != b.IsNull())
-        return false;
-    if (a.VarType() == fw::Variant::TypeString)
-        return *a.AsEncodedString() == *b.AsEncodedString();
-    if (a.VarType() != fw::Variant::TypeObject || a.IsNull())
-        return a == b;
-    if (const auto da = a.As<fw::Dictionary>()) {
-        const auto db = b.As<fw::Dictionary>();
-        return db && sameDictionary(*da, *db);
-    }
-    if (const auto ma = a.As<fw::MemoryBlock>()) {
-        const auto mb = b.As<fw::MemoryBlock>();
-        return mb && *ma == *mb;
-    }
-    return a == b;
+    const fw::MemoryBlockPtr ra = BDictionary::DictionaryData(a), rb = BDictionary::DictionaryData(b);
+    return ra && rb && *ra == *rb;
 }
 
 } // namespace prefstest

@@ -116,17 +116,14 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
     struct Row { const char* name; Reply reply; std::string status; bool offered = false; bool refused = false; };
     const Row rows[] = {
         {"newer", Reply::Ok("1.0.1,c.dmg"), k710 + "1.0.1", true},
-        {"equal", Reply::Ok("1.0.0,c.dmg"), Textos::k711()},
-        {"older", Reply::Ok("0.9.9,c.dmg"), Textos::k711()},
+        {"up to date", Reply::Ok("1.0.0,c.dmg"), Textos::k711()},
         {"not a version", Reply::Ok("one,c.dmg"), Textos::k713()},
-        {"too long", Reply::Ok("1.0.1," + std::string(5000, 'a')), Textos::k713()},
         {"in pieces", Raw(length13, {"1.0", ".1,c", ".dmg\r\n"}, 30), k710 + "1.0.1", true},
         {"no Content-length", Raw(head, {"1.0.1,c.dmg"}), Textos::k713()},
         {"shorter than announced", Raw(head + "Content-Length: 40\r\n", {"1.0.1,c.dmg"}), Textos::k712()},
         {"longer than announced", Raw(length11, {"1.0.1,c.dmgMORE"}), k710 + "1.0.1", true},
         {"stalled", Raw(length11, {"1.0"}, 0, true), Textos::k712()},
         {"status 404", Reply::Ok("1.0.1,c.dmg", 404), Textos::k713()},
-        {"status 500", Reply::Ok("1.0.1,c.dmg", 500), Textos::k713()},
         {"refused", Reply::Ok("1.0.1,c.dmg"), Textos::k712(), false, true},
     };
     for (const Row& row : rows) {
@@ -134,12 +131,14 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
         server.Script("/version.txt", row.reply);
         update::SetUpdateBaseURL(row.refused ? testenv::HttpServer::RefusingURL() : server.BaseURL());
         windows::ckwin* w = Open();
+        if (row.name == std::string("up to date"))
+            testenv::screenshot(w, "update-checking");
         ASSERT_TRUE(Settle(w));
+        if (row.name == std::string("up to date") || row.name == std::string("refused"))
+            testenv::screenshot(w, row.refused ? "update-failed" : "update-up-to-date");
         EXPECT_EQ(w->StatusLabel->Text(), row.status);
         EXPECT_EQ(w->CloseDownloadButton->Visible(), row.offered);
         EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
-        if (std::string(row.name) == "status 404")
-            testenv::screenshot(w, "update-failed");
         w->Close();
     }
 }
@@ -167,13 +166,13 @@ TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose
     EXPECT_EQ(w->stopbutton->Caption(), Textos::k702());
     std::set<std::int32_t> values;
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        values.insert(w->ProgressBar1->Value());
-        if (values.size() == 3)
+        if (values.insert(w->ProgressBar1->Value()).second && values.size() == 3)
             testenv::screenshot(w, "update-downloading");
         return w->StatusLabel->Text() == Textos::k706();
     }, 20000));
     EXPECT_GE(values.size(), 4u);
     EXPECT_FALSE(w->ProgressBar1->Visible());
+    testenv::screenshot(w, "update-complete");
 
     ASSERT_EQ(server.Requests().size(), 2u);
     for (const auto& get : server.Requests())
