@@ -88,8 +88,7 @@ TEST(DateText, TranslatedMonthNames)
     const Row rows[] = {{"full", 2, "Février"}, {"full", 9, "Septembre"}, {"full", 12, "Décembre"},
                         {"short", 3, "Mar"},    {"short", 4, ""},          {"short", 13, ""}};
     for (const Row& row : rows) {
-        const bool isFull = std::string(row.table) == "full";
-        const std::string names = isFull ? full : "Janvier   Février   Mar";
+        const std::string names = std::string(row.table) == "full" ? full : "Janvier   Février   Mar";
         const apptest::ScopedTable table(row.table, {{"Textos.k300", names}});
         EXPECT_EQ(Module1::mes(row.month), row.expected) << row.table << " " << row.month;
         if (row.month <= 12) {

@@ -87,7 +87,6 @@ TEST(CabKinds, SymbolPlacement)
         {"apple, 2 higher", 75, 82, 31, 38, true, {23, 20}},
         {"plus: 27.5 drops its half", 75, 82, 22, 22, false, {27, 30}},
         {"back and forward: 19.5 and 27.5", 75, 82, 38, 27, false, {19, 27}},
-        {"symbol wider than the face", 20, 20, 40, 10, false, {-9, 5}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
