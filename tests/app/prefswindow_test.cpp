@@ -15,8 +15,8 @@ TEST_F(PrefsWindowTest, ShownAgainItKeepsItsLists)
     prefs->Show();
     WaitShown(prefs);
     // Open ran once: no row twice.
-    for (const auto& [popup, rows] : {std::pair{prefs->durmens, 5}, {prefs->fertpre, 3}, {prefs->fertpost, 3}})
-        EXPECT_EQ(popup->ListCount(), rows) << popup->Name();
+    for (const auto& [popup, n] : {std::pair{prefs->durmens, 5}, {prefs->fertpre, 3}, {prefs->fertpost, 3}})
+        EXPECT_EQ(popup->ListCount(), n) << popup->Name();
     testenv::screenshot(prefs, "prefswindow");
 }
 
