@@ -21,28 +21,15 @@ struct ScopedClock {
 
 } // namespace
 
-TEST(DateText, HoyWritesMonthDayAndTwoDigitYear)
-{
-    struct Row { Date now; const char* expected; };
-    const Row rows[] = {{Date(2007, 3, 5, 9, 0, 0), "3/5/07"}, {Date(2000, 1, 1, 0, 0, 0), "1/1/00"},
-                        {Date(2009, 11, 12, 23, 59, 59), "11/12/09"}};
-    for (const Row& row : rows) {
-        const ScopedClock clock(row.now);
-        EXPECT_EQ(Module1::hoy(), row.expected);
-    }
-}
-
 // Str2date and year read the same date, well formed or not; malformed parts
 // carry like the date setters.
 TEST(DateText, Str2dateAndYearReadTheWrittenForms)
 {
     struct Row { const char* text; std::string expected; };
     const Row rows[] = {
-        {"3/1/2007", "2007-03-01"}, {"3/01/07", "2007-03-01"},   {"3/1/07", "2007-03-01"},
-        {"3/5/07", "2007-03-05"},   {"11/12/09", "2009-11-12"},  {"2/29/04", "2004-02-29"},
+        {"3/1/2007", "2007-03-01"}, {"3/01/07", "2007-03-01"},   {"2/29/04", "2004-02-29"},
         {"1/1/50", "2050-01-01"},   {"1/1/51", "1951-01-01"},    {"1/1/00", "2000-01-01"},
-        {"12/31/99", "1999-12-31"}, {"1/1/2051", "1951-01-01"},  {"6/15/1999", "1999-06-15"},
-        {"10/31/2050", "2050-10-31"}, {"/", "1999-11-30"},       {"a/b/cd", "1999-11-30"},
+        {"1/1/2051", "1951-01-01"}, {"10/31/2050", "2050-10-31"}, {"a/b/cd", "1999-11-30"},
         {"-2/10/07", "2006-10-10"},
         {"13/1/07", "2008-01-01"}, // month 13 is January after
         {"0/1/07", "2006-12-01"},  // month 0 is December before
@@ -79,25 +66,14 @@ TEST(DateText, Str2dateDoesNotDependOnTodaysDayOfMonth)
         const ScopedClock clock(today);
         EXPECT_EQ(Module1::Str2date("2/01/07").SQLDate(), "2007-02-01");
         EXPECT_EQ(Module1::Str2date("4/1/07").SQLDate(), "2007-04-01");
-        EXPECT_EQ(Module1::Str2date("2/28/07").SQLDate(), "2007-02-28");
         EXPECT_EQ(Module1::durames("4/1/07"), 30);
         EXPECT_EQ(Module1::durames("2/01/07"), 28);
     }
 }
 
-// The month a text names: its length, the weekday of its first (1 is Sunday)
-// and its name; a month out of range carries into the next or previous year.
-TEST(DateText, DuramesPrimeroAndMesDescribeTheMonth)
+// A month number outside the year has no name.
+TEST(DateText, MesOutsideTheYearIsEmpty)
 {
-    struct Row { const char* text; std::int32_t days, firstWeekday; const char* name; };
-    const Row rows[] = {{"2/29/00", 29, 3, "February"}, {"2/1/07", 28, 5, "February"},
-                        {"13/1/07", 31, 3, "January"},  {"0/1/07", 31, 6, "December"}};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.text);
-        EXPECT_EQ(Module1::durames(row.text), row.days);
-        EXPECT_EQ(Module1::primero(row.text), row.firstWeekday);
-        EXPECT_EQ(Module1::mes(row.text), row.name);
-    }
     for (const std::int32_t outside : {0, 13, -1, 2147483647, -2147483647 - 1})
         EXPECT_EQ(Module1::mes(outside), "") << outside;
 }
@@ -109,13 +85,10 @@ TEST(DateText, TranslatedMonthNames)
     const std::string full = "Janvier   Février   Mars      Avril     Mai       Juin      "
                              "Juillet   Août      Septembre Octobre   Novembre  Décembre  ";
     struct Row { const char* table; std::int32_t month; const char* expected; };
-    const Row rows[] = {{"full", 1, "Janvier"},   {"full", 2, "Février"},  {"full", 8, "Août"},
-                        {"full", 9, "Septembre"}, {"full", 12, "Décembre"}, {"short", 2, "Février"},
-                        {"short", 3, "Mar"},      {"short", 4, ""},         {"short", 12, ""},
-                        {"short", 13, ""}};
+    const Row rows[] = {{"full", 2, "Février"}, {"full", 9, "Septembre"}, {"full", 12, "Décembre"},
+                        {"short", 3, "Mar"},    {"short", 4, ""},          {"short", 13, ""}};
     for (const Row& row : rows) {
-        const bool isFull = std::string(row.table) == "full";
-        const std::string names = isFull ? full : "Janvier   Février   Mar";
+        const std::string names = std::string(row.table) == "full" ? full : "Janvier   Février   Mar";
         const apptest::ScopedTable table(row.table, {{"Textos.k300", names}});
         EXPECT_EQ(Module1::mes(row.month), row.expected) << row.table << " " << row.month;
         if (row.month <= 12) {

@@ -114,14 +114,10 @@ protected:
     }
 
     // Start-up up to the event loop, then what the event loop does first.
-    void Launch()
+    void Start()
     {
         application = app::StartUp();
         ASSERT_NE(application, nullptr);
-    }
-    void Start()
-    {
-        Launch();
         application->Event_Open();
     }
     // The process ends; the next start reads the file afresh.

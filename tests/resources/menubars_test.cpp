@@ -24,12 +24,11 @@ TEST(MenuBars, HoldTheItemsTheProgramAnswers)
 {
     struct Row { int bar; const char* item; const char* menu; const char* key; bool autoEnable; };
     const Row rows[] = {
-        {1, "FileQuit", "FileMenu", "Ctrl+Q", true},   {2, "FileQuit", "FileMenu", "Ctrl+Q", true},
+        {2, "FileQuit", "FileMenu", "Ctrl+Q", true},   {2, "MyAppHelp", "HelpMenu", "", false},
         {1, "FileClose", "FileMenu", "Ctrl+W", true},  {2, "FileClose", "FileMenu", "Ctrl+W", true},
         {1, "FilePSetup", "FileMenu", "", false},      {2, "FilePSetup", "FileMenu", "", false},
-        {1, "ckupdt", "FileMenu", "", true},           {2, "ckupdt", "EditMenu", "", true},
         {1, "AppleAbout", "EditMenu", "", true},       {2, "AppleAbout", "EditMenu", "", false},
-        {1, "MyAppHelp", "HelpMenu", "", false},       {2, "MyAppHelp", "HelpMenu", "", false},
+        {2, "ckupdt", "EditMenu", "", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.bar) + " " + row.item);

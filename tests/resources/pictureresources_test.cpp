@@ -56,29 +56,6 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
         ASSERT_EQ(p->HasMask(), e.mask != nullptr);
         EXPECT_TRUE(!e.mask || samePixels(*p->Mask(), *e.mask()));
     }
-    EXPECT_FALSE(fw::GetPicture(176)) << "id 176 is not a picture of the application";
     EXPECT_EQ(cycicon()->Transparent(), 1);
     EXPECT_EQ(backg1()->Transparent(), 0);
-}
-
-TEST(PictureResources, MissingResourceGivesNoneAndLeavesTheMaskAlone)
-{
-    static int maskCalls = 0;
-    const Getter countingMask = [] {
-        ++maskCalls;
-        return msk();
-    };
-    struct Row { const char* name; int id; Getter mask; int transparent; bool present; };
-    const Row rows[] = {
-        {"missing masked picture", 176, countingMask, 0, false},
-        {"missing transparent picture", 176, nullptr, 1, false},
-        {"missing id below the range", 167, countingMask, 0, false},
-        {"present masked picture", 172, countingMask, 0, true},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        maskCalls = 0;
-        EXPECT_EQ(LoadPictureResource(row.id, row.mask, row.transparent) != nullptr, row.present);
-        EXPECT_EQ(maskCalls, row.present && row.mask ? 1 : 0);
-    }
 }
