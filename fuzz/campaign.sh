@@ -12,23 +12,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-600}
 jobs=${2:-$(nproc)}
 shift 2 || shift $#
-bash tools/install-deps.sh
-
-build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCYC_FUZZ=ON -DCYC_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=("$@")
-if ((${#targets[@]} == 0)); then
-  for src in fuzz/*_fuzz.cpp; do
-    targets+=("$(basename "$src" .cpp)")
-  done
-fi
-cmake --build "$build" --target "${targets[@]}" -j "$jobs"
-
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$build/artifacts"
+source fuzz/setup.sh
 failed=0
 summary=()
 

@@ -6,22 +6,9 @@
 # input is kept in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh
-
-build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCYC_FUZZ=ON -DCYC_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-
 targets=()
-for src in fuzz/*_fuzz.cpp; do
-  targets+=("$(basename "$src" .cpp)")
-done
-cmake --build "$build" --target "${targets[@]}" -j "$(nproc)"
-
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -p "$build/artifacts"
+jobs=$(nproc)
+source fuzz/setup.sh
 seconds=$(( 60 / ${#targets[@]} ))
 (( seconds >= 10 )) || seconds=10
 
