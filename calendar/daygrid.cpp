@@ -2,7 +2,7 @@
 #include "calendar/daygrid.h"
 
 #include "resources/pictureresources.h"
-#include "calendar/datetext.h"
+#include "calendar/logic/datetext.h"
 #include "framework/core/text.h"
 #include "framework/gui/canvas.h"
 #include "framework/gui/editfield.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendar/cycletable.h"
-#include "calendar/daypainting.h"
-#include "calendar/monthgrid.h"
+#include "calendar/logic/cycletable.h"
+#include "calendar/logic/daypainting.h"
+#include "calendar/logic/monthgrid.h"
 
 #include <array>
 #include <chrono>

@@ -2,10 +2,10 @@
 #include "calendar/mainwindow.h"
 
 #include "calendar/calendartexts.h"
-#include "calendar/cycletable.h"
-#include "calendar/datetext.h"
+#include "calendar/logic/cycletable.h"
+#include "calendar/logic/datetext.h"
 #include "calendar/daygrid.h"
-#include "calendar/daypainting.h"
+#include "calendar/logic/daypainting.h"
 #include "calendar/module1.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "framework/gui/stylerun.h"
+#include "framework/core/stylerun.h"
 #include "framework/gui/textcontrol.h"
 
 #include <memory>

@@ -3,7 +3,7 @@
 #include "help/aquaaboutbox.h"
 
 #include "app/app.h"
-#include "app/scopedtable.h"
+#include "support/scopedtable.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/pushbutton.h"
 #include "help/staticurl.h"
@@ -51,7 +51,7 @@ TEST_F(AboutBoxTest, EmptyTextsAndAddressCollapseTheirControls)
     };
     for (const auto& [description, credits, home, expectedTops, height] : rows) {
         SCOPED_TRACE(std::string(description) + "/" + credits + "/" + home);
-        apptest::ScopedTable table("zz", {{"Textos.kAppAboutBoxDescription", description},
+        testenv::ScopedTable table("zz", {{"Textos.kAppAboutBoxDescription", description},
                                           {"Textos.kAppAboutBoxCredits", credits}});
         windows::AquaAboutBox* box = win::AquaAboutBox();
         box->SetHomePage(home);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/shell_fixture.h"
+#include "support/shell_fixture.h"
 #include "help/ayuda.h"
 #include "help/htmlfield.h"
 #include "help/render/htmlrender.h"

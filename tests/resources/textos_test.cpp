@@ -2,7 +2,7 @@
 #include "resources/textos.h"
 #include "framework/core/localization.h"
 #include "framework/core/text.h"
-#include "tests/app/scopedtable.h"
+#include "support/scopedtable.h"
 
 #include <gtest/gtest.h>
 
@@ -109,7 +109,7 @@ TEST(Textos, EveryKeyIsTextosFollowedByTheName)
     std::vector<std::pair<std::string, std::string>> entries;
     for (const Constant& c : kAll)
         entries.emplace_back(std::string("Textos.") + c.name, std::string("«") + c.name + "»");
-    const apptest::ScopedTable table("xx", entries);
+    const testenv::ScopedTable table("xx", entries);
     for (const Constant& c : kAll)
         EXPECT_EQ(c.get(), std::string("«") + c.name + "»");
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "calendar/cycletable.h"
-#include "calendar/monthgrid.h"
+#include "calendar/logic/cycletable.h"
+#include "calendar/logic/monthgrid.h"
 #include "framework/core/color.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/datetext.h"
-#include "calendar/monthgrid.h"
+#include "calendar/logic/datetext.h"
+#include "calendar/logic/monthgrid.h"
 
 #include <gtest/gtest.h>
 

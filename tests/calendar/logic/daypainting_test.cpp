@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/daypainting.h"
+#include "calendar/logic/daypainting.h"
 #include "framework/core/date.h"
 #include "framework/core/text.h"
 #include "support/testenv.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tests/app/shell_fixture.h"
+#include "support/shell_fixture.h"
 
 namespace {
 

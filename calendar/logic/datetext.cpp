@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/datetext.h"
+#include "calendar/logic/datetext.h"
 
 #include "resources/textos.h"
 #include "framework/core/text.h"

@@ -66,7 +66,7 @@ std::vector<std::pair<std::string, fw::PropertyValue>> Decoded(const layoutc::Ro
 
 std::filesystem::path TestLayoutFile()
 {
-    return std::filesystem::path(CYC_GUI_TEST_DIR) / "layouttest.layout";
+    return std::filesystem::path(CYC_LAYOUTC_TEST_DIR) / "layouttest.layout";
 }
 
 std::string ReadText(const std::filesystem::path& path)

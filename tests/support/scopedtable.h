@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-namespace apptest {
+namespace testenv {
 
 // A language table of its own (key to text, none needing JSON escapes), in
 // use for the test's lifetime.
@@ -41,4 +41,4 @@ private:
     testenv::TempFolders m_folders;
 };
 
-} // namespace apptest
+} // namespace testenv

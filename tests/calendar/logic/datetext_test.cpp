@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/datetext.h"
-#include "tests/app/scopedtable.h"
+#include "calendar/logic/datetext.h"
+#include "support/scopedtable.h"
 
 #include <gtest/gtest.h>
 
@@ -89,7 +89,7 @@ TEST(DateText, TranslatedMonthNames)
                         {"short", 3, "Mar"},    {"short", 4, ""},          {"short", 13, ""}};
     for (const Row& row : rows) {
         const std::string names = std::string(row.table) == "full" ? full : "Janvier   Février   Mar";
-        const apptest::ScopedTable table(row.table, {{"Textos.k300", names}});
+        const testenv::ScopedTable table(row.table, {{"Textos.k300", names}});
         EXPECT_EQ(Module1::mes(row.month), row.expected) << row.table << " " << row.month;
         if (row.month <= 12) {
             EXPECT_EQ(Module1::mes(std::to_string(row.month) + "/1/07"), row.expected);

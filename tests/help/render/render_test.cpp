@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The renderer's tables, and every built-in page against tests/help/pages.golden:
+// The renderer's tables, and every built-in page against tests/help/render/pages.golden:
 // its text, as a reader sees it, and its runs, each inside the text. After a
 // deliberate change of a page or of the renderer, CYC_REGENERATE_GOLDEN=1
 // writes the file anew; review its diff.
 #include "framework/core/text.h"
-#include "framework/gui/stylerun.h"
+#include "framework/core/stylerun.h"
 #include "help/render/htmlrender.h"
 #include "help/render/htmlstyles.h"
 #include "resources/textos.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/monthgrid.h"
+#include "calendar/logic/monthgrid.h"
 
 namespace calendar {
 

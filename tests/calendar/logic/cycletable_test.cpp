@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar/cycletable.h"
+#include "calendar/logic/cycletable.h"
 
 #include <gtest/gtest.h>
 
