@@ -24,15 +24,20 @@ cleanup() {
 }
 trap cleanup EXIT
 # A free display number, chosen by the server; a start that loses a race
-# for it is tried again.
+# for it is tried again. Only holders of the cookie may connect.
+export XAUTHORITY="$work/xauthority"
+cookie=$(mcookie)
+# The server reads every cookie in the file; its display number comes later.
+xauth -q -f "$XAUTHORITY" add :0 MIT-MAGIC-COOKIE-1 "$cookie"
 for attempt in 1 2 3; do
   : >"$work/display"
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -auth "$XAUTHORITY" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   exec 3>&-
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n 1 "$work/display")"
+  xauth -q -f "$XAUTHORITY" add "$DISPLAY" MIT-MAGIC-COOKIE-1 "$cookie"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break 2; sleep 0.1; done
   kill "$xvfb_pid" 2>/dev/null || true
   xvfb_pid=

@@ -50,10 +50,11 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
-// The live files by cache name; a file goes when its last holder does.
+// The live files by cache name; a file goes when its last holder does. Never
+// destroyed: buttons still alive at an exit() erase their names from it.
 std::map<std::string, std::weak_ptr<controls::ButtonImageFile>, std::less<>>& Registry()
 {
-    static std::map<std::string, std::weak_ptr<controls::ButtonImageFile>, std::less<>> files;
+    static auto& files = *new std::map<std::string, std::weak_ptr<controls::ButtonImageFile>, std::less<>>;
     return files;
 }
 

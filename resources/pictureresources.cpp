@@ -15,7 +15,8 @@ void registerPictures()
     (void)registered;
 }
 
-// One cache slot per getter. A miss leaves the slot empty so that the next
+// One cache slot per getter, never destroyed, so that no picture is freed
+// by an exit() while windows still draw it. A miss leaves the slot empty so that the next
 // call tries the resource again.
 fw::PicturePtr cached(fw::PicturePtr& slot, int id, fw::PicturePtr (*mask)() = nullptr,
                       int transparent = 0)
@@ -44,97 +45,97 @@ fw::PicturePtr LoadPictureResource(int id, fw::PicturePtr (*mask)(), int transpa
 
 fw::PicturePtr msk()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 168);
 }
 
 fw::PicturePtr forbid()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 169, &msk);
 }
 
 fw::PicturePtr male()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 170, &msk);
 }
 
 fw::PicturePtr female()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 171, &msk);
 }
 
 fw::PicturePtr heart()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 172, &msk);
 }
 
 fw::PicturePtr fer()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 173, &msk);
 }
 
 fw::PicturePtr ovu()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 174, &msk);
 }
 
 fw::PicturePtr men()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 175, &msk);
 }
 
 fw::PicturePtr cycicon()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 177, nullptr, 1);
 }
 
 fw::PicturePtr backg1()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 178);
 }
 
 fw::PicturePtr REFLeftMask()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 179);
 }
 
 fw::PicturePtr REFLeftPic()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 180, &REFLeftMask);
 }
 
 fw::PicturePtr REFMiddleMask()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 181);
 }
 
 // The rounded frame drawing applies REFMiddleMask itself each time it paints.
 fw::PicturePtr REFMiddlePic()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 182);
 }
 
 fw::PicturePtr REFRightMask()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 183);
 }
 
 fw::PicturePtr REFRightPic()
 {
-    static fw::PicturePtr slot;
+    static fw::PicturePtr& slot = *new fw::PicturePtr;
     return cached(slot, 184, &REFRightMask);
 }

@@ -119,9 +119,12 @@ struct Registry {
     bool postRoutine = false;
 };
 
+// Never destroyed: an exit() from inside the event loop (the display lost)
+// must not free windows that are still alive, nor a list they erase
+// themselves from.
 Registry& registry()
 {
-    static Registry r;
+    static Registry& r = *new Registry;
     return r;
 }
 

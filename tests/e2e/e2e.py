@@ -2,15 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The whole program on a real X display, driven by real X input.
 
-Starts a private Xvfb, gives the program fresh configuration and Desktop
-folders, and drives it with xdotool as a user would: a first start that
-stores the preferences, a second start through the disclaimer, the quick
-start, a date entered with the date field's arrows and keys, Calculate for
-every goal, paging, the preferences, every help topic, About and Check for
-Updates against a server of its own on 127.0.0.1, and a third start that
-must show every input as it was left. Every wait polls the display with a
-deadline. Screenshots of each step go to --out. Exit status 77 (skipped)
-only when no X server can be started.
+Starts a private Xvfb that admits only holders of its cookie, gives the
+program fresh configuration and Desktop folders, and drives it with xdotool
+as a user would: a first start that stores the preferences, a second start
+through the disclaimer, the quick start, a date entered with the date
+field's arrows and keys, Calculate for every goal, paging, the preferences,
+every help topic, About and Check for Updates against a server of its own on
+127.0.0.1, and a third start that must show every input as it was left.
+Every wait polls the display with a deadline. Screenshots of each step go to
+--out. Exit status 77 (skipped) only when no X server can be started.
 """
 
 import argparse
@@ -24,6 +24,8 @@ import tempfile
 import threading
 import time
 import zlib
+
+import xserver
 
 SKIP = 77
 
@@ -102,32 +104,11 @@ class Display:
         self.xvfb = None
 
     def start(self, workdir):
-        read_fd, write_fd = os.pipe()
-        try:
-            self.xvfb = subprocess.Popen(
-                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        except OSError:
-            return False
-        os.close(write_fd)
-        number = b""
-        deadline = time.monotonic() + 15
-        while time.monotonic() < deadline and not number.endswith(b"\n"):
-            part = os.read(read_fd, 16)
-            if not part:
-                break
-            number += part
-        os.close(read_fd)
-        if not number.strip():
-            return False
-        self.env = dict(os.environ, DISPLAY=":" + number.decode().strip())
-        return subprocess.run(["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL).returncode == 0
+        self.xvfb, self.env = xserver.start(workdir)
+        return self.xvfb is not None
 
     def stop(self):
-        if self.xvfb:
-            self.xvfb.kill()
-            self.xvfb.wait()
+        xserver.stop(self.xvfb)
 
     def xdotool(self, *args):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True)
