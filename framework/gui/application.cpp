@@ -134,6 +134,7 @@ int Application::Run()
             if (!m_quitting)
                 Event_Open();
         });
+        m_opened = true;
     });
     if (!m_quitting)
         loop.exec();

@@ -33,6 +33,9 @@ public:
     void Quit(int status = 0);
     bool Quitting() const { return m_quitting; }
     int ExitStatus() const { return m_status; }
+    // Open has been raised and has returned: the windows show what was
+    // stored, so a quit saves what the user sees.
+    bool Opened() const { return m_opened; }
 
     // Quit when the last shown window closes.
     bool AutoQuit() const { return m_autoQuit; }
@@ -62,6 +65,7 @@ private:
     bool m_autoQuit = false;
     bool m_quitting = false;
     bool m_running = false;
+    bool m_opened = false;
     int m_status = 0;
     class Loop;
     Loop* m_loop = nullptr;

@@ -1,12 +1,88 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/platform.h"
 
+#include "framework/gui/application.h"
+
 #include <QApplication>
+#include <QDialog>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fw {
 
-Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication>(argc, argv)) {}
+namespace detail {
+int DispatchDepth();
+} // namespace detail
+
+namespace {
+
+// The write end of the pipe that wakes the event loop.
+int g_wakeFd = -1;
+
+extern "C" void OnTerminationSignal(int)
+{
+    // Only what is safe in a signal handler: one byte into the pipe.
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_wakeFd, &byte, 1);
+    errno = saved;
+}
+
+void QuitWhenReady()
+{
+    // A dialog's nested loop would hold the quit until someone answers it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+            dialog->reject();
+    Application* app = App();
+    if (!app || app->Quitting())
+        return;
+    // Quitting before Open has put the stored inputs back would save the
+    // defaults over them; quitting inside a handler would pull its windows
+    // away under it.
+    if (!app->Opened() || detail::DispatchDepth() > 0) {
+        QTimer::singleShot(10, qApp, QuitWhenReady);
+        return;
+    }
+    Dispatch([] { Quit(0); });
+}
+
+} // namespace
+
+Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication>(argc, argv))
+{
+    QuitOnTerminationSignals();
+}
 
 Platform::~Platform() = default;
+
+void QuitOnTerminationSignals()
+{
+    if (g_wakeFd >= 0)
+        return;
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    g_wakeFd = fds[1];
+    auto* notifier = new QSocketNotifier(fds[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [fd = fds[0]] {
+        char bytes[16];
+        while (::read(fd, bytes, sizeof bytes) > 0) {
+        }
+        QuitWhenReady();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    // A second signal of the same kind is not caught: it ends the process.
+    action.sa_flags = SA_RESTART | SA_RESETHAND;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
 
 } // namespace fw

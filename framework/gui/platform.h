@@ -9,7 +9,7 @@ namespace fw {
 
 // The connection to the desktop for the life of the process. The program's
 // entry point makes one before any window, menu bar or application object and
-// keeps it until they are all gone.
+// keeps it until they are all gone. It quits on the termination signals.
 class Platform {
 public:
     Platform(int& argc, char** argv);
@@ -20,5 +20,12 @@ public:
 private:
     std::unique_ptr<QApplication> m_app;
 };
+
+// From now on SIGTERM, SIGHUP and SIGINT (a logout, a closed terminal,
+// Ctrl+C) end the application through Quit(0), as its Quit command does: from
+// the event loop, once Open has returned and no handler runs, after
+// dismissing any dialog that waits for the user. A second signal of the same
+// kind ends the process at once. Needs the QApplication; once is enough.
+void QuitOnTerminationSignals();
 
 } // namespace fw

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/application.h"
+#include "framework/gui/platform.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/window.h"
@@ -8,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QTimer>
+
+#include <csignal>
 #include <stdexcept>
 
 namespace {
@@ -142,6 +147,57 @@ TEST_F(ApplicationTest, AFailureWhileQuittingStillClosesEverythingAndFails)
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(app->ExitStatus(), 1);
     EXPECT_EQ(log, (Log{"window.Open", "window.Close", "1.Close", "app.Close"}));
+}
+
+// Raises its signal while Open runs, then waits: in events, or in a dialog.
+class SignalledApp : public fw::Application {
+public:
+    enum class Wait { None, Events, Dialog };
+    int signal = 0;
+    Wait wait = Wait::None;
+
+protected:
+    void Event_Open() override
+    {
+        if (wait != Wait::None)
+            ::raise(signal);
+        if (wait == Wait::Events)
+            fw::Yield();
+        if (wait == Wait::Dialog)
+            QDialog().exec();
+        Note("app.Open");
+    }
+    void Event_Close() override { Note("app.Close"); }
+};
+
+TEST_F(ApplicationTest, TerminationSignalsQuitAsTheQuitCommandOnceOpenHasReturned)
+{
+    struct Row {
+        const char* name;
+        int signal;
+        SignalledApp::Wait wait;
+    };
+    // Each signal once: a second one of the same kind is not caught.
+    const Row rows[] = {
+        {"SIGTERM from the idle loop", SIGTERM, SignalledApp::Wait::None},
+        {"SIGHUP while Open processes events", SIGHUP, SignalledApp::Wait::Events},
+        {"SIGINT while Open shows a dialog", SIGINT, SignalledApp::Wait::Dialog},
+    };
+    fw::QuitOnTerminationSignals();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        app.reset();
+        log.clear();
+        auto signalled = std::make_unique<SignalledApp>();
+        signalled->signal = row.signal;
+        signalled->wait = row.wait;
+        app = std::move(signalled);
+        fw::WindowInstance<First>()->Show();
+        if (row.wait == SignalledApp::Wait::None)
+            QTimer::singleShot(0, [&row] { ::raise(row.signal); });
+        EXPECT_EQ(app->Run(), 0);
+        EXPECT_EQ(log, (Log{"app.Open", "1.Close", "app.Close"}));
+    }
 }
 
 } // namespace

@@ -1,0 +1,180 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The program against faults from outside, on its own X servers.
+
+A termination signal (a logout's SIGTERM, a closed terminal's SIGHUP,
+Ctrl+C's SIGINT) after a goal is chosen must end it with status 0 and the
+goal saved. Its X server killed at the splash and with the calendar window
+showing must end it without a memory error, an abort or a crash, and leave
+the settings file whole. Exit status 77 (skipped) only when no X server can
+be started.
+"""
+
+import argparse
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import xserver
+
+SKIP = 77
+SPLASH = "Untitled"
+CALENDAR = "Cyclane Duvivarode"
+UPDATES = "Checking for Updates"
+# What sanitizers, glibc's heap checks and Qt's fatal errors print.
+CRASH_MARKS = ("Sanitizer", "runtime error:", "corrupted", "double free", "free():", "QFATAL", "terminate called")
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what):
+    if not condition:
+        raise Failure(what)
+
+
+def wait_for(what, probe, timeout=30.0):
+    deadline = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.1)
+
+
+class Session:
+    """One X server, and the program started on it with the given home."""
+
+    def __init__(self, workdir, home, program):
+        self.server, self.env = xserver.start(workdir)
+        if not self.server:
+            raise Failure("no X server")
+        env = dict(self.env, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                   XDG_DESKTOP_DIR=os.path.join(home, "Desktop"), XDG_RUNTIME_DIR=os.path.join(home, "run"),
+                   QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
+        env.pop("SESSION_MANAGER", None)
+        self.log = os.path.join(home, f"program-{time.monotonic_ns()}.log")
+        with open(self.log, "wb") as log:
+            self.proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+
+    def xdotool(self, *args):
+        return subprocess.run(["xdotool", *map(str, args)], env=self.env, capture_output=True, text=True).stdout
+
+    def window(self, title):
+        ids = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
+        return ids[0] if ids else None
+
+    def click(self, wid, x, y, content_height):
+        """Clicks at content coordinates, below the window's menu bar if any."""
+        geo = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", wid).split())
+        top = int(geo["Y"]) + int(geo["HEIGHT"]) - content_height
+        self.xdotool("mousemove", int(geo["X"]) + x, top + y, "click", "1")
+
+    def calendar(self):
+        splash = wait_for("the splash", lambda: self.window(SPLASH))
+        self.click(splash, 262, 171, 214)  # Ok
+        return wait_for("the calendar window", lambda: self.window(CALENDAR))
+
+    def ended(self, what):
+        try:
+            rc = self.proc.wait(timeout=60)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{what}: the program did not end")
+        with open(self.log, errors="replace") as f:
+            text = f.read()
+        marks = [m for m in CRASH_MARKS if m in text]
+        check(not marks, f"{what}: the program reported {marks}:\n{text}")
+        check(rc >= 0, f"{what}: the program died of signal {-rc}:\n{text}")
+        return rc
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, kind, error, trace):
+        if self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        xserver.stop(self.server)
+        if isinstance(error, Failure):
+            with open(self.log, errors="replace") as f:
+                raise Failure(f"{error}; the program's output:\n{f.read()}") from None
+
+
+def stored(args, home):
+    path = os.path.join(home, ".config", "com.tarcyc Prefs")
+    check(os.path.exists(path), "no settings file")
+    r = subprocess.run([args.prefsdump, path], capture_output=True, text=True)
+    check(r.returncode == 0, f"the settings file does not load whole: {r.stdout}")
+    return dict(line.split("=", 1) for line in r.stdout.splitlines())
+
+
+def signals(args, workdir, home):
+    """Each signal after a goal is chosen in a fresh home; the goal kept."""
+    for sig, goal, y in ((signal.SIGTERM, "rbnino", 100), (signal.SIGHUP, "rbnina", 122),
+                         (signal.SIGINT, "rbconcebir", 78)):
+        what = f"{sig.name} after choosing {goal}"
+        os.makedirs(home)
+        with Session(workdir, home, args.program) as s:
+            calendar = s.calendar()
+            # A first start asks the update site; its window goes first.
+            updates = wait_for("the update window", lambda: s.window(UPDATES))
+            s.click(updates, 255, 162, 190)  # Close
+            wait_for("the update window to close", lambda: not s.window(UPDATES))
+            s.click(calendar, 524, y, 335)
+            time.sleep(0.5)
+            s.proc.send_signal(sig)
+            check(s.ended(what) == 0, f"{what}: the program did not end with status 0")
+        check(stored(args, home).get(goal) == "true", f"{what}: the goal was not saved")
+        if sig != signal.SIGINT:
+            os.rename(home, f"{home}-{sig.name}")
+
+
+def display_lost(args, workdir, home):
+    """The X server killed at the splash, then with the calendar window."""
+    path = os.path.join(home, ".config", "com.tarcyc Prefs")
+    for moment in ("the splash", "the calendar window"):
+        with open(path, "rb") as f:
+            before = f.read()
+        with Session(workdir, home, args.program) as s:
+            if moment == "the splash":
+                wait_for("the splash", lambda: s.window(SPLASH))
+            else:
+                s.calendar()
+            time.sleep(0.5)
+            s.server.kill()
+            s.ended(f"the X server killed at {moment}")
+        stored(args, home)
+        with open(path, "rb") as f:
+            check(f.read() == before, f"the settings file changed when the display went at {moment}")
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--program", required=True)
+    ap.add_argument("--prefsdump", required=True)
+    args = ap.parse_args()
+    with tempfile.TemporaryDirectory() as workdir:
+        probe, _ = xserver.start(workdir)
+        if not probe:
+            print("no X server could be started: skipped")
+            return SKIP
+        xserver.stop(probe)
+        home = os.path.join(workdir, "home")
+        try:
+            signals(args, workdir, home)
+            display_lost(args, workdir, home)
+        except Failure as e:
+            print(f"FAILED: {e}", file=sys.stderr)
+            return 1
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
