@@ -84,8 +84,8 @@ protected:
             c->Paint.Bind([this, i](fw::Graphics& g) {
                 ++g_cellPaints;
                 g.DrawPicture(heart().get(), 4, 4);
-                g.SetForeColor(fw::RGB(40, 40, 40));
-                g.DrawString(std::to_string(numbers[std::size_t(i)]), 2, 12);
+                g.SetForeColor(fw::RGB(40, 40, 40 + numbers[std::size_t(i)]));
+                g.FillRect(2, 2, 12, 10);
             });
             canvases[std::size_t(i)] = c;
         }

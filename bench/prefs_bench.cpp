@@ -58,15 +58,15 @@ void BM_PrefsReadBytes(benchmark::State& state)
     BPrefs::Save();
     const std::string file = *BPrefs::PrefsFile()->ReadAll();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BPrefs::ReadPrefsData(file));
+        benchmark::DoNotOptimize(BPrefs::LoadPrefsData(file));
 }
 BENCHMARK(BM_PrefsReadBytes)->Unit(benchmark::kMicrosecond);
 
 void BM_PrefsWriteBytes(benchmark::State& state)
 {
-    fw::DictionaryPtr store = BPrefs::ReadPrefsData(*BPrefs::PrefsFile()->ReadAll());
+    const fw::DictionaryPtr store = BPrefs::LoadPrefsData(*BPrefs::PrefsFile()->ReadAll()).first;
     for (auto _ : state)
-        benchmark::DoNotOptimize(BPrefs::PrefsData(*store));
+        benchmark::DoNotOptimize(BPrefs::PrefsData(store));
 }
 BENCHMARK(BM_PrefsWriteBytes)->Unit(benchmark::kMicrosecond);
 

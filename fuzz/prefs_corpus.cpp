@@ -65,9 +65,9 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
     bool ok = true;
-    ok &= write(folder / "empty-store", *BPrefs::PrefsData(fw::Dictionary()));
-    ok &= write(folder / "fourteen-keys", *BPrefs::PrefsData(*fourteen()));
-    ok &= write(folder / "all-kinds", *BPrefs::PrefsData(*allKinds()));
+    ok &= write(folder / "empty-store", *BPrefs::PrefsData(std::make_shared<fw::Dictionary>()));
+    ok &= write(folder / "fourteen-keys", *BPrefs::PrefsData(fourteen()));
+    ok &= write(folder / "all-kinds", *BPrefs::PrefsData(allKinds()));
     // The same store with a plain body (flag 0).
     const fw::MemoryBlockPtr plain = BDictionary::Convert(fourteen());
     ok &= write(folder / "plain-flag", std::string("BPrefs\x01\x00\x00", 9) + plain->ToString());

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fw::DictionaryPtr store = BPrefs::LoadPrefsData(bytes).first;
     check(store != nullptr);
     roundTrip(store);
-    const auto file = BPrefs::PrefsData(*store);
+    const auto file = BPrefs::PrefsData(store);
     check(file.has_value());
     // Whatever the program writes it reads back whole.
     const auto [reread, whole] = BPrefs::LoadPrefsData(*file);

@@ -5,10 +5,16 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
+#include "framework/core/color.h"
+#include "framework/core/date.h"
 #include "framework/core/digest.h"
+#include "framework/core/folderitem.h"
+#include "framework/core/variant.h"
 
 namespace BDictionary {
 
@@ -43,9 +49,7 @@ std::string text(Bytes b, std::size_t at, std::size_t length)
 
 fw::MemoryBlockPtr blockOf(Bytes b)
 {
-    auto block = std::make_shared<fw::MemoryBlock>(b);
-    block->SetLittleEndian(false);
-    return block;
+    return std::make_shared<fw::MemoryBlock>(b);
 }
 
 std::optional<std::int32_t> readInteger(Bytes r)
@@ -326,7 +330,10 @@ void cipher(fw::MemoryBlock& block, std::string_view key, bool encrypt)
 fw::MemoryBlockPtr Convert(const fw::DictionaryPtr& dictionary)
 {
     if (!dictionary)
-        return NilData();
+        return record([](Out& o) {
+            put16(o, TagNil);
+            return true;
+        });
     return DictionaryData(*dictionary);
 }
 
@@ -358,75 +365,6 @@ fw::MemoryBlockPtr DictionaryData(const fw::Dictionary& dictionary)
 {
     return record([&](Out& o) { return putDictionary(o, dictionary, 0); });
 }
-
-fw::DictionaryPtr ToDictionary(const fw::MemoryBlock& record)
-{
-    return readDictionary(record.Bytes(), 0);
-}
-
-fw::MemoryBlockPtr VariantData(const fw::Variant& value)
-{
-    return record([&](Out& o) { return putValue(o, value, 0); });
-}
-
-std::optional<fw::Variant> ToVariant(const fw::MemoryBlockPtr& record)
-{
-    if (!record)
-        return fw::Variant(nullptr);
-    return readValue(record->Bytes(), 0);
-}
-
-fw::MemoryBlockPtr JoinMemoryBlocks(std::span<const fw::MemoryBlockPtr> blocks)
-{
-    std::size_t total = 0;
-    for (const auto& block : blocks)
-        total += block ? block->Size() : 0;
-    auto joined = std::make_shared<fw::MemoryBlock>(total);
-    joined->SetLittleEndian(!blocks.empty() && blocks.front() && blocks.front()->LittleEndian());
-    std::size_t at = 0;
-    for (const auto& block : blocks) {
-        if (!block)
-            continue;
-        joined->SetBytes(at, block->Bytes());
-        at += block->Size();
-    }
-    return joined;
-}
-
-fw::MemoryBlockPtr IntegerData(std::int32_t value) { return VariantData(value); }
-fw::MemoryBlockPtr DoubleData(double value) { return VariantData(value); }
-fw::MemoryBlockPtr DatetimeData(const fw::Date& value) { return VariantData(value); }
-fw::MemoryBlockPtr StringData(const fw::EncodedString& value) { return VariantData(value); }
-fw::MemoryBlockPtr BooleanData(bool value) { return VariantData(value); }
-fw::MemoryBlockPtr ColorData(fw::Color value) { return VariantData(value); }
-fw::MemoryBlockPtr NilData() { return VariantData(nullptr); }
-
-fw::MemoryBlockPtr MemoryBlockData(const fw::MemoryBlock& value)
-{
-    return record([&](Out& o) {
-        put16(o, TagMemoryBlock);
-        putBytes(o, value.Bytes());
-        return true;
-    });
-}
-
-fw::MemoryBlockPtr FolderItemData(const fw::FolderItemPtr& value)
-{
-    return record([&](Out& o) {
-        putFolderItem(o, value);
-        return true;
-    });
-}
-
-std::optional<std::int32_t> ToInteger(const fw::MemoryBlock& record) { return readInteger(record.Bytes()); }
-std::optional<double> ToDouble(const fw::MemoryBlock& record) { return readDouble(record.Bytes()); }
-std::optional<fw::Date> ToDatetime(const fw::MemoryBlock& record) { return readDatetime(record.Bytes()); }
-std::optional<fw::EncodedString> ToString(const fw::MemoryBlock& record) { return readString(record.Bytes()); }
-std::optional<bool> ToBoolean(const fw::MemoryBlock& record) { return readBoolean(record.Bytes()); }
-std::optional<fw::Color> ToColor(const fw::MemoryBlock& record) { return readColor(record.Bytes()); }
-fw::Variant ToNil(const fw::MemoryBlock&) { return fw::Variant(nullptr); }
-fw::MemoryBlockPtr ToMemoryBlock(const fw::MemoryBlock& record) { return readMemoryBlock(record.Bytes()); }
-fw::FolderItemPtr ToFolderItem(const fw::MemoryBlock& record) { return readFolderItem(record.Bytes()); }
 
 fw::MemoryBlockPtr Encrypt(const fw::MemoryBlockPtr& block, std::string_view key)
 {

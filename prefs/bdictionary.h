@@ -8,17 +8,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "framework/core/color.h"
-#include "framework/core/date.h"
 #include "framework/core/dictionary.h"
-#include "framework/core/folderitem.h"
 #include "framework/core/memoryblock.h"
-#include "framework/core/variant.h"
 
 namespace BDictionary {
 
@@ -49,45 +43,6 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block);
 
 // Null when some key or value has no record.
 fw::MemoryBlockPtr DictionaryData(const fw::Dictionary& dictionary);
-// Never null: bad offsets, records that cannot be read and dictionaries nested
-// too deep drop their entries.
-fw::DictionaryPtr ToDictionary(const fw::MemoryBlock& record);
-
-// Null for a kind without a record.
-fw::MemoryBlockPtr VariantData(const fw::Variant& value);
-// No block gives a Variant holding no object. Nothing when the record cannot
-// be read: shorter than its kind, a date text that names no date, or a
-// dictionary nested too deep.
-std::optional<fw::Variant> ToVariant(const fw::MemoryBlockPtr& record);
-
-// One block of all the blocks' bytes in order, with the first one's byte order.
-fw::MemoryBlockPtr JoinMemoryBlocks(std::span<const fw::MemoryBlockPtr> blocks);
-
-fw::MemoryBlockPtr IntegerData(std::int32_t value);
-fw::MemoryBlockPtr DoubleData(double value);
-fw::MemoryBlockPtr DatetimeData(const fw::Date& value);
-fw::MemoryBlockPtr StringData(const fw::EncodedString& value);
-fw::MemoryBlockPtr BooleanData(bool value);
-fw::MemoryBlockPtr ColorData(fw::Color value);
-fw::MemoryBlockPtr NilData();
-fw::MemoryBlockPtr MemoryBlockData(const fw::MemoryBlock& value);
-// The tag alone when there is no item.
-fw::MemoryBlockPtr FolderItemData(const fw::FolderItemPtr& value);
-
-// The readers give nothing for a record shorter than its kind; bytes after
-// the payload are ignored.
-std::optional<std::int32_t> ToInteger(const fw::MemoryBlock& record);
-std::optional<double> ToDouble(const fw::MemoryBlock& record);
-std::optional<fw::Date> ToDatetime(const fw::MemoryBlock& record);
-std::optional<fw::EncodedString> ToString(const fw::MemoryBlock& record);
-// Any byte but 0 reads as True.
-std::optional<bool> ToBoolean(const fw::MemoryBlock& record);
-std::optional<fw::Color> ToColor(const fw::MemoryBlock& record);
-fw::Variant ToNil(const fw::MemoryBlock& record);
-// The payload as a new block; nothing for a record without its tag.
-fw::MemoryBlockPtr ToMemoryBlock(const fw::MemoryBlock& record);
-// Null for a record of 2 bytes or less.
-fw::FolderItemPtr ToFolderItem(const fw::MemoryBlock& record);
 
 // The cipher: changes the block in place and returns it; a null block is
 // returned as it is. Decrypt undoes Encrypt with the same key text.

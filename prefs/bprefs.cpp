@@ -94,12 +94,6 @@ std::optional<bool> BooleanValue(const fw::Variant& key)
     return v ? v->AsBoolean() : std::nullopt;
 }
 
-std::optional<std::int32_t> IntegerValue(const fw::Variant& key)
-{
-    const auto v = valueOfKind(key, fw::Variant::TypeInteger);
-    return v ? v->AsInteger() : std::nullopt;
-}
-
 std::optional<std::string> StringValue(const fw::Variant& key)
 {
     const auto v = valueOfKind(key, fw::Variant::TypeString);
@@ -126,7 +120,7 @@ bool Save()
         // Loading first keeps the file's keys when nothing was read before.
         InitPrefs();
         mPrefs->SetValue("app_vers", AppVersionCode());
-        const auto data = PrefsData(*mPrefs);
+        const auto data = PrefsData(mPrefs);
         const fw::FolderItemPtr file = PrefsFile();
         if (!data) {
             out.reason = "The settings hold a value that cannot be stored.";
@@ -201,8 +195,7 @@ std::string GenerateKey()
     return h.substr(2, 63 + 172 % n);
 }
 
-namespace {
-std::pair<fw::DictionaryPtr, bool> readPrefs(std::string_view file, bool checkWhole)
+std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file)
 {
     fw::DictionaryPtr store;
     bool whole = false;
@@ -216,29 +209,17 @@ std::pair<fw::DictionaryPtr, bool> readPrefs(std::string_view file, bool checkWh
                 BDictionary::Decrypt(body, GenerateKey());
             store = BDictionary::Convert(body);
             // What writes back to the same body lost nothing on the way in.
-            if (store && checkWhole && version == kVersion) {
-                const fw::MemoryBlockPtr again = BDictionary::DictionaryData(*store);
+            if (store && version == kVersion) {
+                const fw::MemoryBlockPtr again = BDictionary::Convert(store);
                 whole = again && *again == *body;
             }
         }
     }
     return {store ? store : std::make_shared<fw::Dictionary>(), whole};
 }
-} // namespace
-
-fw::DictionaryPtr ReadPrefsData(std::string_view file)
+std::optional<std::string> PrefsData(const fw::DictionaryPtr& store)
 {
-    return readPrefs(file, false).first;
-}
-
-std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file)
-{
-    return readPrefs(file, true);
-}
-
-std::optional<std::string> PrefsData(const fw::Dictionary& store)
-{
-    const fw::MemoryBlockPtr body = BDictionary::DictionaryData(store);
+    const fw::MemoryBlockPtr body = BDictionary::Convert(store);
     if (!body)
         return std::nullopt;
     BDictionary::Encrypt(body, GenerateKey());

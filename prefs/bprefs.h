@@ -26,7 +26,6 @@ bool HasKey(const fw::Variant& key);
 std::optional<fw::Variant> Value(const fw::Variant& key);
 // Nothing when the key is absent or holds a value of another kind.
 std::optional<bool> BooleanValue(const fw::Variant& key);
-std::optional<std::int32_t> IntegerValue(const fw::Variant& key);
 std::optional<std::string> StringValue(const fw::Variant& key);
 std::optional<fw::Date> DateValue(const fw::Variant& key);
 // In memory only, until the next Save.
@@ -60,15 +59,14 @@ std::int32_t AppVersionCode(const fw::AppVersionParts& parts);
 // The 67-byte key text of the file's cipher, the same on every call.
 std::string GenerateKey();
 
-// The store of a file's bytes: an empty store for a bad header or a body
-// without a dictionary record.
-fw::DictionaryPtr ReadPrefsData(std::string_view file);
-// The same, and whether the store holds all the file held: false for a bad
-// header, a later format version, and a body the store would not write back
-// byte for byte (damaged, cut short, or with records this version drops).
+// The store of a file's bytes (an empty store for a bad header or a body
+// without a dictionary record), and whether it holds all the file held:
+// false for a bad header, a later format version, and a body the store would
+// not write back byte for byte (damaged, cut short, or with records this
+// version drops).
 std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file);
 // The file's bytes for a store; nothing when the store cannot be serialised.
-std::optional<std::string> PrefsData(const fw::Dictionary& store);
+std::optional<std::string> PrefsData(const fw::DictionaryPtr& store);
 
 // Forgets the loaded store, as a restart would.
 void ResetForTesting();

@@ -9,9 +9,9 @@
 namespace fw {
 
 // A civil local date and time. Every day is exactly 86400 seconds, whatever
-// the time zone's daylight saving does, so day counts never shift. Each setter
-// carries into the next unit at once (Month 13 is January of the next year,
-// Day 0 the last day of the previous month). The year stays within 1 to 9999.
+// the time zone's daylight saving does, so day counts never shift. Out-of-range
+// fields carry into the next unit at once (month 13 is January of the next
+// year, day 0 the last day of the previous month). The year stays within 1 to 9999.
 class Date {
 public:
     // The current local date and time, from the clock (settable by tests).
@@ -25,12 +25,7 @@ public:
     std::int32_t Hour() const;
     std::int32_t Minute() const;
     std::int32_t Second() const;
-    void SetYear(std::int32_t year);
-    void SetMonth(std::int32_t month);
     void SetDay(std::int32_t day);
-    void SetHour(std::int32_t hour);
-    void SetMinute(std::int32_t minute);
-    void SetSecond(std::int32_t second);
 
     // 1 for Sunday to 7 for Saturday.
     std::int32_t DayOfWeek() const;

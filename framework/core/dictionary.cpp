@@ -117,21 +117,4 @@ void Dictionary::SetValue(const Variant& key, Variant value)
     index(m_entries.size() - 1);
 }
 
-void Dictionary::Remove(const Variant& key)
-{
-    const auto i = find(key);
-    if (!i)
-        return;
-    m_entries.erase(m_entries.begin() + std::ptrdiff_t(*i));
-    // The positions after it moved down by one.
-    reindex(m_slots.size());
-}
-
-void Dictionary::Clear()
-{
-    m_entries.clear();
-    m_slots.clear();
-    m_bits = 0;
-}
-
 } // namespace fw

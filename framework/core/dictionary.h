@@ -31,8 +31,6 @@ public:
     const Variant& Value(const Variant& key) const;
     std::optional<Variant> Lookup(const Variant& key) const;
     void SetValue(const Variant& key, Variant value);
-    void Remove(const Variant& key);
-    void Clear();
 
 private:
     // Equal Variants hash equally (texts by their bytes, +0 and -0 alike).

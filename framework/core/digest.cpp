@@ -46,9 +46,4 @@ std::optional<std::string> DecodeBase64(std::string_view text)
     return toStd(*result);
 }
 
-std::string EncodeBase64(std::string_view bytes)
-{
-    return toStd(view(bytes).toBase64());
-}
-
 } // namespace fw

@@ -13,6 +13,5 @@ std::string MD5(std::string_view bytes);
 // Strict base64: the standard alphabet with padding; anything else (stray
 // characters, bad padding, wrong length) gives nothing.
 std::optional<std::string> DecodeBase64(std::string_view text);
-std::string EncodeBase64(std::string_view bytes);
 
 } // namespace fw

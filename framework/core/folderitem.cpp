@@ -157,7 +157,6 @@ FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
 
 FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation, true); }
 FolderItemPtr FolderItem::DesktopFolder() { return madeFolder(QStandardPaths::DesktopLocation); }
-FolderItemPtr FolderItem::TemporaryFolder() { return std::make_shared<FolderItem>(toPath(QDir::tempPath())); }
 
 FolderItemPtr FolderItem::PrivateTemporaryFolder()
 {
@@ -180,27 +179,6 @@ FolderItemPtr FolderItem::Child(std::string_view name) const
 
 std::string FolderItem::NativePath() const { return m_path.string(); }
 std::string FolderItem::Name() const { return m_path.filename().string(); }
-
-bool FolderItem::Exists() const
-{
-    std::error_code ec;
-    return fs::exists(m_path, ec);
-}
-
-bool FolderItem::Directory() const
-{
-    std::error_code ec;
-    return fs::is_directory(m_path, ec);
-}
-
-std::int64_t FolderItem::Length() const
-{
-    std::error_code ec;
-    if (!fs::is_regular_file(m_path, ec))
-        return -1;
-    const auto size = fs::file_size(m_path, ec);
-    return ec ? -1 : std::int64_t(size);
-}
 
 bool FolderItem::Delete()
 {
@@ -246,11 +224,6 @@ std::optional<std::string> FolderItem::ReadAll() const
     if (in.bad())
         return std::nullopt;
     return bytes;
-}
-
-bool FolderItem::WriteAll(std::span<const std::uint8_t> bytes, std::string_view macType, std::string_view macCreator)
-{
-    return WriteAll(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), macType, macCreator);
 }
 
 bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_view)
@@ -302,16 +275,6 @@ void FolderItem::RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const
             continue;
         fs::remove(entry.path(), entryError);
     }
-}
-
-std::unique_ptr<BinaryStream> FolderItem::CreateBinaryFile(std::string_view) const
-{
-    return BinaryStream::Create(m_path);
-}
-
-std::unique_ptr<BinaryStream> FolderItem::OpenAsBinaryFile(bool readWrite) const
-{
-    return BinaryStream::Open(m_path, readWrite);
 }
 
 std::string FolderItem::GetSaveInfo() const

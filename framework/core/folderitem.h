@@ -6,11 +6,9 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
-#include "framework/core/binarystream.h"
 #include "framework/core/object.h"
 
 namespace fw {
@@ -25,8 +23,8 @@ struct FileIdentity {
 
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
-// A file or folder location, which need not exist. Mac file types, creators
-// and visibility have no meaning here: they are accepted and dropped.
+// A file or folder location, which need not exist. Mac file types and
+// creators have no meaning here: WriteAll accepts and drops them.
 class FolderItem : public Object {
 public:
     explicit FolderItem(std::filesystem::path path);
@@ -35,8 +33,6 @@ public:
     static FolderItemPtr PreferencesFolder();
     // The XDG desktop folder (created if missing).
     static FolderItemPtr DesktopFolder();
-    // The system's temporary folder.
-    static FolderItemPtr TemporaryFolder();
     // A folder of this process alone: created on first call inside the
     // system's temporary folder under a unique name, mode 0700, and removed
     // with its content when the process exits normally. Null when it cannot
@@ -51,9 +47,6 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     std::string NativePath() const;
     std::string Name() const;
-    bool Exists() const;
-    bool Directory() const;
-    std::int64_t Length() const; // -1 when it is not a readable regular file
 
     // Deletes a regular file; never a folder. False when nothing was deleted.
     bool Delete();
@@ -72,8 +65,6 @@ public:
     // regular file or to a name not taken yet; anything else is refused. On
     // any failure the old file stays whole, the result is false and
     // LastError() tells why.
-    bool WriteAll(std::span<const std::uint8_t> bytes, std::string_view macType = {},
-                  std::string_view macCreator = {});
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
     // Why the last WriteAll failed, in words; empty after a success.
     const std::string& LastError() const { return m_lastError; }
@@ -81,22 +72,10 @@ public:
     // than the given age: a write killed before its rename leaves one.
     void RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const;
 
-    // A new, empty file (an existing one is truncated) as a stream; null when
-    // it cannot be created. The file type is dropped.
-    std::unique_ptr<BinaryStream> CreateBinaryFile(std::string_view fileType = {}) const;
-    // The file as a stream for reading (or reading and writing); null when it
-    // cannot be opened.
-    std::unique_ptr<BinaryStream> OpenAsBinaryFile(bool readWrite = false) const;
-
     // Opaque bytes (the absolute path) that FromSaveInfo turns back into the
     // same location; FromSaveInfo gives null for bytes that name no absolute path.
     std::string GetSaveInfo() const;
     static FolderItemPtr FromSaveInfo(std::string_view info);
-
-    // Accepted and ignored: Mac file type, creator, visibility.
-    void SetMacType(std::string_view) {}
-    void SetMacCreator(std::string_view) {}
-    void SetVisible(bool) {}
 
 private:
     std::filesystem::path m_path;

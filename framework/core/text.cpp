@@ -142,11 +142,6 @@ std::string Mid(std::string_view text, std::int64_t start, std::int64_t length)
     return std::string(text.substr(b, e - b));
 }
 
-std::string Left(std::string_view text, std::int64_t count)
-{
-    return count <= 0 ? std::string() : std::string(text.substr(0, byteOffset(text, count)));
-}
-
 std::string Right(std::string_view text, std::int64_t count)
 {
     if (count <= 0)
@@ -155,22 +150,7 @@ std::string Right(std::string_view text, std::int64_t count)
     return count >= n ? std::string(text) : std::string(text.substr(byteOffset(text, n - count)));
 }
 
-std::int64_t InStr(std::string_view text, std::string_view find)
-{
-    return InStr(1, text, find);
-}
-
-std::int64_t InStr(std::int64_t start, std::string_view text, std::string_view find)
-{
-    if (find.empty())
-        return 0;
-    const std::size_t from = byteOffset(text, std::max<std::int64_t>(start, 1) - 1);
-    const std::size_t at = text.find(find, from);
-    return at == std::string_view::npos ? 0 : Len(text.substr(0, at)) + 1;
-}
-
 std::string RTrim(std::string_view text) { return std::string(trimmedRight(text)); }
-std::string LTrim(std::string_view text) { return std::string(trimmedLeft(text)); }
 std::string Trim(std::string_view text) { return std::string(trimmedRight(trimmedLeft(text))); }
 
 std::vector<std::string> Split(std::string_view text, std::string_view sep)
@@ -187,28 +167,6 @@ std::vector<std::string> Split(std::string_view text, std::string_view sep)
             return fields;
         from = at + sep.size();
     }
-}
-
-std::int64_t CountFields(std::string_view text, std::string_view sep)
-{
-    return std::int64_t(Split(text, sep).size());
-}
-
-std::string NthField(std::string_view text, std::string_view sep, std::int64_t n)
-{
-    std::vector<std::string> fields = Split(text, sep);
-    return n < 1 || n > std::int64_t(fields.size()) ? std::string() : std::move(fields[std::size_t(n - 1)]);
-}
-
-std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view with)
-{
-    if (find.empty())
-        return std::string(text);
-    std::string result;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find(find, from)) != std::string_view::npos; from = at + find.size())
-        result.append(text.substr(from, at - from)).append(with);
-    return result.append(text.substr(from));
 }
 
 } // namespace fw

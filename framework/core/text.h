@@ -31,21 +31,12 @@ std::int64_t Len(std::string_view text);
 // Characters from start (1-based) on, at most length of them (all when
 // length is negative). Out-of-range positions give what lies inside, or "".
 std::string Mid(std::string_view text, std::int64_t start, std::int64_t length = -1);
-std::string Left(std::string_view text, std::int64_t count);
 std::string Right(std::string_view text, std::int64_t count);
-// 1-based character position of find in text from start on, 0 when absent
-// or when find is empty. Searches here compare bytes (case matters).
-std::int64_t InStr(std::string_view text, std::string_view find);
-std::int64_t InStr(std::int64_t start, std::string_view text, std::string_view find);
 // Trims blanks: space, tab, CR, LF, VT, FF.
 std::string RTrim(std::string_view text);
-std::string LTrim(std::string_view text);
 std::string Trim(std::string_view text);
-// Fields separated by sep: CountFields and NthField (1-based; "" outside).
-// An empty text has no fields; an empty sep leaves the text one field.
-std::int64_t CountFields(std::string_view text, std::string_view sep);
-std::string NthField(std::string_view text, std::string_view sep, std::int64_t n);
+// Fields separated by sep. An empty text has no fields; an empty sep leaves
+// the text one field.
 std::vector<std::string> Split(std::string_view text, std::string_view sep);
-std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view with);
 
 } // namespace fw

@@ -167,31 +167,6 @@ void Application::SetMenuBar(fw::MenuBar* bar)
     m_menuBar = bar;
 }
 
-std::int32_t Application::MajorVersion() const
-{
-    return AppVersion().MajorVersion;
-}
-
-std::int32_t Application::MinorVersion() const
-{
-    return AppVersion().MinorVersion;
-}
-
-std::int32_t Application::BugVersion() const
-{
-    return AppVersion().BugVersion;
-}
-
-std::int32_t Application::StageCode() const
-{
-    return AppVersion().StageCode;
-}
-
-std::int32_t Application::NonReleaseVersion() const
-{
-    return AppVersion().NonReleaseVersion;
-}
-
 std::string Application::ShortVersion() const
 {
     return fw::ShortVersion();

@@ -45,11 +45,6 @@ public:
     fw::MenuBar* MenuBar() const { return m_menuBar; }
     void SetMenuBar(fw::MenuBar* bar);
 
-    std::int32_t MajorVersion() const;
-    std::int32_t MinorVersion() const;
-    std::int32_t BugVersion() const;
-    std::int32_t StageCode() const;
-    std::int32_t NonReleaseVersion() const;
     std::string ShortVersion() const;
 
 protected:

@@ -322,32 +322,6 @@ void EditField::SetSelLength(std::int32_t length)
     SetQtSelection(Index().ToQt(start), Index().ToQt(end));
 }
 
-std::string EditField::SelText() const
-{
-    const auto [anchor, position] = QtSelection();
-    QString selected = QtText().mid(std::min(anchor, position), std::abs(position - anchor));
-    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-    return selected.toStdString();
-}
-
-void EditField::SetSelText(std::string_view text)
-{
-    // Replaces the selection also in a read-only field, where insert() would
-    // refuse.
-    const auto [anchor, position] = QtSelection();
-    const int start = std::min(anchor, position);
-    const QString inserted = detail::ToQString(text);
-    if (m_area) {
-        QTextCursor cursor = m_area->textCursor();
-        cursor.insertText(EditFieldArea::Paragraphs(inserted));
-        m_area->setTextCursor(cursor);
-        return;
-    }
-    QString all = m_edit->text();
-    all.replace(start, std::abs(position - anchor), inserted);
-    m_edit->setText(all);
-    m_edit->setCursorPosition(static_cast<int>(start + inserted.size()));
-}
 
 void EditField::CheckSelection()
 {

@@ -49,8 +49,7 @@ public:
     // Changes the backing; the text and the settings carry over.
     bool MultiLine() const { return m_multiLine; }
     void SetMultiLine(bool on);
-    // Multi-line fields only: whether the Sel... styles and the runs of
-    // SetTextAndStyle are shown.
+    // Multi-line fields only: whether the runs of SetTextAndStyle are shown.
     bool Styled() const { return m_styled; }
     void SetStyled(bool on) { m_styled = on; }
     bool ScrollBarVertical() const { return m_scrollBarVertical; }
@@ -73,26 +72,10 @@ public:
     void SetSelStart(std::int32_t start);
     std::int32_t SelLength() const;
     void SetSelLength(std::int32_t length);
-    std::string SelText() const;
-    void SetSelText(std::string_view text);
 
-    // Character styles of the selection in a styled field, read at its start;
-    // the setters change the selected characters and do nothing elsewhere.
-    bool SelBold() const;
-    void SetSelBold(bool on);
-    bool SelItalic() const;
-    void SetSelItalic(bool on);
-    bool SelUnderline() const;
-    void SetSelUnderline(bool on);
-    std::string SelTextFont() const;
-    void SetSelTextFont(std::string_view name);
-    // Pixel size; 0 or less sets the field's own size.
-    std::int32_t SelTextSize() const;
-    void SetSelTextSize(std::int32_t size);
-    Color SelTextColor() const;
-    void SetSelTextColor(Color color);
-    // Replaces the text and all its styles at once (runs applied in order,
-    // each outside the text clipped to it); the selection goes to 0.
+    // Replaces the text and all its character styles at once (runs applied in
+    // order, each outside the text clipped to it; a size of 0 or less is the
+    // field's own); the selection goes to 0.
     void SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs);
 
     // Lines as shown, wrapped lines counted, the first one 0; a single-line
@@ -126,7 +109,6 @@ private:
     const detail::CharIndex& Index() const;
     std::pair<int, int> QtSelection() const;
     void SetQtSelection(int anchor, int position);
-    void ApplyStyle(const StyleRun& run);
 
     QLineEdit* m_edit;
     EditFieldArea* m_area = nullptr;

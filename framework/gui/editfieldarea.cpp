@@ -123,15 +123,6 @@ QTextCharFormat FormatOf(const StyleRun& run, int ownSize)
 
 } // namespace
 
-void EditField::ApplyStyle(const StyleRun& run)
-{
-    if (!m_area || !m_styled)
-        return;
-    QTextCursor cursor = m_area->textCursor();
-    if (cursor.hasSelection())
-        cursor.mergeCharFormat(FormatOf(run, ShownTextSize()));
-}
-
 void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs)
 {
     if (!m_area) {
@@ -155,110 +146,6 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
         cursor.mergeCharFormat(FormatOf(run, ShownTextSize()));
     }
     cursor.endEditBlock();
-}
-
-namespace {
-
-// The format of the selection's first character; a line break, which has
-// none of its own, takes the one before it.
-QTextCharFormat FirstFormat(QTextEdit& area)
-{
-    const int at = area.textCursor().selectionStart();
-    const QTextBlock block = area.document()->findBlock(at);
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        if (it.fragment().contains(at))
-            return it.fragment().charFormat();
-    QTextCursor cursor(area.document());
-    cursor.setPosition(at);
-    return cursor.charFormat();
-}
-
-} // namespace
-
-bool EditField::SelBold() const
-{
-    return m_area && FirstFormat(*m_area).fontWeight() >= QFont::Bold;
-}
-
-void EditField::SetSelBold(bool on)
-{
-    StyleRun run;
-    run.bold = on;
-    ApplyStyle(run);
-}
-
-bool EditField::SelItalic() const
-{
-    return m_area && FirstFormat(*m_area).fontItalic();
-}
-
-void EditField::SetSelItalic(bool on)
-{
-    StyleRun run;
-    run.italic = on;
-    ApplyStyle(run);
-}
-
-bool EditField::SelUnderline() const
-{
-    return m_area && FirstFormat(*m_area).fontUnderline();
-}
-
-void EditField::SetSelUnderline(bool on)
-{
-    StyleRun run;
-    run.underline = on;
-    ApplyStyle(run);
-}
-
-std::string EditField::SelTextFont() const
-{
-    if (!m_area)
-        return TextFont();
-    const QTextCharFormat format = FirstFormat(*m_area);
-    return format.hasProperty(QTextFormat::FontFamilies) ? format.fontFamilies().toStringList().value(0).toStdString()
-                                                          : TextFont();
-}
-
-void EditField::SetSelTextFont(std::string_view name)
-{
-    StyleRun run;
-    run.font = std::string(name);
-    ApplyStyle(run);
-}
-
-std::int32_t EditField::SelTextSize() const
-{
-    if (!m_area)
-        return ShownTextSize();
-    const QTextCharFormat format = FirstFormat(*m_area);
-    return format.hasProperty(QTextFormat::FontPixelSize) ? format.intProperty(QTextFormat::FontPixelSize)
-                                                           : ShownTextSize();
-}
-
-void EditField::SetSelTextSize(std::int32_t size)
-{
-    StyleRun run;
-    run.size = size;
-    ApplyStyle(run);
-}
-
-Color EditField::SelTextColor() const
-{
-    if (!m_area)
-        return m_textColor;
-    const QTextCharFormat format = FirstFormat(*m_area);
-    if (!format.hasProperty(QTextFormat::ForegroundBrush))
-        return m_textColor;
-    const QColor c = format.foreground().color();
-    return RGB(c.red(), c.green(), c.blue());
-}
-
-void EditField::SetSelTextColor(Color color)
-{
-    StyleRun run;
-    run.color = color;
-    ApplyStyle(run);
 }
 
 std::int32_t EditField::ScrollPosition() const

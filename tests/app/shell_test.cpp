@@ -170,7 +170,7 @@ TEST_F(ShellTest, QuitOnAFailureLeavesTheFileAsItWas)
     EXPECT_EQ(application->ExitStatus(), 1);
     EXPECT_EQ(writes.Count(), 0);
     BPrefs::ResetForTesting();
-    EXPECT_EQ(BPrefs::IntegerValue("durmens"), 4);
+    EXPECT_EQ(BPrefs::Value("durmens"), fw::Variant(std::int32_t(4)));
 }
 
 TEST_F(ShellTest, AFailedSaveAtQuitSaysWhereAndWhyAndEndsAsAFailure)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include "framework/core/folderitem.h"
 #include "prefs/bdictionary.h"
 #include "prefs_test_util.h"
 
@@ -34,11 +35,10 @@ TEST(BDictionaryRecords, WorkedExamplesBothWays)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const fw::MemoryBlockPtr written = BDictionary::VariantData(row.value);
+        const fw::MemoryBlockPtr written = valueRecord(row.value);
         ASSERT_TRUE(written);
         EXPECT_EQ(hex(*written), hex(row.record));
-        EXPECT_FALSE(written->LittleEndian());
-        const auto read = BDictionary::ToVariant(block(row.record));
+        const auto read = readRecord(row.record);
         ASSERT_TRUE(read);
         EXPECT_TRUE(sameValue(*read, row.value));
     }
@@ -70,33 +70,31 @@ TEST(BDictionaryRecords, WorkedDictionariesBothWays)
 
 TEST(BDictionaryRecords, FolderItemRecords)
 {
-    EXPECT_FALSE(BDictionary::ToFolderItem(*block(bytes("01 7D"))));
-    EXPECT_EQ(hex(*BDictionary::FolderItemData(nullptr)), "01 7D");
+    EXPECT_TRUE(readRecord(bytes("01 7D")).value_or(1).IsNull());
 
     auto item = std::make_shared<fw::FolderItem>("/tmp/some folder/file");
-    const fw::MemoryBlockPtr record = BDictionary::VariantData(fw::Variant(item));
+    const fw::MemoryBlockPtr record = valueRecord(fw::Variant(item));
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->UInt16Value(0), 381);
-    const auto read = BDictionary::ToVariant(record);
+    EXPECT_EQ(hex(*record).substr(0, 5), "01 7D");
+    const auto read = readRecord(record->ToString());
     ASSERT_TRUE(read && read->As<fw::FolderItem>());
     EXPECT_EQ(read->As<fw::FolderItem>()->Path(), item->Path());
     // A path that is not absolute, or holds a NUL, reads as no item.
     for (const std::string& info : {std::string("relative/path"), std::string("/a\0b", 4)})
-        EXPECT_TRUE(BDictionary::ToVariant(block(bytes("01 7D") + info)).value_or(1).IsNull()) << info;
+        EXPECT_TRUE(readRecord(bytes("01 7D") + info).value_or(1).IsNull()) << info;
 }
 
 TEST(BDictionaryRecords, UnknownTagsKeepTheWholeRecord)
 {
     for (const std::string& record : {bytes("00 09 AA BB"), bytes("12 34"), bytes("00 03 00 00 00 00 00 00 00 01")}) {
         SCOPED_TRACE(hex(record));
-        const auto read = BDictionary::ToVariant(block(record));
+        const auto read = readRecord(record);
         ASSERT_TRUE(read && read->As<fw::MemoryBlock>());
         EXPECT_EQ(hex(*read->As<fw::MemoryBlock>()), hex(record));
-        const fw::MemoryBlockPtr again = BDictionary::VariantData(*read);
+        const fw::MemoryBlockPtr again = valueRecord(*read);
         ASSERT_TRUE(again);
         EXPECT_EQ(hex(*again), hex(bytes("00 47") + record));
     }
-    EXPECT_TRUE(BDictionary::ToVariant(nullptr).value_or(1).IsNull());
 }
 
 TEST(BDictionaryRecords, ValuesWithoutARecordMakeNoBlock)
@@ -114,10 +112,10 @@ TEST(BDictionaryRecords, ValuesWithoutARecordMakeNoBlock)
         SCOPED_TRACE(row.name);
         EXPECT_FALSE(BDictionary::Convert(row.dictionary));
     }
-    EXPECT_FALSE(BDictionary::VariantData(fw::Variant(std::int64_t(1))));
+    EXPECT_FALSE(valueRecord(fw::Variant(std::int64_t(1))));
 
     auto self = std::make_shared<fw::Dictionary>();
     self->SetValue("me", fw::Variant(self));
     EXPECT_FALSE(BDictionary::Convert(self));
-    self->Clear(); // breaks the cycle so the dictionary is freed
+    self->SetValue("me", nullptr); // breaks the cycle so the dictionary is freed
 }

@@ -186,14 +186,14 @@ TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
     // 8191 entries is the largest store whose first offset fits in 16 bits.
     for (const std::int32_t n : {8191, 8192, 100000}) {
         SCOPED_TRACE(n);
-        fw::Dictionary store;
+        const auto store = std::make_shared<fw::Dictionary>();
         for (std::int32_t i = 0; i < n; ++i)
-            store.SetValue("key" + std::to_string(i), i);
+            store->SetValue("key" + std::to_string(i), i);
         const auto file = BPrefs::PrefsData(store);
         ASSERT_TRUE(file);
         const auto [read, whole] = BPrefs::LoadPrefsData(*file);
         EXPECT_TRUE(whole);
-        EXPECT_TRUE(sameDictionary(*read, store));
+        EXPECT_TRUE(sameDictionary(*read, *store));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -67,12 +68,33 @@ inline const std::string kDurciclo = bytes("00 5B 00 00 00 0A 00 00 00 18 "
                                            "00 08 08 00 01 00 64 75 72 63 69 63 6C 6F "
                                            "00 08 08 00 01 00 32 38");
 
+// The serialiser reads and writes whole dictionaries only, so a single value's
+// record is checked as the value of the key "k" in a one-entry dictionary.
+inline std::string inDictionary(const std::string& record)
+{
+    return bytes("00 5B 00 00 00 0A 00 00 00 11") + bytes("00 08 08 00 01 00 6B") + record;
+}
+
+// The record the writer makes for a value; null when it has none.
+inline fw::MemoryBlockPtr valueRecord(const fw::Variant& value)
+{
+    const fw::MemoryBlockPtr whole = BDictionary::Convert(dict({{"k", value}}));
+    return whole ? block(whole->ToString().substr(inDictionary("").size())) : nullptr;
+}
+
+// The value the reader makes of a record; nothing when it drops it.
+inline std::optional<fw::Variant> readRecord(const std::string& record)
+{
+    const fw::DictionaryPtr read = BDictionary::Convert(block(inDictionary(record)));
+    return read ? read->Lookup("k") : std::nullopt;
+}
+
 // Equal when both write the same record: kind, value, text encoding, and
 // dictionaries' keys in order at any depth (the writer's bytes are checked on
 // their own against worked examples).
 inline bool sameValue(const fw::Variant& a, const fw::Variant& b)
 {
-    const fw::MemoryBlockPtr ra = BDictionary::VariantData(a), rb = BDictionary::VariantData(b);
+    const fw::MemoryBlockPtr ra = valueRecord(a), rb = valueRecord(b);
     return ra && rb && *ra == *rb;
 }
 

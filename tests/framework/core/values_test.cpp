@@ -1,30 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/dictionary.h"
-#include "framework/core/memoryblock.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
-using fw::MemoryBlock;
-
-TEST(MemoryBlock, EveryAccessOutsideTheBlockThrows)
-{
-    // At the end, straddling it, a huge offset, an offset whose sum wraps.
-    MemoryBlock block(6);
-    EXPECT_THROW(block.Byte(6), fw::OutOfBoundsException);
-    EXPECT_THROW(block.SetUInt16Value(5, 1), fw::OutOfBoundsException);
-    EXPECT_THROW(block.Int32Value(3), fw::OutOfBoundsException);
-    EXPECT_THROW(block.DoubleValue(1), fw::OutOfBoundsException);
-    EXPECT_THROW(block.Byte(std::size_t(-1)), fw::OutOfBoundsException);
-    EXPECT_THROW(block.Int32Value(std::size_t(-2)), fw::OutOfBoundsException);
-    EXPECT_THROW(block.Mid(4, 3), fw::OutOfBoundsException);
-    EXPECT_THROW(block.StringValue(7, 0), fw::OutOfBoundsException);
-    EXPECT_EQ(block.Mid(6, 0).Size(), 0u);
-}
-
-TEST(Dictionary, FindsKeysInInsertionOrderThroughGrowthAndRemoval)
+TEST(Dictionary, FindsKeysInInsertionOrderThroughGrowth)
 {
     fw::Dictionary d;
     constexpr std::int32_t n = 5000;
@@ -32,19 +14,18 @@ TEST(Dictionary, FindsKeysInInsertionOrderThroughGrowthAndRemoval)
         d.SetValue(i, i);
         d.SetValue(std::to_string(i), -i);
     }
-    d.Remove(std::int32_t(0));
-    ASSERT_EQ(d.Count(), std::size_t(2 * n - 1));
-    EXPECT_EQ(d.Key(0).AsString(), "0");
-    for (std::int32_t i = 1; i < n; ++i) {
+    ASSERT_EQ(d.Count(), std::size_t(2 * n));
+    EXPECT_EQ(d.Key(1).AsString(), "0");
+    for (std::int32_t i = 0; i < n; ++i) {
         ASSERT_EQ(d.Value(i).AsInteger(), i);
         ASSERT_EQ(d.Value(std::to_string(i)).AsInteger(), -i);
     }
-    EXPECT_FALSE(d.HasKey(std::int32_t(0)));
+    EXPECT_FALSE(d.HasKey(std::int32_t(n)));
     EXPECT_FALSE(d.HasKey(std::int64_t(1)));
     EXPECT_THROW(d.Value("none"), fw::KeyNotFoundException);
     // A new value keeps its key's place.
     d.SetValue(std::int32_t(1), 9);
-    EXPECT_EQ(d.Key(1).AsInteger(), 1);
+    EXPECT_EQ(d.Key(2).AsInteger(), 1);
     EXPECT_EQ(d.Value(std::int32_t(1)).AsInteger(), 9);
 
     // Keys that compare equal are one key, however they were made; NaN

@@ -208,7 +208,9 @@ std::string Golden()
                + std::to_string(page.colors.size()) + " colour runs\n";
         out += Runs(page) + "\n";
         // One line of the file per line of the page, tabs shown.
-        out += fw::ReplaceAll(fw::ReplaceAll(page.text, "\t", "\\t"), "\r", "|\n") + "|\n";
+        for (const char c : page.text)
+            out += c == '\t' ? std::string("\\t") : c == '\r' ? std::string("|\n") : std::string(1, c);
+        out += "|\n";
     }
     return out;
 }
