@@ -251,62 +251,6 @@ void CABClass::SetPreDrawn(const cabkinds::PreDrawn& kind)
     });
 }
 
-void CABClass::SwitchSymbol(std::string_view name)
-{
-    if (m_buttonType != cabkinds::kRoundType)
-        return;
-    for (const cabkinds::RoundSymbol& symbol : cabkinds::kRoundSymbols)
-        SetFlag(symbol.flag, false);
-    if (const std::optional<cabkinds::Flag> flag = cabkinds::SwitchSymbolFlag(name))
-        SetFlag(*flag, true);
-}
-
-void CABClass::Update()
-{
-    try {
-        SizeCheck();
-        const std::string oldButton = m_buttonType;
-        const std::string oldSymbol = m_symbolType;
-        bool chosen = false;
-        if (cabkinds::AnyRound(m_flags)) {
-            SetRoundButton();
-            chosen = true;
-        } else if (cabkinds::AnyMiniArrow(m_flags)) {
-            SetMiniArrows();
-            chosen = true;
-        }
-        if (chosen && (m_symbolType != oldSymbol || m_buttonType != oldButton)) {
-            // The old files go with their last holder; the new ones are
-            // written and read afresh. A new kind brings a new face too.
-            m_files.symbol.reset();
-            if (m_buttonType != oldButton) {
-                m_files = {};
-                m_masterButton.reset();
-            }
-            GeneratePics();
-            m_masterSymbol.reset();
-        }
-        // A pre-drawn button is rebuilt from its own files; one without a
-        // kind has nothing to build.
-        switch (cabkinds::FamilyOf(m_buttonType)) {
-        case Family::Round:
-        case Family::MiniArrow:
-            LoadFromTemp();
-            break;
-        case Family::PreDrawn:
-            GenerateOthers();
-            LoadOthers();
-            break;
-        case Family::None:
-            break;
-        }
-        FramePictures();
-    } catch (const Reported&) {
-        return;
-    }
-    Refresh(true);
-}
-
 // ---------------------------------------------------------------- drawing
 
 // The picture at the control's size with the shape mask as its mask; the

@@ -84,8 +84,8 @@ public:
     void SetUseBorder(bool on) { m_useBorder = on; }
 
     // Amounts added to the red, green and blue of the face or the symbol of
-    // the up or pressed picture when the pictures are next built (at Open
-    // from the holder's Open handler, else at the next Update).
+    // the up or pressed picture when the pictures are built at Open (so from
+    // the holder's Open handler).
     void SetPressedButtonColor(int red, int green, int blue);
     void SetUpButtonColor(int red, int green, int blue);
     void SetUpSymbolColor(int red, int green, int blue);
@@ -102,12 +102,6 @@ public:
     double PressedSymbolHue() const { return m_pressedSymbol.red; }
     double PressedSymbolSat() const { return m_pressedSymbol.green; }
     double PressedSymbolValue() const { return m_pressedSymbol.blue; }
-
-    // Sets the round flag of a symbol name ("Play", "Back", ...) in place of
-    // the others, on a round button only; Update shows it.
-    void SwitchSymbol(std::string_view name);
-    // Rebuilds the pictures after the flags changed, then redraws.
-    void Update();
 
     // The kind's tags: ".round", ".miniup", ".Gear" ...; "" when no kind was
     // chosen. SymbolType names the symbol (".back", ".Up").

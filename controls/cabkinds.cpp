@@ -36,24 +36,24 @@ int Channel(int value, double offset)
 using namespace cabart;
 
 const std::array<RoundSymbol, 18> kRoundSymbols = {{
-    {Flag::PlayButton, ".play", "Play", kSymbolPlay},
-    {Flag::StopButton, ".stop", "Stop", kSymbolStop},
-    {Flag::ForwardButton, ".forw", "Forward", kSymbolForward},
-    {Flag::BackButton, ".back", "Back", kSymbolBack},
-    {Flag::PauseButton, ".pause", "Pause", kSymbolPause},
-    {Flag::AppleButton, ".apple", "Apple", kSymbolApple},
-    {Flag::ReloadButton, ".relod", "Reload", kSymbolReload},
-    {Flag::PlusButton, ".plus", "Plus", kSymbolPlus},
-    {Flag::MinusButton, ".minus", "Minus", kSymbolMinus},
-    {Flag::NoteButton, ".note", "Note", kSymbolNote},
-    {Flag::XButton, ".x", "X", kSymbolX},
-    {Flag::HelpButton, ".help", "Help", kSymbolHelp},
-    {Flag::PowerButton, ".power", "Power", kSymbolPower},
-    {Flag::HeadPhonesButton, ".head", "HeadPhones", kSymbolHeadPhones},
-    {Flag::WebButton, ".web", "Web", kSymbolWeb},
-    {Flag::UsersButton, ".users", "Users", kSymbolUsers},
-    {Flag::HammerButton, ".hammer", "Hammer", kSymbolHammer},
-    {Flag::FindButton, ".find", "Find", kSymbolFind},
+    {Flag::PlayButton, ".play", kSymbolPlay},
+    {Flag::StopButton, ".stop", kSymbolStop},
+    {Flag::ForwardButton, ".forw", kSymbolForward},
+    {Flag::BackButton, ".back", kSymbolBack},
+    {Flag::PauseButton, ".pause", kSymbolPause},
+    {Flag::AppleButton, ".apple", kSymbolApple},
+    {Flag::ReloadButton, ".relod", kSymbolReload},
+    {Flag::PlusButton, ".plus", kSymbolPlus},
+    {Flag::MinusButton, ".minus", kSymbolMinus},
+    {Flag::NoteButton, ".note", kSymbolNote},
+    {Flag::XButton, ".x", kSymbolX},
+    {Flag::HelpButton, ".help", kSymbolHelp},
+    {Flag::PowerButton, ".power", kSymbolPower},
+    {Flag::HeadPhonesButton, ".head", kSymbolHeadPhones},
+    {Flag::WebButton, ".web", kSymbolWeb},
+    {Flag::UsersButton, ".users", kSymbolUsers},
+    {Flag::HammerButton, ".hammer", kSymbolHammer},
+    {Flag::FindButton, ".find", kSymbolFind},
 }};
 
 const std::array<MiniArrow, 4> kMiniArrows = {{
@@ -74,11 +74,6 @@ const std::array<PreDrawn, 6> kPreDrawn = {{
      kPrinterDisabled},
 }};
 
-std::string_view FlagName(Flag flag)
-{
-    return kFlagNames[Bit(flag)];
-}
-
 std::optional<Flag> FlagNamed(std::string_view name)
 {
     for (std::size_t i = 0; i < kFlagNames.size(); ++i)
@@ -95,11 +90,6 @@ bool AnyRound(const Flags& flags)
 bool AnyMiniArrow(const Flags& flags)
 {
     return AnyIn(flags, Flag::MiniArrowUp, Flag::MiniArrowLeft);
-}
-
-bool AnyPreDrawn(const Flags& flags)
-{
-    return AnyIn(flags, Flag::GearButton, Flag::PrinterButton);
 }
 
 const RoundSymbol* FirstRound(const Flags& flags)
@@ -154,14 +144,6 @@ Size LimitSize(const Flags& flags, Size size)
         if (flags[Bit(k.flag)])
             limit(k.maxWidth, k.maxHeight);
     return size;
-}
-
-std::optional<Flag> SwitchSymbolFlag(std::string_view name)
-{
-    for (const RoundSymbol& s : kRoundSymbols)
-        if (s.switchName == name)
-            return s.flag;
-    return std::nullopt;
 }
 
 fw::Color Recolour(fw::Color colour, double red, double green, double blue)

@@ -35,8 +35,7 @@ constexpr std::size_t Bit(Flag flag)
     return static_cast<std::size_t>(flag);
 }
 
-// The flag's property name ("PlayButton"), and the flag of a name.
-std::string_view FlagName(Flag flag);
+// The flag of a property name ("PlayButton").
 std::optional<Flag> FlagNamed(std::string_view name);
 
 enum class Family { None, Round, MiniArrow, PreDrawn };
@@ -44,7 +43,6 @@ enum class Family { None, Round, MiniArrow, PreDrawn };
 struct RoundSymbol {
     Flag flag;
     std::string_view symbolType;   // ".play"
-    std::string_view switchName;   // SwitchSymbol's name, "Play"
     std::string_view art;          // base64 PNG
 };
 
@@ -73,7 +71,6 @@ extern const std::array<PreDrawn, 6> kPreDrawn;
 
 bool AnyRound(const Flags& flags);
 bool AnyMiniArrow(const Flags& flags);
-bool AnyPreDrawn(const Flags& flags);
 
 // The symbol of the first round flag set, in table order.
 const RoundSymbol* FirstRound(const Flags& flags);
@@ -95,10 +92,6 @@ struct Size {
 // The size brought within every limit whose flag or family is set; a limit
 // never enlarges.
 Size LimitSize(const Flags& flags, Size size);
-
-// The round flag that SwitchSymbol sets for a name (compared exactly), or
-// none when the name is not one of the eighteen.
-std::optional<Flag> SwitchSymbolFlag(std::string_view name);
 
 // A pixel's colour with the offsets added to red, green and blue; each sum
 // saturates at 0 and 255, so a white ground stays white.

@@ -58,30 +58,9 @@ void DateField::SetDate(const std::optional<fw::Date>& d)
     DrawDate();
 }
 
-void DateField::SetDisplayDayName(bool on)
-{
-    if (on == m_displayingDayName)
-        return;
-    m_displayingDayName = on;
-    DrawDate();
-}
-
-void DateField::SetDisplayMonthName(bool on)
-{
-    if (on == m_displayingMonthName)
-        return;
-    m_displayingMonthName = on;
-    DrawDate();
-}
-
 DatePart DateField::CaretPart() const
 {
     return PartAt(SelStart(), m_parts);
-}
-
-std::int32_t DateField::SelectionValue() const
-{
-    return PartValue(m_date, CaretPart());
 }
 
 void DateField::SelectionUp()
@@ -114,7 +93,7 @@ void DateField::DrawDate()
     const bool hadSelection = SelLength() > 0;
     const std::int32_t caret = SelStart();
     const DateParts before = m_parts;
-    DateFieldText shown = MakeDateFieldText(m_date, m_displayingMonthName, m_displayingDayName);
+    DateFieldText shown = MakeDateFieldText(m_date);
     // The parts are known before the text changes, so that nothing sees the
     // new text with the old boundaries.
     m_parts = shown.parts;

@@ -29,11 +29,6 @@ public:
     // A copy of d, or now when there is none; redraws, raises no event.
     void SetDate(const std::optional<fw::Date>& d);
 
-    bool DisplayDayName() const { return m_displayingDayName; }
-    void SetDisplayDayName(bool on);
-    bool DisplayMonthName() const { return m_displayingMonthName; }
-    void SetDisplayMonthName(bool on);
-
     bool Editable() const { return m_editable; }
     void SetEditable(bool on) { m_editable = on; }
     // True from the field's GotFocus to its LostFocus.
@@ -44,15 +39,6 @@ public:
     // Steps the year, month or day that holds the caret by one.
     virtual void SelectionUp();
     virtual void SelectionDown();
-    // The year, month or day that holds the caret.
-    std::int32_t SelectionValue() const;
-
-    static std::string Month2STR(std::int32_t month) { return controls::Month2STR(month); }
-    static std::string Day2STR(std::int32_t dayOfWeek) { return controls::Day2STR(dayOfWeek); }
-    static std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year)
-    {
-        return controls::DaysOfMonth(month, year);
-    }
 
     // Raised when the date changes through the keyboard or the stepping.
     fw::Event<void()> DateChanged;
@@ -84,9 +70,7 @@ private:
     void Step(std::int32_t delta);
 
     fw::Date m_date;
-    bool m_displayingMonthName = false;
     bool m_editable = false;
-    bool m_displayingDayName = false;
     bool m_hasFocus = false;
     DateParts m_parts{};
     // Set while the field moves its own text and selection, whose SelChange

@@ -28,24 +28,6 @@ std::optional<std::int32_t> DigitOf(std::string_view key)
 
 } // namespace
 
-std::string Month2STR(std::int32_t month)
-{
-    static constexpr const char* kNames[] = {"January", "February", "March",     "April",   "May",      "June",
-                                             "July",    "August",   "September", "October", "November", "December"};
-    if (month < 1 || month > 12)
-        return kNames[0];
-    return kNames[month - 1];
-}
-
-std::string Day2STR(std::int32_t dayOfWeek)
-{
-    static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                             "Thursday", "Friday", "Saturday"};
-    if (dayOfWeek < 1 || dayOfWeek > 7)
-        return kNames[0];
-    return kNames[dayOfWeek - 1];
-}
-
 std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year)
 {
     switch (month) {
@@ -65,18 +47,16 @@ std::string Complete(std::int32_t n)
     return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
 }
 
-DateFieldText MakeDateFieldText(const fw::Date& date, bool monthName, bool dayName)
+DateFieldText MakeDateFieldText(const fw::Date& date)
 {
     DateFieldText result;
     std::string& text = result.text;
     text = std::to_string(date.Year()) + "/";
     result.parts[0] = static_cast<std::int32_t>(text.size()) - 1;
-    text += monthName ? Month2STR(date.Month()) : Complete(date.Month());
+    text += Complete(date.Month());
     text += "/";
     result.parts[1] = static_cast<std::int32_t>(text.size()) - 1;
     text += std::to_string(date.Day());
-    if (dayName)
-        text += " " + Day2STR(date.DayOfWeek());
     result.parts[2] = static_cast<std::int32_t>(text.size());
     return result;
 }
@@ -135,19 +115,6 @@ std::int32_t CaretAfterRedraw(std::int32_t caret, const DateParts& before, const
     // before the next "/" (or the end of the text).
     const TextRange range = PartRange(PartAt(caret, before), after);
     return std::clamp(caret, range.start, range.start + range.length);
-}
-
-std::int32_t PartValue(const fw::Date& date, DatePart part)
-{
-    switch (part) {
-    case DatePart::Year:
-        return date.Year();
-    case DatePart::Month:
-        return date.Month();
-    case DatePart::Day:
-        break;
-    }
-    return date.Day();
 }
 
 fw::Date StepDatePart(const fw::Date& date, DatePart part, std::int32_t delta)

@@ -24,18 +24,14 @@ struct DateFieldText {
     DateParts parts{};
 };
 
-// "January" .. "December"; "January" for any other number.
-std::string Month2STR(std::int32_t month);
-// "Sunday" (1) .. "Saturday" (7); "Sunday" for any other number.
-std::string Day2STR(std::int32_t dayOfWeek);
 // Days of a Gregorian month; 30 for a month outside 1 to 12.
 std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year);
 // Two digits below 10 ("09"), else the plain digits.
 std::string Complete(std::int32_t n);
 
-// year "/" month "/" day, the month as two digits or its name, the day
-// without a leading zero, then " " and the weekday name when asked for.
-DateFieldText MakeDateFieldText(const fw::Date& date, bool monthName, bool dayName);
+// year "/" month "/" day, the month as two digits, the day without a
+// leading zero.
+DateFieldText MakeDateFieldText(const fw::Date& date);
 
 // The part a caret index belongs to: an index just before a "/" belongs to
 // the part on its left, one just after it to the part on its right.
@@ -46,7 +42,7 @@ struct TextRange {
     std::int32_t length = 0;
     friend bool operator==(const TextRange&, const TextRange&) = default;
 };
-// The characters of a part; the weekday name belongs to the day.
+// The characters of a part.
 TextRange PartRange(DatePart part, const DateParts& parts);
 // The caret index that moves into the part before (Left) or after (Right)
 // this one, cyclically.
@@ -55,9 +51,6 @@ std::int32_t CaretRightOf(DatePart part, const DateParts& parts);
 // Where a caret goes when the text is rebuilt: it stays in the part it was
 // in, at the same index when that part still covers it.
 std::int32_t CaretAfterRedraw(std::int32_t caret, const DateParts& before, const DateParts& after);
-
-// The year, month or day of the date.
-std::int32_t PartValue(const fw::Date& date, DatePart part);
 
 // The date with one part moved by delta. The day carries into the month and
 // year; a month or year step keeps the day within the target month (31

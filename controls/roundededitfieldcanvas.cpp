@@ -114,13 +114,6 @@ void RoundedEditFieldCanvas::SetEditField(RoundedEditFieldField* field)
     field->SetLockLeft(LockLeft());
 }
 
-void RoundedEditFieldCanvas::KillEditfield()
-{
-    if (m_field && m_field->m_frame == this)
-        m_field->m_frame = nullptr;
-    m_field = nullptr;
-}
-
 void RoundedEditFieldCanvas::DrawTheField()
 {
     const fw::PicturePtr left = REFLeftPic();

@@ -36,7 +36,6 @@ public:
     // side, 2 below the top, 17 high; the canvas becomes 20 high and the
     // field takes its lock flags. Repaints nothing.
     void SetEditField(RoundedEditFieldField* field);
-    void KillEditfield();
     // Paints the frame on the canvas's drawing surface.
     void DrawTheField();
 

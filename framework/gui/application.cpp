@@ -199,11 +199,6 @@ void ShowURL(std::string_view url)
     QDesktopServices::openUrl(QUrl(detail::ToQString(url)));
 }
 
-void Yield()
-{
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 std::optional<std::string> PageSetupDialog(std::string_view setup)
 {
     // The setup text: page size id, orientation, then the margins in points.

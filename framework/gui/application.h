@@ -75,8 +75,6 @@ void Quit(int status = 0);
 void MsgBox(std::string_view text);
 // Hands the address, unchanged, to the user's default browser.
 void ShowURL(std::string_view url);
-// Processes pending events, but not user input.
-void Yield();
 // The platform's page-setup dialog, started from the given setup text (may
 // be empty); the new setup text, or nothing when cancelled.
 std::optional<std::string> PageSetupDialog(std::string_view setup);

@@ -60,14 +60,6 @@ CanvasGraphics::CanvasGraphics(Canvas* canvas, fw::Graphics* paintGraphics) : m_
     m_graphics = m_owned.get();
 }
 
-CanvasGraphics::CanvasGraphics(CanvasGraphics&& other) noexcept
-    : m_canvas(std::exchange(other.m_canvas, nullptr))
-    , m_painter(std::move(other.m_painter))
-    , m_owned(std::move(other.m_owned))
-    , m_graphics(std::exchange(other.m_graphics, nullptr))
-{
-}
-
 CanvasGraphics::~CanvasGraphics()
 {
     m_owned.reset();
@@ -117,12 +109,6 @@ void Canvas::Refresh()
 {
     m_canvas->direct = QImage();
     m_canvas->update();
-}
-
-void Canvas::RefreshNow()
-{
-    m_canvas->direct = QImage();
-    m_canvas->repaint();
 }
 
 CanvasGraphics Canvas::Graphics()

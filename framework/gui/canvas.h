@@ -21,7 +21,7 @@ class CanvasWidget;
 // Inside Paint it draws into the paint itself.
 class CanvasGraphics {
 public:
-    CanvasGraphics(CanvasGraphics&& other) noexcept;
+    CanvasGraphics(CanvasGraphics&&) = delete;
     CanvasGraphics& operator=(CanvasGraphics&&) = delete;
     ~CanvasGraphics();
 
@@ -63,8 +63,6 @@ public:
     // Repaints soon, dropping what was drawn outside Paint.
     using Control::Refresh;
     void Refresh() override;
-    // Repaints at once.
-    void RefreshNow();
     // The canvas's own drawing surface, for drawing at once.
     CanvasGraphics Graphics();
 

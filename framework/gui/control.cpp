@@ -352,16 +352,6 @@ void Control::RemoveChild(Control* child)
     std::erase(m_children, child);
 }
 
-void Control::SetFocus()
-{
-    m_widget->setFocus(Qt::OtherFocusReason);
-}
-
-bool Control::HasFocus() const
-{
-    return m_widget->hasFocus();
-}
-
 void Control::Refresh()
 {
     m_widget->update();

@@ -88,8 +88,6 @@ public:
     void SetLockRight(bool on) { m_lockRight = on; }
     void SetLockBottom(bool on) { m_lockBottom = on; }
 
-    void SetFocus();
-    bool HasFocus() const;
     // Asks for a repaint; the flag is accepted for compatibility (the
     // background is always repainted).
     virtual void Refresh();

@@ -100,11 +100,6 @@ void HTTPSocket::SetProperty(std::string_view name, const PropertyValue& value)
         throw std::invalid_argument("HTTPSocket has no property " + std::string(name));
 }
 
-bool HTTPSocket::Busy() const
-{
-    return m_impl->reply != nullptr;
-}
-
 void HTTPSocket::Get(std::string_view url)
 {
     Close();

@@ -53,7 +53,6 @@ public:
     void Get(std::string_view url, FolderItemPtr file);
     // Ends the request in progress and closes its file; no event follows.
     void Close();
-    bool Busy() const;
 
     // The file the running or last download made, as it was when made.
     std::optional<FileIdentity> TargetIdentity() const { return m_targetIdentity; }

@@ -73,22 +73,6 @@ void ListBox::InsertRow(std::int32_t row, std::string_view text)
     m_lastIndex = ListIndex();
 }
 
-void ListBox::RemoveRow(std::int32_t row)
-{
-    if (row < 0 || row >= ListCount())
-        return;
-    const bool selected = row == ListIndex();
-    {
-        QSignalBlocker block(m_table);
-        m_table->removeRow(row);
-        if (selected)
-            m_table->clearSelection();
-    }
-    if (!selected)
-        m_lastIndex = ListIndex();
-    IndexMaybeChanged();
-}
-
 void ListBox::DeleteAllRows()
 {
     {
@@ -123,14 +107,6 @@ std::int32_t ListBox::ListIndex() const
 {
     const QList<QTableWidgetSelectionRange> ranges = m_table->selectedRanges();
     return ranges.isEmpty() ? -1 : static_cast<std::int32_t>(ranges.first().topRow());
-}
-
-void ListBox::SetListIndex(std::int32_t row)
-{
-    if (row >= 0 && row < ListCount())
-        m_table->selectRow(row);
-    else
-        m_table->clearSelection();
 }
 
 void ListBox::SetInitialValue(std::string_view rows)

@@ -22,7 +22,6 @@ public:
     // Appends a row whose column 0 holds the text and the others are empty.
     void AddRow(std::string_view text);
     void InsertRow(std::int32_t row, std::string_view text);
-    void RemoveRow(std::int32_t row);
     void DeleteAllRows();
     std::int32_t ListCount() const;
     // Empty for a cell outside the list; setting one there does nothing.
@@ -32,7 +31,6 @@ public:
     std::string List(std::int32_t row) const { return Cell(row, 0); }
 
     std::int32_t ListIndex() const;
-    void SetListIndex(std::int32_t row);
 
     // The design rows, one per line; setting it replaces the rows.
     void SetInitialValue(std::string_view rows);

@@ -116,13 +116,6 @@ void MenuItem::SetKeyboardShortcut(std::string_view shortcut)
         m_action->setShortcut(ToKeySequence(shortcut));
 }
 
-bool MenuItem::Enabled() const
-{
-    if (m_menu)
-        return m_menu->menuAction()->isEnabled();
-    return !m_action || m_action->isEnabled();
-}
-
 void MenuItem::SetEnabled(bool on)
 {
     Handle()->setEnabled(on);

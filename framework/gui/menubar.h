@@ -32,7 +32,6 @@ public:
     // True: the enabling pass enables the item whatever the handlers.
     bool AutoEnable() const { return m_autoEnable; }
     void SetAutoEnable(bool on) { m_autoEnable = on; }
-    bool Enabled() const;
     void SetEnabled(bool on);
     bool IsSeparator() const { return m_text == "-"; }
 

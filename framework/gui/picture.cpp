@@ -117,11 +117,6 @@ PicturePtr Picture::FromPNG(std::span<const std::uint8_t> bytes)
                                              qsizetype(bytes.size())));
 }
 
-PicturePtr Picture::FromFile(const std::string& path)
-{
-    return fromQFile(QString::fromStdString(path));
-}
-
 PicturePtr Picture::FromResource(const std::string& resourcePath)
 {
     QString name = QString::fromStdString(resourcePath);
@@ -177,12 +172,6 @@ Picture* Picture::Mask()
 bool Picture::HasMask() const
 {
     return d_->mask != nullptr;
-}
-
-bool Picture::SavePNG(const std::string& path) const
-{
-    const QImage image = Composited();
-    return !image.isNull() && image.save(QString::fromStdString(path), "PNG");
 }
 
 void Picture::SetTransparent(int value)

@@ -47,9 +47,8 @@ public:
 
     // depth is accepted for compatibility: every picture has 32 bits.
     static PicturePtr New(int width, int height, int depth = 32);
-    // nullptr when the bytes, the file or the resource hold no readable PNG.
+    // nullptr when the bytes or the resource hold no readable PNG.
     static PicturePtr FromPNG(std::span<const std::uint8_t> bytes);
-    static PicturePtr FromFile(const std::string& path);
     // A Qt resource path such as ":/pictures/heart.png".
     static PicturePtr FromResource(const std::string& resourcePath);
 
@@ -67,9 +66,6 @@ public:
     void SetTransparent(int value);
 
     fw::RGBSurface RGBSurface() { return fw::RGBSurface(*this); }
-
-    // Writes the picture as it shows (mask and Transparent applied).
-    bool SavePNG(const std::string& path) const;
 
     // Framework side: the stored pixels, and the picture as it draws, with the
     // mask and Transparent folded into the alpha channel, premultiplied. The

@@ -40,21 +40,6 @@ void PopupMenu::InsertRow(std::int32_t row, std::string_view text)
     m_lastIndex = static_cast<std::int32_t>(m_combo->currentIndex());
 }
 
-void PopupMenu::RemoveRow(std::int32_t row)
-{
-    if (row < 0 || row >= ListCount())
-        return;
-    {
-        const std::int32_t index = m_lastIndex;
-        QSignalBlocker block(m_combo);
-        m_combo->removeItem(row);
-        m_combo->setCurrentIndex(row == index ? -1 : (row < index ? index - 1 : index));
-        if (row != index)
-            m_lastIndex = static_cast<std::int32_t>(m_combo->currentIndex());
-    }
-    IndexMaybeChanged();
-}
-
 void PopupMenu::DeleteAllRows()
 {
     {

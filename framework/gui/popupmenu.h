@@ -16,7 +16,6 @@ public:
 
     void AddRow(std::string_view text);
     void InsertRow(std::int32_t row, std::string_view text);
-    void RemoveRow(std::int32_t row);
     void DeleteAllRows();
     std::int32_t ListCount() const;
     // The text of a row; empty for a row that does not exist.

@@ -64,11 +64,6 @@ void Timer::SetEnabled(bool on)
     Restart();
 }
 
-void Timer::Reset()
-{
-    Restart();
-}
-
 void Timer::Restart()
 {
     if (!m_enabled || (m_mode != kModeSingle && m_mode != kModeMultiple)) {

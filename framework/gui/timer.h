@@ -37,8 +37,6 @@ public:
     void SetPeriod(std::int32_t ms);
     bool Enabled() const { return m_enabled; }
     void SetEnabled(bool on);
-    // Starts the count again.
-    void Reset();
 
     Event<void()> Action;
 

@@ -297,23 +297,6 @@ Control* Window::ControlAt(std::size_t creationIndex) const
     return creationIndex < m_controls.size() ? m_controls[creationIndex] : nullptr;
 }
 
-PropertyTarget* Window::FindMember(std::string_view name) const
-{
-    auto it = m_byName.find(name);
-    return it == m_byName.end() ? nullptr : it->second;
-}
-
-Control* Window::Focus() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return nullptr;
-    for (Control* c : m_controls)
-        if (c->Handle() == focus || c->Handle()->isAncestorOf(focus))
-            return c;
-    return nullptr;
-}
-
 void Window::SetProperty(std::string_view name, const PropertyValue& value)
 {
     using namespace detail;

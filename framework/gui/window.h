@@ -78,12 +78,8 @@ public:
     Control* FindControl(std::string_view name, std::int32_t index) const;
     Control* ControlAt(std::size_t creationIndex) const;
     std::size_t ControlCount() const { return m_controls.size(); }
-    // A named object that is not a control (a Timer, a socket).
-    PropertyTarget* FindMember(std::string_view name) const;
     template <class T> T* Find(std::string_view name) const;
     template <class T> T* Find(std::string_view name, std::int32_t index) const;
-    // The control that has the keyboard focus, if any.
-    Control* Focus() const;
 
     const std::string& Title() const { return m_title; }
     void SetTitle(std::string_view title);
@@ -243,10 +239,7 @@ T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
 template <class T>
 T* Window::Find(std::string_view name) const
 {
-    if constexpr (std::is_base_of_v<Control, T>)
-        return dynamic_cast<T*>(FindControl(name));
-    else
-        return dynamic_cast<T*>(FindMember(name));
+    return dynamic_cast<T*>(FindControl(name));
 }
 
 template <class T>

@@ -352,10 +352,10 @@ TEST_F(CalendarWindowTest, StateControlsStayOutOfSight)
         EXPECT_FALSE(QRect(c->Left(), c->Top(), c->Width(), c->Height()).intersects(QRect(0, 0, 702, 335)))
             << RefOf(*c);
         EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
-        c->SetFocus();
-        EXPECT_FALSE(c->HasFocus()) << RefOf(*c);
+        c->Handle()->setFocus();
+        EXPECT_FALSE(c->Handle()->hasFocus()) << RefOf(*c);
     }
-    w->durciclo->SetFocus();
+    w->durciclo->Handle()->setFocus();
     std::set<QWidget*> reached;
     for (int i = 0; i < 40; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

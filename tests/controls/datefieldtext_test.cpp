@@ -14,18 +14,17 @@ using controls::DateParts;
 
 std::string Ymd(const fw::Date& d) { return d.SQLDate(); }
 
-TEST(DateFieldText, TextAndPartsFollowTheNameFlags)
+TEST(DateFieldText, TextAndParts)
 {
-    struct Row { const char* name; fw::Date date; bool monthName; bool dayName; const char* text; DateParts parts; };
+    struct Row { const char* name; fw::Date date; const char* text; DateParts parts; };
     const Row rows[] = {
-        {"digits", fw::Date(2007, 3, 5), false, false, "2007/03/5", {4, 7, 9}},
-        {"both names", fw::Date(2007, 3, 5), true, true, "2007/March/5 Monday", {4, 10, 19}},
-        {"year 2 has one digit", fw::Date(2, 3, 5), false, false, "2/03/5", {1, 4, 6}},
-        {"long names", fw::Date(2007, 9, 26), true, true, "2007/September/26 Wednesday", {4, 14, 27}},
+        {"one-digit day", fw::Date(2007, 3, 5), "2007/03/5", {4, 7, 9}},
+        {"year 2 has one digit", fw::Date(2, 3, 5), "2/03/5", {1, 4, 6}},
+        {"two-digit month and day", fw::Date(2007, 11, 26), "2007/11/26", {4, 7, 10}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const controls::DateFieldText shown = controls::MakeDateFieldText(row.date, row.monthName, row.dayName);
+        const controls::DateFieldText shown = controls::MakeDateFieldText(row.date);
         EXPECT_EQ(shown.text, row.text);
         EXPECT_EQ(shown.parts, row.parts);
     }
@@ -35,10 +34,9 @@ TEST(DateFieldText, CaretStaysInItsPartWhenTheTextChanges)
 {
     struct Row { const char* name; int caret; DateParts before; DateParts after; int expected; };
     const Row rows[] = {
-        // 2007/May/31 -> 2007/June/1: the day's caret index 9 would be in the month.
-        {"day caret under a longer month name", 9, {4, 8, 11}, {4, 9, 11}, 10},
-        // 2007/June/30 -> 2007/May/30
-        {"month caret at its end under a shorter name", 9, {4, 9, 12}, {4, 8, 11}, 8},
+        // 2007/03/31 -> 2007/04/1: the caret at the day's end stays at its end.
+        {"day caret at its end when the day shrinks", 10, {4, 7, 10}, {4, 7, 9}, 9},
+        {"day caret when the day grows", 9, {4, 7, 9}, {4, 7, 10}, 9},
         // 999/03/5 -> 9997/03/5
         {"month caret when the year grows", 4, {3, 6, 8}, {4, 7, 9}, 5},
         {"year caret when the year shrinks", 4, {4, 7, 9}, {1, 4, 6}, 1},

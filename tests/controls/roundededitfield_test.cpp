@@ -108,7 +108,7 @@ TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
 // goes with the focus, as HasFocus does.
 TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
 {
-    first->SetFocus();
+    first->Handle()->setFocus();
     testenv::runFor(0);
     const QImage rest = Drawn(canvas);
     ASSERT_EQ(Drawn(canvas2), rest);
@@ -120,7 +120,7 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        row.focus->SetFocus();
+        row.focus->Handle()->setFocus();
         EXPECT_EQ(field->HasFocus(), row.ringOnFirst);
         EXPECT_EQ(field2->HasFocus(), row.ringOnSecond);
         for (const auto& [frame, ring] :

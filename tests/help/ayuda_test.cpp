@@ -117,7 +117,7 @@ TEST_F(AyudaTest, LinksAndAnchorsInTheField)
     std::vector<std::string> clicked;
     field->LinkClicked.Bind([&clicked](const std::string& href) { clicked.push_back(href); });
     field->Render(TestPage());
-    field->SetFocus();
+    field->Handle()->setFocus();
     // Rendering puts the caret at 0, inside the external link, and raises nothing.
     EXPECT_TRUE(clicked.empty());
     ClickAt(field, 6); // in " and "

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTimer>
 
@@ -50,7 +51,7 @@ protected:
     void Event_Open() override
     {
         fw::Quit(1);
-        fw::Yield();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 };
 
@@ -162,7 +163,7 @@ protected:
         if (wait != Wait::None)
             ::raise(signal);
         if (wait == Wait::Events)
-            fw::Yield();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (wait == Wait::Dialog)
             QDialog().exec();
         Note("app.Open");

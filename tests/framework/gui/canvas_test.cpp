@@ -89,7 +89,7 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
 TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
 {
     canvas->Paint.Bind([](fw::Graphics&) { throw std::runtime_error("no ink"); });
-    canvas->RefreshNow();
+    canvas->Handle()->repaint();
     EXPECT_TRUE(messages.empty());
     testenv::runFor(20);
     ASSERT_EQ(messages.size(), 1u);

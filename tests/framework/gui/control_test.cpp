@@ -80,7 +80,7 @@ TEST_F(ControlTest, ControlsOutsideTheContentAreaAreNeverShownFocusedOrListed)
         EXPECT_EQ(fields[i]->Handle()->isVisible(), rows[i].shown);
         const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(fields[i]->Handle());
         EXPECT_EQ(a && a->state().invisible, !rows[i].shown);
-        fields[i]->SetFocus();
+        fields[i]->Handle()->setFocus();
         EXPECT_EQ(fields[i]->Handle()->hasFocus(), rows[i].shown);
     }
 }

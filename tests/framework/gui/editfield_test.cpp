@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 namespace {
 
 class EditFieldTest : public testenv::GuiFixture {
@@ -13,7 +15,7 @@ protected:
     {
         GuiFixture::SetUp();
         MakeWindow([this](testenv::TestWindow& w) { field = w.Add<fw::EditField>("f", 10, 10, 200, 22); });
-        field->SetFocus();
+        field->Handle()->setFocus();
     }
 
     fw::EditField* field = nullptr;

@@ -75,7 +75,7 @@ TEST_F(MenuBarTest, EnablingPassFollowsAutoEnableAndHandlers)
         {"FileClose", true}, {"FileQuit", true}, {"FilePSetup", true}, {"EditUndo", true},
         {"AppleAbout", false}};
     for (const auto& [name, enabled] : rows)
-        EXPECT_EQ(bar.FindItem(name)->Enabled(), enabled) << name;
+        EXPECT_EQ(bar.FindItem(name)->Handle()->isEnabled(), enabled) << name;
     EXPECT_EQ(enabling->passes, 1);
 }
 

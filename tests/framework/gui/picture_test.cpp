@@ -158,7 +158,6 @@ TEST(Picture, UnreadableSourcesGiveNoPicture)
     EXPECT_FALSE(Picture::FromPNG({}));
     EXPECT_FALSE(Picture::FromPNG(notPng));
     EXPECT_FALSE(Picture::FromPNG(truncated));
-    EXPECT_FALSE(Picture::FromFile("/nonexistent/picture.png"));
     EXPECT_FALSE(Picture::FromResource(":/no/such/picture.png"));
     EXPECT_FALSE(fw::GetPicture(-1));
 }

@@ -90,7 +90,6 @@ TEST_F(WindowTest, BuildRunsLayoutControlsThenOpenEventsAndFindsControls)
     EXPECT_EQ(w->FindControl("cell", 2), nullptr);
     EXPECT_EQ(w->ControlAt(4), nullptr);
     EXPECT_EQ(w->Find<fw::StaticText>("first"), nullptr);
-    EXPECT_EQ(w->Find<fw::Timer>("Timer1")->Mode(), 0);
 }
 
 TEST_F(WindowTest, FrameKindsAndPlacement)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shell_fixture.h"
 
+#include <QWidget>
+
 namespace {
 
 using namespace shelltest;
@@ -46,7 +48,7 @@ TEST_F(PrefsWindowTest, OkStoresTheSettingsAndTheyOutliveARestart)
         const std::pair<fw::PopupMenu*, int> lists[] = {
             {prefs->durmens, row.menses}, {prefs->fertpre, row.fertpre}, {prefs->fertpost, row.fertpost}};
         for (const auto& [popup, steps] : lists) {
-            popup->SetFocus();
+            popup->Handle()->setFocus();
             for (int i = 0; i < std::abs(steps); ++i)
                 testenv::key(popup, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
         }
