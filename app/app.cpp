@@ -18,6 +18,7 @@
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
 #include "update/ckwin.h"
+#include "update/createdfile.h"
 
 #include <stdexcept>
 #include <string>
@@ -134,6 +135,7 @@ void App::Event_Open()
 
 void App::Event_Close()
 {
+    update::RemovePartialFiles();
     // A quit on a failure leaves the file as it was.
     if (ExitStatus() != 0)
         return;
@@ -201,6 +203,7 @@ namespace app {
 std::unique_ptr<::App> StartUp()
 {
     std::unique_ptr<::App> application;
+    fw::Dispatch(update::RemoveLeftoverPartialFiles);
     fw::Dispatch(FileTypes::Initialize);
     fw::Dispatch([&] { application = std::make_unique<::App>(); });
     if (!application)

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the program reads from the update site: the version line, the version
 // comparison and the file-name reduction. A name that comes out is always
-// one plain name of at most 255 bytes, whatever came in.
+// one plain name of at most 255 bytes that a second reduction leaves as it
+// is, whatever came in.
 #include "update/downloadname.h"
 #include "update/versionline.h"
 
@@ -32,11 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (const auto line = update::ParseVersionLine(input)) {
         CheckName(line->fileName);
+        if (line->sitePath.find_first_of("\r\n") != std::string::npos)
+            std::abort();
         if (!update::CompareVersions(line->version, "1.0.0"))
             std::abort();
     }
     if (const auto name = update::ReduceFileName(input)) {
         CheckName(*name);
+        // Nothing left to reduce: valid UTF-8 with nothing invisible.
+        if (update::ReduceFileName(*name) != name)
+            std::abort();
         for (int n : {2, 10, 999})
             CheckName(update::NumberedName(*name, n));
     }

@@ -11,9 +11,10 @@
 #include "update/updatesite.h"
 #include "update/versionline.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <climits>
-#include <random>
 
 namespace windows {
 
@@ -38,23 +39,27 @@ std::optional<std::int64_t> ContentLength(const fw::InternetHeaders& headers)
     return n;
 }
 
-// A hidden name of our own in the Desktop folder for the file while it
-// arrives; the socket refuses to make it over anything already there.
-std::string TemporaryName()
+// Whole only when the announced length arrived or the chunks ended with the
+// last one (the socket fails a chunked reply cut short); a reply that just
+// stops may have been cut anywhere.
+bool ArrivedWhole(const fw::InternetHeaders& headers, std::int64_t bytes)
 {
-    static std::mt19937_64 random{std::random_device{}()};
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string name = ".cyclane-download-";
-    std::uint64_t bits = random();
-    for (int i = 0; i < 16; ++i, bits >>= 4)
-        name += kHex[bits & 15];
-    return name + ".part";
+    std::string coding = headers.Value("Transfer-Encoding").value_or("");
+    std::transform(coding.begin(), coding.end(), coding.begin(), [](unsigned char c) { return std::tolower(c); });
+    if (coding.find("chunked") != std::string::npos)
+        return true;
+    const auto length = ContentLength(headers);
+    return length && *length == bytes;
 }
 
 } // namespace
 
 void ckwin::Event_Open()
 {
+    CheckDeadline = AddControl<fw::Timer>("CheckDeadline", fw::kNoIndex);
+    CheckDeadline->SetMode(fw::Timer::kModeOff);
+    CheckDeadline->SetPeriod(30000);
+    CheckDeadline->Action.Bind(this, &ckwin::CheckDeadline_Action);
     if (!fw::Network::IsConnected()) {
         StatusLabel->SetText(Textos::k014());
         return;
@@ -94,9 +99,19 @@ void ckwin::Timer2_Action()
         m_requested = true;
         Timer2->SetMode(fw::Timer::kModeOff);
         http->Get(update::UpdateBaseURL() + "/version.txt");
+        CheckDeadline->SetMode(fw::Timer::kModeSingle);
     }
     if (fw::Val(ttt1->Text()) > 0)
         ttt->SetText(fw::Str(std::int64_t(fw::Val(ttt1->Text())) - 1));
+}
+
+void ckwin::CheckDeadline_Action()
+{
+    // The idle timeout alone would wait forever for a site that drips.
+    if (m_phase != Phase::Checking)
+        return;
+    http->Close();
+    CheckFailed(Textos::k712());
 }
 
 void ckwin::http_ReceiveProgress(std::int64_t bytesReceived, std::int64_t totalBytes, const std::string&)
@@ -131,6 +146,7 @@ void ckwin::http_PageReceived(const std::string&, std::int32_t httpStatus, const
     const auto order = update::CompareVersions(line->version, RunningVersion());
     if (order && *order > 0) {
         m_fileName = line->fileName;
+        m_sitePath = line->sitePath;
         StaticText5->SetText(line->fileName);
         StatusLabel->SetText(Textos::k710() + line->version);
         CloseDownloadButton->SetCaption(Textos::k704());
@@ -157,26 +173,28 @@ void ckwin::CloseDownloadButton_Action()
     CloseDownloadButton->SetVisible(false);
     stopbutton->SetVisible(true);
     stopbutton->SetCaption(Textos::k702());
-    const std::string name = TemporaryName();
+    const std::string name = update::PartialFileName();
     const fw::FolderItemPtr file = fw::FolderItem::DesktopFolder()->Child(name);
     if (windows::main* calendar = win::main())
         calendar->StaticText50->SetText(name);
-    http->Get(update::UpdateBaseURL() + "/" + update::EncodePathSegment(m_fileName), file);
-    // Held open from here, so that the delayed removal cannot mistake a
-    // newcomer under this name for our file.
-    std::shared_ptr<const fw::FileHold> hold = fw::FileHold::Open(*file);
-    if (hold && hold->Identity() == http->TargetIdentity())
-        m_download = update::CreatedFile{name, std::move(hold)};
+    http->Get(update::UpdateBaseURL() + "/" + update::EncodePath(m_sitePath), file);
+    // Held from here, so that the delayed removal cannot mistake a newcomer
+    // under this name for our file.
+    m_download = update::HoldPartialFile(file, http->TargetIdentity());
+    if (!m_download) {
+        http->Close();
+        DownloadFailed();
+    }
 }
 
-void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, const fw::InternetHeaders&,
+void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, const fw::InternetHeaders& headers,
                                   const fw::FolderItemPtr&)
 {
     if (m_phase != Phase::Downloading || !m_download)
         return;
     const update::CreatedFile file = *m_download;
     m_download.reset();
-    if (httpStatus != 200 || !KeepDownload(file)) {
+    if (httpStatus != 200 || !ArrivedWhole(headers, file.item->Length()) || !KeepDownload(file)) {
         file.Remove();
         DownloadFailed();
         return;
@@ -190,8 +208,8 @@ void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, c
 
 bool ckwin::KeepDownload(const update::CreatedFile& file)
 {
-    const fw::FolderItemPtr item = file.Item();
-    if (!item || item->Identity() != file.hold->Identity())
+    const fw::FolderItemPtr& item = file.item;
+    if (item->Identity() != file.hold->Identity())
         return false;
     const fw::FolderItemPtr desktop = fw::FolderItem::DesktopFolder();
     // A file already on the Desktop keeps its name: the next free one is taken.
@@ -199,8 +217,10 @@ bool ckwin::KeepDownload(const update::CreatedFile& file)
         const fw::FolderItemPtr target = desktop->Child(update::NumberedName(m_fileName, n));
         if (!target)
             return false;
-        if (item->MoveWithoutReplacing(*target))
+        if (item->MoveWithoutReplacing(*target)) {
+            file.Keep();
             return true;
+        }
         if (!target->Identity())
             return false;
     }

@@ -16,8 +16,13 @@ namespace windows {
 // two seconds after it opens, and offers a newer version for download to the
 // Desktop. A download is written under a temporary name and takes its own
 // name only when whole; Cancel or the close box leave its partial file to
-// the calendar window, which deletes it a moment later.
+// the calendar window, which deletes it a moment later, or to quitting.
 class ckwin : public fw::Window, public layouts::ckwin {
+public:
+    // The version request's whole time, after which the site counts as not
+    // reached however slowly it still answers.
+    fw::Timer* CheckDeadline = nullptr;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -29,6 +34,7 @@ private:
 
     void Timer1_Action();
     void Timer2_Action();
+    void CheckDeadline_Action();
     void http_ReceiveProgress(std::int64_t bytesReceived, std::int64_t totalBytes, const std::string& newData);
     void http_PageReceived(const std::string& url, std::int32_t httpStatus, const fw::InternetHeaders& headers,
                            const std::string& content);
@@ -46,8 +52,10 @@ private:
 
     Phase m_phase = Phase::Checking;
     bool m_requested = false;
-    // The reduced name of the offered file.
+    // The offered file: its reduced name for the Desktop, and its name on
+    // the site.
     std::string m_fileName;
+    std::string m_sitePath;
     // The partial file while a download runs.
     std::optional<update::CreatedFile> m_download;
 };

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/downloadname.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace update {
 
 namespace {
@@ -12,18 +16,80 @@ bool ContinuationByte(char c)
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// At most max bytes, not ending inside a UTF-8 sequence (of at most four
-// bytes; bytes that are no UTF-8 are cut where they fall).
+// At most max bytes of UTF-8, not ending inside a character.
 std::string_view CutTo(std::string_view text, std::size_t max)
 {
     if (text.size() <= max)
         return text;
     std::size_t end = max;
-    while (end > 0 && max - end < 3 && ContinuationByte(text[end]))
+    while (end > 0 && ContinuationByte(text[end]))
         --end;
-    if (ContinuationByte(text[end]))
-        end = max;
     return text.substr(0, end);
+}
+
+constexpr char32_t kInvalid = 0xFFFD;
+
+// The character at the start of the text and its length in bytes; a sequence
+// that is no UTF-8 is kInvalid over its longest beginning that could have
+// been one (at least a byte).
+std::pair<char32_t, std::size_t> DecodeFirst(std::string_view text)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned lead = byte(0);
+    std::size_t length = 0;
+    char32_t c = 0;
+    unsigned low = 0x80, high = 0xBF;
+    if (lead < 0x80)
+        return {lead, 1};
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return {kInvalid, 1};
+    }
+    for (std::size_t i = 1; i < length; ++i, low = 0x80, high = 0xBF) {
+        if (i >= text.size() || byte(i) < low || byte(i) > high)
+            return {kInvalid, i};
+        c = (c << 6) | (byte(i) & 0x3F);
+    }
+    return {c, length};
+}
+
+// Characters a name would not show, or would show elsewhere: controls, line
+// and paragraph separators and the format characters (direction marks,
+// embeddings, overrides and isolates, joiners, the byte order mark, tags).
+constexpr std::pair<char32_t, char32_t> kInvisible[] = {
+    {0x00, 0x1F},       {0x7F, 0x9F},       {0xAD, 0xAD},       {0x600, 0x605},     {0x61C, 0x61C},
+    {0x6DD, 0x6DD},     {0x70F, 0x70F},     {0x890, 0x891},     {0x8E2, 0x8E2},     {0x180E, 0x180E},
+    {0x200B, 0x200F},   {0x2028, 0x202E},   {0x2060, 0x206F},   {0xFEFF, 0xFEFF},   {0xFFF9, 0xFFFB},
+    {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A},
+    {0xE0001, 0xE0001}, {0xE0020, 0xE007F},
+};
+
+// The text as valid UTF-8 (what is none replaced) without invisible
+// characters, so that a name shows what it is.
+std::string Visible(std::string_view text)
+{
+    std::string out;
+    while (!text.empty()) {
+        const auto [decoded, length] = DecodeFirst(text);
+        const char32_t c = decoded;
+        const bool invisible = std::any_of(std::begin(kInvisible), std::end(kInvisible),
+                                           [c](const auto& range) { return c >= range.first && c <= range.second; });
+        if (c == kInvalid)
+            out += "\xEF\xBF\xBD";
+        else if (!invisible)
+            out += text.substr(0, length);
+        text.remove_prefix(length);
+    }
+    return out;
 }
 
 std::string_view TrimEnd(std::string_view text)
@@ -56,16 +122,15 @@ std::string Fit(std::string_view stem, std::string_view suffix, std::string_view
 
 } // namespace
 
-std::optional<std::string> ReduceFileName(std::string_view name)
+std::optional<std::string> ReduceFileName(std::string_view given)
 {
+    const std::string visible = Visible(given);
+    std::string_view name = visible;
     const std::size_t slash = name.find_last_of("/\\");
     if (slash != std::string_view::npos)
         name.remove_prefix(slash + 1);
     std::string clean;
     for (char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F)
-            continue;
         if (c == '.' && (clean.empty() || clean.back() == '.'))
             continue;
         if (c == ' ' && clean.empty())
@@ -93,14 +158,14 @@ std::string NumberedName(std::string_view name, int n)
     return Fit(name.substr(0, ext), " (" + std::to_string(n) + ")", name.substr(ext));
 }
 
-std::string EncodePathSegment(std::string_view name)
+std::string EncodePath(std::string_view name)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     for (char c : name) {
         const auto u = static_cast<unsigned char>(c);
         if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || c == '-' || c == '.'
-            || c == '_' || c == '~') {
+            || c == '_' || c == '~' || c == '/') {
             out += c;
         } else {
             out += '%';

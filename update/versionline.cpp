@@ -4,6 +4,7 @@
 #include "update/downloadname.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace update {
 
@@ -65,10 +66,13 @@ std::optional<VersionLine> ParseVersionLine(std::string_view body)
     const std::string_view version = Trimmed(body.substr(0, comma));
     if (!ParseVersion(version))
         return std::nullopt;
-    auto name = ReduceFileName(body.substr(comma + 1));
+    const std::string_view given = body.substr(comma + 1);
+    auto name = ReduceFileName(given);
     if (!name)
         return std::nullopt;
-    return VersionLine{std::string(version), std::move(*name)};
+    std::string path;
+    std::copy_if(given.begin(), given.end(), std::back_inserter(path), [](char c) { return c != '\r' && c != '\n'; });
+    return VersionLine{std::string(version), std::move(*name), std::move(path)};
 }
 
 } // namespace update

@@ -10,7 +10,8 @@
 
 // What the update site's version file says, read strictly: the body is one
 // line "version,name", the version dotted numbers, the name reduced to a safe
-// base name for the Desktop folder.
+// base name for the Desktop folder; the name as given stays the file's path
+// on the site.
 namespace update {
 
 // A longer version file is not one.
@@ -19,6 +20,8 @@ inline constexpr std::size_t kMaxVersionReply = 4096;
 struct VersionLine {
     std::string version;
     std::string fileName;
+    // The name without line ends, relative to the site's base address.
+    std::string sitePath;
 };
 
 std::optional<VersionLine> ParseVersionLine(std::string_view body);

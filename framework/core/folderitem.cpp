@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/folderitem.h"
 
+#include "framework/core/filehold.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -27,14 +29,16 @@ fs::path toPath(const QString& path)
     return fs::path(path.toStdString());
 }
 
-FolderItemPtr madeFolder(QStandardPaths::StandardLocation location, bool privately = false)
+enum class Making { Plainly, Privately, Not };
+
+FolderItemPtr madeFolder(QStandardPaths::StandardLocation location, Making making)
 {
     QString path = QStandardPaths::writableLocation(location);
     if (path.isEmpty())
         path = QDir::homePath() + (location == QStandardPaths::DesktopLocation ? "/Desktop" : "/.config");
-    if (!privately) {
+    if (making == Making::Plainly) {
         QDir().mkpath(path);
-    } else {
+    } else if (making == Making::Privately) {
         // Each missing folder on the way is made 0700, whatever the umask.
         fs::path made;
         for (const fs::path& part : toPath(path)) {
@@ -118,8 +122,10 @@ bool isTemporaryOf(std::string_view candidate, std::string_view name)
     return true;
 }
 
-// The process's private folder, removed when static objects are destroyed
-// at exit. A forked child that exits leaves it to its parent.
+// The process's private folder, held (and so locked) while the process
+// runs and removed when static objects are destroyed at exit; a start removes
+// those that killed runs left. A forked child that exits leaves it to its
+// parent.
 class PrivateFolder {
 public:
     PrivateFolder() : m_owner(::getpid())
@@ -130,10 +136,22 @@ public:
                 prefix += char(c.unicode());
         if (prefix.empty())
             prefix = "app";
-        std::string pattern = (toPath(QDir::tempPath()) / (prefix + "-XXXXXX")).string();
-        // mkdtemp makes the folder with mode 0700 under a name nobody had.
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
+        prefix += '-';
+        const FolderItem temporary(toPath(QDir::tempPath()));
+        RemoveUnheld(temporary, {prefix, 6, {}, true});
+        // Another start's clean-up may take the folder before it is held: then
+        // a new one is made.
+        for (int attempt = 0; attempt < 3 && !m_hold; ++attempt) {
+            std::string pattern = (temporary.Path() / (prefix + "XXXXXX")).string();
+            // mkdtemp makes the folder with mode 0700 under a name nobody had.
+            if (!::mkdtemp(pattern.data()))
+                return;
+            m_hold = FileHold::Open(FolderItem(pattern));
+            if (m_hold)
+                m_path = pattern;
+            else
+                ::rmdir(pattern.c_str());
+        }
     }
     ~PrivateFolder()
     {
@@ -149,14 +167,23 @@ public:
 
 private:
     fs::path m_path;
+    std::unique_ptr<FileHold> m_hold;
     pid_t m_owner;
 };
 } // namespace
 
 FolderItem::FolderItem(fs::path path) : m_path(std::move(path)) {}
 
-FolderItemPtr FolderItem::PreferencesFolder() { return madeFolder(QStandardPaths::GenericConfigLocation, true); }
-FolderItemPtr FolderItem::DesktopFolder() { return madeFolder(QStandardPaths::DesktopLocation); }
+FolderItemPtr FolderItem::PreferencesFolder()
+{
+    return madeFolder(QStandardPaths::GenericConfigLocation, Making::Privately);
+}
+
+FolderItemPtr FolderItem::DesktopFolder(bool make)
+{
+    return madeFolder(QStandardPaths::DesktopLocation, make ? Making::Plainly : Making::Not);
+}
+
 
 FolderItemPtr FolderItem::PrivateTemporaryFolder()
 {

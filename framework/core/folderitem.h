@@ -31,12 +31,14 @@ public:
 
     // The XDG configuration folder; the folders it creates are private (0700).
     static FolderItemPtr PreferencesFolder();
-    // The XDG desktop folder (created if missing).
-    static FolderItemPtr DesktopFolder();
+    // The XDG desktop folder (created if missing, unless make is false).
+    static FolderItemPtr DesktopFolder(bool make = true);
     // A folder of this process alone: created on first call inside the
     // system's temporary folder under a unique name, mode 0700, and removed
-    // with its content when the process exits normally. Null when it cannot
-    // be created.
+    // with its content when the process exits normally; locked while the
+    // process runs, so that the first call of a later start, which removes
+    // such folders of killed runs, leaves it alone. Null when it cannot be
+    // created.
     static FolderItemPtr PrivateTemporaryFolder();
 
     // The item of that name directly inside this folder. A "/" in the name

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/app.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/network.h"
 #include "resources/textos.h"
@@ -6,6 +7,7 @@
 #include "support/httpserver.h"
 #include "support/testenv.h"
 #include "update/ckwin.h"
+#include "update/createdfile.h"
 #include "update/updatesite.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,9 @@
 #include <optional>
 #include <random>
 #include <set>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,7 +52,7 @@ std::set<std::string> Listing(const fs::path& folder)
 {
     std::set<std::string> names;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
-        names.insert(fs::relative(entry.path(), folder).string());
+        names.insert(entry.path().lexically_relative(folder).string());
     return names;
 }
 
@@ -74,6 +79,7 @@ protected:
         w->Timer1->SetPeriod(10);
         w->Timer2->SetPeriod(10);
         w->http->SetIdleTimeout(400);
+        w->CheckDeadline->SetPeriod(1500);
         return w;
     }
     // Until the wheel stops: the answer is read, the download ended or failed.
@@ -123,6 +129,7 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
         {"shorter than announced", Raw(head + "Content-Length: 40\r\n", {"1.0.1,c.dmg"}), Textos::k712()},
         {"longer than announced", Raw(length11, {"1.0.1,c.dmgMORE"}), k710 + "1.0.1", true},
         {"stalled", Raw(length11, {"1.0"}, 0, true), Textos::k712()},
+        {"drip-fed", Raw(length11, {"1", ".", "0", ".", "1", ",", "c", ".", "d", "m", "g"}, 300), Textos::k712()},
         {"status 404", Reply::Ok("1.0.1,c.dmg", 404), Textos::k713()},
         {"refused", Reply::Ok("1.0.1,c.dmg"), Textos::k712(), false, true},
     };
@@ -198,14 +205,23 @@ TEST_F(UpdateWindowTest, HostileNamesAndFailedDownloadsLeaveOnlyWhatArrived)
     server.Script("/f1.dmg", Reply::Ok("no such file", 404));
     server.Script("/f2.dmg", Raw("HTTP/1.1 200 OK\r\nContent-Length: 9000\r\n", {"partial"}));
     const std::set<std::string> before = Listing(folders.home());
-    // The name, and what is kept of it: a name, nothing ("") or a failed download ("!").
-    const std::pair<std::string, std::string> rows[] = {
-        {"../x", "x (2)"}, {"/etc/x", "x (2)"}, {"a/b", "b"},      {"a\\b", "b"},
-        {"..", ""},        {"", ""},            {"y\r\n", "y"},    {"a\rb\nc", "abc"},
-        {"n\0ul"s, "nul"}, {std::string(1000, 'n') + ".dmg", std::string(251, 'n') + ".dmg"},
-        {"f1.dmg", "!"},   {"f2.dmg", "!"},
+    // Cut short without a length, or before the last chunk; whole in chunks.
+    server.Script("/f3.dmg", Raw("HTTP/1.1 200 OK\r\n", {"partial"}));
+    server.Script("/f4.dmg", Raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n", {"7\r\npartial\r\n"}));
+    server.Script("/f5.dmg", Raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n", {"7\r\npayload\r\n0\r\n\r\n"}));
+    server.Script("/Sub.dmg", Reply::Ok("not this one", 404));
+    // The name, what is kept of it: a name, nothing ("") or a failed download
+    // ("!"), and the path asked for when it matters.
+    struct Row { std::string name, kept, path = ""; };
+    const Row rows[] = {
+        {"../x", "x (2)"}, {"/etc/x", "x (2)"}, {"a/b", "b", "/a/b"}, {"a\\b", "b", "/a%5Cb"},
+        {"..", ""},        {"", ""},            {"y\r\n", "y", "/y"},   {"a\rb\nc", "abc", "/abc"},
+        {"n\0ul"s, "nul", "/n%00ul"}, {std::string(1000, 'n') + ".dmg", std::string(251, 'n') + ".dmg"},
+        {"files/Sub.dmg", "Sub.dmg", "/files/Sub.dmg"},
+        {"Update\u202Egpj.exe", "Updategpj.exe", "/Update%E2%80%AEgpj.exe"},
+        {"f1.dmg", "!"},   {"f2.dmg", "!"}, {"f3.dmg", "!"}, {"f4.dmg", "!"}, {"f5.dmg", "f5.dmg"},
     };
-    for (const auto& [name, kept] : rows) {
+    for (const auto& [name, kept, path] : rows) {
         SCOPED_TRACE(name.substr(0, 20));
         server.Script("/version.txt", Reply::Ok("1.0.1," + name));
         windows::ckwin* w = Open();
@@ -219,6 +235,9 @@ TEST_F(UpdateWindowTest, HostileNamesAndFailedDownloadsLeaveOnlyWhatArrived)
             ASSERT_TRUE(QTest::qWaitFor([w] { return !w->progresswheel1->Visible(); }, 5000));
             EXPECT_EQ(w->StatusLabel->Text(), kept == "!" ? Textos::k714() : Textos::k706());
             EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        }
+        if (!path.empty()) {
+            EXPECT_EQ(server.Requests().back().path, path);
         }
         if (arrives) {
             EXPECT_EQ(ReadFile(folders.desktop() / kept), "payload");
@@ -269,6 +288,47 @@ TEST_F(UpdateWindowTest, TheCloseBoxCancelsAndTheRemovalSparesAFileThatTookTheNa
     QTest::qWait(3000);
     EXPECT_EQ(ReadFile(partial), "a new file under the old name");
     fs::remove(partial);
+    EXPECT_TRUE(Listing(folders.desktop()).empty());
+}
+
+// A start removes the partial files of killed runs and nothing else; a quit
+// right after a Cancel, with another download running, leaves none of its own.
+TEST_F(UpdateWindowTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
+{
+    const fs::path held = folders.desktop() / ".cyclane-download-0123456789abcde0.part";
+    const std::set<std::string> others = {"cyclane-download-0123456789abcdef.part", held.filename(), "Cyclane.dmg",
+                                          ".cyclane-download-0123456789abcdef.partial", ".cyclane-download-1111111111111111.part"};
+    for (const std::string& name : others)
+        WriteFile(folders.desktop() / name, "theirs");
+    fs::remove(folders.desktop() / ".cyclane-download-1111111111111111.part");
+    fs::create_symlink("Cyclane.dmg", folders.desktop() / ".cyclane-download-1111111111111111.part");
+    const auto hold = fw::FileHold::Open(fw::FolderItem(held));
+    WriteFile(folders.desktop() / ".cyclane-download-0123456789abcdef.part", "a killed run's");
+    const std::unique_ptr<::App> application = app::StartUp();
+    ASSERT_NE(application, nullptr);
+    EXPECT_EQ(Listing(folders.desktop()), others);
+
+    testenv::click(StartSlowDownload()->stopbutton);
+    StartSlowDownload();
+    ASSERT_EQ(Listing(folders.desktop()).size(), others.size() + 2);
+    application->Quit(0);
+    EXPECT_EQ(Listing(folders.desktop()), others);
+}
+
+// However the process ends: exit() is also how a lost display ends it.
+TEST(PartialFile, GoesWhenTheProcessExits)
+{
+    testenv::TempFolders folders;
+    fs::create_directories(folders.desktop());
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const fw::FolderItemPtr file = fw::FolderItem::DesktopFolder()->Child(update::PartialFileName());
+        WriteFile(file->Path(), "partial");
+        std::exit(update::HoldPartialFile(file, file->Identity()) ? 3 : 4);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_EQ(WEXITSTATUS(status), 3);
     EXPECT_TRUE(Listing(folders.desktop()).empty());
 }
 

@@ -28,10 +28,11 @@ TEST(VersionLine, VersionsCompareAsDottedNumbers)
 
 TEST(VersionLine, TheLineIsAVersionACommaAndAName)
 {
-    // The body, and the version and name joined by "|".
+    // The body, and the version, name and path on the site joined by "|".
     const std::pair<std::string, std::optional<std::string>> rows[] = {
-        {"1.0.1,Cyclane.dmg", "1.0.1|Cyclane.dmg"}, {"1.0.1,Cyclane.dmg\r\n", "1.0.1|Cyclane.dmg"},
-        {"1.0.1,a,b.dmg", "1.0.1|a,b.dmg"},         {" 1.0.1 ,x", "1.0.1|x"},
+        {"1.0.1,Cyclane.dmg", "1.0.1|Cyclane.dmg|Cyclane.dmg"},
+        {"1.0.1,files/Sub.dmg\r\n", "1.0.1|Sub.dmg|files/Sub.dmg"},
+        {"1.0.1,a,b.dmg", "1.0.1|a,b.dmg|a,b.dmg"},         {" 1.0.1 ,x", "1.0.1|x|x"},
         {"1.0.1", {}},                              {"1.0.1,", {}},
         {",x.dmg", {}},                             {"<html><body>Not found</body></html>", {}},
         {"1.0.1,\r\n", {}},
@@ -39,7 +40,8 @@ TEST(VersionLine, TheLineIsAVersionACommaAndAName)
     };
     for (const auto& [body, expected] : rows) {
         const auto line = update::ParseVersionLine(body);
-        EXPECT_EQ(line ? std::optional(line->version + "|" + line->fileName) : std::nullopt, expected)
+        EXPECT_EQ(line ? std::optional(line->version + "|" + line->fileName + "|" + line->sitePath) : std::nullopt,
+                  expected)
             << body.substr(0, 40);
     }
 }
@@ -61,9 +63,11 @@ TEST(DownloadName, HostileNamesBecomeOnePlainName)
         {"  spaced  ", "spaced"},
         // Cut on a character boundary: 128 two-byte letters are 256 bytes.
         {repeat("\xC3\xA9", 128), repeat("\xC3\xA9", 127)},
-        // Found by fuzzing: bytes that are no UTF-8 are cut where they fall,
-        // not backed off to nothing.
-        {std::string(300, '\xB6'), std::string(255, '\xB6')},
+        // Bytes that are no UTF-8 are replaced, and what shows nothing or
+        // turns the text around goes.
+        {std::string(300, '\xB6'), repeat("\uFFFD", 85)}, {"a\xF0\x9F\x98z\xC0\xAF", "a\uFFFDz\uFFFD\uFFFD"},
+        {"\xED\xA0\x80.dmg", "\uFFFD\uFFFD\uFFFD.dmg"}, {"Update\u202Egpj.exe", "Updategpj.exe"},
+        {"\u2067a\u200Fb\u061C\u200Bc\uFEFF\u00AD\u0085.\u2069", "abc."}, {"\u202E", {}}, {"\u00E9\U0001F600", "\u00E9\U0001F600"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.raw.substr(0, 40));
@@ -76,7 +80,7 @@ TEST(DownloadName, NumberedNamesGoBeforeTheExtensionAndFit)
     EXPECT_EQ(update::NumberedName("name", 12), "name (12)");
     const std::string full = std::string(251, 'n') + ".dmg";
     EXPECT_EQ(update::NumberedName(full, 2), std::string(247, 'n') + " (2).dmg");
-    EXPECT_EQ(update::EncodePathSegment("Cyclane 1.0.1+x.dmg"), "Cyclane%201.0.1%2Bx.dmg");
+    EXPECT_EQ(update::EncodePath("files/Cyclane 1.0.1+x%.dmg"), "files/Cyclane%201.0.1%2Bx%25.dmg");
 }
 
 } // namespace

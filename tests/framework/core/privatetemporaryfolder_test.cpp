@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
+#include "support/testenv.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstdlib>
@@ -16,14 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The folder a child process makes for itself, read through a pipe.
-std::string FolderOfAChild()
+// The folder a child process makes for itself in that temporary folder,
+// read through a pipe.
+std::string FolderOfAChild(const fs::path& temporary)
 {
     int fds[2];
     if (::pipe(fds) != 0)
         return {};
     const pid_t pid = ::fork();
     if (pid == 0) {
+        ::setenv("TMPDIR", temporary.c_str(), 1);
         const std::string path = fw::FolderItem::PrivateTemporaryFolder()->NativePath();
         // A normal exit, which runs the clean-up.
         std::exit(::write(fds[1], path.data(), path.size()) == ssize_t(path.size()) ? 0 : 1);
@@ -42,8 +47,26 @@ std::string FolderOfAChild()
 
 TEST(PrivateTemporaryFolder, IsOwnedByThisProcessAndGoesAtExit)
 {
-    const std::string childs = FolderOfAChild();
+    // A killed run's folder goes when the child makes its own; a running
+    // one's (held) and one of another mode stay.
+    testenv::TempFolders folders;
+    std::string prefix = QCoreApplication::applicationName().toStdString() + "-";
+    std::erase(prefix, '_');
+    const fs::path killed = folders.home() / (prefix + "Killed"), running = folders.home() / (prefix + "Runnin"),
+                   other = folders.home() / (prefix + "Others");
+    for (const fs::path& made : {killed, running, other}) {
+        fs::create_directories(made / "content");
+        fs::permissions(made, made == other ? fs::perms(0755) : fs::perms::owner_all);
+    }
+    const auto hold = fw::FileHold::Open(fw::FolderItem(running));
+    ASSERT_NE(hold, nullptr);
+
+    const std::string childs = FolderOfAChild(folders.home());
     ASSERT_FALSE(childs.empty());
+    EXPECT_EQ(fs::path(childs).parent_path(), folders.home());
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running / "content") && fs::exists(other / "content"));
+
     const fw::FolderItemPtr folder = fw::FolderItem::PrivateTemporaryFolder();
     ASSERT_NE(folder, nullptr);
     // Made by this process before the fork, the child leaves it alone.
