@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shell_fixture.h"
 #include "update/ckwin.h"
+#include "update/createdfile.h"
 
+#include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
 #include "resources/textos.h"
@@ -215,6 +217,42 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
     EXPECT_EQ(messages, std::vector<std::string>{Textos::k220() + "\r" + copy.string()});
     EXPECT_EQ(fw::FolderItem(copy).ReadAll(), unreadable);
     EXPECT_TRUE(BPrefs::HasKey("app_vers"));
+}
+
+// A start removes the partial files that killed runs left and nothing else;
+// a quit right after a Cancel, as every quit, removes those of its run at once.
+TEST_F(ShellTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
+{
+    namespace fs = std::filesystem;
+    const fs::path desktop = folders.desktop(), held = desktop / ".cyclane-download-0123456789abcde0.part";
+    const std::set<std::string> others = {"cyclane-download-0123456789abcdef.part", held.filename(), "Cyclane.dmg",
+                                          ".cyclane-download-0123456789abcdef.partial"};
+    fs::create_directories(desktop);
+    for (const std::string& name : others)
+        std::ofstream(desktop / name) << "theirs";
+    fs::create_symlink("Cyclane.dmg", desktop / ".cyclane-download-1111111111111111.part");
+    std::ofstream(desktop / ".cyclane-download-0123456789abcdef.part") << "a killed run's";
+    const auto hold = fw::FileHold::Open(fw::FolderItem(held));
+    const auto listing = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(desktop))
+            names.insert(entry.path().filename().string());
+        names.erase(".cyclane-download-1111111111111111.part");
+        return names;
+    };
+    Start();
+    EXPECT_EQ(listing(), others);
+    EXPECT_TRUE(fs::is_symlink(desktop / ".cyclane-download-1111111111111111.part"));
+
+    std::vector<update::CreatedFile> partial;
+    for (int n = 0; n < 2; ++n) {
+        const fw::FolderItemPtr file = fw::FolderItem::DesktopFolder()->Child(update::PartialFileName());
+        std::ofstream(file->Path()) << "partial";
+        partial.push_back(update::HoldPartialFile(file, file->Identity()).value());
+    }
+    update::RemoveLater(partial.front());
+    Choose(MenuBar1(), "FileQuit");
+    EXPECT_EQ(listing(), others);
 }
 
 } // namespace

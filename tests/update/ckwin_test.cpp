@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/app.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/network.h"
 #include "resources/textos.h"
@@ -289,30 +288,6 @@ TEST_F(UpdateWindowTest, TheCloseBoxCancelsAndTheRemovalSparesAFileThatTookTheNa
     EXPECT_EQ(ReadFile(partial), "a new file under the old name");
     fs::remove(partial);
     EXPECT_TRUE(Listing(folders.desktop()).empty());
-}
-
-// A start removes the partial files of killed runs and nothing else; a quit
-// right after a Cancel, with another download running, leaves none of its own.
-TEST_F(UpdateWindowTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
-{
-    const fs::path held = folders.desktop() / ".cyclane-download-0123456789abcde0.part";
-    const std::set<std::string> others = {"cyclane-download-0123456789abcdef.part", held.filename(), "Cyclane.dmg",
-                                          ".cyclane-download-0123456789abcdef.partial", ".cyclane-download-1111111111111111.part"};
-    for (const std::string& name : others)
-        WriteFile(folders.desktop() / name, "theirs");
-    fs::remove(folders.desktop() / ".cyclane-download-1111111111111111.part");
-    fs::create_symlink("Cyclane.dmg", folders.desktop() / ".cyclane-download-1111111111111111.part");
-    const auto hold = fw::FileHold::Open(fw::FolderItem(held));
-    WriteFile(folders.desktop() / ".cyclane-download-0123456789abcdef.part", "a killed run's");
-    const std::unique_ptr<::App> application = app::StartUp();
-    ASSERT_NE(application, nullptr);
-    EXPECT_EQ(Listing(folders.desktop()), others);
-
-    testenv::click(StartSlowDownload()->stopbutton);
-    StartSlowDownload();
-    ASSERT_EQ(Listing(folders.desktop()).size(), others.size() + 2);
-    application->Quit(0);
-    EXPECT_EQ(Listing(folders.desktop()), others);
 }
 
 // However the process ends: exit() is also how a lost display ends it.
