@@ -15,6 +15,7 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
+#include <filesystem>
 
 namespace windows {
 
@@ -194,7 +195,9 @@ void ckwin::http_DownloadComplete(const std::string&, std::int32_t httpStatus, c
         return;
     const update::CreatedFile file = *m_download;
     m_download.reset();
-    if (httpStatus != 200 || !ArrivedWhole(headers, file.item->Length()) || !KeepDownload(file)) {
+    std::error_code ec;
+    const auto bytes = std::int64_t(std::filesystem::file_size(file.item->Path(), ec));
+    if (httpStatus != 200 || ec || !ArrivedWhole(headers, bytes) || !KeepDownload(file)) {
         file.Remove();
         DownloadFailed();
         return;
