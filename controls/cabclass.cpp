@@ -31,7 +31,11 @@ void Guarded(std::string_view message, Step&& step)
     } catch (const Reported&) {
         throw;
     } catch (...) {
-        fw::MsgBox(message);
+        // The first failure ends the run; the window's other buttons, which
+        // fail the same way, say nothing more.
+        const fw::Application* app = fw::App();
+        if (!app || !app->Quitting() || app->ExitStatus() == 0)
+            fw::MsgBox(message);
         fw::Quit(1);
         throw Reported{};
     }

@@ -231,6 +231,14 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
     const Row rows[] = {
         {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class"},
         {"no file can be written", "Normal.round", back, "Error in Generate."},
+        {"no file can be written for three buttons", "Normal.round",
+         [&] {
+             MakeWindow([](ControlWindow& w) {
+                 for (const char* name : {"back", "stop", "forward"})
+                     AddButton(w, name, 10, 10, 20, 20, With({Flag::BackButton}));
+             });
+         },
+         "Error in Generate."},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
