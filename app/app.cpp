@@ -142,7 +142,8 @@ void App::Event_Close()
     const bool saved = BPrefs::Save();
     const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
     if (outcome.damagedCopy)
-        fw::MsgBox(Textos::k220() + "\r" + outcome.damagedCopy->NativePath());
+        fw::MsgBox((outcome.laterVersion ? Textos::k222() : Textos::k220()) + "\r"
+                   + outcome.damagedCopy->NativePath());
     if (saved)
         return;
     const fw::FolderItemPtr file = BPrefs::PrefsFile();

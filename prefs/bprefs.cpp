@@ -26,6 +26,9 @@ constexpr std::size_t kHeaderSize = 9;
 constexpr std::string_view kSeed = "tarcycle";
 
 constexpr std::string_view kDamagedName = "com.tarcyc Prefs.damaged";
+// The program writes well under 1 MB; this leaves room for 100,000 keys. A
+// larger file is not read, so that no file can take the memory.
+constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
 // A save takes well under this; a temporary file older is a killed save's.
 constexpr std::chrono::seconds kStaleAge{60};
 
@@ -34,7 +37,46 @@ fw::DictionaryPtr mPrefs;
 std::optional<std::string> mUnread;
 // The file exists but could not be read at all, so nothing may replace it.
 bool mUnreadable = false;
+// The file was too large to read: a save moves it aside first.
+bool mTooLarge = false;
+// The file that did not load whole was written by a later version.
+bool mLaterVersion = false;
 SaveOutcome mLastSave;
+
+struct Read {
+    fw::DictionaryPtr store;
+    bool whole = false;
+    // A later format version whose body the store holds in full.
+    bool later = false;
+};
+
+Read readPrefs(std::string_view file)
+{
+    fw::DictionaryPtr store;
+    bool whole = false;
+    bool later = false;
+    if (file.size() >= kHeaderSize && file.substr(0, kMagic.size()) == kMagic) {
+        const auto version = std::bit_cast<std::int16_t>(
+            std::uint16_t((unsigned(std::uint8_t(file[6])) << 8) | std::uint8_t(file[7])));
+        // Any later version reads the same; there is no migration.
+        if (version >= kVersion) {
+            auto body = std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(file.substr(kHeaderSize)));
+            if (std::uint8_t(file[8]) == kEnciphered)
+                BDictionary::Decrypt(body, GenerateKey());
+            store = BDictionary::Convert(body);
+            // What writes back to the same body lost nothing on the way in.
+            // A later version's file is never whole: a save would write it
+            // back in this version's format.
+            if (store) {
+                const fw::MemoryBlockPtr again = BDictionary::Convert(store);
+                const bool same = again && *again == *body;
+                whole = same && version == kVersion;
+                later = same && version > kVersion;
+            }
+        }
+    }
+    return {store ? store : std::make_shared<fw::Dictionary>(), whole, later};
+}
 
 } // namespace
 
@@ -45,16 +87,23 @@ void InitPrefs()
     auto store = std::make_shared<fw::Dictionary>();
     mUnread.reset();
     mUnreadable = false;
+    mTooLarge = false;
+    mLaterVersion = false;
     try {
         const fw::FolderItemPtr file = PrefsFile();
         if (file) {
             file->RemoveStaleTemporaryFiles(kStaleAge);
             std::error_code ec;
-            if (auto bytes = file->ReadAll()) {
-                auto [read, whole] = LoadPrefsData(*bytes);
-                store = std::move(read);
-                if (!whole)
+            const std::uintmax_t size = std::filesystem::file_size(file->Path(), ec);
+            if (!ec && size > kMaxFileSize) {
+                mTooLarge = true;
+            } else if (auto bytes = file->ReadAll()) {
+                Read read = readPrefs(*bytes);
+                store = std::move(read.store);
+                if (!read.whole) {
                     mUnread = std::move(bytes);
+                    mLaterVersion = read.later;
+                }
             } else if (std::filesystem::is_regular_file(file->Path(), ec)) {
                 mUnreadable = true;
             }
@@ -134,15 +183,21 @@ bool Save()
             out.reason = "The file could not be read, so it was left as it is.";
             return false;
         }
-        if (mUnread) {
+        if (mUnread || mTooLarge) {
             auto copy = fw::FolderItem::PreferencesFolder()->Child(kDamagedName);
-            if (!copy->WriteAll(*mUnread)) {
+            std::error_code ec;
+            // Too large to have been read: the file itself moves aside.
+            if (mTooLarge)
+                std::filesystem::rename(file->Path(), copy->Path(), ec);
+            if (mTooLarge ? bool(ec) : !copy->WriteAll(*mUnread)) {
                 out.reason = "The unreadable file could not be kept as " + copy->NativePath() + ": "
-                    + copy->LastError();
+                    + (ec ? ec.message() : copy->LastError());
                 return false;
             }
             mUnread.reset();
+            mTooLarge = false;
             out.damagedCopy = std::move(copy);
+            out.laterVersion = std::exchange(mLaterVersion, false);
         }
         if (!file->WriteAll(*data, "????")) {
             out.reason = file->LastError();
@@ -197,26 +252,10 @@ std::string GenerateKey()
 
 std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file)
 {
-    fw::DictionaryPtr store;
-    bool whole = false;
-    if (file.size() >= kHeaderSize && file.substr(0, kMagic.size()) == kMagic) {
-        const auto version = std::bit_cast<std::int16_t>(
-            std::uint16_t((unsigned(std::uint8_t(file[6])) << 8) | std::uint8_t(file[7])));
-        // Any later version reads the same; there is no migration.
-        if (version >= kVersion) {
-            auto body = std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(file.substr(kHeaderSize)));
-            if (std::uint8_t(file[8]) == kEnciphered)
-                BDictionary::Decrypt(body, GenerateKey());
-            store = BDictionary::Convert(body);
-            // What writes back to the same body lost nothing on the way in.
-            if (store && version == kVersion) {
-                const fw::MemoryBlockPtr again = BDictionary::Convert(store);
-                whole = again && *again == *body;
-            }
-        }
-    }
-    return {store ? store : std::make_shared<fw::Dictionary>(), whole};
+    Read read = readPrefs(file);
+    return {std::move(read.store), read.whole};
 }
+
 std::optional<std::string> PrefsData(const fw::DictionaryPtr& store)
 {
     const fw::MemoryBlockPtr body = BDictionary::Convert(store);
@@ -236,6 +275,8 @@ void ResetForTesting()
     mPrefs.reset();
     mUnread.reset();
     mUnreadable = false;
+    mTooLarge = false;
+    mLaterVersion = false;
     mLastSave = {};
 }
 

@@ -36,7 +36,8 @@ void SetValue(const fw::Variant& key, fw::Variant value);
 // complete; false (and the old file as it was) when the store cannot be
 // serialised or the file cannot be written. When the file read at load time
 // did not load whole, its bytes are first kept in "com.tarcyc Prefs.damaged",
-// once; a save that cannot keep them does not replace the file.
+// once; a save that cannot keep them does not replace the file. A file of
+// over 16 MB is not read at all; the save moves it to that name.
 bool Save();
 
 // What the last Save did.
@@ -44,6 +45,7 @@ struct SaveOutcome {
     bool saved = false;
     std::string reason;            // why the file was not written
     fw::FolderItemPtr damagedCopy; // the copy of an unreadable file this save kept
+    bool laterVersion = false;     // that file was a later version's, read in full
 };
 const SaveOutcome& LastSave();
 

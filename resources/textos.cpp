@@ -281,6 +281,7 @@ std::string k207() { return lookUp("k207", "Enable help tips ballons"); }
 std::string k208() { return lookUp("k208", "Check for updates at startup"); }
 std::string k220() { return lookUp("k220", "Your preferences file could not be read in full. A copy of it was kept in:"); }
 std::string k221() { return lookUp("k221", "Your preferences could not be saved in:"); }
+std::string k222() { return lookUp("k222", "Your preferences file was written by a later version of Cyclane Duvivarode. A copy of it was kept in:"); }
 std::string k300() { return lookUp("k300", "January   February  March     April     May       June      July      August    September October   November  December"); }
 std::string k301() { return lookUp("k301", "Sun"); }
 std::string k302() { return lookUp("k302", "Mon"); }

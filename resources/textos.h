@@ -23,9 +23,11 @@ std::string k205();
 std::string k207();
 std::string k208();
 // Preferences file, each followed by the file's path at quit: a file that
-// could not be read in full was kept; the settings could not be saved.
+// could not be read in full was kept; the settings could not be saved; a
+// file of a later version was kept.
 std::string k220();
 std::string k221();
+std::string k222();
 
 // Calendar window. k300 holds the twelve month names in fields of ten
 // characters (the last one unpadded).

@@ -205,18 +205,31 @@ TEST_F(ShellTest, AFailedSaveAtQuitSaysWhereAndWhyAndEndsAsAFailure)
 
 TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
 {
-    const std::string unreadable = "BPrefs\x01\x00\x00" "\x00\x5B\x00\x00\x00\x0A\x00\x00 cut short";
-    std::ofstream(PrefsPath(), std::ios::binary) << unreadable;
+    // A later version's file this one reads in full, as a save writes it.
+    StoreFile({{"durciclo", "31"}});
+    std::string later = *fw::FolderItem(PrefsPath()).ReadAll();
+    later[7] = '\x01';
     const auto copy = folders.config() / "com.tarcyc Prefs.damaged";
-    for (int run = 0; run < 2; ++run) {
-        Start();
-        Choose(MenuBar1(), "FileQuit");
-        EXPECT_EQ(application->ExitStatus(), 0);
-        End();
+    struct Row { const char* name; std::string file; std::string (*notice)(); };
+    const Row rows[] = {
+        {"cut short", "BPrefs\x01\x00\x00" "\x00\x5B\x00\x00\x00\x0A\x00\x00 cut short", Textos::k220},
+        {"a later version", later, Textos::k222},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::ofstream(PrefsPath(), std::ios::binary | std::ios::trunc) << row.file;
+        messages.clear();
+        for (int run = 0; run < 2; ++run) {
+            Start();
+            Choose(MenuBar1(), "FileQuit");
+            EXPECT_EQ(application->ExitStatus(), 0);
+            End();
+        }
+        EXPECT_EQ(messages, std::vector<std::string>{row.notice() + "\r" + copy.string()});
+        EXPECT_EQ(fw::FolderItem(copy).ReadAll(), row.file);
+        EXPECT_TRUE(BPrefs::HasKey("app_vers"));
+        BPrefs::ResetForTesting();
     }
-    EXPECT_EQ(messages, std::vector<std::string>{Textos::k220() + "\r" + copy.string()});
-    EXPECT_EQ(fw::FolderItem(copy).ReadAll(), unreadable);
-    EXPECT_TRUE(BPrefs::HasKey("app_vers"));
 }
 
 // A start removes the partial files that killed runs left and nothing else;

@@ -181,6 +181,37 @@ TEST_F(BPrefsTest, CorruptedFiles)
     }
 }
 
+TEST_F(BPrefsTest, FilesKeptAsideAndWhy)
+{
+    BPrefs::SetValue("durciclo", "31");
+    ASSERT_TRUE(BPrefs::Save());
+    const std::string good = readFile();
+    const std::string later = header("01 01", "80") + good.substr(9);
+    constexpr std::size_t kLimit = 16 * 1024 * 1024;
+    // moved: too large to read, so the file itself is renamed, not copied.
+    struct Row { const char* name; std::string data; bool loads, moved, laterVersion; };
+    const Row rows[] = {
+        {"a later version, read whole", later, true, false, true},
+        {"a later version, cut short", later.substr(0, later.size() - 1), true, false, false},
+        {"garbage over the limit", std::string(kLimit + 1, '\x9C'), false, true, false},
+        {"a good header over the limit", good + std::string(kLimit + 1 - good.size(), '\0'), false, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        fs::remove(damaged());
+        writeFile(row.data);
+        const auto identity = fw::FolderItem(file()).Identity();
+        EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
+        EXPECT_TRUE(BPrefs::Save());
+        ASSERT_NE(BPrefs::LastSave().damagedCopy, nullptr);
+        EXPECT_EQ(BPrefs::LastSave().laterVersion, row.laterVersion);
+        EXPECT_EQ(fs::file_size(damaged()), row.data.size());
+        EXPECT_EQ(fw::FolderItem(damaged()).Identity() == identity, row.moved);
+        EXPECT_LT(fs::file_size(file()), 1024u);
+    }
+}
+
 TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
 {
     // 8191 entries is the largest store whose first offset fits in 16 bits.
