@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app.h"
 
-#include "resources/filetypes.h"
 #include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
@@ -196,16 +195,10 @@ bool App::FileQuit_Action()
 
 namespace app {
 
-::App* App()
-{
-    return dynamic_cast<::App*>(fw::App());
-}
-
 std::unique_ptr<::App> StartUp()
 {
     std::unique_ptr<::App> application;
     fw::Dispatch(update::RemoveLeftoverPartialFiles);
-    fw::Dispatch(FileTypes::Initialize);
     fw::Dispatch([&] { application = std::make_unique<::App>(); });
     if (!application)
         return nullptr;

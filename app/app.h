@@ -40,10 +40,7 @@ private:
 
 namespace app {
 
-// The application object; nullptr before start-up and after it is gone.
-::App* App();
-
-// Start-up up to the event loop: the file types, the application object with
+// Start-up up to the event loop: the application object with
 // its bar and menu commands, and the calendar window, created hidden. A step
 // that fails gives the framework's error report and a quit with a failure
 // status; nullptr when not even the application object could be made.

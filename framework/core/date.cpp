@@ -116,11 +116,6 @@ std::int32_t Date::Second() const { return std::int32_t(fields(m_seconds).second
 
 void Date::SetDay(std::int32_t day) { setFields(Year(), Month(), day, Hour(), Minute(), Second()); }
 
-std::int32_t Date::DayOfWeek() const
-{
-    return std::int32_t(weekday(sys_days(fields(m_seconds).ymd)).c_encoding()) + 1;
-}
-
 double Date::TotalSeconds() const
 {
     return double(m_seconds);

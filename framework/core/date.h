@@ -27,9 +27,6 @@ public:
     std::int32_t Second() const;
     void SetDay(std::int32_t day);
 
-    // 1 for Sunday to 7 for Saturday.
-    std::int32_t DayOfWeek() const;
-
     // Seconds since 1904-01-01 00:00:00, every day 86400 seconds.
     double TotalSeconds() const;
     void SetTotalSeconds(double seconds);

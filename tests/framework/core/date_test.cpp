@@ -62,16 +62,6 @@ TEST(Date, ConstructorCarriesAndClampsTheWholeDate)
         EXPECT_EQ(Date(row.y, row.mo, row.d, row.h, row.mi, row.s).SQLDateTime(), row.expected);
 }
 
-TEST(Date, DayOfWeek)
-{
-    const std::pair<const char*, std::int32_t> rows[] = {
-        {"1904-01-01 00:00:00", 6}, {"2000-02-29 23:59:59", 3}, {"2024-12-29 00:00:00", 1},
-        {"0001-01-01 00:00:00", 2}, {"9999-12-31 23:59:59", 6}, {"1903-12-31 23:59:59", 5},
-    };
-    for (const auto& [date, dayOfWeek] : rows)
-        EXPECT_EQ(fromSQL(date).DayOfWeek(), dayOfWeek) << date;
-}
-
 TEST(Date, TotalSecondsCountsWholeDaysFrom1904)
 {
     EXPECT_EQ(Date(1904, 1, 2).TotalSeconds(), 86400.0);
