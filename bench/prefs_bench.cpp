@@ -6,6 +6,7 @@
 
 #include "benchhome.h"
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 
 #include <bit>
 #include <chrono>

@@ -70,7 +70,4 @@ std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file);
 // The file's bytes for a store; nothing when the store cannot be serialised.
 std::optional<std::string> PrefsData(const fw::DictionaryPtr& store);
 
-// Forgets the loaded store, as a restart would.
-void ResetForTesting();
-
 } // namespace BPrefs

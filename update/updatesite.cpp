@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "update/updatesite.h"
+#include "update/updatesite_seam.h"
 
 #include <utility>
 

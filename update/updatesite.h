@@ -6,9 +6,7 @@
 namespace update {
 
 // The update site's base address, scheme and server without a trailing
-// slash: the build's UpdateBaseURL setting unless SetUpdateBaseURL chose
-// another (tests point it at a local server).
+// slash: the build's UpdateBaseURL setting unless a test chose another.
 std::string UpdateBaseURL();
-void SetUpdateBaseURL(std::string url);
 
 } // namespace update

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/date.h"
+#include "framework/core/date_seam.h"
 
 #include <algorithm>
 #include <chrono>
@@ -63,9 +64,9 @@ std::int64_t systemClock()
     return Date::LocalCivilSeconds(std::time(nullptr));
 }
 
-Date::Clock& clock()
+DateClock& clock()
 {
-    static Date::Clock current;
+    static DateClock current;
     return current;
 }
 } // namespace
@@ -80,7 +81,7 @@ std::int64_t Date::LocalCivilSeconds(std::int64_t unixSeconds)
                         std::min(tm.tm_sec, 59)); // a leap second reads as :59
 }
 
-void Date::SetClock(Clock c)
+void SetDateClock(DateClock c)
 {
     clock() = std::move(c);
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +13,7 @@ namespace fw {
 // year, day 0 the last day of the previous month). The year stays within 1 to 9999.
 class Date {
 public:
-    // The current local date and time, from the clock (settable by tests).
+    // The current local date and time.
     Date();
     Date(std::int32_t year, std::int32_t month, std::int32_t day,
          std::int32_t hour = 0, std::int32_t minute = 0, std::int32_t second = 0);
@@ -42,10 +41,6 @@ public:
     friend bool operator==(const Date& a, const Date& b) { return a.m_seconds == b.m_seconds; }
     friend auto operator<=>(const Date& a, const Date& b) { return a.m_seconds <=> b.m_seconds; }
 
-    // The clock a new Date reads: a function giving local civil seconds since
-    // 1904-01-01. An empty function restores the system clock.
-    using Clock = std::function<std::int64_t()>;
-    static void SetClock(Clock clock);
     // Local civil seconds since 1904-01-01 of a moment given as seconds since
     // 1970-01-01 UTC, in the current time zone (TZ). The system clock uses it.
     static std::int64_t LocalCivilSeconds(std::int64_t unixSeconds);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/localization.h"
+#include "framework/core/localization_seam.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -12,10 +12,4 @@ namespace fw {
 // comes from the user's locale.
 std::string GetLocalizedString(std::string_view key, std::string_view defaultText);
 
-// Chooses the language (for example "es") in place of the user's locale;
-// an empty text returns to the locale.
-void SetLocalizationLanguage(std::string_view language);
-// Looks tables up in folder (files "<language>.json") before the resources.
-void SetLocalizationFolder(std::string_view folder);
-
 } // namespace fw

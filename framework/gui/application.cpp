@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/application.h"
+#include "framework/gui/application_seam.h"
 
 #include "framework/core/appversion.h"
 #include "framework/gui/gui_p.h"

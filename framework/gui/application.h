@@ -88,10 +88,4 @@ void Dispatch(const std::function<void()>& handler);
 // message box cannot open inside a paint.
 void DispatchAfterPaint(const std::function<void()>& handler);
 
-// Tests replace the message box and the browser; each returns the previous
-// hook. An empty hook restores the real one.
-using TextHook = std::function<void(const std::string&)>;
-TextHook SetMsgBoxHook(TextHook hook);
-TextHook SetShowURLHook(TextHook hook);
-
 } // namespace fw

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/network.h"
+#include "framework/gui/network_seam.h"
 
 #include <QNetworkInformation>
 #include <QNetworkInterface>

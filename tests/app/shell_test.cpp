@@ -6,6 +6,7 @@
 #include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
+#include "prefs/bprefs_seam.h"
 #include "resources/textos.h"
 
 

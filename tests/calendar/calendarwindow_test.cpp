@@ -3,6 +3,7 @@
 // does: the panels, Calculate, paging and the help tip.
 #include "calendar/mainwindow.h"
 #include "framework/core/date.h"
+#include "framework/core/date_seam.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
 #include "framework/gui/canvas.h"
@@ -16,6 +17,7 @@
 #include "framework/gui/statictext.h"
 #include "framework/gui/updownarrows.h"
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 #include "prefs/window/preferences.h"
 #include "resources/menubars.h"
 #include "resources/pictureresources.h"
@@ -46,13 +48,13 @@ protected:
     {
         GuiFixture::SetUp();
         BPrefs::ResetForTesting();
-        fw::Date::SetClock([] { return kNow; });
+        fw::SetDateClock([] { return kNow; });
     }
     void TearDown() override
     {
         fw::DestroyAllWindows();
         BPrefs::ResetForTesting();
-        fw::Date::SetClock({});
+        fw::SetDateClock({});
         GuiFixture::TearDown();
     }
 

@@ -2,9 +2,11 @@
 #include "controls/datefield.h"
 
 #include "controls/controltestwindow.h"
+#include "framework/core/date_seam.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/updownarrows.h"
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 #include "support/gui.h"
 
 #include <QLineEdit>
@@ -30,11 +32,11 @@ protected:
         ControlTest::SetUp();
         BPrefs::ResetForTesting();
         const auto now = std::int64_t(fw::Date(2007, 3, 5, 10, 30, 0).TotalSeconds());
-        fw::Date::SetClock([now] { return now; });
+        fw::SetDateClock([now] { return now; });
     }
     void TearDown() override
     {
-        fw::Date::SetClock({});
+        fw::SetDateClock({});
         BPrefs::ResetForTesting();
         ControlTest::TearDown();
     }

@@ -6,6 +6,7 @@
 #include "app/app.h"
 #include "framework/gui/platform.h"
 #include "update/updatesite.h"
+#include "update/updatesite_seam.h"
 
 #include <cstdlib>
 

@@ -3,6 +3,7 @@
 #include "help/aquaaboutbox.h"
 
 #include "app/app.h"
+#include "framework/gui/application_seam.h"
 #include "support/scopedtable.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/pushbutton.h"

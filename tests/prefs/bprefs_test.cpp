@@ -8,6 +8,7 @@
 #include "framework/core/folderitem.h"
 #include "prefs/bdictionary.h"
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 #include "prefs_test_util.h"
 #include "support/testenv.h"
 

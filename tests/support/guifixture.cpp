@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/application_seam.h"
 #include "support/guifixture.h"
 
 #include <QGuiApplication>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/gui/application.h"
+#include "framework/gui/application_seam.h"
 #include "framework/gui/window.h"
 #include "support/testenv.h"
 

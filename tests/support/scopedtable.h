@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/core/localization.h"
+#include "framework/core/localization_seam.h"
 #include "support/testenv.h"
 
 #include <filesystem>

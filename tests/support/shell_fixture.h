@@ -16,6 +16,7 @@
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/window.h"
 #include "prefs/bprefs.h"
+#include "prefs/bprefs_seam.h"
 #include "prefs/window/preferences.h"
 #include "support/gui.h"
 #include "support/guifixture.h"

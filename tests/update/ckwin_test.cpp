@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/mainwindow.h"
 #include "framework/gui/network.h"
+#include "framework/gui/network_seam.h"
 #include "resources/textos.h"
 #include "support/gui.h"
 #include "support/httpserver.h"
@@ -8,6 +9,7 @@
 #include "update/ckwin.h"
 #include "update/createdfile.h"
 #include "update/updatesite.h"
+#include "update/updatesite_seam.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/date.h"
+#include "framework/core/date_seam.h"
 #include "support/testenv.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +23,7 @@ Date fromSQL(const char* text)
 
 // Puts the system clock back when the test ends.
 struct ClockGuard {
-    ~ClockGuard() { Date::SetClock({}); }
+    ~ClockGuard() { fw::SetDateClock({}); }
 };
 
 const char* const kBerlin = "Europe/Berlin";
@@ -118,7 +119,7 @@ TEST(Date, NewDateReadsTheLocalCivilClock)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.expected);
         testenv::ScopedTimeZone zone(row.zone);
-        Date::SetClock([&] { return Date::LocalCivilSeconds(row.unix); });
+        fw::SetDateClock([&] { return Date::LocalCivilSeconds(row.unix); });
         EXPECT_EQ(Date().SQLDateTime(), row.expected);
     }
 }
@@ -136,7 +137,7 @@ TEST(Date, DaylightSavingNeverShiftsDayCounts)
         SCOPED_TRACE(row.before);
         testenv::ScopedTimeZone zone(row.zone);
         std::int64_t now = row.before;
-        Date::SetClock([&] { return Date::LocalCivilSeconds(now); });
+        fw::SetDateClock([&] { return Date::LocalCivilSeconds(now); });
         Date d;
         now = row.after;
         const Date after;
