@@ -4,19 +4,24 @@
 #include "framework/gui/graphics.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QImage>
-#include <QImageReader>
+#include <QResource>
 #include <QString>
 
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
 #include <limits>
 #include <utility>
+#include <vector>
 
 namespace fw {
 
 namespace {
 
 constexpr QImage::Format kFormat = QImage::Format_ARGB32;
+constexpr QImage::Format kShown = QImage::Format_ARGB32_Premultiplied;
 
 QImage whiteImage(int width, int height)
 {
@@ -28,42 +33,162 @@ QImage whiteImage(int width, int height)
     return image;
 }
 
-PicturePtr fromImage(QImage image)
+// The size in a PNG's header; empty when the bytes do not start as a PNG.
+QSize pngSize(const QByteArray& bytes)
 {
+    static constexpr char kStart[] = "\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR";
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    if (bytes.size() < 24 || std::memcmp(b, kStart, 16) != 0)
+        return {};
+    const auto be32 = [](const unsigned char* p) {
+        return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | p[3];
+    };
+    const std::uint32_t width = be32(b + 16), height = be32(b + 20);
+    if (width > std::uint32_t(std::numeric_limits<int>::max()) || height > std::uint32_t(std::numeric_limits<int>::max()))
+        return {};
+    return {int(width), int(height)};
+}
+
+// Decoding with libpng itself: Qt's image reader scans and loads every image
+// format plugin on its first use, for pictures that are all PNG.
+struct PngInput {
+    const unsigned char* data;
+    std::size_t size;
+    std::size_t at = 0;
+};
+
+void pngRead(png_structp png, png_bytep out, png_size_t count)
+{
+    auto* in = static_cast<PngInput*>(png_get_io_ptr(png));
+    if (count > in->size - in->at)
+        png_error(png, "truncated");
+    std::memcpy(out, in->data + in->at, count);
+    in->at += count;
+}
+
+[[noreturn]] void pngFail(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+void pngWarn(png_structp, png_const_charp) {}
+
+struct PngHeader {
+    std::uint32_t width = 0, height = 0;
+    bool alpha = false;
+    bool deep = false;
+};
+
+// libpng reports errors by longjmp to here: these two functions hold nothing
+// with a destructor.
+bool pngReadHeader(png_structp png, png_infop info, PngHeader* header)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_info(png, info);
+    const int type = png_get_color_type(png, info);
+    header->width = png_get_image_width(png, info);
+    header->height = png_get_image_height(png, info);
+    header->deep = png_get_bit_depth(png, info) > 8;
+    if (header->deep)
+        return true;
+    header->alpha = (type & PNG_COLOR_MASK_ALPHA) || png_get_valid(png, info, PNG_INFO_tRNS);
+    // Every kind to 8-bit RGB with alpha in the byte order of a 32-bit ARGB
+    // pixel, without gamma correction, as Qt's reader gives them.
+    png_set_expand(png);
+    png_set_gray_to_rgb(png);
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    png_set_bgr(png);
+    if (!header->alpha)
+        png_set_filler(png, 0xff, PNG_FILLER_AFTER);
+#else
+    png_set_swap_alpha(png);
+    if (!header->alpha)
+        png_set_filler(png, 0xff, PNG_FILLER_BEFORE);
+#endif
+    png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    return png_get_rowbytes(png, info) == png_size_t(header->width) * 4;
+}
+
+bool pngReadPixels(png_structp png, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_image(png, rows);
+    return true;
+}
+
+// The pixels of PNG bytes: Format_RGB32 when the picture has no alpha, else
+// Format_ARGB32 (16-bit pictures come as Qt's reader gives them); null when
+// the bytes hold no readable PNG.
+QImage decodePng(const QByteArray& bytes)
+{
+    if (pngSize(bytes).isEmpty())
+        return {};
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, pngFail, pngWarn);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    struct Release {
+        png_structp& png;
+        png_infop& info;
+        ~Release() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
+    } release{png, info};
+    if (!info)
+        return {};
+    PngInput input{reinterpret_cast<const unsigned char*>(bytes.constData()), std::size_t(bytes.size())};
+    png_set_read_fn(png, &input, pngRead);
+    PngHeader header;
+    if (!pngReadHeader(png, info, &header))
+        return {};
+    if (header.deep)
+        return QImage::fromData(bytes, "PNG");
+    QImage image(int(header.width), int(header.height), header.alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
-        return nullptr;
-    auto picture = std::make_shared<Picture>(0, 0);
-    picture->Image() = image.convertToFormat(kFormat);
-    return picture;
+        return {};
+    std::vector<png_bytep> rows(header.height);
+    for (std::uint32_t y = 0; y < header.height; ++y)
+        rows[y] = image.scanLine(int(y));
+    if (!pngReadPixels(png, rows.data()))
+        return {};
+    return image;
+}
+
+// The stored form of decoded pixels: straight ARGB32. Opaque pixels are
+// already that, with alpha 255.
+QImage straight(QImage decoded)
+{
+    if (decoded.format() == QImage::Format_RGB32) {
+        decoded.reinterpretAsFormat(kFormat);
+        return decoded;
+    }
+    return std::move(decoded).convertToFormat(kFormat);
 }
 
 PicturePtr fromBytes(const QByteArray& bytes)
 {
-    return fromImage(QImage::fromData(bytes, "PNG"));
-}
-
-PicturePtr fromQFile(const QString& name)
-{
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    QImage image = decodePng(bytes);
+    if (image.isNull())
         return nullptr;
-    return fromBytes(file.readAll());
+    auto picture = std::make_shared<Picture>(0, 0);
+    picture->Image() = straight(std::move(image));
+    return picture;
 }
 
 } // namespace
 
 struct Picture::Impl {
-    // Pixels of a resource are read on their first use, so that building a
-    // hidden window does not decode its pictures before anything shows.
-    mutable QImage image;
-    mutable QString pending;
+    // A resource's PNG bytes until its pixels are first used, so that
+    // building a hidden window decodes none of its pictures. Drawing alone
+    // decodes them straight into the form they draw in, and only asking for
+    // the pixels themselves keeps a second, straight copy.
+    mutable QByteArray pending;
     QSize pendingSize;
+    mutable QImage image;
     const QImage& Loaded() const
     {
         if (!pending.isEmpty()) {
-            const QImage read(pending, "PNG");
-            image = read.isNull() ? whiteImage(pendingSize.width(), pendingSize.height())
-                                  : read.convertToFormat(kFormat);
+            QImage read = decodePng(pending);
+            image = read.isNull() ? whiteImage(pendingSize.width(), pendingSize.height()) : straight(std::move(read));
             pending.clear();
         }
         return image;
@@ -122,13 +247,19 @@ PicturePtr Picture::FromResource(const std::string& resourcePath)
     QString name = QString::fromStdString(resourcePath);
     if (!name.startsWith(u':'))
         name.prepend(u':');
-    // The header is read now; the pixels when first used.
-    QImageReader reader(name, "PNG");
-    const QSize size = reader.size();
-    if (!reader.canRead() || size.isEmpty())
+    // The header is read now; the pixels when first used, from the bytes
+    // where the program holds them.
+    const QResource resource(name);
+    if (!resource.isValid())
+        return nullptr;
+    QByteArray bytes = resource.compressionAlgorithm() == QResource::NoCompression
+        ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), qsizetype(resource.size()))
+        : resource.uncompressedData();
+    const QSize size = pngSize(bytes);
+    if (size.isEmpty())
         return nullptr;
     auto picture = std::make_shared<Picture>(0, 0);
-    picture->d_->pending = name;
+    picture->d_->pending = std::move(bytes);
     picture->d_->pendingSize = size;
     return picture;
 }
@@ -207,7 +338,15 @@ const QImage& Picture::Composited() const
 
 QImage Picture::Compose() const
 {
-    constexpr QImage::Format kShown = QImage::Format_ARGB32_Premultiplied;
+    if (!d_->pending.isEmpty() && !d_->mask && transparent_ != 1) {
+        // Opaque pixels draw as they are decoded; others are premultiplied
+        // in place.
+        QImage read = decodePng(d_->pending);
+        if (read.format() == QImage::Format_RGB32)
+            return read;
+        if (!read.isNull())
+            return std::move(read).convertToFormat(kShown);
+    }
     d_->Loaded();
     const bool masked = d_->mask && !d_->mask->d_->image.isNull();
     const bool whiteClear = transparent_ == 1;

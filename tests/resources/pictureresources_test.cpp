@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 using fw::PicturePtr;
 
 namespace {
@@ -58,4 +60,18 @@ TEST(PictureResources, EveryGetterLoadsItsOwnResourceOnce)
     }
     EXPECT_EQ(cycicon()->Transparent(), 1);
     EXPECT_EQ(backg1()->Transparent(), 0);
+}
+
+// Drawn before anything asks for its pixels, a resource draws as they are.
+TEST(PictureResources, DrawnFirstTheyShowTheirPixels)
+{
+    constexpr QImage::Format kShown = QImage::Format_ARGB32_Premultiplied;
+    for (const Entry& e : kEntries) {
+        SCOPED_TRACE(e.name);
+        const PicturePtr fresh = fw::GetPicture(e.id);
+        ASSERT_TRUE(fresh);
+        const QImage drawn = fresh->Composited().convertToFormat(kShown);
+        EXPECT_EQ(drawn.size(), QSize(e.width, e.height));
+        EXPECT_EQ(drawn, fresh->Image().convertToFormat(kShown));
+    }
 }

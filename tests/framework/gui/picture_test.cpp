@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
+
 #include <cstdlib>
+#include <fstream>
+#include <span>
+#include <string>
 #include <vector>
 
 using fw::Color;
@@ -40,7 +46,77 @@ PicturePtr over(Color ground, int w, int h, const Picture* p, int x = 0, int y =
     return out;
 }
 
+// The image as Qt writes it into a PNG.
+QByteArray png(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+PicturePtr fromPNG(const QByteArray& bytes)
+{
+    return Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())));
+}
+
+bool imageFormatPluginLoaded()
+{
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        if (line.find("/imageformats/") != std::string::npos)
+            return true;
+    return false;
+}
+
 } // namespace
+
+// Every kind of PNG reads into the straight pixels Qt's own reader gives.
+TEST(Picture, EveryKindOfPngReadsAsQtReadsIt)
+{
+    QImage argb(7, 5, QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y)
+        for (int x = 0; x < argb.width(); ++x)
+            argb.setPixel(x, y, qRgba(x * 37, y * 51, (x * y * 13) & 255, (x + y) * 25));
+    const std::pair<const char*, QImage> rows[] = {
+        {"RGB", argb.convertToFormat(QImage::Format_RGB32)},
+        {"RGB and alpha", argb},
+        {"palette with transparency", argb.convertToFormat(QImage::Format_Indexed8)},
+        {"grey", argb.convertToFormat(QImage::Format_Grayscale8)},
+        {"one bit", argb.convertToFormat(QImage::Format_Mono)},
+        {"16-bit grey", argb.convertToFormat(QImage::Format_Grayscale16)},
+        {"16-bit RGB and alpha", argb.convertToFormat(QImage::Format_RGBA64)},
+    };
+    for (const auto& [name, image] : rows) {
+        SCOPED_TRACE(name);
+        const QByteArray bytes = png(image);
+        const PicturePtr picture = fromPNG(bytes);
+        ASSERT_TRUE(picture);
+        EXPECT_EQ(picture->Image(), QImage::fromData(bytes, "PNG").convertToFormat(QImage::Format_ARGB32));
+        // Cut short in its pixels, it is no picture.
+        EXPECT_FALSE(fromPNG(bytes.left(bytes.size() - 16)));
+    }
+}
+
+// They are all PNG: no other format's plugin (and its library) is loaded to
+// read one.
+TEST(Picture, ReadingAPngLoadsNoImageFormatPlugin)
+{
+    // Two pixels, kRed and kBlue, written by hand: Qt's writer would load them.
+    const std::vector<std::uint8_t> bytes = {
+        0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52, 0x00, 0x00,
+        0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x08, 0x02, 0x00, 0x00, 0x00, 0x7b, 0x40, 0xe8, 0xdd, 0x00, 0x00, 0x00,
+        0x0f, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0x38, 0x21, 0xa2, 0xc1, 0x65, 0x73, 0x07, 0x00, 0x07, 0x2d,
+        0x02, 0x27, 0x07, 0x9b, 0xd8, 0xcf, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
+    if (imageFormatPluginLoaded())
+        GTEST_SKIP() << "an earlier test of this process has loaded them";
+    const PicturePtr picture = Picture::FromPNG(bytes);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(pixel(picture, 0, 0), kRed);
+    EXPECT_EQ(pixel(picture, 1, 0), kBlue);
+    EXPECT_FALSE(imageFormatPluginLoaded());
+}
 
 TEST(Picture, MaskGreyIsOpacityPixelByPixel)
 {
