@@ -43,36 +43,36 @@ protected:
 
     // The controls' handlers, bound by the layout as each control is built.
     // A set member's handler gets the member's index first.
-    virtual void Rectangle3_MouseEnter();
-    virtual void Rectangle3_MouseExit();
-    virtual void calcular_Action();
-    virtual void PushButton2_Action();
-    virtual void PushButton3_Action();
-    virtual bool fechamens1_DragOver(int x, int y, fw::DragItem& item, int action);
-    virtual void fechamens1_DragExit(fw::DragItem& item, int action);
-    virtual void UpDownArrows1_Down();
-    virtual void UpDownArrows1_Up();
-    virtual bool std_MouseDown(int index, int x, int y);
-    virtual void PushButton4_Action();
-    virtual void UpDownArrows2_Down();
-    virtual void UpDownArrows2_Up();
-    virtual void UpDownArrows3_Down();
-    virtual void UpDownArrows3_Up();
-    virtual void rcanvas1_Open();
-    virtual bool durciclo_KeyDown(const std::string& key);
-    virtual void rcanvas2_Open();
-    virtual bool luteo_KeyDown(const std::string& key);
-    virtual void PushButton5_Action();
-    virtual void CheckBox1_Action();
-    virtual void mesanterior_Open();
-    virtual void mesanterior_MouseDown(int x, int y);
-    virtual void mesanterior3_Open();
-    virtual void mesanterior3_MouseDown(int x, int y);
-    virtual void mesproximo_Open();
-    virtual void mesproximo_MouseDown(int x, int y);
-    virtual void PushButton6_Action();
-    virtual void PushButton7_Action();
-    virtual void Timer1_Action();
+    void Rectangle3_MouseEnter();
+    void Rectangle3_MouseExit();
+    void calcular_Action();
+    void PushButton2_Action();
+    void PushButton3_Action();
+    bool fechamens1_DragOver(int x, int y, fw::DragItem& item, int action);
+    void fechamens1_DragExit(fw::DragItem& item, int action);
+    void UpDownArrows1_Down();
+    void UpDownArrows1_Up();
+    bool std_MouseDown(int index, int x, int y);
+    void PushButton4_Action();
+    void UpDownArrows2_Down();
+    void UpDownArrows2_Up();
+    void UpDownArrows3_Down();
+    void UpDownArrows3_Up();
+    void rcanvas1_Open();
+    bool durciclo_KeyDown(const std::string& key);
+    void rcanvas2_Open();
+    bool luteo_KeyDown(const std::string& key);
+    void PushButton5_Action();
+    void CheckBox1_Action();
+    void mesanterior_Open();
+    void mesanterior_MouseDown(int x, int y);
+    void mesanterior3_Open();
+    void mesanterior3_MouseDown(int x, int y);
+    void mesproximo_Open();
+    void mesproximo_MouseDown(int x, int y);
+    void PushButton6_Action();
+    void PushButton7_Action();
+    void Timer1_Action();
 
 private:
     bool FileQuit_Action();

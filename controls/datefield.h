@@ -37,8 +37,8 @@ public:
     const DateParts& Parts() const { return m_parts; }
 
     // Steps the year, month or day that holds the caret by one.
-    virtual void SelectionUp();
-    virtual void SelectionDown();
+    void SelectionUp();
+    void SelectionDown();
 
     // Raised when the date changes through the keyboard or the stepping.
     fw::Event<void()> DateChanged;

@@ -20,7 +20,7 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    virtual void Event_Action() { Action.Raise(); }
+    void Event_Action() { Action.Raise(); }
 
 private:
     std::string m_caption;

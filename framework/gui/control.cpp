@@ -290,7 +290,6 @@ void Control::UpdateShown()
     const bool shown = Shown();
     if (shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
         m_widget->setVisible(shown);
-        ShownChanged();
     }
     for (Control* child : m_children)
         child->UpdateShown();

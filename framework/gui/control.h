@@ -147,8 +147,6 @@ protected:
     // becomes multi-line): same parent, geometry, stacking, visibility, state
     // and font. The old widget is destroyed without raising events.
     void ReplaceHandle(QWidget* widget);
-    // Called when Shown() may have changed.
-    virtual void ShownChanged() {}
     // Return (isReturn) or Escape reached the window and no control used it;
     // true when this control takes it (a Default or Cancel button).
     virtual bool TakeDefaultKey(bool /*isReturn*/) { return false; }

@@ -39,7 +39,7 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    virtual void Event_Change() { Change.Raise(); }
+    void Event_Change() { Change.Raise(); }
 
 private:
     void IndexMaybeChanged();

@@ -26,7 +26,7 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    virtual void Event_Action() { Action.Raise(); }
+    void Event_Action() { Action.Raise(); }
     bool TakeDefaultKey(bool isReturn) override;
 
 private:

@@ -21,7 +21,7 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    virtual void Event_Action() { Action.Raise(); }
+    void Event_Action() { Action.Raise(); }
 
 private:
     void Store(bool on);

@@ -9,7 +9,7 @@ namespace fw {
 
 TextControl::TextControl(fw::Window& window, QWidget* widget) : Control(window, widget)
 {
-    TextControl::FontChanged();
+    FontChanged();
 }
 
 void TextControl::ApplyProperty(std::string_view name, const PropertyValue& value)

@@ -27,7 +27,7 @@ protected:
     TextControl(fw::Window& window, QWidget* widget);
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     // Applies the font to the widget; called after every font change.
-    virtual void FontChanged();
+    void FontChanged();
 
 private:
     std::string m_textFont = "System";

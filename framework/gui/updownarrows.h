@@ -19,8 +19,8 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    virtual void Event_Up() { Up.Raise(); }
-    virtual void Event_Down() { Down.Raise(); }
+    void Event_Up() { Up.Raise(); }
+    void Event_Down() { Down.Raise(); }
 
 private:
     bool m_acceptFocus = false;
