@@ -112,6 +112,7 @@ constexpr std::string_view kEnabledByName[] = {"MyAppHelp", "FilePSetup", "FileQ
 
 App::App()
 {
+    fw::SetApplicationTitle("Cyclane Duvivarode");
     SetMenuBar(::MenuBar1());
 }
 

@@ -35,6 +35,7 @@ Application* s_app = nullptr;
 int s_dispatchDepth = 0;
 TextHook s_msgBoxHook;
 TextHook s_showURLHook;
+std::string s_title;
 
 std::string Demangle(const char* name)
 {
@@ -186,9 +187,19 @@ void MsgBox(std::string_view text)
         return;
     }
     Window* front = FrontWindow();
-    QMessageBox box(QMessageBox::NoIcon, QString(), detail::DisplayText(text), QMessageBox::Ok,
-                    front ? front->Handle() : nullptr);
+    QMessageBox box(QMessageBox::NoIcon, detail::ToQString(ApplicationTitle()), detail::DisplayText(text),
+                    QMessageBox::Ok, front ? front->Handle() : nullptr);
     box.exec();
+}
+
+void SetApplicationTitle(std::string_view title)
+{
+    s_title = title;
+}
+
+const std::string& ApplicationTitle()
+{
+    return s_title;
 }
 
 void ShowURL(std::string_view url)

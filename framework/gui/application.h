@@ -73,6 +73,10 @@ Application* App();
 void Quit(int status = 0);
 // A modal message box with an OK button. A carriage return is a line break.
 void MsgBox(std::string_view text);
+// What message boxes and windows without a title of their own show in a
+// desktop's title bar; empty leaves it to the platform.
+void SetApplicationTitle(std::string_view title);
+const std::string& ApplicationTitle();
 // Hands the address, unchanged, to the user's default browser.
 void ShowURL(std::string_view url);
 // The platform's page-setup dialog, started from the given setup text (may

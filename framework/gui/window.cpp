@@ -360,7 +360,8 @@ void Window::Build()
 void Window::SetTitle(std::string_view title)
 {
     m_title = title;
-    m_frameWidget->setWindowTitle(detail::ToQString(title));
+    // A window without a title of its own shows the application's.
+    m_frameWidget->setWindowTitle(detail::ToQString(title.empty() ? ApplicationTitle() : title));
 }
 
 void Window::SetVisible(bool visible)
@@ -383,6 +384,8 @@ void Window::ShowNow()
         Place();
         m_placed = true;
     }
+    if (m_title.empty())
+        m_frameWidget->setWindowTitle(detail::ToQString(ApplicationTitle()));
     m_frameWidget->show();
     m_frameWidget->raise();
     m_frameWidget->activateWindow();

@@ -181,9 +181,9 @@ def visible(display, title):
     return ids[0] if ids else None
 
 
-def untitled(display, width, height):
-    """A visible window without a title, found by its size."""
-    for wid in display.xdotool("search", "--onlyvisible", "--name", "^$").split():
+def sized(display, title, width, height):
+    """A visible window of that title, found by its size."""
+    for wid in display.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split():
         geo = display.xdotool("getwindowgeometry", "--shell", wid)
         if f"WIDTH={width}\n" in geo and f"HEIGHT={height}\n" in geo:
             return wid
@@ -483,10 +483,11 @@ def scenario(args, d, home, site):
     wait_gone(d, HELP)
 
     calendar.click(103, 306)  # About
-    about = wait_for("the About box", lambda: untitled(d, 276, 365), 10)
+    # Without a title of its own, it shows the program's name.
+    about = wait_for("the About box", lambda: sized(d, CALENDAR, 276, 365), 10)
     d.screenshot("about")
     subprocess.run([args.wmclose, about], env=d.env, check=True)  # its close box
-    wait_for("the About box to close", lambda: not untitled(d, 276, 365))
+    wait_for("the About box to close", lambda: not sized(d, CALENDAR, 276, 365))
 
     calendar.keys("alt+f", "Up", "Return")  # File > Check for Updates
     updates = wait_window(d, UPDATES, 340, 190)

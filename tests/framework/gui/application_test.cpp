@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
@@ -199,6 +200,38 @@ TEST_F(ApplicationTest, TerminationSignalsQuitAsTheQuitCommandOnceOpenHasReturne
         EXPECT_EQ(app->Run(), 0);
         EXPECT_EQ(log, (Log{"app.Open", "1.Close", "app.Close"}));
     }
+}
+
+TEST_F(ApplicationTest, UntitledWindowsAndMessageBoxesShowTheApplicationTitle)
+{
+    fw::SetApplicationTitle("Some Program");
+    struct Row { const char* name; std::string title; std::string shown; };
+    const Row rows[] = {
+        {"a window never given a title", "", "Some Program"},
+        {"a window given an empty title", "-", "Some Program"},
+        {"a titled window", "Own Title", "Own Title"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testenv::TestWindow* w = MakeWindow({});
+        if (!row.title.empty())
+            w->SetTitle(row.title == "-" ? "" : row.title);
+        EXPECT_EQ(w->Handle()->windowTitle().toStdString(), row.shown);
+        EXPECT_EQ(w->Title(), row.title == "Own Title" ? row.title : "");
+    }
+    // The real box, read and dismissed from the event loop.
+    const fw::TextHook recording = fw::SetMsgBoxHook({});
+    std::string boxTitle;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            boxTitle = box->windowTitle().toStdString();
+            box->close();
+        }
+    });
+    fw::MsgBox("text");
+    fw::SetMsgBoxHook(recording);
+    fw::SetApplicationTitle({});
+    EXPECT_EQ(boxTitle, "Some Program");
 }
 
 } // namespace
