@@ -8,34 +8,8 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QWidget>
 
 namespace fw {
-
-class CanvasWidget : public QWidget {
-public:
-    CanvasWidget(Canvas& canvas, QWidget* parent) : QWidget(parent), m_canvas(&canvas)
-    {
-        setFocusPolicy(Qt::NoFocus);
-    }
-    void Detach() { m_canvas = nullptr; }
-
-    // What was drawn outside Paint, shown over it until the next Refresh.
-    QImage direct;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        if (m_canvas)
-            m_canvas->PaintOn(painter);
-        if (!direct.isNull())
-            painter.drawImage(0, 0, direct);
-    }
-
-private:
-    Canvas* m_canvas;
-};
 
 CanvasGraphics::CanvasGraphics(Canvas* canvas, fw::Graphics* paintGraphics) : m_canvas(canvas)
 {
@@ -44,7 +18,9 @@ CanvasGraphics::CanvasGraphics(Canvas* canvas, fw::Graphics* paintGraphics) : m_
         m_canvas = nullptr;
         return;
     }
-    QImage& direct = canvas->m_canvas->direct;
+    if (!canvas->m_direct)
+        canvas->m_direct = std::make_unique<QImage>();
+    QImage& direct = *canvas->m_direct;
     const QSize size(std::max(canvas->Width(), 1), std::max(canvas->Height(), 1));
     if (direct.size() != size) {
         QImage grown(size, QImage::Format_ARGB32_Premultiplied);
@@ -68,15 +44,9 @@ CanvasGraphics::~CanvasGraphics()
         m_canvas->DirectDrawingDone();
 }
 
-Canvas::Canvas(fw::Window& window)
-    : Control(window, new CanvasWidget(*this, ContentOf(window))), m_canvas(static_cast<CanvasWidget*>(Handle()))
-{
-}
+Canvas::Canvas(fw::Window& window) : Control(window) {}
 
-Canvas::~Canvas()
-{
-    m_canvas->Detach();
-}
+Canvas::~Canvas() = default;
 
 void Canvas::ApplyProperty(std::string_view name, const PropertyValue& value)
 {
@@ -99,16 +69,10 @@ void Canvas::SetBackdrop(PicturePtr picture)
     Refresh();
 }
 
-void Canvas::SetAcceptFocus(bool on)
-{
-    m_acceptFocus = on;
-    m_canvas->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 void Canvas::Refresh()
 {
-    m_canvas->direct = QImage();
-    m_canvas->update();
+    m_direct.reset();
+    Control::Refresh();
 }
 
 CanvasGraphics Canvas::Graphics()
@@ -116,7 +80,7 @@ CanvasGraphics Canvas::Graphics()
     return CanvasGraphics(this, m_paintGraphics);
 }
 
-void Canvas::PaintOn(QPainter& painter)
+void Canvas::Draw(QPainter& painter)
 {
     fw::Graphics g(&painter, Width(), Height());
     if (m_backdrop)
@@ -124,11 +88,13 @@ void Canvas::PaintOn(QPainter& painter)
     m_paintGraphics = &g;
     DispatchAfterPaint([&] { Event_Paint(g); });
     m_paintGraphics = nullptr;
+    if (m_direct && !m_direct->isNull())
+        painter.drawImage(0, 0, *m_direct);
 }
 
 void Canvas::DirectDrawingDone()
 {
-    m_canvas->update();
+    Control::Refresh();
 }
 
 } // namespace fw

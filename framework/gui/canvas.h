@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QImage;
 class QPainter;
 
 namespace fw {
@@ -13,7 +14,6 @@ class Graphics;
 class Picture;
 using PicturePtr = std::shared_ptr<Picture>;
 class Canvas;
-class CanvasWidget;
 
 // Drawing straight onto a canvas outside its Paint event. What is drawn
 // shows with the next update of the screen, which this object asks for when
@@ -50,9 +50,10 @@ public:
 
     const PicturePtr& Backdrop() const { return m_backdrop; }
     void SetBackdrop(PicturePtr picture);
-    // Takes the keyboard focus on a click and Tab.
+    // Kept as set; a canvas is drawn with its neighbours and never takes
+    // the keyboard focus.
     bool AcceptFocus() const { return m_acceptFocus; }
-    void SetAcceptFocus(bool on);
+    void SetAcceptFocus(bool on) { m_acceptFocus = on; }
     bool AcceptTabs() const { return m_acceptTabs; }
     void SetAcceptTabs(bool on) { m_acceptTabs = on; }
     bool UseFocusRing() const { return m_useFocusRing; }
@@ -71,14 +72,14 @@ public:
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void Event_Paint(fw::Graphics& g) { Paint.Raise(g); }
+    void Draw(QPainter& painter) override;
 
 private:
-    friend class CanvasWidget;
     friend class CanvasGraphics;
-    void PaintOn(QPainter& painter);
     void DirectDrawingDone();
 
-    CanvasWidget* m_canvas;
+    // What was drawn outside Paint, shown over it until the next Refresh.
+    std::unique_ptr<QImage> m_direct;
     PicturePtr m_backdrop;
     bool m_acceptFocus = false;
     bool m_acceptTabs = false;

@@ -6,8 +6,13 @@
 #include "framework/gui/window.h"
 
 #include <QDragMoveEvent>
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QToolTip>
 #include <QWidget>
 
 #include <algorithm>
@@ -15,6 +20,15 @@
 #include <stdexcept>
 
 namespace fw {
+
+namespace {
+
+QRect BoxOf(const Control& c)
+{
+    return QRect(c.Left(), c.Top(), std::max(c.Width(), 0), std::max(c.Height(), 0));
+}
+
+} // namespace
 
 // Turns the Qt events of a control's widgets into the control's events.
 class ControlFilter : public QObject {
@@ -25,10 +39,13 @@ public:
     // The control is going away: its widgets' last events are not its own.
     void Detach() { m_control = nullptr; }
 
-private:
-    bool Mouse(QWidget* widget, QMouseEvent* event);
-    bool Drag(QWidget* widget, QEvent* event);
+    // The control's reaction to a mouse or drag event, whichever widget it
+    // came through: local is relative to the control, inContent to the
+    // window's content area. True when the control took the event.
+    static bool Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint inContent);
+    static bool Drag(Control& c, QEvent* event, QPoint local);
 
+private:
     Control* m_control;
 };
 
@@ -42,8 +59,11 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-        return Mouse(widget, static_cast<QMouseEvent*>(event));
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint p = mouse->position().toPoint();
+        return Mouse(c, mouse, widget->mapTo(c.Handle(), p), widget->mapTo(c.m_window->Content(), p));
+    }
     case QEvent::FocusIn:
         if (widget == c.Handle() && !c.Quiet())
             Dispatch([&] { c.Event_GotFocus(); });
@@ -55,20 +75,21 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::DragLeave:
-    case QEvent::Drop:
-        return Drag(widget, event);
+    case QEvent::Drop: {
+        QPoint local;
+        if (event->type() != QEvent::DragLeave)
+            local = widget->mapTo(c.Handle(), static_cast<QDropEvent*>(event)->position().toPoint());
+        return Drag(c, event, local);
+    }
     default:
         return false;
     }
 }
 
-bool ControlFilter::Mouse(QWidget* widget, QMouseEvent* event)
+bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint inContent)
 {
-    Control& c = *m_control;
-    const QPoint local = widget->mapTo(c.Handle(), event->position().toPoint());
     switch (event->type()) {
     case QEvent::MouseMove: {
-        const QPoint inContent = widget->mapTo(c.m_window->Content(), event->position().toPoint());
         Dispatch([&] { c.m_window->TrackPointer(true, inContent.x(), inContent.y()); });
         if (c.m_captured) {
             Dispatch([&] { c.Event_MouseDrag(local.x(), local.y()); });
@@ -101,9 +122,8 @@ bool ControlFilter::Mouse(QWidget* widget, QMouseEvent* event)
     }
 }
 
-bool ControlFilter::Drag(QWidget* widget, QEvent* event)
+bool ControlFilter::Drag(Control& c, QEvent* event, QPoint local)
 {
-    Control& c = *m_control;
     if (!c.DragOver.IsBound() && !c.DragExit.IsBound())
         return false;
     DragItem item;
@@ -120,11 +140,167 @@ bool ControlFilter::Drag(QWidget* widget, QEvent* event)
         drag->ignore();
         return true;
     }
-    const QPoint p = widget->mapTo(c.Handle(), drag->position().toPoint());
-    Dispatch([&] { c.DragOver.Raise(p.x(), p.y(), item, static_cast<int>(drag->dropAction())); });
+    Dispatch([&] { c.DragOver.Raise(local.x(), local.y(), item, static_cast<int>(drag->dropAction())); });
     drag->acceptProposedAction();
     return true;
 }
+
+// The one widget of a run of consecutive drawn controls: it covers exactly
+// the boxes of those shown (its geometry and mask), paints them in creation
+// order and passes each mouse event to the topmost one under the pointer,
+// as their own widgets would have. Created hidden while the window is
+// built; its shape follows the controls once the window shows.
+class DrawnLayer : public QWidget {
+public:
+    explicit DrawnLayer(QWidget* content) : QWidget(content)
+    {
+        setMouseTracking(true);
+        setAcceptDrops(true);
+        hide();
+    }
+
+    void Add(Control* c) { m_controls.push_back(c); }
+    void Remove(Control* c)
+    {
+        std::erase(m_controls, c);
+        if (m_grab == c)
+            m_grab = nullptr;
+        if (m_dragTarget == c)
+            m_dragTarget = nullptr;
+        Changed();
+    }
+    // A control's box or shown state changed: the shape follows at once
+    // while the window shows, else when it next shows.
+    void Changed()
+    {
+        m_dirty = true;
+        if (parentWidget()->isVisible())
+            SyncShape();
+    }
+    void SyncShape()
+    {
+        if (!m_dirty)
+            return;
+        m_dirty = false;
+        QRegion region;
+        for (const Control* c : m_controls)
+            if (c->m_drawnShown)
+                region += BoxOf(*c);
+        if (region.isEmpty()) {
+            hide();
+            return;
+        }
+        const QRect bounds = region.boundingRect();
+        if (geometry() != bounds)
+            setGeometry(bounds);
+        setMask(region.translated(-bounds.topLeft()));
+        show();
+    }
+    // Repaints a box in content coordinates: the control, and whatever
+    // shows through where it no longer lies.
+    void Invalidate(const QRect& box) { parentWidget()->update(box); }
+    void Update(const QRect& box) { update(box.translated(-pos())); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter painter(this);
+        const QPoint origin = pos();
+        for (Control* c : m_controls) {
+            if (!c->m_drawnShown)
+                continue;
+            const QRect box = BoxOf(*c).translated(-origin);
+            if (!event->region().intersects(box))
+                continue;
+            painter.save();
+            painter.setClipRect(box);
+            painter.translate(box.topLeft());
+            c->Draw(painter);
+            painter.restore();
+        }
+    }
+    void mousePressEvent(QMouseEvent* event) override { Mouse(event); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { Mouse(event); }
+    void mouseReleaseEvent(QMouseEvent* event) override { Mouse(event); }
+    void mouseMoveEvent(QMouseEvent* event) override { Mouse(event); }
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return QWidget::event(event);
+        auto* help = static_cast<QHelpEvent*>(event);
+        const Control* c = At(help->pos() + pos());
+        if (c && !c->HelpTag().empty())
+            QToolTip::showText(help->globalPos(), detail::DisplayText(c->HelpTag()), this,
+                               BoxOf(*c).translated(-pos()));
+        else
+            event->ignore();
+        return true;
+    }
+    void dragEnterEvent(QDragEnterEvent* event) override { DragAt(event, event->position().toPoint()); }
+    void dragMoveEvent(QDragMoveEvent* event) override { DragAt(event, event->position().toPoint()); }
+    void dropEvent(QDropEvent* event) override { DragAt(event, event->position().toPoint()); }
+    void dragLeaveEvent(QDragLeaveEvent* event) override
+    {
+        if (m_dragTarget)
+            ControlFilter::Drag(*std::exchange(m_dragTarget, nullptr), event, {});
+    }
+
+private:
+    // The topmost shown control at a point of the content area.
+    Control* At(QPoint inContent) const
+    {
+        for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
+            if ((*it)->m_drawnShown && BoxOf(**it).contains(inContent))
+                return *it;
+        return nullptr;
+    }
+
+    void Mouse(QMouseEvent* event)
+    {
+        const QPoint inContent = event->position().toPoint() + pos();
+        Control* target = nullptr;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            // Until the buttons go up, the control pressed gets the mouse,
+            // as the widget pressed would.
+            target = m_grab = At(inContent);
+            break;
+        case QEvent::MouseButtonRelease:
+            target = m_grab ? m_grab : At(inContent);
+            if (event->buttons() == Qt::NoButton)
+                m_grab = nullptr;
+            break;
+        default:
+            target = m_grab && event->buttons() != Qt::NoButton ? m_grab : At(inContent);
+            break;
+        }
+        if (target && ControlFilter::Mouse(*target, event, inContent - BoxOf(*target).topLeft(), inContent))
+            event->accept();
+        else
+            event->ignore();
+    }
+
+    void DragAt(QDropEvent* event, QPoint local)
+    {
+        const QPoint inContent = local + pos();
+        Control* c = event->type() == QEvent::Drop ? m_dragTarget : At(inContent);
+        if (m_dragTarget && c != m_dragTarget) {
+            QDragLeaveEvent leave;
+            ControlFilter::Drag(*m_dragTarget, &leave, {});
+        }
+        m_dragTarget = c;
+        if (!c || !ControlFilter::Drag(*c, event, inContent - BoxOf(*c).topLeft()))
+            event->ignore();
+        if (event->type() == QEvent::Drop)
+            m_dragTarget = nullptr;
+    }
+
+    std::vector<Control*> m_controls;
+    Control* m_grab = nullptr;
+    Control* m_dragTarget = nullptr;
+    bool m_dirty = false;
+};
 
 Control::Control(fw::Window& window, QWidget* widget) : m_window(&window), m_widget(widget)
 {
@@ -135,9 +311,16 @@ Control::Control(fw::Window& window, QWidget* widget) : m_window(&window), m_wid
     widget->hide();
 }
 
+Control::Control(fw::Window& window) : m_window(&window) {}
+
 Control::~Control()
 {
-    m_filter->Detach();
+    if (m_filter)
+        m_filter->Detach();
+    if (m_layer) {
+        m_drawnShown = false;
+        m_layer->Remove(this);
+    }
     if (m_parent)
         m_parent->RemoveChild(this);
     for (Control* child : m_children)
@@ -230,6 +413,7 @@ void Control::SetLeft(std::int32_t left)
 {
     if (left == m_left)
         return;
+    Invalidate();
     m_left = left;
     UpdateGeometry();
 }
@@ -238,6 +422,7 @@ void Control::SetTop(std::int32_t top)
 {
     if (top == m_top)
         return;
+    Invalidate();
     m_top = top;
     UpdateGeometry();
 }
@@ -246,6 +431,7 @@ void Control::SetWidth(std::int32_t width)
 {
     if (width == m_width)
         return;
+    Invalidate();
     m_width = width;
     UpdateGeometry();
 }
@@ -254,14 +440,41 @@ void Control::SetHeight(std::int32_t height)
 {
     if (height == m_height)
         return;
+    Invalidate();
     m_height = height;
     UpdateGeometry();
 }
 
 void Control::UpdateGeometry()
 {
-    m_widget->setGeometry(m_left, m_top, std::max(m_width, 0), std::max(m_height, 0));
+    if (m_widget)
+        m_widget->setGeometry(BoxOf(*this));
+    else if (m_drawnShown) {
+        Invalidate();
+        m_layer->Changed();
+    }
     UpdateShown();
+}
+
+void Control::Invalidate()
+{
+    if (m_layer && m_drawnShown)
+        m_layer->Invalidate(BoxOf(*this));
+}
+
+void Control::JoinLayer(Control* below)
+{
+    if (below && below->m_layer)
+        m_layer = below->m_layer;
+    else
+        m_layer = new DrawnLayer(m_window->Content());
+    m_layer->Add(this);
+}
+
+void Control::SyncLayer()
+{
+    if (m_layer)
+        m_layer->SyncShape();
 }
 
 void Control::SetVisible(bool visible)
@@ -282,14 +495,19 @@ bool Control::Shown() const
 
 bool Control::OnContentArea() const
 {
-    return m_widget->geometry().intersects(QRect(0, 0, m_window->Width(), m_window->Height()));
+    return BoxOf(*this).intersects(QRect(0, 0, m_window->Width(), m_window->Height()));
 }
 
 void Control::UpdateShown()
 {
     const bool shown = Shown();
-    if (shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
+    if (m_widget && shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
         m_widget->setVisible(shown);
+    } else if (!m_widget && m_layer && shown != m_drawnShown) {
+        Invalidate();
+        m_drawnShown = shown;
+        Invalidate();
+        m_layer->Changed();
     }
     for (Control* child : m_children)
         child->UpdateShown();
@@ -302,13 +520,17 @@ void Control::SetEnabled(bool enabled)
     m_enabled = enabled;
     if (!enabled)
         m_captured = false;
-    m_widget->setEnabled(enabled);
+    if (m_widget)
+        m_widget->setEnabled(enabled);
+    else
+        Refresh();
 }
 
 void Control::SetHelpTag(std::string_view tag)
 {
     m_helpTag = tag;
-    m_widget->setToolTip(detail::DisplayText(tag));
+    if (m_widget)
+        m_widget->setToolTip(detail::DisplayText(tag));
 }
 
 void Control::SetInitialParent(std::string_view name)
@@ -353,7 +575,10 @@ void Control::RemoveChild(Control* child)
 
 void Control::Refresh()
 {
-    m_widget->update();
+    if (m_widget)
+        m_widget->update();
+    else if (m_layer && m_drawnShown)
+        m_layer->Update(BoxOf(*this));
 }
 
 } // namespace fw

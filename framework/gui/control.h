@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+class QPainter;
 class QWidget;
 
 namespace fw {
@@ -19,6 +20,7 @@ namespace fw {
 class Window;
 class WindowContent;
 class ControlFilter;
+class DrawnLayer;
 
 // Index of a control that is not a member of a control set.
 inline constexpr std::int32_t kNoIndex = INT32_MIN;
@@ -97,7 +99,8 @@ public:
         Refresh();
     }
 
-    // Framework side: the Qt widget behind the control.
+    // Framework side: the Qt widget behind the control; null for a drawn
+    // control, which a widget shared with its neighbours draws.
     QWidget* Handle() const { return m_widget.get(); }
 
     Event<void()> Open;
@@ -121,7 +124,15 @@ protected:
     // widget: the control's Qt widget, created with ContentOf(window) as its
     // parent; the control owns it from here on.
     Control(fw::Window& window, QWidget* widget);
+    // A drawn control: it has no widget of its own. Consecutive drawn
+    // controls share one widget, stacked in their place among the others,
+    // which draws them through Draw in creation order and hands them the
+    // mouse by geometry. It never takes the keyboard focus.
+    explicit Control(fw::Window& window);
     static QWidget* ContentOf(fw::Window& window);
+    // Paints a drawn control; the painter's origin is the control's top-left
+    // corner and its clip the control's box.
+    virtual void Draw(QPainter& /*painter*/) {}
 
     // A subclass handles its own properties and passes the others on.
     virtual void ApplyProperty(std::string_view name, const PropertyValue& value);
@@ -166,9 +177,16 @@ private:
     friend class Window;
     friend class WindowContent;
     friend class ControlFilter;
+    friend class DrawnLayer;
 
     void UpdateGeometry();
     void UpdateShown();
+    // A drawn control: repaints where it lies now.
+    void Invalidate();
+    // A drawn control joins the widget of the drawn control created just
+    // before it, or starts one.
+    void JoinLayer(Control* below);
+    void SyncLayer();
     bool OnContentArea() const;
     void AddChild(Control* child);
     void RemoveChild(Control* child);
@@ -176,6 +194,9 @@ private:
     fw::Window* m_window;
     std::unique_ptr<QWidget> m_widget;
     ControlFilter* m_filter = nullptr;
+    // A drawn control's shared widget, and whether it draws it now.
+    DrawnLayer* m_layer = nullptr;
+    bool m_drawnShown = false;
     std::string m_name;
     std::int32_t m_index = kNoIndex;
     std::int32_t m_left = 0, m_top = 0, m_width = 0, m_height = 0;

@@ -5,36 +5,17 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QWidget>
 
 #include <algorithm>
 #include <cstdlib>
 
 namespace fw {
 
-class ShapeWidget : public QWidget {
-public:
-    ShapeWidget(Shape& shape, QWidget* parent) : QWidget(parent), m_shape(&shape) {}
-    void Detach() { m_shape = nullptr; }
+Shape::Shape(fw::Window& window) : Control(window) {}
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (!m_shape)
-            return;
-        QPainter painter(this);
-        m_shape->PaintShape(painter, width(), height());
-    }
-
-private:
-    Shape* m_shape;
-};
-
-Shape::Shape(fw::Window& window) : Control(window, new ShapeWidget(*this, ContentOf(window))) {}
-
-Shape::~Shape()
+void Shape::Draw(QPainter& painter)
 {
-    static_cast<ShapeWidget*>(Handle())->Detach();
+    PaintShape(painter, std::max(Width(), 0), std::max(Height(), 0));
 }
 
 void Shape::ApplyProperty(std::string_view name, const PropertyValue& value)

@@ -7,13 +7,10 @@ class QPainter;
 
 namespace fw {
 
-class ShapeWidget;
-
 // The drawn shapes. Each paints itself in its box from its colours;
 // BorderWidth 0 draws no border.
 class Shape : public Control {
 public:
-    ~Shape() override;
     Color FillColor() const { return m_fillColor; }
     void SetFillColor(Color color);
     std::int32_t BorderWidth() const { return m_borderWidth; }
@@ -23,11 +20,11 @@ protected:
     explicit Shape(fw::Window& window);
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void BorderWidthChanged() {}
-    // Paints the shape at the widget's size.
+    void Draw(QPainter& painter) override;
+    // Paints the shape in its box.
     virtual void PaintShape(QPainter& painter, int width, int height) const = 0;
 
 private:
-    friend class ShapeWidget;
     Color m_fillColor{255, 255, 255};
     std::int32_t m_borderWidth = 1;
 };

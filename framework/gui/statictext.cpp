@@ -3,24 +3,16 @@
 
 #include "framework/gui/gui_p.h"
 
-#include <QLabel>
+#include <QApplication>
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
 
 namespace fw {
 
-namespace {
-QLabel* MakeLabel(QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setMargin(0);
-    return label;
-}
-} // namespace
-
-StaticText::StaticText(fw::Window& window) : TextControl(window, MakeLabel(ContentOf(window)))
-{
-    UpdateLabel();
-}
+StaticText::StaticText(fw::Window& window) : TextControl(window) {}
 
 void StaticText::ApplyProperty(std::string_view name, const PropertyValue& value)
 {
@@ -42,7 +34,7 @@ void StaticText::SetText(std::string_view text)
     if (text == m_text)
         return;
     m_text = text;
-    static_cast<QLabel*>(Handle())->setText(detail::DisplayText(m_text));
+    Refresh();
 }
 
 void StaticText::SetTextAlign(std::int32_t align)
@@ -50,7 +42,7 @@ void StaticText::SetTextAlign(std::int32_t align)
     if (align == m_textAlign)
         return;
     m_textAlign = align;
-    UpdateLabel();
+    Refresh();
 }
 
 void StaticText::SetTextColor(Color color)
@@ -58,7 +50,7 @@ void StaticText::SetTextColor(Color color)
     if (color == m_textColor)
         return;
     m_textColor = color;
-    UpdateLabel();
+    Refresh();
 }
 
 void StaticText::SetMultiLine(bool on)
@@ -66,27 +58,36 @@ void StaticText::SetMultiLine(bool on)
     if (on == m_multiLine)
         return;
     m_multiLine = on;
-    UpdateLabel();
+    Refresh();
 }
 
-void StaticText::UpdateLabel()
+void StaticText::Draw(QPainter& painter)
 {
-    auto* label = static_cast<QLabel*>(Handle());
+    // As a plain-text label draws itself.
+    if (m_text.empty())
+        return;
+    const QString text = detail::DisplayText(m_text);
+    const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     Qt::Alignment align = Qt::AlignTop;
     switch (m_textAlign) {
     case kAlignCenter: align |= Qt::AlignHCenter; break;
     case kAlignRight: align |= Qt::AlignRight; break;
     default: align |= Qt::AlignLeft; break;
     }
-    label->setAlignment(align);
-    label->setWordWrap(m_multiLine);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, detail::ToQColor(m_textColor));
-    // Disabled text is the colour half-way to grey.
+    int flags = int(QStyle::visualAlignment(direction, align));
+    flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
+    if (m_multiLine)
+        flags |= Qt::TextWordWrap;
+    QPalette palette = ContentOf(ParentWindow())->palette();
     const QColor c = detail::ToQColor(m_textColor);
+    palette.setColor(QPalette::WindowText, c);
+    // Disabled text is the colour half-way to grey.
     palette.setColor(QPalette::Disabled, QPalette::WindowText,
                      QColor((c.red() + 160) / 2, (c.green() + 160) / 2, (c.blue() + 160) / 2));
-    label->setPalette(palette);
+    palette.setCurrentColorGroup(Enabled() ? QPalette::Active : QPalette::Disabled);
+    painter.setFont(Font());
+    QApplication::style()->drawItemText(&painter, QRect(0, 0, std::max(Width(), 0), std::max(Height(), 0)), flags,
+                                        palette, Enabled(), text, QPalette::WindowText);
 }
 
 } // namespace fw

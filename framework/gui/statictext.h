@@ -25,9 +25,9 @@ public:
 
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    void Draw(QPainter& painter) override;
 
 private:
-    void UpdateLabel();
 
     std::string m_text;
     std::int32_t m_textAlign = kAlignLeft;

@@ -3,6 +3,7 @@
 
 #include "framework/gui/gui_p.h"
 
+#include <QFont>
 #include <QWidget>
 
 namespace fw {
@@ -11,6 +12,13 @@ TextControl::TextControl(fw::Window& window, QWidget* widget) : Control(window, 
 {
     FontChanged();
 }
+
+TextControl::TextControl(fw::Window& window) : Control(window)
+{
+    FontChanged();
+}
+
+TextControl::~TextControl() = default;
 
 void TextControl::ApplyProperty(std::string_view name, const PropertyValue& value)
 {
@@ -47,7 +55,7 @@ void TextControl::SetTextSize(std::int32_t size)
 
 std::int32_t TextControl::ShownTextSize() const
 {
-    return Handle()->font().pixelSize();
+    return m_font->pixelSize();
 }
 
 void TextControl::SetBold(bool on)
@@ -76,7 +84,12 @@ void TextControl::SetUnderline(bool on)
 
 void TextControl::FontChanged()
 {
-    Handle()->setFont(detail::MakeFont(m_textFont, m_textSize, m_bold, m_italic, m_underline));
+    m_font = std::make_unique<QFont>(detail::MakeFont(m_textFont, m_textSize, m_bold, m_italic, m_underline));
+    if (Handle()) {
+        Handle()->setFont(*m_font);
+        *m_font = Handle()->font();
+    } else
+        Refresh();
 }
 
 } // namespace fw

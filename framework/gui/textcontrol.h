@@ -3,6 +3,10 @@
 
 #include "framework/gui/control.h"
 
+#include <memory>
+
+class QFont;
+
 namespace fw {
 
 // A control that shows text in one font. The design is in 72-dpi pixels:
@@ -10,6 +14,7 @@ namespace fw {
 // the application font at 13 and 11 pixels.
 class TextControl : public Control {
 public:
+    ~TextControl() override;
     const std::string& TextFont() const { return m_textFont; }
     void SetTextFont(std::string_view name);
     std::int32_t TextSize() const { return m_textSize; }
@@ -25,11 +30,17 @@ public:
 
 protected:
     TextControl(fw::Window& window, QWidget* widget);
+    // A drawn text control.
+    explicit TextControl(fw::Window& window);
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
-    // Applies the font to the widget; called after every font change.
-    void FontChanged();
+    // The font as shown.
+    const QFont& Font() const { return *m_font; }
 
 private:
+    // Applies the font to the widget, or redraws; called after every font change.
+    void FontChanged();
+
+    std::unique_ptr<QFont> m_font;
     std::string m_textFont = "System";
     std::int32_t m_textSize = 0;
     bool m_bold = false;

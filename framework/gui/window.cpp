@@ -267,6 +267,8 @@ void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, 
     m_byName.emplace(std::move(name), object.get());
     m_owned.push_back(std::move(object));
     if (control) {
+        if (!control->Handle())
+            control->JoinLayer(m_controls.empty() ? nullptr : m_controls.back());
         m_controls.push_back(control);
         control->UpdateGeometry();
     }
@@ -377,6 +379,8 @@ void Window::SetVisible(bool visible)
 
 void Window::ShowNow()
 {
+    for (Control* c : m_controls)
+        c->SyncLayer();
     ApplyFlags();
     InstallMenuBar();
     if (!m_placed) {
@@ -624,7 +628,8 @@ void Window::TrackPointer(bool inside, int x, int y)
     // All exits first, then all enters, each in creation order.
     std::vector<Control*> exits, enters;
     for (Control* c : m_controls) {
-        const bool in = inside && c->m_enabled && c->Shown() && c->Handle()->geometry().contains(x, y);
+        const bool in = inside && c->m_enabled && c->Shown() &&
+                        QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(x, y);
         if (in == c->m_pointerInside)
             continue;
         c->m_pointerInside = in;

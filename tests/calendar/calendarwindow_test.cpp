@@ -353,6 +353,9 @@ TEST_F(CalendarWindowTest, StateControlsStayOutOfSight)
     for (fw::Control* c : state) {
         EXPECT_FALSE(QRect(c->Left(), c->Top(), c->Width(), c->Height()).intersects(QRect(0, 0, 702, 335)))
             << RefOf(*c);
+        EXPECT_FALSE(c->Shown()) << RefOf(*c);
+        if (!c->Handle())
+            continue;
         EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
         c->Handle()->setFocus();
         EXPECT_FALSE(c->Handle()->hasFocus()) << RefOf(*c);

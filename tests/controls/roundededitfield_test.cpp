@@ -27,11 +27,7 @@ using controltest::ControlWindow;
 // The canvas as it is drawn on its own, transparent where it draws nothing.
 QImage Drawn(fw::Control* control)
 {
-    QWidget* widget = control->Handle();
-    QImage image(widget->size(), QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    widget->render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
-    return image;
+    return testenv::DrawnAlone(control);
 }
 
 // The first and last columns of a row that hold a visible pixel; -1 when none.

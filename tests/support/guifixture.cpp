@@ -3,6 +3,7 @@
 #include "support/guifixture.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
@@ -18,13 +19,34 @@ void TestWindow::Event_Close()
 
 QImage OnScreen(fw::Control* control)
 {
-    QWidget* widget = control->Handle();
-    QWidget* top = widget->window();
-    const QPoint at = widget->mapTo(top, QPoint(0, 0));
+    QWidget* content = control->ParentWindow().Content();
+    QWidget* top = content->window();
+    const QPoint at = content->mapTo(top, QPoint(control->Left(), control->Top()));
     return QGuiApplication::primaryScreen()
         ->grabWindow(top->winId(), at.x(), at.y(), control->Width(), control->Height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+namespace {
+// Reaches the drawing of a control, which only its shared widget calls.
+struct DrawAccess : fw::Control {
+    static void DrawOf(fw::Control& control, QPainter& painter)
+    {
+        const auto draw = &DrawAccess::Draw;
+        (control.*draw)(painter);
+    }
+};
+} // namespace
+
+QImage DrawnAlone(fw::Control* control)
+{
+    QImage image(control->Width(), control->Height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    DrawAccess::DrawOf(*control, painter);
+    painter.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void GuiFixture::SetUp()

@@ -73,6 +73,8 @@ protected:
 // What the window shows on screen over the control now: the pixels that the
 // platform holds for the window, not a fresh rendering.
 QImage OnScreen(fw::Control* control);
+// A drawn control as it draws itself alone, on transparent pixels.
+QImage DrawnAlone(fw::Control* control);
 
 // Every GUI test's ground: fresh folders, an application object, message
 // boxes recorded instead of shown; its windows go with it at the end.

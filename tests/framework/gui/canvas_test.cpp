@@ -24,7 +24,11 @@ protected:
         window = MakeWindow([this](TestWindow& w) { canvas = w.Add<fw::Canvas>("c", 20, 20, 40, 30); });
     }
 
-    QRgb PixelAt(int x, int y) const { return canvas->Handle()->grab().toImage().pixel(x, y); }
+    QRgb PixelAt(int x, int y) const
+    {
+        const QRect box(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height());
+        return window->Content()->grab(box).toImage().pixel(x, y);
+    }
     void Fill(fw::Graphics& g, fw::Color c, int x, int y, int w, int h)
     {
         g.SetForeColor(c);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/editfield.h"
 #include "framework/gui/groupbox.h"
+#include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
@@ -33,6 +34,7 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
     TestWindow* w = MakeWindow([&](TestWindow& win) {
         group = Add<fw::GroupBox>(win, "group", 10, 10, 200, 150);
         cell = Add<fw::Rectangle>(win, "cell", 20, 30, 50, 50, "group", 2);
+        cell->SetFillColor(fw::RGB(255, 0, 0));
         label = Add<fw::StaticText>(win, "label", 25, 35, 40, 20, "cell$2");
         hidden = Add<fw::StaticText>(win, "hidden", 25, 60, 40, 20, "cell$2");
         hidden->SetProperty("Visible", false);
@@ -49,9 +51,10 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
         group->SetVisible(groupVisible);
         cell->SetVisible(cellVisible);
         EXPECT_EQ(group->Shown(), groupVisible);
-        EXPECT_EQ(cell->Handle()->isVisible(), shown);
+        // The cell's fill shows where the label does not cover it.
+        testenv::runFor(0);
+        EXPECT_EQ(testenv::OnScreen(cell).pixel(40, 45) == qRgb(255, 0, 0), shown);
         EXPECT_EQ(label->Shown(), shown);
-        EXPECT_EQ(label->Handle()->isVisible(), shown);
         EXPECT_FALSE(hidden->Shown());
         // The own flag is never touched by a parent.
         EXPECT_TRUE(label->Visible() && !hidden->Visible());
@@ -133,10 +136,10 @@ TEST_F(ControlTest, FontsArePixelSizesWithTheSystemDefaults)
         {"System", 0, 13, false}, {"SmallSystem", 0, 11, false}, {"smallSystem", 0, 11, false},
         {"SmallSystem", 12, 12, false}, {"System", 18, 18, false}, {"genevacy", 10, 10, true},
     };
-    std::vector<fw::StaticText*> labels;
+    std::vector<fw::PushButton*> labels;
     MakeWindow([&](TestWindow& w) {
         for (const Row& row : rows) {
-            auto* label = Add<fw::StaticText>(w, row.font, 0, 20 * int(labels.size()), 200, 20);
+            auto* label = Add<fw::PushButton>(w, row.font, 0, 20 * int(labels.size()), 200, 20);
             testenv::Set(label, {{"TextFont", row.font}, {"TextSize", row.size}});
             labels.push_back(label);
         }
@@ -144,6 +147,7 @@ TEST_F(ControlTest, FontsArePixelSizesWithTheSystemDefaults)
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const QFont font = labels[i]->Handle()->font();
         EXPECT_EQ(font.pixelSize(), rows[i].pixels) << i;
+        EXPECT_EQ(labels[i]->ShownTextSize(), rows[i].pixels) << i;
         EXPECT_EQ(font.family() == QApplication::font().family(), !rows[i].customFamily) << i;
     }
     labels[0]->SetBold(true);
@@ -158,13 +162,23 @@ TEST_F(ControlTest, StaticTextIsPlainTextWithCarriageReturnsAsLineBreaks)
         {"Quick Start!\r\r  1 - Enter", "Quick Start!\n\n  1 - Enter"}, {"a\r\nb", "a\nb"},
         {"<b>Help</b> &amp;", "<b>Help</b> &amp;"},
     };
+    // Drawn as a plain-text label showing the text with line breaks draws it.
+    QLabel reference;
+    reference.setTextFormat(Qt::PlainText);
+    reference.setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    QFont font = QApplication::font();
+    font.setPixelSize(13);
+    reference.setFont(font);
+    reference.resize(200, 60);
     for (const auto& [text, shown] : rows) {
+        SCOPED_TRACE(text);
         label->SetText(text);
         EXPECT_EQ(label->Text(), text);
-        auto* qlabel = qobject_cast<QLabel*>(label->Handle());
-        ASSERT_NE(qlabel, nullptr);
-        EXPECT_EQ(qlabel->text(), shown);
-        EXPECT_EQ(qlabel->textFormat(), Qt::PlainText);
+        reference.setText(shown);
+        QImage expected(200, 60, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::transparent);
+        reference.render(&expected, QPoint(), QRegion(), QWidget::RenderFlags());
+        EXPECT_EQ(testenv::DrawnAlone(label), expected.convertToFormat(QImage::Format_ARGB32));
     }
 }
 
