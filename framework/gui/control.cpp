@@ -145,28 +145,30 @@ bool ControlFilter::Drag(Control& c, QEvent* event, QPoint local)
     return true;
 }
 
-// The one widget of a run of consecutive drawn controls: it covers exactly
-// the boxes of those shown (its geometry and mask), paints them in creation
-// order and passes each mouse event to the topmost one under the pointer,
-// as their own widgets would have. Created hidden while the window is
-// built; its shape follows the controls once the window shows.
+// The widgets of a run of consecutive drawn controls. The run's controls
+// that fill their whole box lie in a lower widget that Qt knows to be opaque,
+// so that nothing under them is painted; the others in an upper one. A
+// control goes below only where that keeps every overlap in creation order:
+// no control of the upper widget created before it overlaps it. Each widget
+// covers exactly the shown boxes of its controls (geometry and mask), paints
+// them in creation order and passes each mouse event to the topmost one under
+// the pointer, as their own widgets would have. Created hidden while the
+// window is built; their shape follows the controls once the window shows.
 class DrawnLayer : public QWidget {
 public:
-    explicit DrawnLayer(QWidget* content) : QWidget(content)
+    // The lower widget of a new run, which makes the upper one.
+    explicit DrawnLayer(QWidget* content) : DrawnLayer(content, nullptr)
     {
-        setMouseTracking(true);
-        setAcceptDrops(true);
-        hide();
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        m_upper = new DrawnLayer(content, this);
     }
 
     void Add(Control* c) { m_controls.push_back(c); }
     void Remove(Control* c)
     {
         std::erase(m_controls, c);
-        if (m_grab == c)
-            m_grab = nullptr;
-        if (m_dragTarget == c)
-            m_dragTarget = nullptr;
+        for (DrawnLayer* layer : {this, m_upper})
+            layer->Forget(c);
         Changed();
     }
     // A control's box or shown state changed: the shape follows at once
@@ -182,38 +184,44 @@ public:
         if (!m_dirty)
             return;
         m_dirty = false;
-        QRegion region;
-        for (const Control* c : m_controls)
-            if (c->m_drawnShown)
-                region += BoxOf(*c);
-        if (region.isEmpty()) {
-            hide();
-            return;
+        QRegion lower, upper;
+        std::vector<QRect> above;
+        for (Control* c : m_controls) {
+            if (!c->m_drawnShown)
+                continue;
+            const QRect box = BoxOf(*c);
+            c->m_underneath = c->Opaque() && std::none_of(above.begin(), above.end(), [&](const QRect& r) {
+                return r.intersects(box);
+            });
+            if (c->m_underneath)
+                lower += box;
+            else {
+                upper += box;
+                above.push_back(box);
+            }
         }
-        const QRect bounds = region.boundingRect();
-        if (geometry() != bounds)
-            setGeometry(bounds);
-        setMask(region.translated(-bounds.topLeft()));
-        show();
+        Reshape(lower);
+        m_upper->Reshape(upper);
     }
     // Repaints a box in content coordinates: the control, and whatever
     // shows through where it no longer lies.
     void Invalidate(const QRect& box) { parentWidget()->update(box); }
-    void Update(const QRect& box) { update(box.translated(-pos())); }
+    void Update(const Control& c) { Of(c).update(BoxOf(c).translated(-Of(c).pos())); }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
         const QPoint origin = pos();
-        for (Control* c : m_controls) {
-            if (!c->m_drawnShown)
+        for (Control* c : Controls()) {
+            if (!Holds(*c))
                 continue;
             const QRect box = BoxOf(*c).translated(-origin);
             if (!event->region().intersects(box))
                 continue;
             painter.save();
-            painter.setClipRect(box);
+            if (!c->DrawsWithinBox())
+                painter.setClipRect(box);
             painter.translate(box.topLeft());
             c->Draw(painter);
             painter.restore();
@@ -246,11 +254,43 @@ protected:
     }
 
 private:
-    // The topmost shown control at a point of the content area.
+    DrawnLayer(QWidget* content, DrawnLayer* lower) : QWidget(content), m_lower(lower)
+    {
+        setMouseTracking(true);
+        setAcceptDrops(true);
+        hide();
+    }
+
+    const std::vector<Control*>& Controls() const { return m_lower ? m_lower->m_controls : m_controls; }
+    bool Holds(const Control& c) const { return c.m_drawnShown && c.m_underneath == !m_lower; }
+    DrawnLayer& Of(const Control& c) { return c.m_underneath ? *this : *m_upper; }
+    void Forget(const Control* c)
+    {
+        if (m_grab == c)
+            m_grab = nullptr;
+        if (m_dragTarget == c)
+            m_dragTarget = nullptr;
+    }
+
+    void Reshape(const QRegion& region)
+    {
+        if (region.isEmpty()) {
+            hide();
+            return;
+        }
+        const QRect bounds = region.boundingRect();
+        if (geometry() != bounds)
+            setGeometry(bounds);
+        setMask(region.translated(-bounds.topLeft()));
+        show();
+    }
+
+    // The topmost control of this widget at a point of the content area.
     Control* At(QPoint inContent) const
     {
-        for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
-            if ((*it)->m_drawnShown && BoxOf(**it).contains(inContent))
+        const auto& controls = Controls();
+        for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+            if (Holds(**it) && BoxOf(**it).contains(inContent))
                 return *it;
         return nullptr;
     }
@@ -296,10 +336,13 @@ private:
             m_dragTarget = nullptr;
     }
 
+    // The lower widget holds the run; the upper one reaches it.
+    DrawnLayer* m_lower = nullptr;
+    DrawnLayer* m_upper = nullptr;
     std::vector<Control*> m_controls;
+    bool m_dirty = false;
     Control* m_grab = nullptr;
     Control* m_dragTarget = nullptr;
-    bool m_dirty = false;
 };
 
 Control::Control(fw::Window& window, QWidget* widget) : m_window(&window), m_widget(widget)
@@ -578,7 +621,7 @@ void Control::Refresh()
     if (m_widget)
         m_widget->update();
     else if (m_layer && m_drawnShown)
-        m_layer->Update(BoxOf(*this));
+        m_layer->Update(*this);
 }
 
 } // namespace fw

@@ -133,6 +133,11 @@ protected:
     // Paints a drawn control; the painter's origin is the control's top-left
     // corner and its clip the control's box.
     virtual void Draw(QPainter& /*painter*/) {}
+    // A drawn control that paints every pixel of its box, opaquely.
+    virtual bool Opaque() const { return false; }
+    // A drawn control that never paints outside its box, which then needs
+    // no clip.
+    virtual bool DrawsWithinBox() const { return false; }
 
     // A subclass handles its own properties and passes the others on.
     virtual void ApplyProperty(std::string_view name, const PropertyValue& value);
@@ -197,6 +202,7 @@ private:
     // A drawn control's shared widget, and whether it draws it now.
     DrawnLayer* m_layer = nullptr;
     bool m_drawnShown = false;
+    bool m_underneath = false;
     std::string m_name;
     std::int32_t m_index = kNoIndex;
     std::int32_t m_left = 0, m_top = 0, m_width = 0, m_height = 0;

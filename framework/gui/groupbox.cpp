@@ -4,10 +4,32 @@
 #include "framework/gui/gui_p.h"
 
 #include <QGroupBox>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
+
+#include <algorithm>
 
 namespace fw {
 
-GroupBox::GroupBox(fw::Window& window) : TextControl(window, new QGroupBox(ContentOf(window))) {}
+namespace {
+
+class GroupBoxWidget : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+    // The band across the top that the title is drawn in.
+    QRect TitleBand() const
+    {
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        const QRect label = style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, this);
+        return QRect(0, 0, width(), std::max(label.bottom() + 3, 0));
+    }
+};
+
+} // namespace
+
+GroupBox::GroupBox(fw::Window& window) : TextControl(window, new GroupBoxWidget(ContentOf(window))) {}
 
 void GroupBox::ApplyProperty(std::string_view name, const PropertyValue& value)
 {
@@ -20,7 +42,22 @@ void GroupBox::ApplyProperty(std::string_view name, const PropertyValue& value)
 void GroupBox::SetCaption(std::string_view caption)
 {
     m_caption = caption;
-    static_cast<QGroupBox*>(Handle())->setTitle(detail::DisplayText(caption));
+    auto* box = static_cast<GroupBoxWidget*>(Handle());
+    const QString title = detail::DisplayText(caption);
+    if (title == box->title())
+        return;
+    if (title.isEmpty() || box->title().isEmpty()) {
+        // The frame moves with the title's presence.
+        box->setTitle(title);
+        return;
+    }
+    // Only the title's band changes, not what lies inside the frame: the
+    // calendar renames its month box on every page.
+    const QRect before = box->TitleBand();
+    box->setAttribute(Qt::WA_UpdatesDisabled, true);
+    box->setTitle(title);
+    box->setAttribute(Qt::WA_UpdatesDisabled, false);
+    box->update(before.united(box->TitleBand()));
 }
 
 } // namespace fw

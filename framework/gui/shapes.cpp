@@ -228,7 +228,7 @@ void Line::PaintShape(QPainter& painter, int width, int height) const
     if (BorderWidth() <= 0)
         return;
     const QColor color = detail::ToQColor(m_lineColor);
-    if (m_x1 == m_x2 || m_y1 == m_y2) {
+    if (Straight()) {
         painter.fillRect(0, 0, width, height, color);
         return;
     }

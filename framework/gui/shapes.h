@@ -21,6 +21,7 @@ protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void BorderWidthChanged() {}
     void Draw(QPainter& painter) override;
+    bool DrawsWithinBox() const override { return true; }
     // Paints the shape in its box.
     virtual void PaintShape(QPainter& painter, int width, int height) const = 0;
 
@@ -44,6 +45,7 @@ public:
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
+    bool Opaque() const override { return true; }
 
 private:
     Color m_topLeftColor{0, 0, 0};
@@ -110,11 +112,15 @@ public:
 protected:
     void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
+    // A level or upright line fills its box; a slanting one may reach past it.
+    bool Opaque() const override { return Straight() && BorderWidth() > 0; }
+    bool DrawsWithinBox() const override { return Straight(); }
 
     void BorderWidthChanged() override;
 
 private:
     void FitBox();
+    bool Straight() const { return m_x1 == m_x2 || m_y1 == m_y2; }
 
     std::int32_t m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
     Color m_lineColor{0, 0, 0};

@@ -12,7 +12,21 @@
 
 namespace fw {
 
+struct StaticText::Look {
+    QString text;
+    int flags = 0;
+    QPalette palette;
+};
+
 StaticText::StaticText(fw::Window& window) : TextControl(window) {}
+
+StaticText::~StaticText() = default;
+
+void StaticText::Changed()
+{
+    m_look.reset();
+    Refresh();
+}
 
 void StaticText::ApplyProperty(std::string_view name, const PropertyValue& value)
 {
@@ -34,7 +48,7 @@ void StaticText::SetText(std::string_view text)
     if (text == m_text)
         return;
     m_text = text;
-    Refresh();
+    Changed();
 }
 
 void StaticText::SetTextAlign(std::int32_t align)
@@ -42,7 +56,7 @@ void StaticText::SetTextAlign(std::int32_t align)
     if (align == m_textAlign)
         return;
     m_textAlign = align;
-    Refresh();
+    Changed();
 }
 
 void StaticText::SetTextColor(Color color)
@@ -50,7 +64,7 @@ void StaticText::SetTextColor(Color color)
     if (color == m_textColor)
         return;
     m_textColor = color;
-    Refresh();
+    Changed();
 }
 
 void StaticText::SetMultiLine(bool on)
@@ -58,7 +72,7 @@ void StaticText::SetMultiLine(bool on)
     if (on == m_multiLine)
         return;
     m_multiLine = on;
-    Refresh();
+    Changed();
 }
 
 void StaticText::Draw(QPainter& painter)
@@ -66,28 +80,33 @@ void StaticText::Draw(QPainter& painter)
     // As a plain-text label draws itself.
     if (m_text.empty())
         return;
-    const QString text = detail::DisplayText(m_text);
-    const Qt::LayoutDirection direction = text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
-    Qt::Alignment align = Qt::AlignTop;
-    switch (m_textAlign) {
-    case kAlignCenter: align |= Qt::AlignHCenter; break;
-    case kAlignRight: align |= Qt::AlignRight; break;
-    default: align |= Qt::AlignLeft; break;
+    if (!m_look) {
+        auto look = std::make_unique<Look>();
+        look->text = detail::DisplayText(m_text);
+        const Qt::LayoutDirection direction = look->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        Qt::Alignment align = Qt::AlignTop;
+        switch (m_textAlign) {
+        case kAlignCenter: align |= Qt::AlignHCenter; break;
+        case kAlignRight: align |= Qt::AlignRight; break;
+        default: align |= Qt::AlignLeft; break;
+        }
+        look->flags = int(QStyle::visualAlignment(direction, align));
+        look->flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
+        if (m_multiLine)
+            look->flags |= Qt::TextWordWrap;
+        look->palette = ContentOf(ParentWindow())->palette();
+        const QColor c = detail::ToQColor(m_textColor);
+        look->palette.setColor(QPalette::WindowText, c);
+        // Disabled text is the colour half-way to grey.
+        look->palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                               QColor((c.red() + 160) / 2, (c.green() + 160) / 2, (c.blue() + 160) / 2));
+        m_look = std::move(look);
     }
-    int flags = int(QStyle::visualAlignment(direction, align));
-    flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
-    if (m_multiLine)
-        flags |= Qt::TextWordWrap;
-    QPalette palette = ContentOf(ParentWindow())->palette();
-    const QColor c = detail::ToQColor(m_textColor);
-    palette.setColor(QPalette::WindowText, c);
-    // Disabled text is the colour half-way to grey.
-    palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                     QColor((c.red() + 160) / 2, (c.green() + 160) / 2, (c.blue() + 160) / 2));
-    palette.setCurrentColorGroup(Enabled() ? QPalette::Active : QPalette::Disabled);
+    m_look->palette.setCurrentColorGroup(Enabled() ? QPalette::Active : QPalette::Disabled);
     painter.setFont(Font());
-    QApplication::style()->drawItemText(&painter, QRect(0, 0, std::max(Width(), 0), std::max(Height(), 0)), flags,
-                                        palette, Enabled(), text, QPalette::WindowText);
+    QApplication::style()->drawItemText(&painter, QRect(0, 0, std::max(Width(), 0), std::max(Height(), 0)),
+                                        m_look->flags, m_look->palette, Enabled(), m_look->text,
+                                        QPalette::WindowText);
 }
 
 } // namespace fw

@@ -3,6 +3,8 @@
 
 #include "framework/gui/textcontrol.h"
 
+#include <memory>
+
 namespace fw {
 
 // A label of plain text (never rich text); a carriage return breaks the line.
@@ -11,6 +13,7 @@ public:
     enum : std::int32_t { kAlignLeft = 0, kAlignCenter = 1, kAlignRight = 2 };
 
     explicit StaticText(fw::Window& window);
+    ~StaticText() override;
     std::string_view ClassName() const override { return "StaticText"; }
 
     const std::string& Text() const { return m_text; }
@@ -28,6 +31,11 @@ protected:
     void Draw(QPainter& painter) override;
 
 private:
+    // The text and colours as drawn, made at the first paint after a change.
+    struct Look;
+    void Changed();
+
+    std::unique_ptr<Look> m_look;
 
     std::string m_text;
     std::int32_t m_textAlign = kAlignLeft;

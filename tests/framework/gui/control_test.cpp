@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/canvas.h"
 #include "framework/gui/editfield.h"
+#include "framework/gui/graphics.h"
 #include "framework/gui/groupbox.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
@@ -85,6 +87,38 @@ TEST_F(ControlTest, ControlsOutsideTheContentAreaAreNeverShownFocusedOrListed)
         EXPECT_EQ(a && a->state().invisible, !rows[i].shown);
         fields[i]->Handle()->setFocus();
         EXPECT_EQ(fields[i]->Handle()->hasFocus(), rows[i].shown);
+    }
+}
+
+// A new caption repaints the title's band only: what the box frames is not
+// drawn again, and the screen shows what a full repaint would.
+TEST_F(ControlTest, ANewCaptionRepaintsOnlyTheTitle)
+{
+    fw::GroupBox* box = nullptr;
+    int insidePaints = 0;
+    TestWindow* w = MakeWindow([&](TestWindow& win) {
+        box = Add<fw::GroupBox>(win, "box", 10, 10, 200, 150);
+        box->SetCaption("March 2007");
+        auto* inside = Add<fw::Canvas>(win, "inside", 20, 50, 100, 80, "box");
+        inside->Paint.Bind([&](fw::Graphics& g) {
+            ++insidePaints;
+            g.SetForeColor(fw::RGB(0, 0, 200));
+            g.FillRect(0, 0, 100, 80);
+        });
+    });
+    w->SetHasBackColor(true);
+    w->SetBackColor(fw::RGB(250, 240, 230));
+    struct Row { const char* caption; bool insideRepainted; };
+    const Row rows[] = {{"April 2007", false}, {"September 2007", false}, {"May", false}, {"", true}, {"June", true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        testenv::runFor(0);
+        insidePaints = 0;
+        box->SetCaption(row.caption);
+        testenv::runFor(0);
+        EXPECT_EQ(insidePaints > 0, row.insideRepainted);
+        const QRect area(box->Left(), box->Top(), box->Width(), box->Height());
+        EXPECT_EQ(testenv::OnScreen(box), w->Content()->grab(area).toImage().convertToFormat(QImage::Format_RGB32));
     }
 }
 
