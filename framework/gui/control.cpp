@@ -145,75 +145,90 @@ bool ControlFilter::Drag(Control& c, QEvent* event, QPoint local)
     return true;
 }
 
-// The widgets of a run of consecutive drawn controls. The run's controls
-// that fill their whole box lie in a lower widget that Qt knows to be opaque,
-// so that nothing under them is painted; the others in an upper one. A
-// control goes below only where that keeps every overlap in creation order:
-// no control of the upper widget created before it overlaps it. Each widget
-// covers exactly the shown boxes of its controls (geometry and mask), paints
-// them in creation order and passes each mouse event to the topmost one under
-// the pointer, as their own widgets would have. Created hidden while the
-// window is built; their shape follows the controls once the window shows.
-class DrawnLayer : public QWidget {
-public:
-    // The lower widget of a new run, which makes the upper one.
-    explicit DrawnLayer(QWidget* content) : DrawnLayer(content, nullptr)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        m_upper = new DrawnLayer(content, this);
-    }
+class DrawnLayer;
 
+// A run of consecutive drawn controls and the two widgets that draw it. The
+// run's controls that fill their whole box lie in a lower widget that Qt
+// knows to be opaque, so that nothing under them is painted; the others in
+// an upper one. A control goes below only where that keeps every overlap in
+// creation order: no control of the upper widget created before it overlaps
+// it. Each widget covers exactly the shown boxes of its controls (geometry
+// and mask). The widgets are made when the window first shows, and their
+// shape follows the controls from then on.
+class DrawnRun {
+public:
+    explicit DrawnRun(fw::Window& window) : m_window(window) {}
+    DrawnRun(const DrawnRun&) = delete;
+    DrawnRun& operator=(const DrawnRun&) = delete;
+
+    const std::vector<Control*>& Controls() const { return m_controls; }
     void Add(Control* c) { m_controls.push_back(c); }
-    void Remove(Control* c)
-    {
-        std::erase(m_controls, c);
-        for (DrawnLayer* layer : {this, m_upper})
-            layer->Forget(c);
-        Changed();
-    }
-    // A control's box or shown state changed: the shape follows at once
-    // while the window shows, else when it next shows.
+    // The run goes with its last control.
+    void Remove(Control* c);
+    // A control's box or shown state changed.
     void Changed()
     {
         m_dirty = true;
-        if (parentWidget()->isVisible())
+        if (m_window.Content()->isVisible())
             SyncShape();
     }
-    void SyncShape()
-    {
-        if (!m_dirty)
-            return;
-        m_dirty = false;
-        QRegion lower, upper;
-        std::vector<QRect> above;
-        for (Control* c : m_controls) {
-            if (!c->m_drawnShown)
-                continue;
-            const QRect box = BoxOf(*c);
-            c->m_underneath = c->Opaque() && std::none_of(above.begin(), above.end(), [&](const QRect& r) {
-                return r.intersects(box);
-            });
-            if (c->m_underneath)
-                lower += box;
-            else {
-                upper += box;
-                above.push_back(box);
-            }
-        }
-        Reshape(lower);
-        m_upper->Reshape(upper);
-    }
+    void SyncShape();
     // Repaints a box in content coordinates: the control, and whatever
     // shows through where it no longer lies.
-    void Invalidate(const QRect& box) { parentWidget()->update(box); }
-    void Update(const Control& c) { Of(c).update(BoxOf(c).translated(-Of(c).pos())); }
+    void Invalidate(const QRect& box) { m_window.Content()->update(box); }
+    void Update(const Control& c);
+
+private:
+    void MakeWidgets();
+
+    fw::Window& m_window;
+    std::vector<Control*> m_controls;
+    bool m_dirty = false;
+    DrawnLayer* m_lower = nullptr;
+    DrawnLayer* m_upper = nullptr;
+};
+
+// One of a run's two widgets: paints its controls in creation order and
+// passes each mouse event to the topmost one under the pointer, as their
+// own widgets would have.
+class DrawnLayer : public QWidget {
+public:
+    DrawnLayer(QWidget* content, DrawnRun& run, bool lower) : QWidget(content), m_run(run), m_lower(lower)
+    {
+        if (lower)
+            setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
+        setAcceptDrops(true);
+        hide();
+    }
+
+    bool Holds(const Control& c) const { return c.m_drawnShown && c.m_underneath == m_lower; }
+    void Forget(const Control* c)
+    {
+        if (m_grab == c)
+            m_grab = nullptr;
+        if (m_dragTarget == c)
+            m_dragTarget = nullptr;
+    }
+    void Reshape(const QRegion& region)
+    {
+        if (region.isEmpty()) {
+            hide();
+            return;
+        }
+        const QRect bounds = region.boundingRect();
+        if (geometry() != bounds)
+            setGeometry(bounds);
+        setMask(region.translated(-bounds.topLeft()));
+        show();
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
         const QPoint origin = pos();
-        for (Control* c : Controls()) {
+        for (Control* c : m_run.Controls()) {
             if (!Holds(*c))
                 continue;
             const QRect box = BoxOf(*c).translated(-origin);
@@ -254,41 +269,10 @@ protected:
     }
 
 private:
-    DrawnLayer(QWidget* content, DrawnLayer* lower) : QWidget(content), m_lower(lower)
-    {
-        setMouseTracking(true);
-        setAcceptDrops(true);
-        hide();
-    }
-
-    const std::vector<Control*>& Controls() const { return m_lower ? m_lower->m_controls : m_controls; }
-    bool Holds(const Control& c) const { return c.m_drawnShown && c.m_underneath == !m_lower; }
-    DrawnLayer& Of(const Control& c) { return c.m_underneath ? *this : *m_upper; }
-    void Forget(const Control* c)
-    {
-        if (m_grab == c)
-            m_grab = nullptr;
-        if (m_dragTarget == c)
-            m_dragTarget = nullptr;
-    }
-
-    void Reshape(const QRegion& region)
-    {
-        if (region.isEmpty()) {
-            hide();
-            return;
-        }
-        const QRect bounds = region.boundingRect();
-        if (geometry() != bounds)
-            setGeometry(bounds);
-        setMask(region.translated(-bounds.topLeft()));
-        show();
-    }
-
     // The topmost control of this widget at a point of the content area.
     Control* At(QPoint inContent) const
     {
-        const auto& controls = Controls();
+        const auto& controls = m_run.Controls();
         for (auto it = controls.rbegin(); it != controls.rend(); ++it)
             if (Holds(**it) && BoxOf(**it).contains(inContent))
                 return *it;
@@ -336,14 +320,92 @@ private:
             m_dragTarget = nullptr;
     }
 
-    // The lower widget holds the run; the upper one reaches it.
-    DrawnLayer* m_lower = nullptr;
-    DrawnLayer* m_upper = nullptr;
-    std::vector<Control*> m_controls;
-    bool m_dirty = false;
+    DrawnRun& m_run;
+    const bool m_lower;
     Control* m_grab = nullptr;
     Control* m_dragTarget = nullptr;
 };
+
+void DrawnRun::Remove(Control* c)
+{
+    std::erase(m_controls, c);
+    if (m_controls.empty()) {
+        delete m_lower;
+        delete m_upper;
+        delete this;
+        return;
+    }
+    if (m_lower) {
+        m_lower->Forget(c);
+        m_upper->Forget(c);
+    }
+    Changed();
+}
+
+void DrawnRun::SyncShape()
+{
+    if (!m_dirty)
+        return;
+    m_dirty = false;
+    QRegion lower, upper;
+    std::vector<QRect> above;
+    for (Control* c : m_controls) {
+        if (!c->m_drawnShown)
+            continue;
+        const QRect box = BoxOf(*c);
+        c->m_underneath = c->Opaque() &&
+                          std::none_of(above.begin(), above.end(), [&](const QRect& r) { return r.intersects(box); });
+        if (c->m_underneath)
+            lower += box;
+        else {
+            upper += box;
+            above.push_back(box);
+        }
+    }
+    if (!m_lower) {
+        if (lower.isEmpty() && upper.isEmpty())
+            return;
+        MakeWidgets();
+    }
+    m_lower->Reshape(lower);
+    m_upper->Reshape(upper);
+}
+
+void DrawnRun::MakeWidgets()
+{
+    QWidget* content = m_window.Content();
+    m_lower = new DrawnLayer(content, *this, true);
+    m_upper = new DrawnLayer(content, *this, false);
+    // In the place of the run among the widgets made so far: under the
+    // first one of a control created after it.
+    QWidget* above = nullptr;
+    const Control* last = m_controls.back();
+    bool after = false;
+    for (std::size_t i = 0; const Control* c = m_window.ControlAt(i); ++i) {
+        if (c == last) {
+            after = true;
+            continue;
+        }
+        if (!after)
+            continue;
+        if (c->Handle())
+            above = c->Handle();
+        else if (c->m_layer && c->m_layer != this && c->m_layer->m_lower)
+            above = c->m_layer->m_lower;
+        if (above)
+            break;
+    }
+    if (above) {
+        m_lower->stackUnder(above);
+        m_upper->stackUnder(above);
+    }
+}
+
+void DrawnRun::Update(const Control& c)
+{
+    if (DrawnLayer* layer = c.m_underneath ? m_lower : m_upper)
+        layer->update(BoxOf(c).translated(-layer->pos()));
+}
 
 Control::Control(fw::Window& window, QWidget* widget) : m_window(&window), m_widget(widget)
 {
@@ -510,7 +572,7 @@ void Control::JoinLayer(Control* below)
     if (below && below->m_layer)
         m_layer = below->m_layer;
     else
-        m_layer = new DrawnLayer(m_window->Content());
+        m_layer = new DrawnRun(*m_window);
     m_layer->Add(this);
 }
 

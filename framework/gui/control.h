@@ -21,6 +21,7 @@ class Window;
 class WindowContent;
 class ControlFilter;
 class DrawnLayer;
+class DrawnRun;
 
 // Index of a control that is not a member of a control set.
 inline constexpr std::int32_t kNoIndex = INT32_MIN;
@@ -183,6 +184,7 @@ private:
     friend class WindowContent;
     friend class ControlFilter;
     friend class DrawnLayer;
+    friend class DrawnRun;
 
     void UpdateGeometry();
     void UpdateShown();
@@ -199,8 +201,9 @@ private:
     fw::Window* m_window;
     std::unique_ptr<QWidget> m_widget;
     ControlFilter* m_filter = nullptr;
-    // A drawn control's shared widget, and whether it draws it now.
-    DrawnLayer* m_layer = nullptr;
+    // A drawn control's run, whether it is drawn now, and whether in the
+    // run's lower widget.
+    DrawnRun* m_layer = nullptr;
     bool m_drawnShown = false;
     bool m_underneath = false;
     std::string m_name;

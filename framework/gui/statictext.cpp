@@ -13,18 +13,23 @@
 namespace fw {
 
 struct StaticText::Look {
+    QPalette palette;
+    // Text and flags follow the text, alignment and wrapping.
+    bool laidOut = false;
     QString text;
     int flags = 0;
-    QPalette palette;
 };
 
 StaticText::StaticText(fw::Window& window) : TextControl(window) {}
 
 StaticText::~StaticText() = default;
 
-void StaticText::Changed()
+void StaticText::Changed(bool colour)
 {
-    m_look.reset();
+    if (colour)
+        m_look.reset();
+    else if (m_look)
+        m_look->laidOut = false;
     Refresh();
 }
 
@@ -48,7 +53,7 @@ void StaticText::SetText(std::string_view text)
     if (text == m_text)
         return;
     m_text = text;
-    Changed();
+    Changed(false);
 }
 
 void StaticText::SetTextAlign(std::int32_t align)
@@ -56,7 +61,7 @@ void StaticText::SetTextAlign(std::int32_t align)
     if (align == m_textAlign)
         return;
     m_textAlign = align;
-    Changed();
+    Changed(false);
 }
 
 void StaticText::SetTextColor(Color color)
@@ -64,7 +69,7 @@ void StaticText::SetTextColor(Color color)
     if (color == m_textColor)
         return;
     m_textColor = color;
-    Changed();
+    Changed(true);
 }
 
 void StaticText::SetMultiLine(bool on)
@@ -72,7 +77,7 @@ void StaticText::SetMultiLine(bool on)
     if (on == m_multiLine)
         return;
     m_multiLine = on;
-    Changed();
+    Changed(false);
 }
 
 void StaticText::Draw(QPainter& painter)
@@ -81,26 +86,28 @@ void StaticText::Draw(QPainter& painter)
     if (m_text.empty())
         return;
     if (!m_look) {
-        auto look = std::make_unique<Look>();
-        look->text = detail::DisplayText(m_text);
-        const Qt::LayoutDirection direction = look->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+        m_look = std::make_unique<Look>();
+        m_look->palette = ContentOf(ParentWindow())->palette();
+        const QColor c = detail::ToQColor(m_textColor);
+        m_look->palette.setColor(QPalette::WindowText, c);
+        // Disabled text is the colour half-way to grey.
+        m_look->palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                                 QColor((c.red() + 160) / 2, (c.green() + 160) / 2, (c.blue() + 160) / 2));
+    }
+    if (!m_look->laidOut) {
+        m_look->laidOut = true;
+        m_look->text = detail::DisplayText(m_text);
+        const Qt::LayoutDirection direction = m_look->text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
         Qt::Alignment align = Qt::AlignTop;
         switch (m_textAlign) {
         case kAlignCenter: align |= Qt::AlignHCenter; break;
         case kAlignRight: align |= Qt::AlignRight; break;
         default: align |= Qt::AlignLeft; break;
         }
-        look->flags = int(QStyle::visualAlignment(direction, align));
-        look->flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
+        m_look->flags = int(QStyle::visualAlignment(direction, align));
+        m_look->flags |= direction == Qt::LeftToRight ? Qt::TextForceLeftToRight : Qt::TextForceRightToLeft;
         if (m_multiLine)
-            look->flags |= Qt::TextWordWrap;
-        look->palette = ContentOf(ParentWindow())->palette();
-        const QColor c = detail::ToQColor(m_textColor);
-        look->palette.setColor(QPalette::WindowText, c);
-        // Disabled text is the colour half-way to grey.
-        look->palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                               QColor((c.red() + 160) / 2, (c.green() + 160) / 2, (c.blue() + 160) / 2));
-        m_look = std::move(look);
+            m_look->flags |= Qt::TextWordWrap;
     }
     m_look->palette.setCurrentColorGroup(Enabled() ? QPalette::Active : QPalette::Disabled);
     painter.setFont(Font());

@@ -33,7 +33,8 @@ protected:
 private:
     // The text and colours as drawn, made at the first paint after a change.
     struct Look;
-    void Changed();
+    // Drops what was made from the changed values and redraws.
+    void Changed(bool colour);
 
     std::unique_ptr<Look> m_look;
 

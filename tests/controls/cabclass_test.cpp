@@ -210,7 +210,7 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
     ASSERT_EQ(buttons.size(), 28u);
     // One disabled, to show it too.
     buttons[1]->SetEnabled(false);
-    buttons[1]->Handle()->repaint();
+    w->Content()->repaint(QRect(buttons[1]->Left(), buttons[1]->Top(), buttons[1]->Width(), buttons[1]->Height()));
     for (CABClass* button : buttons) {
         SCOPED_TRACE(button->ButtonType() + button->SymbolType());
         ASSERT_NE(button->PlainButtonPic(), nullptr);

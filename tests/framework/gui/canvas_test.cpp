@@ -93,7 +93,7 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
 TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
 {
     canvas->Paint.Bind([](fw::Graphics&) { throw std::runtime_error("no ink"); });
-    canvas->Handle()->repaint();
+    window->Content()->repaint(QRect(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height()));
     EXPECT_TRUE(messages.empty());
     testenv::runFor(20);
     ASSERT_EQ(messages.size(), 1u);
