@@ -186,30 +186,22 @@ TEST_F(BPrefsTest, FilesKeptAsideAndWhy)
 {
     BPrefs::SetValue("durciclo", "31");
     ASSERT_TRUE(BPrefs::Save());
-    const std::string good = readFile();
-    const std::string later = header("01 01", "80") + good.substr(9);
-    constexpr std::size_t kLimit = 16 * 1024 * 1024;
+    const std::string later = header("01 01", "80") + readFile().substr(9);
+    const std::string tooLarge = later + std::string(16 * 1024 * 1024, '\0');
     // moved: too large to read, so the file itself is renamed, not copied.
-    struct Row { const char* name; std::string data; bool loads, moved, laterVersion; };
-    const Row rows[] = {
-        {"a later version, read whole", later, true, false, true},
-        {"a later version, cut short", later.substr(0, later.size() - 1), true, false, false},
-        {"garbage over the limit", std::string(kLimit + 1, '\x9C'), false, true, false},
-        {"a good header over the limit", good + std::string(kLimit + 1 - good.size(), '\0'), false, true, false},
-    };
+    struct Row { std::string data; bool loads, moved, laterVersion; };
+    const Row rows[] = {{later, true, false, true}, {later.substr(0, later.size() - 1), true, false, false},
+                        {tooLarge, false, true, false}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.data.size());
         restart();
-        fs::remove(damaged());
         writeFile(row.data);
         const auto identity = fw::FolderItem(file()).Identity();
         EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
         EXPECT_TRUE(BPrefs::Save());
-        ASSERT_NE(BPrefs::LastSave().damagedCopy, nullptr);
         EXPECT_EQ(BPrefs::LastSave().laterVersion, row.laterVersion);
         EXPECT_EQ(fs::file_size(damaged()), row.data.size());
         EXPECT_EQ(fw::FolderItem(damaged()).Identity() == identity, row.moved);
-        EXPECT_LT(fs::file_size(file()), 1024u);
     }
 }
 
