@@ -8,7 +8,6 @@
 
 #include <span>
 #include <stdexcept>
-#include <variant>
 
 namespace controls {
 
@@ -79,20 +78,40 @@ CABClass::CABClass(fw::Window& window) : fw::Canvas(window) {}
 
 CABClass::~CABClass() = default;
 
-void CABClass::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+std::span<const fw::PropertyInfo> CABClass::StoredProperties()
 {
-    const std::optional<cabkinds::Flag> flag = cabkinds::FlagNamed(name);
-    if (!flag && name != "Toggle") {
-        fw::Canvas::ApplyProperty(name, value);
-        return;
-    }
-    const bool* on = std::get_if<bool>(&value);
-    if (!on)
-        throw std::invalid_argument("CABClass property " + std::string(name) + " takes a Boolean");
-    if (flag)
-        SetFlag(*flag, *on);
-    else
-        m_toggle = *on;
+    static constexpr fw::PropertyInfo kRows[] = {
+        fw::Row<&CABClass::SetPlayButton>(0x30, "PlayButton"),
+        fw::Row<&CABClass::SetStopButton>(0x31, "StopButton"),
+        fw::Row<&CABClass::SetForwardButton>(0x32, "ForwardButton"),
+        fw::Row<&CABClass::SetReloadButton>(0x33, "ReloadButton"),
+        fw::Row<&CABClass::SetPlusButton>(0x34, "PlusButton"),
+        fw::Row<&CABClass::SetMinusButton>(0x35, "MinusButton"),
+        fw::Row<&CABClass::SetNoteButton>(0x36, "NoteButton"),
+        fw::Row<&CABClass::SetXButton>(0x37, "XButton"),
+        fw::Row<&CABClass::SetHelpButton>(0x38, "HelpButton"),
+        fw::Row<&CABClass::SetToggle>(0x3a, "Toggle"),
+        fw::Row<&CABClass::SetAppleButton>(0x3b, "AppleButton"),
+        fw::Row<&CABClass::SetBackButton>(0x3c, "BackButton"),
+        fw::Row<&CABClass::SetPauseButton>(0x3d, "PauseButton"),
+        fw::Row<&CABClass::SetHomeButton>(0x3e, "HomeButton"),
+        fw::Row<&CABClass::SetGearButton>(0x3f, "GearButton"),
+        fw::Row<&CABClass::SetCDButton>(0x40, "CDButton"),
+        fw::Row<&CABClass::SetDiskButton>(0x41, "DiskButton"),
+        fw::Row<&CABClass::SetEnvelopeButton>(0x42, "EnvelopeButton"),
+        fw::Row<&CABClass::SetMiniArrowUp>(0x50, "MiniArrowUp"),
+        fw::Row<&CABClass::SetMiniArrowDown>(0x51, "MiniArrowDown"),
+        fw::Row<&CABClass::SetMiniArrowRight>(0x52, "MiniArrowRight"),
+        fw::Row<&CABClass::SetMiniArrowLeft>(0x53, "MiniArrowLeft"),
+        fw::Row<&CABClass::SetPrinterButton>(0x5a, "PrinterButton"),
+        fw::Row<&CABClass::SetPowerButton>(0x5b, "PowerButton"),
+        fw::Row<&CABClass::SetHeadPhonesButton>(0x5c, "HeadPhonesButton"),
+        fw::Row<&CABClass::SetWebButton>(0x5d, "WebButton"),
+        fw::Row<&CABClass::SetUsersButton>(0x5e, "UsersButton"),
+        fw::Row<&CABClass::SetHammerButton>(0x5f, "HammerButton"),
+        fw::Row<&CABClass::SetFindButton>(0x60, "FindButton"),
+    };
+    return kRows;
 }
 
 // ---------------------------------------------------------------- colours

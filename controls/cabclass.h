@@ -36,6 +36,7 @@ public:
     explicit CABClass(fw::Window& window);
     ~CABClass() override;
     std::string_view ClassName() const override { return "CABClass"; }
+    static std::span<const fw::PropertyInfo> StoredProperties();
 
     // Gives no result, unlike Control::MouseDown, which it hides: the button
     // itself decides whether it takes the click.
@@ -122,7 +123,6 @@ public:
     const fw::PicturePtr& MasterSymbol() const { return m_masterSymbol; }
 
 protected:
-    void ApplyProperty(std::string_view name, const fw::PropertyValue& value) override;
     void Event_Open() override;
     void Event_Close() override;
     bool Event_MouseDown(int x, int y) override;

@@ -10,14 +10,6 @@ namespace controls::cabkinds {
 
 namespace {
 
-constexpr std::array<std::string_view, kFlagCount> kFlagNames = {
-    "PlayButton",  "StopButton",   "ForwardButton",  "BackButton",     "PauseButton",    "AppleButton",
-    "ReloadButton", "PlusButton",  "MinusButton",    "NoteButton",     "XButton",        "HelpButton",
-    "PowerButton", "HeadPhonesButton", "WebButton",  "UsersButton",    "HammerButton",   "FindButton",
-    "MiniArrowUp", "MiniArrowDown", "MiniArrowRight", "MiniArrowLeft", "GearButton",     "HomeButton",
-    "CDButton",    "DiskButton",   "EnvelopeButton", "PrinterButton",
-};
-
 bool AnyIn(const Flags& flags, Flag first, Flag last)
 {
     for (std::size_t i = Bit(first); i <= Bit(last); ++i)
@@ -73,14 +65,6 @@ const std::array<PreDrawn, 6> kPreDrawn = {{
     {Flag::PrinterButton, ".Print", 72, 31, "Error in Set Print", kPrinterNormal, kPrinterMask, kPrinterPressed,
      kPrinterDisabled},
 }};
-
-std::optional<Flag> FlagNamed(std::string_view name)
-{
-    for (std::size_t i = 0; i < kFlagNames.size(); ++i)
-        if (kFlagNames[i] == name)
-            return static_cast<Flag>(i);
-    return std::nullopt;
-}
 
 bool AnyRound(const Flags& flags)
 {

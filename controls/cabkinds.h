@@ -35,9 +35,6 @@ constexpr std::size_t Bit(Flag flag)
     return static_cast<std::size_t>(flag);
 }
 
-// The flag of a property name ("PlayButton").
-std::optional<Flag> FlagNamed(std::string_view name);
-
 enum class Family { None, Round, MiniArrow, PreDrawn };
 
 struct RoundSymbol {

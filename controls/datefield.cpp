@@ -3,8 +3,6 @@
 
 #include "prefs/bprefs.h"
 
-#include <stdexcept>
-#include <variant>
 
 namespace controls {
 
@@ -40,16 +38,10 @@ DateField::DateField(fw::Window& window) : fw::EditField(window)
         m_date = *stored;
 }
 
-void DateField::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+std::span<const fw::PropertyInfo> DateField::StoredProperties()
 {
-    if (name == "Editable") {
-        const bool* on = std::get_if<bool>(&value);
-        if (!on)
-            throw std::invalid_argument("DateField property Editable takes a Boolean");
-        SetEditable(*on);
-    } else {
-        fw::EditField::ApplyProperty(name, value);
-    }
+    static constexpr fw::PropertyInfo kRows[] = {fw::Row<&DateField::SetEditable>(0x4d, "Editable")};
+    return kRows;
 }
 
 void DateField::SetDate(const std::optional<fw::Date>& d)

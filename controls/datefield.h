@@ -23,6 +23,7 @@ class DateField : public fw::EditField {
 public:
     explicit DateField(fw::Window& window);
     std::string_view ClassName() const override { return "DateField"; }
+    static std::span<const fw::PropertyInfo> StoredProperties();
 
     // The date shown.
     const fw::Date& Date() const { return m_date; }
@@ -42,9 +43,6 @@ public:
 
     // Raised when the date changes through the keyboard or the stepping.
     fw::Event<void()> DateChanged;
-
-protected:
-    void ApplyProperty(std::string_view name, const fw::PropertyValue& value) override;
 
     void Event_Open() override;
     void Event_GotFocus() override;

@@ -6,22 +6,8 @@
 #include "framework/gui/graphics.h"
 
 #include <algorithm>
-#include <stdexcept>
-#include <variant>
 
 namespace controls {
-
-namespace {
-
-bool AsBool(const fw::PropertyValue& value, std::string_view name)
-{
-    const bool* on = std::get_if<bool>(&value);
-    if (!on)
-        throw std::invalid_argument("RoundedEditFieldField property " + std::string(name) + " takes a Boolean");
-    return *on;
-}
-
-} // namespace
 
 RoundedEditFieldField::RoundedEditFieldField(fw::Window& window) : fw::EditField(window) {}
 
@@ -31,14 +17,13 @@ RoundedEditFieldField::~RoundedEditFieldField()
         m_frame->m_field = nullptr;
 }
 
-void RoundedEditFieldField::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
+std::span<const fw::PropertyInfo> RoundedEditFieldField::StoredProperties()
 {
-    if (name == "UseRoundedFocusRing")
-        SetUseRoundedFocusRing(AsBool(value, name));
-    else if (name == "HasFocus")
-        m_hasFocus = AsBool(value, name);
-    else
-        fw::EditField::ApplyProperty(name, value);
+    static constexpr fw::PropertyInfo kRows[] = {
+        fw::Row<&RoundedEditFieldField::SetUseRoundedFocusRing>(0x4c, "UseRoundedFocusRing"),
+        fw::Row<&RoundedEditFieldField::m_hasFocus>(0x4d, "HasFocus"),
+    };
+    return kRows;
 }
 
 void RoundedEditFieldField::SetCanvas(RoundedEditFieldCanvas* canvas)

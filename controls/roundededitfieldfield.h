@@ -15,6 +15,7 @@ public:
     explicit RoundedEditFieldField(fw::Window& window);
     ~RoundedEditFieldField() override;
     std::string_view ClassName() const override { return "RoundedEditFieldField"; }
+    static std::span<const fw::PropertyInfo> StoredProperties();
 
     RoundedEditFieldCanvas* MyCanvas() const { return m_canvas; }
     // The canvas whose frame the focus drawing repaints; replaces any other.
@@ -34,7 +35,6 @@ public:
     void DrawFocusInPicture(fw::PicturePtr& p) const;
 
 protected:
-    void ApplyProperty(std::string_view name, const fw::PropertyValue& value) override;
     void Event_GotFocus() override;
     void Event_LostFocus() override;
 

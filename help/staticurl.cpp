@@ -4,8 +4,6 @@
 #include "framework/gui/application.h"
 #include "help/handlertag.h"
 
-#include <stdexcept>
-#include <variant>
 
 namespace help {
 
@@ -16,16 +14,6 @@ constexpr fw::Color kPressed{255, 0, 0};
 } // namespace
 
 StaticURL::StaticURL(fw::Window& window) : fw::StaticText(window) {}
-
-void StaticURL::ApplyProperty(std::string_view name, const fw::PropertyValue& value)
-{
-    if (name != "URL")
-        return fw::StaticText::ApplyProperty(name, value);
-    const auto* url = std::get_if<std::string>(&value);
-    if (!url)
-        throw std::invalid_argument("URL takes a text");
-    SetURL(*url);
-}
 
 void StaticURL::Event_Open()
 {

@@ -24,7 +24,6 @@ public:
     void SetURL(std::string_view url) { m_url = url; }
 
 protected:
-    void ApplyProperty(std::string_view name, const fw::PropertyValue& value) override;
     void Event_Open() override;
     bool Event_MouseDown(int x, int y) override;
     void Event_MouseUp(int x, int y) override;

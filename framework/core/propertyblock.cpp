@@ -3,216 +3,64 @@
 
 #include <algorithm>
 #include <deque>
-#include <initializer_list>
 #include <stdexcept>
 
 namespace fw {
 
 namespace {
 
-constexpr auto B = PropertyKind::Boolean;
-constexpr auto I = PropertyKind::Integer;
-constexpr auto C = PropertyKind::Color;
-constexpr auto S = PropertyKind::String;
-
-// Constant-initialised, so that registrations from other sources may run first.
-using List = std::span<const PropertyInfo>;
-
-// What every control class stores before its own properties, in stored order.
-constexpr PropertyInfo kControlHead[] = {
-    {0x00, "Name", S},
-    {0x01, "Index", I},
-    {0x13, "Left", I},
-    {0x14, "Top", I},
-    {0x15, "Width", I},
-    {0x16, "Height", I},
-    {0x1a, "LockLeft", B},
-    {0x1b, "LockTop", B},
-    {0x1c, "LockRight", B},
-    {0x1d, "LockBottom", B},
-    {0x02, "TabPanelIndex", I},
-    {0x17, "Enabled", B},
-    {0x12, "Visible", B},
-    {0x0e, "HelpTag", S},
-    {0x19, "AutoDeactivate", B},
+// A registration as given, and the table it gives once its base is known.
+struct Registration {
+    std::string_view className;
+    std::string_view baseClass;
+    std::vector<PropertyInfo> own;
+    std::vector<PropertyInfo> rows;
+    bool published = false;
 };
-// ...and after them: the enclosing control comes last in every block.
-constexpr PropertyInfo kControlTail = {0x1f, "InitialParent", S};
-
-constexpr PropertyInfo kWindow[] = {
-    {0x00, "Visible", B},        {0x03, "Width", I},          {0x04, "Height", I},
-    {0x05, "Placement", I},      {0x06, "Title", S},          {0x07, "FullScreen", B},
-    {0x08, "MenuBarVisible", B}, {0x0a, "CloseButton", B},    {0x0c, "Resizeable", B},
-    {0x0e, "MaximizeButton", B}, {0x0f, "MinimizeButton", B}, {0x10, "Frame", I},
-    {0x11, "Composite", B},      {0x12, "LiveResize", B},     {0x15, "HasBackColor", B},
-    {0x16, "BackColor", C},      {0x17, "BalloonHelp", S},    {0x18, "MinWidth", I},
-    {0x19, "MinHeight", I},      {0x1a, "MaxWidth", I},       {0x1b, "MaxHeight", I},
-    {0x1c, "MacProcId", I},
-};
-
-constexpr PropertyInfo kStaticText[] = {
-    {0x20, "Text", S},      {0x22, "TextAlign", I}, {0x23, "TextColor", C},  {0x24, "TextFont", S},
-    {0x25, "TextSize", I},  {0x26, "Bold", B},      {0x27, "Italic", B},     {0x28, "Underline", B},
-    {0x29, "MultiLine", B}, {0x2a, "DataSource", S}, {0x2b, "DataField", S},
-};
-
-constexpr PropertyInfo kEditField[] = {
-    {0x20, "Text", S},
-    {0x22, "Border", B},
-    {0x23, "MultiLine", B},
-    {0x24, "ReadOnly", B},
-    {0x25, "Password", B},
-    {0x26, "Styled", B},
-    {0x27, "AcceptTabs", B},
-    {0x28, "TextColor", C},
-    {0x29, "BackColor", C},
-    {0x2a, "ScrollBarHorizontal", B},
-    {0x2b, "ScrollBarVertical", B},
-    {0x2d, "TextFont", S},
-    {0x2e, "TextSize", I},
-    {0x2f, "Bold", B},
-    {0x30, "Italic", B},
-    {0x31, "Underline", B},
-    {0x35, "LimitText", I},
-    {0x42, "UseFocusRing", B},
-    {0x43, "DataSource", S},
-    {0x44, "DataField", S},
-    {0x45, "Alignment", I},
-    {0x47, "Format", S},
-    {0x49, "Mask", S},
-};
-
-constexpr PropertyInfo kPushButton[] = {
-    {0x20, "Caption", S},  {0x21, "Default", B}, {0x22, "Cancel", B}, {0x23, "TextFont", S},
-    {0x24, "TextSize", I}, {0x25, "Bold", B},    {0x26, "Italic", B}, {0x27, "Underline", B},
-};
-constexpr PropertyInfo kCheckBox[] = {
-    {0x21, "Value", B},  {0x23, "TextFont", S},  {0x24, "TextSize", I},   {0x25, "Bold", B},
-    {0x26, "Italic", B}, {0x27, "Underline", B}, {0x28, "DataSource", S}, {0x29, "DataField", S},
-};
-constexpr PropertyInfo kRadioButton[] = {
-    {0x20, "Caption", S}, {0x21, "Value", B},  {0x22, "TextFont", S},  {0x23, "TextSize", I},
-    {0x24, "Bold", B},    {0x25, "Italic", B}, {0x26, "Underline", B},
-};
-constexpr PropertyInfo kGroupBox[] = {
-    {0x21, "TextFont", S}, {0x22, "TextSize", I}, {0x23, "Bold", B}, {0x24, "Italic", B}, {0x25, "Underline", B},
-};
-constexpr PropertyInfo kListbox[] = {
-    {0x20, "TextFont", S},
-    {0x21, "TextSize", I},
-    {0x22, "Bold", B},
-    {0x23, "Italic", B},
-    {0x24, "Underline", B},
-    {0x28, "ColumnCount", I},
-    {0x29, "ColumnWidths", S},
-    {0x2a, "Hierarchical", B},
-    {0x2c, "EnableDrag", B},
-    {0x2d, "EnableDragReorder", B},
-    {0x2e, "SelectionType", I},
-    {0x30, "InitialValue", S},
-    {0x31, "HasHeading", B},
-    {0x32, "UseFocusRing", B},
-    {0x33, "HeadingIndex", I},
-    {0x36, "ScrollBarHorizontal", B},
-    {0x37, "ScrollBarVertical", B},
-    {0x38, "DataSource", S},
-    {0x39, "DataField", S},
-    {0x3a, "GridLinesHorizontal", I},
-    {0x3b, "GridLinesVertical", I},
-    {0x3c, "DefaultRowHeight", I},
-    {0x3f, "ColumnsResizable", B},
-    {0x40, "RequiresSelection", B},
-    {0x41, "AutoHideScrollbars", B},
-    {0x42, "_ScrollWidth", I},
-    {0x43, "_ScrollOffset", I},
-};
-constexpr PropertyInfo kPopupMenu[] = {
-    {0x20, "TextFont", S},     {0x21, "TextSize", I},     {0x22, "Bold", B},
-    {0x23, "Italic", B},       {0x24, "Underline", B},    {0x26, "ListIndex", I},
-    {0x28, "InitialValue", S}, {0x29, "DataSource", S},   {0x2a, "DataField", S},
-};
-constexpr PropertyInfo kCanvas[] = {
-    {0x22, "AcceptFocus", B}, {0x23, "AcceptTabs", B}, {0x24, "UseFocusRing", B}, {0x25, "EraseBackground", B},
-};
-constexpr PropertyInfo kRectangle[] = {
-    {0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "TopLeftColor", C}, {0x23, "BottomRightColor", C},
-};
-constexpr PropertyInfo kRoundRectangle[] = {
-    {0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "BorderColor", C},
-    {0x23, "OvalWidth", I}, {0x24, "OvalHeight", I},
-};
-constexpr PropertyInfo kOval[] = {{0x20, "FillColor", C}, {0x21, "BorderWidth", I}, {0x22, "BorderColor", C}};
-constexpr PropertyInfo kUpDownArrows[] = {{0x20, "AcceptFocus", B}};
-constexpr PropertyInfo kProgressBar[] = {{0x20, "Value", I}, {0x21, "Maximum", I}};
-
-// A Line stores only its name, index, box and visibility of the base table,
-// with its box Top first and its own values before TabPanelIndex.
-constexpr PropertyInfo kLine[] = {
-    {0x00, "Name", S},         {0x01, "Index", I},       {0x14, "Top", I},        {0x13, "Left", I},
-    {0x15, "Width", I},        {0x16, "Height", I},      {0x20, "X1", I},         {0x21, "X2", I},
-    {0x22, "Y1", I},           {0x23, "Y2", I},          {0x02, "TabPanelIndex", I}, {0x12, "Visible", B},
-    {0x24, "BorderWidth", I},  {0x25, "LineColor", C},   {0x1f, "InitialParent", S},
-};
-
-constexpr PropertyInfo kTimer[] = {{0x00, "Mode", I}, {0x01, "Period", I}};
-constexpr PropertyInfo kHTTPSocket[] = {{0x00, "Port", I}, {0x06, "Address", S}, {0x1f, "yield", B}};
 
 // Deques, so that a registration keeps every table handed out in place.
 struct TableStore {
-    struct Entry {
-        std::string_view className;
-        std::vector<PropertyInfo> properties;
-        bool control = false;
-    };
-    std::deque<Entry> entries;
+    std::deque<Registration> registrations;
     std::deque<PropertyTable> tables;
     std::vector<const PropertyTable*> pointers;
 
-    void Plain(std::string_view name, std::initializer_list<List> parts)
+    const PropertyTable* Published(std::string_view name) const
     {
-        Entry e{name, {}};
-        for (const List& part : parts)
-            e.properties.insert(e.properties.end(), part.begin(), part.end());
-        entries.push_back(std::move(e));
-    }
-    void Control(std::string_view name, std::initializer_list<List> own)
-    {
-        Entry e{name, {std::begin(kControlHead), std::end(kControlHead)}};
-        for (const List& part : own)
-            e.properties.insert(e.properties.end(), part.begin(), part.end());
-        e.properties.push_back(kControlTail);
-        e.control = true;
-        entries.push_back(std::move(e));
-    }
-    void Publish(const Entry& e)
-    {
-        tables.push_back({e.className, e.properties});
-        pointers.push_back(&tables.back());
+        for (const PropertyTable& t : tables)
+            if (t.className == name)
+                return &t;
+        return nullptr;
     }
 
-    TableStore()
+    // Publishes every registration whose base is known, in the order given.
+    void Resolve()
     {
-        Plain("Window", {kWindow});
-        Control("StaticText", {kStaticText});
-        Control("EditField", {kEditField});
-        Control("PushButton", {kPushButton});
-        Control("CheckBox", {kCheckBox});
-        Control("RadioButton", {kRadioButton});
-        Control("GroupBox", {kGroupBox});
-        Control("Listbox", {kListbox});
-        Control("PopupMenu", {kPopupMenu});
-        Control("Canvas", {kCanvas});
-        Control("Rectangle", {kRectangle});
-        Control("RoundRectangle", {kRoundRectangle});
-        Control("Oval", {kOval});
-        Plain("Line", {kLine});
-        Control("UpDownArrows", {kUpDownArrows});
-        Control("ProgressBar", {kProgressBar});
-        Control("ChasingArrows", {});
-        Plain("Timer", {kTimer});
-        Plain("HTTPSocket", {kHTTPSocket});
-        for (const Entry& e : entries)
-            Publish(e);
+        for (bool progress = true; progress;) {
+            progress = false;
+            for (Registration& r : registrations) {
+                if (r.published)
+                    continue;
+                if (r.baseClass.empty()) {
+                    r.rows = r.own;
+                } else {
+                    const PropertyTable* base = Published(r.baseClass);
+                    if (!base || !Derivable(*base))
+                        continue;
+                    r.rows.assign(base->properties.begin(), base->properties.end() - 1);
+                    r.rows.insert(r.rows.end(), r.own.begin(), r.own.end());
+                    r.rows.push_back(base->properties.back());
+                }
+                r.published = true;
+                tables.push_back({r.className, r.rows});
+                pointers.push_back(&tables.back());
+                progress = true;
+            }
+        }
+    }
+
+    static bool Derivable(const PropertyTable& base)
+    {
+        return !base.properties.empty() && base.properties.back().name == "InitialParent";
     }
 };
 
@@ -220,6 +68,13 @@ TableStore& Store()
 {
     static TableStore store;
     return store;
+}
+
+bool SameRows(std::span<const PropertyInfo> a, std::span<const PropertyInfo> b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const PropertyInfo& x, const PropertyInfo& y) {
+        return x.id == y.id && x.name == y.name && x.kind == y.kind && x.apply == y.apply;
+    });
 }
 
 std::size_t ValueSize(PropertyKind kind)
@@ -279,43 +134,49 @@ const PropertyInfo* PropertyTable::Find(std::string_view name) const
 
 const PropertyTable* PropertyTableFor(std::string_view className)
 {
-    for (const PropertyTable& t : Store().tables)
-        if (t.className == className)
-            return &t;
-    return nullptr;
+    TableStore& store = Store();
+    store.Resolve();
+    return store.Published(className);
 }
 
 std::span<const PropertyTable* const> AllPropertyTables()
 {
-    return Store().pointers;
+    TableStore& store = Store();
+    store.Resolve();
+    return store.pointers;
 }
 
-void RegisterControlTable(std::string_view className, std::string_view baseClass, std::span<const PropertyInfo> own)
+void RegisterPropertyTable(std::string_view className, std::string_view baseClass, std::span<const PropertyInfo> own)
 {
     TableStore& store = Store();
-    const auto named = [&](std::string_view name) -> const TableStore::Entry* {
-        for (const TableStore::Entry& e : store.entries)
-            if (e.className == name)
-                return &e;
-        return nullptr;
-    };
-    const TableStore::Entry* base = named(baseClass);
-    if (!base || !base->control)
-        throw std::logic_error("no control class " + std::string(baseClass) + " to derive " + std::string(className));
-    TableStore::Entry e{className, {base->properties.begin(), base->properties.end() - 1}, true};
-    e.properties.insert(e.properties.end(), own.begin(), own.end());
-    e.properties.push_back(kControlTail);
-    if (const TableStore::Entry* known = named(className)) {
-        const auto same = [](const PropertyInfo& a, const PropertyInfo& b) {
-            return a.id == b.id && a.name == b.name && a.kind == b.kind;
-        };
-        if (std::equal(known->properties.begin(), known->properties.end(), e.properties.begin(),
-                       e.properties.end(), same))
+    for (const Registration& r : store.registrations) {
+        if (r.className != className)
+            continue;
+        if (r.baseClass == baseClass && SameRows(r.own, own))
             return;
         throw std::logic_error("another property table for " + std::string(className));
     }
-    store.entries.push_back(std::move(e));
-    store.Publish(store.entries.back());
+    store.Resolve();
+    if (const PropertyTable* base = baseClass.empty() ? nullptr : store.Published(baseClass);
+        base && !TableStore::Derivable(*base))
+        throw std::logic_error("no control class " + std::string(baseClass) + " to derive " + std::string(className));
+    store.registrations.push_back({className, baseClass, {own.begin(), own.end()}, {}});
+    store.Resolve();
+}
+
+void PropertyTarget::SetProperty(std::string_view name, const PropertyValue& value)
+{
+    const std::string_view className = ClassName();
+    const PropertyTable* table = PropertyTableFor(className);
+    const PropertyInfo* info = table ? table->Find(name) : nullptr;
+    if (!info)
+        throw std::invalid_argument(std::string(className) + " has no property " + std::string(name));
+    if (KindOf(value) != info->kind)
+        throw std::invalid_argument(std::string(className) + "." + std::string(name) + " takes a " +
+                                    std::string(KindName(info->kind)) + ", not a " +
+                                    std::string(KindName(KindOf(value))));
+    if (info->apply)
+        info->apply(*this, value);
 }
 
 PropertyKind KindOf(const PropertyValue& value)

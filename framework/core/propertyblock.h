@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -20,10 +23,18 @@ namespace fw {
 enum class PropertyKind { Boolean, Integer, Color, String };
 using PropertyValue = std::variant<bool, std::int32_t, Color, std::string>;
 
+class PropertyTarget;
+
+// Gives a stored value, already of the row's kind, to the object.
+using PropertyApplier = void (*)(PropertyTarget& target, const PropertyValue& value);
+
 struct PropertyInfo {
     std::uint16_t id;
     std::string_view name;
     PropertyKind kind;
+    // None for a stored property that means nothing here: it is accepted and
+    // dropped.
+    PropertyApplier apply = nullptr;
 };
 
 // The storable properties of one class, its ancestors' included. They are
@@ -41,26 +52,93 @@ const PropertyTable* PropertyTableFor(std::string_view className);
 // Every known table, for tools and tests; valid until the next registration.
 std::span<const PropertyTable* const> AllPropertyTables();
 
-// The framework holds the tables of its own classes; the application
-// registers those of the control classes it derives from them. The new table
-// is the base's, then `own`, then InitialParent, which every control block
-// stores last. Registering the same table again does nothing; another table
-// under a known name, or an unknown base, throws std::logic_error. Names are
-// kept as views: give literals.
-void RegisterControlTable(std::string_view className, std::string_view baseClass,
-                          std::span<const PropertyInfo> own = {});
+// Each library registers the tables of its classes. Without a base the table
+// is `own`; with one it is the base's rows, then `own`, then the base's last
+// row (InitialParent, which every control block stores last), so the base is
+// a table that ends with InitialParent. A table waits for its base, so the
+// order of registration does not matter. Registering the same table again
+// does nothing; another table under a known name, or a known base that ends
+// otherwise, throws std::logic_error. Names are kept as views: give literals.
+void RegisterPropertyTable(std::string_view className, std::string_view baseClass,
+                           std::span<const PropertyInfo> own);
 
-// Registers at static initialisation, from the application's table sources
+// Registers at static initialisation, from each library's table source
 // (<folder>/propertytables.cpp), which the program, its tests and the layout
 // compiler link whole:
-//   const fw::PropertyTableRegistration kDateField{"DateField", "EditField", kOwn};
+//   const fw::PropertyTableRegistration kDateField{"DateField", "EditField", DateField::StoredProperties()};
 struct PropertyTableRegistration {
     PropertyTableRegistration(std::string_view className, std::string_view baseClass,
                               std::span<const PropertyInfo> own = {})
     {
-        RegisterControlTable(className, baseClass, own);
+        RegisterPropertyTable(className, baseClass, own);
     }
 };
+
+namespace detail {
+
+template <class T>
+constexpr PropertyKind KindFor()
+{
+    if constexpr (std::is_same_v<T, bool>)
+        return PropertyKind::Boolean;
+    else if constexpr (std::is_integral_v<T>)
+        return PropertyKind::Integer;
+    else if constexpr (std::is_same_v<T, Color>)
+        return PropertyKind::Color;
+    else
+        return PropertyKind::String;
+}
+
+template <PropertyKind K>
+using StoredAs = std::variant_alternative_t<std::size_t(K), PropertyValue>;
+
+// The class and the value type of a setter or a field.
+template <class M>
+struct MemberOf;
+template <class C, class R, class A>
+struct MemberOf<R (C::*)(A)> {
+    using Class = C;
+    using Value = std::remove_cvref_t<A>;
+};
+template <class C, class T>
+struct MemberOf<T C::*> {
+    using Class = C;
+    using Value = T;
+};
+
+template <auto Member>
+void Assign(PropertyTarget& target, const PropertyValue& value)
+{
+    using M = MemberOf<decltype(Member)>;
+    auto& object = static_cast<typename M::Class&>(target);
+    const auto& stored = std::get<StoredAs<KindFor<typename M::Value>()>>(value);
+    if constexpr (std::is_member_function_pointer_v<decltype(Member)>)
+        (object.*Member)(stored);
+    else
+        object.*Member = stored;
+}
+
+} // namespace detail
+
+// Row lists joined in order, for a class that stores rows of a shared
+// group amid its own.
+template <std::size_t... N>
+constexpr std::array<PropertyInfo, (N + ...)> JoinRows(const std::array<PropertyInfo, N>&... parts)
+{
+    std::array<PropertyInfo, (N + ...)> rows{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), rows.begin() + at), at += N), ...);
+    return rows;
+}
+
+// A row whose value goes to a setter or a field of the class, of the kind
+// the member takes: fw::Row<&PushButton::SetCaption>(0x20, "Caption").
+template <auto Member>
+constexpr PropertyInfo Row(std::uint16_t id, std::string_view name)
+{
+    using Value = typename detail::MemberOf<decltype(Member)>::Value;
+    return {id, name, detail::KindFor<Value>(), &detail::Assign<Member>};
+}
 
 PropertyKind KindOf(const PropertyValue& value);
 std::string_view KindName(PropertyKind kind);
@@ -98,7 +176,9 @@ public:
     virtual ~PropertyTarget() = default;
     // Picks the table, e.g. "PushButton", "Window", "Timer".
     virtual std::string_view ClassName() const = 0;
-    virtual void SetProperty(std::string_view name, const PropertyValue& value) = 0;
+    // Applies one property through the class's table. A name outside the
+    // table or a value of another kind throws std::invalid_argument.
+    virtual void SetProperty(std::string_view name, const PropertyValue& value);
     // The window that owns the object has closed (a Timer stops then).
     virtual void OwnerClosed() {}
 };

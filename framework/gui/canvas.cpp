@@ -48,19 +48,15 @@ Canvas::Canvas(fw::Window& window) : Control(window) {}
 
 Canvas::~Canvas() = default;
 
-void Canvas::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Canvas::StoredProperties()
 {
-    using namespace detail;
-    if (name == "AcceptFocus")
-        SetAcceptFocus(AsBool(value, name));
-    else if (name == "AcceptTabs")
-        SetAcceptTabs(AsBool(value, name));
-    else if (name == "UseFocusRing")
-        SetUseFocusRing(AsBool(value, name));
-    else if (name == "EraseBackground")
-        SetEraseBackground(AsBool(value, name));
-    else
-        Control::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {
+        Row<&Canvas::SetAcceptFocus>(0x22, "AcceptFocus"),
+        Row<&Canvas::SetAcceptTabs>(0x23, "AcceptTabs"),
+        Row<&Canvas::SetUseFocusRing>(0x24, "UseFocusRing"),
+        Row<&Canvas::SetEraseBackground>(0x25, "EraseBackground"),
+    };
+    return kRows;
 }
 
 void Canvas::SetBackdrop(PicturePtr picture)

@@ -47,6 +47,7 @@ public:
     explicit Canvas(fw::Window& window);
     ~Canvas() override;
     std::string_view ClassName() const override { return "Canvas"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const PicturePtr& Backdrop() const { return m_backdrop; }
     void SetBackdrop(PicturePtr picture);
@@ -70,7 +71,6 @@ public:
     Event<void(fw::Graphics& g)> Paint;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void Event_Paint(fw::Graphics& g) { Paint.Raise(g); }
     void Draw(QPainter& painter) override;
 

@@ -31,14 +31,15 @@ CheckBox::CheckBox(fw::Window& window) : TextControl(window, new CheckWidget(Con
     });
 }
 
-void CheckBox::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> CheckBox::StoredProperties()
 {
-    if (name == "Value")
-        SetValue(detail::AsBool(value, name));
-    else if (name == "Caption")
-        SetCaption(detail::AsString(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(std::to_array<PropertyInfo>({Row<&CheckBox::SetValue>(0x21, "Value")}),
+                                           TextStyleRows(0x23),
+                                           std::to_array<PropertyInfo>({
+                                               {0x28, "DataSource", PropertyKind::String},
+                                               {0x29, "DataField", PropertyKind::String},
+                                           }));
+    return kRows;
 }
 
 void CheckBox::SetCaption(std::string_view caption)

@@ -10,6 +10,7 @@ class CheckBox : public TextControl {
 public:
     explicit CheckBox(fw::Window& window);
     std::string_view ClassName() const override { return "CheckBox"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const std::string& Caption() const { return m_caption; }
     void SetCaption(std::string_view caption);
@@ -19,7 +20,6 @@ public:
     Event<void()> Action;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Action() { Action.Raise(); }
 
 private:

@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <stdexcept>
 
 namespace fw {
 
@@ -469,49 +468,37 @@ bool Control::Quiet() const
 void Control::SetProperty(std::string_view name, const PropertyValue& value)
 {
     QuietScope quiet(*this);
-    ApplyProperty(name, value);
+    PropertyTarget::SetProperty(name, value);
 }
 
-void Control::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Control::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Name") {
-        if (m_name.empty())
-            m_name = AsString(value, name);
-    } else if (name == "Index")
-        m_index = AsInt(value, name);
-    else if (name == "Left")
-        SetLeft(AsInt(value, name));
-    else if (name == "Top")
-        SetTop(AsInt(value, name));
-    else if (name == "Width")
-        SetWidth(AsInt(value, name));
-    else if (name == "Height")
-        SetHeight(AsInt(value, name));
-    else if (name == "Visible")
-        SetVisible(AsBool(value, name));
-    else if (name == "Enabled")
-        SetEnabled(AsBool(value, name));
-    else if (name == "HelpTag")
-        SetHelpTag(AsString(value, name));
-    else if (name == "InitialParent")
-        SetInitialParent(AsString(value, name));
-    else if (name == "LockLeft")
-        m_lockLeft = AsBool(value, name);
-    else if (name == "LockTop")
-        m_lockTop = AsBool(value, name);
-    else if (name == "LockRight")
-        m_lockRight = AsBool(value, name);
-    else if (name == "LockBottom")
-        m_lockBottom = AsBool(value, name);
-    else {
-        // Stored design properties without meaning here (TabPanelIndex,
-        // AutoDeactivate, DataSource, ...) are accepted; anything else is a
-        // mistake of the caller.
-        const PropertyTable* table = PropertyTableFor(ClassName());
-        if (!table || !table->Find(name))
-            throw std::invalid_argument(std::string(ClassName()) + " has no property " + std::string(name));
-    }
+    static constexpr PropertyInfo kRows[] = {
+        // The window names a control as it adds it.
+        {0x00, "Name", PropertyKind::String,
+         [](PropertyTarget& target, const PropertyValue& value) {
+             auto& control = static_cast<Control&>(target);
+             if (control.m_name.empty())
+                 control.m_name = std::get<std::string>(value);
+         }},
+        Row<&Control::m_index>(0x01, "Index"),
+        Row<&Control::SetLeft>(0x13, "Left"),
+        Row<&Control::SetTop>(0x14, "Top"),
+        Row<&Control::SetWidth>(0x15, "Width"),
+        Row<&Control::SetHeight>(0x16, "Height"),
+        Row<&Control::SetLockLeft>(0x1a, "LockLeft"),
+        Row<&Control::SetLockTop>(0x1b, "LockTop"),
+        Row<&Control::SetLockRight>(0x1c, "LockRight"),
+        Row<&Control::SetLockBottom>(0x1d, "LockBottom"),
+        {0x02, "TabPanelIndex", PropertyKind::Integer},
+        Row<&Control::SetEnabled>(0x17, "Enabled"),
+        Row<&Control::SetVisible>(0x12, "Visible"),
+        Row<&Control::SetHelpTag>(0x0e, "HelpTag"),
+        {0x19, "AutoDeactivate", PropertyKind::Boolean},
+        // The enclosing control comes last in every block.
+        Row<&Control::SetInitialParent>(0x1f, "InitialParent"),
+    };
+    return kRows;
 }
 
 void Control::SetLeft(std::int32_t left)

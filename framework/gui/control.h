@@ -48,6 +48,9 @@ public:
     // dropped; a name outside the table or a value of the wrong kind throws
     // std::invalid_argument. Raises no event.
     void SetProperty(std::string_view name, const PropertyValue& value) final;
+    // The rows of every control's table, InitialParent last. Each class
+    // gives its own rows, which the table of its folder registers.
+    static std::span<const PropertyInfo> StoredProperties();
 
     fw::Window& ParentWindow() const { return *m_window; }
     const std::string& Name() const { return m_name; }
@@ -139,9 +142,6 @@ protected:
     // A drawn control that never paints outside its box, which then needs
     // no clip.
     virtual bool DrawsWithinBox() const { return false; }
-
-    // A subclass handles its own properties and passes the others on.
-    virtual void ApplyProperty(std::string_view name, const PropertyValue& value);
 
     virtual void Event_Open() { Open.Raise(); }
     virtual void Event_Close() { Close.Raise(); }

@@ -78,35 +78,32 @@ EditField::~EditField()
         static_cast<EditFieldWidget*>(m_edit)->Detach();
 }
 
-void EditField::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> EditField::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Text")
-        SetText(AsString(value, name));
-    else if (name == "ReadOnly")
-        SetReadOnly(AsBool(value, name));
-    else if (name == "Password")
-        SetPassword(AsBool(value, name));
-    else if (name == "Border")
-        SetBorder(AsBool(value, name));
-    else if (name == "MultiLine")
-        SetMultiLine(AsBool(value, name));
-    else if (name == "Styled")
-        SetStyled(AsBool(value, name));
-    else if (name == "ScrollBarVertical")
-        SetScrollBarVertical(AsBool(value, name));
-    else if (name == "UseFocusRing")
-        SetUseFocusRing(AsBool(value, name));
-    else if (name == "Alignment")
-        SetAlignment(AsInt(value, name));
-    else if (name == "TextColor")
-        SetTextColor(AsColor(value, name));
-    else if (name == "BackColor")
-        SetBackColor(AsColor(value, name));
-    else if (name == "LimitText")
-        SetLimitText(AsInt(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(std::to_array<PropertyInfo>({
+                                               Row<&EditField::SetText>(0x20, "Text"),
+                                               Row<&EditField::SetBorder>(0x22, "Border"),
+                                               Row<&EditField::SetMultiLine>(0x23, "MultiLine"),
+                                               Row<&EditField::SetReadOnly>(0x24, "ReadOnly"),
+                                               Row<&EditField::SetPassword>(0x25, "Password"),
+                                               Row<&EditField::SetStyled>(0x26, "Styled"),
+                                               {0x27, "AcceptTabs", PropertyKind::Boolean},
+                                               Row<&EditField::SetTextColor>(0x28, "TextColor"),
+                                               Row<&EditField::SetBackColor>(0x29, "BackColor"),
+                                               {0x2a, "ScrollBarHorizontal", PropertyKind::Boolean},
+                                               Row<&EditField::SetScrollBarVertical>(0x2b, "ScrollBarVertical"),
+                                           }),
+                                           TextStyleRows(0x2d),
+                                           std::to_array<PropertyInfo>({
+                                               Row<&EditField::SetLimitText>(0x35, "LimitText"),
+                                               Row<&EditField::SetUseFocusRing>(0x42, "UseFocusRing"),
+                                               {0x43, "DataSource", PropertyKind::String},
+                                               {0x44, "DataField", PropertyKind::String},
+                                               Row<&EditField::SetAlignment>(0x45, "Alignment"),
+                                               {0x47, "Format", PropertyKind::String},
+                                               {0x49, "Mask", PropertyKind::String},
+                                           }));
+    return kRows;
 }
 
 void EditField::SetMultiLine(bool on)

@@ -37,6 +37,7 @@ public:
     explicit EditField(fw::Window& window);
     ~EditField() override;
     std::string_view ClassName() const override { return "EditField"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     std::string Text() const;
     void SetText(std::string_view text);
@@ -88,9 +89,6 @@ public:
     Event<void()> TextChange;
     // Only when the selection (start or length) really changed.
     Event<void()> SelChange;
-
-protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
     virtual bool Event_KeyDown(const std::string& key) { return KeyDown.Raise(key); }
     virtual void Event_TextChange() { TextChange.Raise(); }

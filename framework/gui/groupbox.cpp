@@ -31,12 +31,10 @@ public:
 
 GroupBox::GroupBox(fw::Window& window) : TextControl(window, new GroupBoxWidget(ContentOf(window))) {}
 
-void GroupBox::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> GroupBox::StoredProperties()
 {
-    if (name == "Caption")
-        SetCaption(detail::AsString(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = TextStyleRows(0x21);
+    return kRows;
 }
 
 void GroupBox::SetCaption(std::string_view caption)

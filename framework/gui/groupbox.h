@@ -11,12 +11,10 @@ class GroupBox : public TextControl {
 public:
     explicit GroupBox(fw::Window& window);
     std::string_view ClassName() const override { return "GroupBox"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const std::string& Caption() const { return m_caption; }
     void SetCaption(std::string_view caption);
-
-protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
 private:
     std::string m_caption;

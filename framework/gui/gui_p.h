@@ -3,7 +3,6 @@
 #pragma once
 
 #include "framework/core/color.h"
-#include "framework/core/propertyblock.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,13 +15,6 @@
 class QKeyEvent;
 
 namespace fw::detail {
-
-// Typed access to a property value; a value of another kind throws
-// std::invalid_argument naming the property.
-bool AsBool(const PropertyValue& value, std::string_view name);
-std::int32_t AsInt(const PropertyValue& value, std::string_view name);
-Color AsColor(const PropertyValue& value, std::string_view name);
-const std::string& AsString(const PropertyValue& value, std::string_view name);
 
 inline QColor ToQColor(Color c)
 {

@@ -4,40 +4,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
-#include <stdexcept>
-#include <variant>
-
 namespace fw::detail {
-
-namespace {
-template <class T>
-const T& As(const PropertyValue& value, std::string_view name, const char* kind)
-{
-    if (const T* v = std::get_if<T>(&value))
-        return *v;
-    throw std::invalid_argument("property " + std::string(name) + " takes a " + kind + " value");
-}
-} // namespace
-
-bool AsBool(const PropertyValue& value, std::string_view name)
-{
-    return As<bool>(value, name, "Boolean");
-}
-
-std::int32_t AsInt(const PropertyValue& value, std::string_view name)
-{
-    return As<std::int32_t>(value, name, "Integer");
-}
-
-Color AsColor(const PropertyValue& value, std::string_view name)
-{
-    return As<Color>(value, name, "Color");
-}
-
-const std::string& AsString(const PropertyValue& value, std::string_view name)
-{
-    return As<std::string>(value, name, "String");
-}
 
 QString DisplayText(std::string_view text)
 {

@@ -87,17 +87,14 @@ HTTPSocket::~HTTPSocket()
     Close();
 }
 
-void HTTPSocket::SetProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> HTTPSocket::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Port")
-        m_port = AsInt(value, name);
-    else if (name == "Address")
-        m_address = AsString(value, name);
-    else if (name == "yield")
-        AsBool(value, name);
-    else
-        throw std::invalid_argument("HTTPSocket has no property " + std::string(name));
+    static constexpr PropertyInfo kRows[] = {
+        Row<&HTTPSocket::m_port>(0x00, "Port"),
+        Row<&HTTPSocket::m_address>(0x06, "Address"),
+        {0x1f, "yield", PropertyKind::Boolean},
+    };
+    return kRows;
 }
 
 void HTTPSocket::Get(std::string_view url)

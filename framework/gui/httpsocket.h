@@ -40,7 +40,7 @@ public:
     std::string_view ClassName() const override { return "HTTPSocket"; }
     // Port, Address and yield: the address and port come with each URL, so
     // they are kept for show only.
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    static std::span<const PropertyInfo> StoredProperties();
     // A closing window ends its socket's request.
     void OwnerClosed() override { Close(); }
 

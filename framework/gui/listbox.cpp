@@ -28,17 +28,33 @@ ListBox::ListBox(fw::Window& window)
     QObject::connect(m_table, &QTableWidget::itemSelectionChanged, m_table, [this] { IndexMaybeChanged(); });
 }
 
-void ListBox::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> ListBox::StoredProperties()
 {
-    using namespace detail;
-    if (name == "ColumnCount")
-        SetColumnCount(AsInt(value, name));
-    else if (name == "HasHeading")
-        SetHasHeading(AsBool(value, name));
-    else if (name == "InitialValue")
-        SetInitialValue(AsString(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(TextStyleRows(0x20), std::to_array<PropertyInfo>({
+        Row<&ListBox::SetColumnCount>(0x28, "ColumnCount"),
+        {0x29, "ColumnWidths", PropertyKind::String},
+        {0x2a, "Hierarchical", PropertyKind::Boolean},
+        {0x2c, "EnableDrag", PropertyKind::Boolean},
+        {0x2d, "EnableDragReorder", PropertyKind::Boolean},
+        {0x2e, "SelectionType", PropertyKind::Integer},
+        Row<&ListBox::SetInitialValue>(0x30, "InitialValue"),
+        Row<&ListBox::SetHasHeading>(0x31, "HasHeading"),
+        {0x32, "UseFocusRing", PropertyKind::Boolean},
+        {0x33, "HeadingIndex", PropertyKind::Integer},
+        {0x36, "ScrollBarHorizontal", PropertyKind::Boolean},
+        {0x37, "ScrollBarVertical", PropertyKind::Boolean},
+        {0x38, "DataSource", PropertyKind::String},
+        {0x39, "DataField", PropertyKind::String},
+        {0x3a, "GridLinesHorizontal", PropertyKind::Integer},
+        {0x3b, "GridLinesVertical", PropertyKind::Integer},
+        {0x3c, "DefaultRowHeight", PropertyKind::Integer},
+        {0x3f, "ColumnsResizable", PropertyKind::Boolean},
+        {0x40, "RequiresSelection", PropertyKind::Boolean},
+        {0x41, "AutoHideScrollbars", PropertyKind::Boolean},
+        {0x42, "_ScrollWidth", PropertyKind::Integer},
+        {0x43, "_ScrollOffset", PropertyKind::Integer},
+    }));
+    return kRows;
 }
 
 std::int32_t ListBox::ColumnCount() const

@@ -13,6 +13,7 @@ class ListBox : public TextControl {
 public:
     explicit ListBox(fw::Window& window);
     std::string_view ClassName() const override { return "Listbox"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     std::int32_t ColumnCount() const;
     void SetColumnCount(std::int32_t count);
@@ -38,7 +39,6 @@ public:
     Event<void()> Change;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Change() { Change.Raise(); }
 
 private:

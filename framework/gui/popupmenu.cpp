@@ -15,14 +15,15 @@ PopupMenu::PopupMenu(fw::Window& window)
     QObject::connect(m_combo, &QComboBox::currentIndexChanged, m_combo, [this] { IndexMaybeChanged(); });
 }
 
-void PopupMenu::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> PopupMenu::StoredProperties()
 {
-    if (name == "ListIndex")
-        SetListIndex(detail::AsInt(value, name));
-    else if (name == "InitialValue")
-        SetInitialValue(detail::AsString(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(TextStyleRows(0x20), std::to_array<PropertyInfo>({
+        Row<&PopupMenu::SetListIndex>(0x26, "ListIndex"),
+        Row<&PopupMenu::SetInitialValue>(0x28, "InitialValue"),
+        {0x29, "DataSource", PropertyKind::String},
+        {0x2a, "DataField", PropertyKind::String},
+    }));
+    return kRows;
 }
 
 void PopupMenu::AddRow(std::string_view text)

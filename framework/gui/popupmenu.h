@@ -13,6 +13,7 @@ class PopupMenu : public TextControl {
 public:
     explicit PopupMenu(fw::Window& window);
     std::string_view ClassName() const override { return "PopupMenu"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     void AddRow(std::string_view text);
     void InsertRow(std::int32_t row, std::string_view text);
@@ -35,7 +36,6 @@ public:
     Event<void()> Change;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Change() { Change.Raise(); }
 
 private:

@@ -15,14 +15,13 @@ ProgressBar::ProgressBar(fw::Window& window) : Control(window, new QProgressBar(
     Update();
 }
 
-void ProgressBar::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> ProgressBar::StoredProperties()
 {
-    if (name == "Value")
-        SetValue(detail::AsInt(value, name));
-    else if (name == "Maximum")
-        SetMaximum(detail::AsInt(value, name));
-    else
-        Control::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {
+        Row<&ProgressBar::SetValue>(0x20, "Value"),
+        Row<&ProgressBar::SetMaximum>(0x21, "Maximum"),
+    };
+    return kRows;
 }
 
 void ProgressBar::SetValue(std::int32_t value)

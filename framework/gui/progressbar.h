@@ -10,14 +10,12 @@ class ProgressBar : public Control {
 public:
     explicit ProgressBar(fw::Window& window);
     std::string_view ClassName() const override { return "ProgressBar"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     std::int32_t Value() const { return m_value; }
     void SetValue(std::int32_t value);
     std::int32_t Maximum() const { return m_maximum; }
     void SetMaximum(std::int32_t maximum);
-
-protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
 
 private:
     void Update();

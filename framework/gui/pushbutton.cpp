@@ -15,17 +15,15 @@ PushButton::PushButton(fw::Window& window) : TextControl(window, new QPushButton
     QObject::connect(button, &QPushButton::clicked, button, [this] { Dispatch([this] { Event_Action(); }); });
 }
 
-void PushButton::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> PushButton::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Caption")
-        SetCaption(AsString(value, name));
-    else if (name == "Default")
-        SetDefault(AsBool(value, name));
-    else if (name == "Cancel")
-        SetCancel(AsBool(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(std::to_array<PropertyInfo>({
+                                               Row<&PushButton::SetCaption>(0x20, "Caption"),
+                                               Row<&PushButton::SetDefault>(0x21, "Default"),
+                                               Row<&PushButton::SetCancel>(0x22, "Cancel"),
+                                           }),
+                                           TextStyleRows(0x23));
+    return kRows;
 }
 
 void PushButton::SetCaption(std::string_view caption)

@@ -11,6 +11,7 @@ class PushButton : public TextControl {
 public:
     explicit PushButton(fw::Window& window);
     std::string_view ClassName() const override { return "PushButton"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const std::string& Caption() const { return m_caption; }
     void SetCaption(std::string_view caption);
@@ -25,7 +26,6 @@ public:
     Event<void()> Action;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Action() { Action.Raise(); }
     bool TakeDefaultKey(bool isReturn) override;
 

@@ -36,14 +36,14 @@ RadioButton::RadioButton(fw::Window& window) : TextControl(window, new RadioWidg
     });
 }
 
-void RadioButton::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> RadioButton::StoredProperties()
 {
-    if (name == "Caption")
-        SetCaption(detail::AsString(value, name));
-    else if (name == "Value")
-        SetValue(detail::AsBool(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(std::to_array<PropertyInfo>({
+                                               Row<&RadioButton::SetCaption>(0x20, "Caption"),
+                                               Row<&RadioButton::SetValue>(0x21, "Value"),
+                                           }),
+                                           TextStyleRows(0x22));
+    return kRows;
 }
 
 void RadioButton::SetCaption(std::string_view caption)

@@ -11,6 +11,7 @@ class RadioButton : public TextControl {
 public:
     explicit RadioButton(fw::Window& window);
     std::string_view ClassName() const override { return "RadioButton"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const std::string& Caption() const { return m_caption; }
     void SetCaption(std::string_view caption);
@@ -20,7 +21,6 @@ public:
     Event<void()> Action;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Action() { Action.Raise(); }
 
 private:

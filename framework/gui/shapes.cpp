@@ -18,15 +18,13 @@ void Shape::Draw(QPainter& painter)
     PaintShape(painter, std::max(Width(), 0), std::max(Height(), 0));
 }
 
-void Shape::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Shape::StoredProperties()
 {
-    using namespace detail;
-    if (name == "FillColor")
-        SetFillColor(AsColor(value, name));
-    else if (name == "BorderWidth")
-        SetBorderWidth(AsInt(value, name));
-    else
-        Control::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {
+        Row<&Shape::SetFillColor>(0x20, "FillColor"),
+        Row<&Shape::SetBorderWidth>(0x21, "BorderWidth"),
+    };
+    return kRows;
 }
 
 void Shape::SetFillColor(Color color)
@@ -46,15 +44,13 @@ void Shape::SetBorderWidth(std::int32_t width)
     Refresh();
 }
 
-void Rectangle::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Rectangle::StoredProperties()
 {
-    using namespace detail;
-    if (name == "TopLeftColor")
-        SetTopLeftColor(AsColor(value, name));
-    else if (name == "BottomRightColor")
-        SetBottomRightColor(AsColor(value, name));
-    else
-        Shape::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {
+        Row<&Rectangle::SetTopLeftColor>(0x22, "TopLeftColor"),
+        Row<&Rectangle::SetBottomRightColor>(0x23, "BottomRightColor"),
+    };
+    return kRows;
 }
 
 void Rectangle::SetTopLeftColor(Color color)
@@ -83,17 +79,14 @@ void Rectangle::PaintShape(QPainter& painter, int width, int height) const
     painter.fillRect(0, 0, b, height, topLeft);
 }
 
-void RoundRectangle::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> RoundRectangle::StoredProperties()
 {
-    using namespace detail;
-    if (name == "BorderColor")
-        SetBorderColor(AsColor(value, name));
-    else if (name == "OvalWidth")
-        SetOvalWidth(AsInt(value, name));
-    else if (name == "OvalHeight")
-        SetOvalHeight(AsInt(value, name));
-    else
-        Shape::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {
+        Row<&RoundRectangle::SetBorderColor>(0x22, "BorderColor"),
+        Row<&RoundRectangle::SetOvalWidth>(0x23, "OvalWidth"),
+        Row<&RoundRectangle::SetOvalHeight>(0x24, "OvalHeight"),
+    };
+    return kRows;
 }
 
 void RoundRectangle::SetBorderColor(Color color)
@@ -132,12 +125,10 @@ void RoundRectangle::PaintShape(QPainter& painter, int width, int height) const
     }
 }
 
-void Oval::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Oval::StoredProperties()
 {
-    if (name == "BorderColor")
-        SetBorderColor(detail::AsColor(value, name));
-    else
-        Shape::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {Row<&Oval::SetBorderColor>(0x22, "BorderColor")};
+    return kRows;
 }
 
 void Oval::SetBorderColor(Color color)
@@ -160,21 +151,32 @@ void Oval::PaintShape(QPainter& painter, int width, int height) const
     }
 }
 
-void Line::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Line::StoredProperties()
 {
-    using namespace detail;
-    if (name == "X1")
-        SetX1(AsInt(value, name));
-    else if (name == "Y1")
-        SetY1(AsInt(value, name));
-    else if (name == "X2")
-        SetX2(AsInt(value, name));
-    else if (name == "Y2")
-        SetY2(AsInt(value, name));
-    else if (name == "LineColor")
-        SetLineColor(AsColor(value, name));
-    else
-        Shape::ApplyProperty(name, value);
+    // A Line stores only the name, index, box and visibility of a control,
+    // with its box Top first and its own values before TabPanelIndex.
+    static const std::vector<PropertyInfo> kRows = [] {
+        const PropertyTable control{"Control", Control::StoredProperties()};
+        const auto of = [&](std::string_view name) { return *control.Find(name); };
+        return std::vector<PropertyInfo>{
+            of("Name"),
+            of("Index"),
+            of("Top"),
+            of("Left"),
+            of("Width"),
+            of("Height"),
+            Row<&Line::SetX1>(0x20, "X1"),
+            Row<&Line::SetX2>(0x21, "X2"),
+            Row<&Line::SetY1>(0x22, "Y1"),
+            Row<&Line::SetY2>(0x23, "Y2"),
+            of("TabPanelIndex"),
+            of("Visible"),
+            Row<&Line::SetBorderWidth>(0x24, "BorderWidth"),
+            Row<&Line::SetLineColor>(0x25, "LineColor"),
+            of("InitialParent"),
+        };
+    }();
+    return kRows;
 }
 
 void Line::SetX1(std::int32_t x)

@@ -11,6 +11,7 @@ namespace fw {
 // BorderWidth 0 draws no border.
 class Shape : public Control {
 public:
+    static std::span<const PropertyInfo> StoredProperties();
     Color FillColor() const { return m_fillColor; }
     void SetFillColor(Color color);
     std::int32_t BorderWidth() const { return m_borderWidth; }
@@ -18,7 +19,6 @@ public:
 
 protected:
     explicit Shape(fw::Window& window);
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     virtual void BorderWidthChanged() {}
     void Draw(QPainter& painter) override;
     bool DrawsWithinBox() const override { return true; }
@@ -36,6 +36,7 @@ class Rectangle : public Shape {
 public:
     explicit Rectangle(fw::Window& window) : Shape(window) {}
     std::string_view ClassName() const override { return "Rectangle"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     Color TopLeftColor() const { return m_topLeftColor; }
     void SetTopLeftColor(Color color);
@@ -43,7 +44,6 @@ public:
     void SetBottomRightColor(Color color);
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
     bool Opaque() const override { return true; }
 
@@ -57,6 +57,7 @@ class RoundRectangle : public Shape {
 public:
     explicit RoundRectangle(fw::Window& window) : Shape(window) {}
     std::string_view ClassName() const override { return "RoundRectangle"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     Color BorderColor() const { return m_borderColor; }
     void SetBorderColor(Color color);
@@ -66,7 +67,6 @@ public:
     void SetOvalHeight(std::int32_t height);
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
 
 private:
@@ -79,12 +79,12 @@ class Oval : public Shape {
 public:
     explicit Oval(fw::Window& window) : Shape(window) {}
     std::string_view ClassName() const override { return "Oval"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     Color BorderColor() const { return m_borderColor; }
     void SetBorderColor(Color color);
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
 
 private:
@@ -97,6 +97,7 @@ class Line : public Shape {
 public:
     explicit Line(fw::Window& window) : Shape(window) {}
     std::string_view ClassName() const override { return "Line"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     std::int32_t X1() const { return m_x1; }
     std::int32_t Y1() const { return m_y1; }
@@ -110,7 +111,6 @@ public:
     void SetLineColor(Color color);
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void PaintShape(QPainter& painter, int width, int height) const override;
     // A level or upright line fills its box; a slanting one may reach past it.
     bool Opaque() const override { return Straight() && BorderWidth() > 0; }

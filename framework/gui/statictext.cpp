@@ -33,19 +33,20 @@ void StaticText::Changed(bool colour)
     Refresh();
 }
 
-void StaticText::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> StaticText::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Text")
-        SetText(AsString(value, name));
-    else if (name == "TextAlign")
-        SetTextAlign(AsInt(value, name));
-    else if (name == "TextColor")
-        SetTextColor(AsColor(value, name));
-    else if (name == "MultiLine")
-        SetMultiLine(AsBool(value, name));
-    else
-        TextControl::ApplyProperty(name, value);
+    static constexpr auto kRows = JoinRows(std::to_array<PropertyInfo>({
+                                               Row<&StaticText::SetText>(0x20, "Text"),
+                                               Row<&StaticText::SetTextAlign>(0x22, "TextAlign"),
+                                               Row<&StaticText::SetTextColor>(0x23, "TextColor"),
+                                           }),
+                                           TextStyleRows(0x24),
+                                           std::to_array<PropertyInfo>({
+                                               Row<&StaticText::SetMultiLine>(0x29, "MultiLine"),
+                                               {0x2a, "DataSource", PropertyKind::String},
+                                               {0x2b, "DataField", PropertyKind::String},
+                                           }));
+    return kRows;
 }
 
 void StaticText::SetText(std::string_view text)

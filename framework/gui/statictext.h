@@ -15,6 +15,7 @@ public:
     explicit StaticText(fw::Window& window);
     ~StaticText() override;
     std::string_view ClassName() const override { return "StaticText"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     const std::string& Text() const { return m_text; }
     void SetText(std::string_view text);
@@ -27,7 +28,6 @@ public:
     void SetMultiLine(bool on);
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Draw(QPainter& painter) override;
 
 private:

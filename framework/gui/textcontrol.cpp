@@ -20,23 +20,6 @@ TextControl::TextControl(fw::Window& window) : Control(window)
 
 TextControl::~TextControl() = default;
 
-void TextControl::ApplyProperty(std::string_view name, const PropertyValue& value)
-{
-    using namespace detail;
-    if (name == "TextFont")
-        SetTextFont(AsString(value, name));
-    else if (name == "TextSize")
-        SetTextSize(AsInt(value, name));
-    else if (name == "Bold")
-        SetBold(AsBool(value, name));
-    else if (name == "Italic")
-        SetItalic(AsBool(value, name));
-    else if (name == "Underline")
-        SetUnderline(AsBool(value, name));
-    else
-        Control::ApplyProperty(name, value);
-}
-
 void TextControl::SetTextFont(std::string_view name)
 {
     if (name == m_textFont)

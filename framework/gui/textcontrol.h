@@ -3,6 +3,7 @@
 
 #include "framework/gui/control.h"
 
+#include <array>
 #include <memory>
 
 class QFont;
@@ -32,7 +33,16 @@ protected:
     TextControl(fw::Window& window, QWidget* widget);
     // A drawn text control.
     explicit TextControl(fw::Window& window);
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
+    // TextFont, TextSize, Bold, Italic and Underline, which every text
+    // class stores together from the id `first` on.
+    static constexpr std::array<PropertyInfo, 5> TextStyleRows(std::uint16_t first)
+    {
+        return {Row<&TextControl::SetTextFont>(first, "TextFont"),
+                Row<&TextControl::SetTextSize>(first + 1, "TextSize"),
+                Row<&TextControl::SetBold>(first + 2, "Bold"),
+                Row<&TextControl::SetItalic>(first + 3, "Italic"),
+                Row<&TextControl::SetUnderline>(first + 4, "Underline")};
+    }
     // The font as shown.
     const QFont& Font() const { return *m_font; }
 

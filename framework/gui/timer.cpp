@@ -7,7 +7,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace fw {
 
@@ -27,17 +26,10 @@ Timer::Timer(Window&) : Timer() {}
 
 Timer::~Timer() = default;
 
-void Timer::SetProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Timer::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Mode")
-        SetMode(AsInt(value, name));
-    else if (name == "Period")
-        SetPeriod(AsInt(value, name));
-    else if (name == "Enabled")
-        SetEnabled(AsBool(value, name));
-    else
-        throw std::invalid_argument("Timer has no property " + std::string(name));
+    static constexpr PropertyInfo kRows[] = {Row<&Timer::SetMode>(0x00, "Mode"), Row<&Timer::SetPeriod>(0x01, "Period")};
+    return kRows;
 }
 
 void Timer::SetMode(std::int32_t mode)

@@ -26,8 +26,7 @@ public:
     Timer& operator=(const Timer&) = delete;
 
     std::string_view ClassName() const override { return "Timer"; }
-    // Mode, Period, Enabled.
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    static std::span<const PropertyInfo> StoredProperties();
     // Off once its window closes.
     void OwnerClosed() override { SetMode(kModeOff); }
 

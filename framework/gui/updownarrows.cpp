@@ -46,12 +46,10 @@ UpDownArrows::UpDownArrows(fw::Window& window) : Control(window, new ArrowsWidge
     QObject::connect(arrows->down, &QToolButton::clicked, arrows, [this] { Dispatch([this] { Event_Down(); }); });
 }
 
-void UpDownArrows::ApplyProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> UpDownArrows::StoredProperties()
 {
-    if (name == "AcceptFocus")
-        SetAcceptFocus(detail::AsBool(value, name));
-    else
-        Control::ApplyProperty(name, value);
+    static constexpr PropertyInfo kRows[] = {Row<&UpDownArrows::SetAcceptFocus>(0x20, "AcceptFocus")};
+    return kRows;
 }
 
 } // namespace fw

@@ -10,6 +10,7 @@ class UpDownArrows : public Control {
 public:
     explicit UpDownArrows(fw::Window& window);
     std::string_view ClassName() const override { return "UpDownArrows"; }
+    static std::span<const PropertyInfo> StoredProperties();
 
     bool AcceptFocus() const { return m_acceptFocus; }
     void SetAcceptFocus(bool on) { m_acceptFocus = on; }
@@ -18,7 +19,6 @@ public:
     Event<void()> Down;
 
 protected:
-    void ApplyProperty(std::string_view name, const PropertyValue& value) override;
     void Event_Up() { Up.Raise(); }
     void Event_Down() { Down.Raise(); }
 

@@ -20,7 +20,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace fw {
 
@@ -299,40 +298,35 @@ Control* Window::ControlAt(std::size_t creationIndex) const
     return creationIndex < m_controls.size() ? m_controls[creationIndex] : nullptr;
 }
 
-void Window::SetProperty(std::string_view name, const PropertyValue& value)
+std::span<const PropertyInfo> Window::StoredProperties()
 {
-    using namespace detail;
-    if (name == "Visible")
-        SetVisible(AsBool(value, name));
-    else if (name == "Width")
-        SetWidth(AsInt(value, name));
-    else if (name == "Height")
-        SetHeight(AsInt(value, name));
-    else if (name == "Placement")
-        SetPlacement(AsInt(value, name));
-    else if (name == "Title")
-        SetTitle(AsString(value, name));
-    else if (name == "Frame")
-        SetFrame(AsInt(value, name));
-    else if (name == "CloseButton")
-        SetCloseButton(AsBool(value, name));
-    else if (name == "Resizeable")
-        m_resizeable = AsBool(value, name);
-    else if (name == "MinimizeButton")
-        m_minimizeButton = AsBool(value, name);
-    else if (name == "MaximizeButton")
-        m_maximizeButton = AsBool(value, name);
-    else if (name == "HasBackColor")
-        SetHasBackColor(AsBool(value, name));
-    else if (name == "BackColor")
-        SetBackColor(AsColor(value, name));
-    else {
-        // FullScreen, Composite, MinWidth, MacProcId and the like: the
-        // window is never resized, so they change nothing here.
-        const PropertyTable* table = PropertyTableFor(ClassName());
-        if (!table || !table->Find(name))
-            throw std::invalid_argument("Window has no property " + std::string(name));
-    }
+    // FullScreen, Composite, MinWidth, MacProcId and the like: the window is
+    // never resized, so they change nothing here.
+    static constexpr PropertyInfo kRows[] = {
+        Row<&Window::SetVisible>(0x00, "Visible"),
+        Row<&Window::SetWidth>(0x03, "Width"),
+        Row<&Window::SetHeight>(0x04, "Height"),
+        Row<&Window::SetPlacement>(0x05, "Placement"),
+        Row<&Window::SetTitle>(0x06, "Title"),
+        {0x07, "FullScreen", PropertyKind::Boolean},
+        {0x08, "MenuBarVisible", PropertyKind::Boolean},
+        Row<&Window::SetCloseButton>(0x0a, "CloseButton"),
+        Row<&Window::m_resizeable>(0x0c, "Resizeable"),
+        Row<&Window::m_maximizeButton>(0x0e, "MaximizeButton"),
+        Row<&Window::m_minimizeButton>(0x0f, "MinimizeButton"),
+        Row<&Window::SetFrame>(0x10, "Frame"),
+        {0x11, "Composite", PropertyKind::Boolean},
+        {0x12, "LiveResize", PropertyKind::Boolean},
+        Row<&Window::SetHasBackColor>(0x15, "HasBackColor"),
+        Row<&Window::SetBackColor>(0x16, "BackColor"),
+        {0x17, "BalloonHelp", PropertyKind::String},
+        {0x18, "MinWidth", PropertyKind::Integer},
+        {0x19, "MinHeight", PropertyKind::Integer},
+        {0x1a, "MaxWidth", PropertyKind::Integer},
+        {0x1b, "MaxHeight", PropertyKind::Integer},
+        {0x1c, "MacProcId", PropertyKind::Integer},
+    };
+    return kRows;
 }
 
 void Window::ApplyWindowBlock(std::span<const std::uint8_t> block)

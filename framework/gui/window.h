@@ -55,9 +55,9 @@ public:
     Window& operator=(const Window&) = delete;
 
     std::string_view ClassName() const override { return "Window"; }
-    // Window block properties (Visible, Width, Height, Placement, Title,
-    // Frame, CloseButton, HasBackColor, BackColor, ...). Raises no event.
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    // Its block's rows (Visible, Width, Height, Placement, Title, Frame,
+    // CloseButton, HasBackColor, BackColor, ...); applying them raises no event.
+    static std::span<const PropertyInfo> StoredProperties();
     // Applies the window's property block; throws std::runtime_error when it
     // is malformed.
     void ApplyWindowBlock(std::span<const std::uint8_t> block);

@@ -180,20 +180,27 @@ TEST(PropertyBlock, RegisteredTablesDeriveFromTheirBase)
     constexpr fw::PropertyInfo kOther[] = {{0x4e, "Editable", PropertyKind::Boolean}};
     const fw::PropertyTable* timer = fw::PropertyTableFor("Timer");
     const auto& base = Table("EditField").properties;
-    fw::RegisterControlTable("RegisteredField", "EditField", kOwn);
-    fw::RegisterControlTable("RegisteredField", "EditField", kOwn);
+    fw::RegisterPropertyTable("RegisteredField", "EditField", kOwn);
+    fw::RegisterPropertyTable("RegisteredField", "EditField", kOwn);
     const auto& derived = Table("RegisteredField").properties;
     // The base's records, the own ones, then InitialParent last as in every control.
     ASSERT_EQ(derived.size(), base.size() + 1);
     EXPECT_TRUE(std::equal(base.begin(), base.end() - 1, derived.begin(),
-                           [](const auto& a, const auto& b) { return a.id == b.id && a.name == b.name; }));
+                           [](const auto& a, const auto& b) { return a.id == b.id && a.apply == b.apply; }));
     EXPECT_EQ(derived.end()[-2].name, "Editable");
     EXPECT_EQ(derived.back().name, "InitialParent");
     EXPECT_EQ(fw::PropertyTableFor("Timer"), timer) << "a registration moved the tables";
-    EXPECT_THROW(fw::RegisterControlTable("RegisteredField", "EditField", kOther), std::logic_error);
-    EXPECT_THROW(fw::RegisterControlTable("Orphan", "NoSuchClass"), std::logic_error);
-    EXPECT_THROW(fw::RegisterControlTable("Orphan", "Timer"), std::logic_error);
+    EXPECT_THROW(fw::RegisterPropertyTable("RegisteredField", "EditField", kOther), std::logic_error);
+    EXPECT_THROW(fw::RegisterPropertyTable("Orphan", "Timer", {}), std::logic_error);
     EXPECT_EQ(fw::PropertyTableFor("Orphan"), nullptr);
+
+    // Tables register at start-up in no set order: a table waits for its base.
+    fw::RegisterPropertyTable("LateField", "LateBase", kOwn);
+    EXPECT_EQ(fw::PropertyTableFor("LateField"), nullptr);
+    fw::RegisterPropertyTable("LateBase", "Canvas", {});
+    ASSERT_NE(fw::PropertyTableFor("LateField"), nullptr);
+    EXPECT_EQ(Table("LateField").properties.size(), Table("Canvas").properties.size() + 1);
+    EXPECT_EQ(Table("LateField").Find("Editable")->id, 0x4d);
 }
 
 TEST(PropertyBlock, ApplyBlockAssignsInStoredOrderOrChangesNothing)

@@ -3,10 +3,13 @@
 #include "framework/gui/editfield.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/groupbox.h"
+#include "framework/gui/httpsocket.h"
+#include "framework/gui/listbox.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
+#include "framework/gui/timer.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
 
@@ -17,7 +20,9 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <map>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +66,74 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
         // The own flag is never touched by a parent.
         EXPECT_TRUE(label->Visible() && !hidden->Visible());
     }
+}
+
+// A stored property reaches what it sets through the row of the class's
+// table, its base's rows and the shared text rows included; one that means
+// nothing here is dropped; a name outside the table or a value of another
+// kind is refused.
+TEST_F(ControlTest, StoredPropertiesReachWhatTheySet)
+{
+    fw::PushButton* button = nullptr;
+    fw::ListBox* list = nullptr;
+    fw::Rectangle* rect = nullptr;
+    fw::Line* line = nullptr;
+    fw::EditField* field = nullptr;
+    fw::Timer* timer = nullptr;
+    fw::HTTPSocket* socket = nullptr;
+    TestWindow* w = MakeWindow([&](TestWindow& win) {
+        button = win.Add<fw::PushButton>("button", 10, 10, 80, 20);
+        list = win.Add<fw::ListBox>("list", 10, 40, 80, 60);
+        rect = win.Add<fw::Rectangle>("rect", 100, 10, 30, 30);
+        line = win.AddControl<fw::Line>("line", fw::kNoIndex);
+        field = win.Add<fw::EditField>("field", 100, 50, 80, 20);
+        timer = win.AddControl<fw::Timer>("timer", fw::kNoIndex);
+        socket = win.AddControl<fw::HTTPSocket>("socket", fw::kNoIndex);
+    });
+    struct Row {
+        const char* name;
+        fw::PropertyTarget* target;
+        const char* property;
+        fw::PropertyValue value;
+        std::function<bool()> took;
+    };
+    const Row rows[] = {
+        {"own row", button, "Caption", std::string("Go"), [&] { return button->Caption() == "Go"; }},
+        {"shared text row", list, "Italic", true, [&] { return list->Italic(); }},
+        {"control field", rect, "Index", 4, [&] { return rect->Index() == 4; }},
+        {"control setter", button, "LockRight", true, [&] { return button->LockRight(); }},
+        {"shape base row", rect, "BorderWidth", 3, [&] { return rect->BorderWidth() == 3; }},
+        {"line's pick of the control rows", line, "Visible", false, [&] { return !line->Visible(); }},
+        {"line's own row", line, "X2", 30, [&] { return line->X2() == 30; }},
+        {"field", field, "LimitText", 5, [&] { return field->LimitText() == 5; }},
+        {"window", w, "Title", std::string("Tabla"), [&] { return w->Title() == "Tabla"; }},
+        {"timer", timer, "Period", 250, [&] { return timer->Period() == 250; }},
+        {"socket field", socket, "Address", std::string("example.org"), [&] { return socket->Address() == "example.org"; }},
+    };
+    for (const Row& row : rows) {
+        row.target->SetProperty(row.property, row.value);
+        EXPECT_TRUE(row.took()) << row.name;
+    }
+
+    EXPECT_NO_THROW(button->SetProperty("TabPanelIndex", 2));
+    EXPECT_NO_THROW(socket->SetProperty("yield", true));
+    struct Refused {
+        const char* name;
+        fw::PropertyTarget* target;
+        const char* property;
+        fw::PropertyValue value;
+    };
+    const Refused refused[] = {
+        {"own row, other kind", button, "Caption", 3},
+        {"dropped row, other kind", button, "TabPanelIndex", std::string("2")},
+        {"another class's row", button, "Value", true},
+        {"a Line stores no HelpTag", line, "HelpTag", std::string("x")},
+        {"window row, other kind", w, "Title", 1},
+        {"timer", timer, "Enabled", true},
+    };
+    for (const Refused& row : refused)
+        EXPECT_THROW(row.target->SetProperty(row.property, row.value), std::invalid_argument) << row.name;
+    EXPECT_EQ(button->Caption(), "Go");
 }
 
 // The calendar window keeps state in controls laid out beyond its edges.
