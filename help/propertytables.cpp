@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The tables of the help window's own controls. The layout compiler links
-// this file but not the help windows, which it compiles: the rows here may
-// use only what the classes' headers define.
+// The tables of the help window's own controls, from the framework classes
+// they derive from and the rows each class gives.
 #include "help/staticurl.h"
 
 namespace help {
 namespace {
 
-constexpr fw::PropertyInfo kStaticURL[] = {fw::Row<&StaticURL::SetURL>(0x2c, "URL")};
-
 const fw::PropertyTableRegistration kTables[] = {
-    {"StaticURL", "StaticText", kStaticURL},
+    {"StaticURL", "StaticText", StaticURL::StoredProperties()},
     {"HTMLField", "EditField"},
 };
 
 } // namespace
 } // namespace help
+
+// Named by the build, so that every link that uses the layer takes this file.
+extern "C" const int cyc_help_controls_tables = 0;

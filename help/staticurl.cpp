@@ -15,6 +15,12 @@ constexpr fw::Color kPressed{255, 0, 0};
 
 StaticURL::StaticURL(fw::Window& window) : fw::StaticText(window) {}
 
+std::span<const fw::PropertyInfo> StaticURL::StoredProperties()
+{
+    static constexpr fw::PropertyInfo kRows[] = {fw::Row<&StaticURL::SetURL>(0x2c, "URL")};
+    return kRows;
+}
+
 void StaticURL::Event_Open()
 {
     Tagged("StaticURL.Open", [&] {

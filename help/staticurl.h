@@ -19,6 +19,7 @@ class StaticURL : public fw::StaticText {
 public:
     explicit StaticURL(fw::Window& window);
     std::string_view ClassName() const override { return "StaticURL"; }
+    static std::span<const fw::PropertyInfo> StoredProperties();
 
     const std::string& URL() const { return m_url; }
     void SetURL(std::string_view url) { m_url = url; }
