@@ -11,7 +11,6 @@
 
 namespace {
 
-using shelltest::CalendarInputs;
 using shelltest::Choose;
 
 // "site" is an external link, "go down" a "#end" link; the anchor "end"
@@ -39,7 +38,7 @@ protected:
     void SetUp() override
     {
         ShellTest::SetUp();
-        StartWith(in);
+        Start();
         testenv::click(win::splashreg()->PushButton1);
     }
 
@@ -54,12 +53,15 @@ protected:
         WaitShown(help);
         EXPECT_EQ(help->MenuBar(), MenuBar2());
         EXPECT_EQ(win::main()->MenuBar(), byButton ? static_cast<fw::MenuBar*>(MenuBar2()) : MenuBar1());
-        EXPECT_FALSE(in.durciclo->Enabled() || in.rbevitar->Enabled() || win::main()->PushButton2->Enabled());
+        EXPECT_EQ(EnabledInputs(), 0);
         return help;
     }
     static std::string PageText(std::string (*page)()) { return help::Render(page(), 13).text; }
-
-    CalendarInputs in;
+    static int EnabledInputs()
+    {
+        const windows::main& c = *win::main();
+        return c.durciclo->Enabled() + c.rbevitar->Enabled() + c.PushButton2->Enabled();
+    }
 };
 
 TEST_F(AyudaTest, EveryTopicShowsItsPage)
@@ -97,7 +99,7 @@ TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
             EXPECT_TRUE(Exists<windows::ayuda>());
             EXPECT_FALSE(help->Visible());
         }
-        EXPECT_TRUE(in.durciclo->Enabled() && in.rbevitar->Enabled() && win::main()->PushButton2->Enabled());
+        EXPECT_EQ(EnabledInputs(), 3);
         EXPECT_EQ(win::main()->MenuBar(), MenuBar1());
 
         help = Open(false);

@@ -12,8 +12,8 @@ namespace testenv {
 
 // A scripted HTTP server on 127.0.0.1 (loopback only) for the update
 // checker's tests. Each path has a reply, sent byte for byte as scripted;
-// other paths get 404 unless "*" is scripted. It reads at most 16 KiB of request head and serves at
-// most 64 connections, and closes every connection when it goes.
+// other paths get 404 unless "*" is scripted. It closes every connection
+// when it goes.
 class HttpServer {
 public:
     struct Reply {
@@ -53,7 +53,6 @@ private:
     std::unique_ptr<QTcpServer> m_server;
     std::map<std::string, Reply> m_replies;
     std::vector<Request> m_requests;
-    int m_connections = 0;
 };
 
 } // namespace testenv

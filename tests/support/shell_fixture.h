@@ -50,12 +50,6 @@ inline Shown ShownBy(windows::preferences& prefs)
             prefs.CheckBox1->Value(), prefs.CheckBox2->Value(), prefs.CheckBox3->Value()};
 }
 
-// The calendar window's inputs that start-up restores and Close stores.
-struct CalendarInputs {
-    fw::EditField *durciclo = nullptr, *luteo = nullptr;
-    fw::RadioButton *rbevitar = nullptr, *rbconcebir = nullptr, *rbnino = nullptr, *rbnina = nullptr;
-};
-
 // Chooses the menu item as the user does: the enabling pass, then the item.
 inline void Choose(fw::MenuBar* bar, const char* item)
 {
@@ -152,14 +146,6 @@ protected:
     }
 
     static void WaitShown(fw::Window* window) { ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle())); }
-
-    // Start-up, with the calendar window's inputs at hand.
-    void StartWith(CalendarInputs& in)
-    {
-        Start();
-        const windows::main& c = *win::main();
-        in = {c.durciclo, c.luteo, c.rbevitar, c.rbconcebir, c.rbnino, c.rbnina};
-    }
 
     // Splash Ok, then what the calendar window's Preferences button does.
     windows::preferences* OpenPreferences()
