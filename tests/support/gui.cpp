@@ -12,23 +12,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include <cstdio>
-
 namespace testenv {
 
 namespace {
-
-// The headless platform reports every window-manager request it cannot
-// carry out (raise, size hints); those lines say nothing about the test.
-const QtMessageHandler s_previousHandler = qInstallMessageHandler(
-    [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (message.startsWith(QLatin1String("This plugin does not support")))
-            return;
-        if (s_previousHandler)
-            s_previousHandler(type, context, message);
-        else
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
 
 // The widget that took the last press, which gets the moves and the release
 // until the button goes up.

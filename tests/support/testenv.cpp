@@ -5,6 +5,8 @@
 #include <QWidget>
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <csignal>
 #include <cstring>
 #include <linux/capability.h>
@@ -98,6 +100,17 @@ ScopedTimeZone::~ScopedTimeZone()
 {
     restore("TZ", m_old);
     ::tzset();
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 std::filesystem::path screenshot(QWidget* widget, const std::string& name)

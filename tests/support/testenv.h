@@ -62,6 +62,10 @@ private:
     unsigned m_saved[6];
 };
 
+// A file of exactly these bytes; a file's bytes, "" when it cannot be read.
+void WriteFile(const std::filesystem::path& path, const std::string& bytes);
+std::string ReadFile(const std::filesystem::path& path);
+
 // Writes a PNG of the widget's window to build/screenshots/<name>.png and
 // returns its path.
 std::filesystem::path screenshot(QWidget* widget, const std::string& name);

@@ -17,7 +17,6 @@
 #include <QWidget>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <random>
@@ -32,16 +31,8 @@ namespace fs = std::filesystem;
 using Reply = testenv::HttpServer::Reply;
 using namespace std::string_literals;
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testenv::ReadFile;
+using testenv::WriteFile;
 
 Reply Raw(const std::string& head, std::vector<std::string> pieces, int delayMs = 0, bool stall = false)
 {

@@ -6,18 +6,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using fw::FolderItem;
 
 namespace {
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::size_t entries(const fs::path& folder)
 {
     return std::size_t(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
@@ -50,7 +44,7 @@ TEST(FolderItem, FailedWriteAllLeavesTheOldFileWholeAndSaysWhy)
     const std::string old = "old contents, whole";
     // A write larger than the process may write fails part-way through.
     FolderItem file(h / "prefs");
-    writeFile(file.Path(), old);
+    testenv::WriteFile(file.Path(), old);
     bool written = true;
     {
         const testenv::ScopedFileSizeLimit full(4096);
@@ -61,7 +55,7 @@ TEST(FolderItem, FailedWriteAllLeavesTheOldFileWholeAndSaysWhy)
     EXPECT_EQ(file.ReadAll(), old);
 
     fs::create_directory(h / "folder");
-    writeFile(h / "folder" / "inside", old);
+    testenv::WriteFile(h / "folder" / "inside", old);
     ::mkfifo((h / "fifo").c_str(), 0600);
     fs::create_symlink("fifo", h / "to-fifo");
     fs::create_symlink(h / "folder", h / "to-folder");
@@ -93,7 +87,7 @@ TEST(FolderItem, WritesArePrivateAndGoThroughLinksToFiles)
     EXPECT_EQ(mode(folders.home() / "made"), 0700u);
     EXPECT_EQ(mode(prefs->Path()), 0700u);
     const fs::path real = folders.home() / "real";
-    writeFile(real, "old");
+    testenv::WriteFile(real, "old");
     fs::permissions(real, fs::perms(0644));
     // A new file and an existing readable one both end 0600; a link to a
     // regular file is written through, a dangling one makes its target, and
@@ -118,10 +112,10 @@ TEST(FolderItem, DeleteRemovesOnlyFilesAndLinks)
     testenv::TempFolders folders;
     const fs::path h = folders.home();
     fs::create_directories(h / "full");
-    writeFile(h / "full" / "keep", "k");
+    testenv::WriteFile(h / "full" / "keep", "k");
     fs::create_directories(h / "empty");
-    writeFile(h / "file", "f");
-    writeFile(h / "target", "t");
+    testenv::WriteFile(h / "file", "f");
+    testenv::WriteFile(h / "target", "t");
     fs::create_directory_symlink(h / "full", h / "folderlink");
     fs::create_symlink(h / "target", h / "filelink");
     fs::create_symlink(h / "nowhere", h / "dangling");

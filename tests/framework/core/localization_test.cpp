@@ -5,17 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace fs = std::filesystem;
 using fw::GetLocalizedString;
 
 namespace {
-void writeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // Puts the locale's language and the resources-only lookup back.
 struct LocalizationGuard {
     ~LocalizationGuard()
@@ -32,14 +25,14 @@ TEST(Localization, TablesByLanguageWithDefaults)
     LocalizationGuard guard;
     const fs::path dir = folders.home() / "l10n";
     fs::create_directories(dir);
-    writeFile(dir / "fr.json",
-              R"({"Textos.k300": "F\u00e9vrier", "Textos.k301": "Ao\u00fbt\rD\u00e9cembre",)"
-              R"( "Textos.k302": 5, "Textos.k303": null, "Textos.k304": ""})");
-    writeFile(dir / "es.json", "{\"Textos.k300\": \"Febrero\"}");
-    writeFile(dir / "es_MX.json", "{\"Textos.k300\": \"Feb. (MX)\"}");
-    writeFile(dir / "de.json", "{\"Textos.k300\": \"Februar\""); // cut short
-    writeFile(dir / "it.json", "[\"Febbraio\"]");
-    writeFile(dir / "nl.json", "");
+    testenv::WriteFile(dir / "fr.json",
+                       R"({"Textos.k300": "F\u00e9vrier", "Textos.k301": "Ao\u00fbt\rD\u00e9cembre",)"
+                       R"( "Textos.k302": 5, "Textos.k303": null, "Textos.k304": ""})");
+    testenv::WriteFile(dir / "es.json", "{\"Textos.k300\": \"Febrero\"}");
+    testenv::WriteFile(dir / "es_MX.json", "{\"Textos.k300\": \"Feb. (MX)\"}");
+    testenv::WriteFile(dir / "de.json", "{\"Textos.k300\": \"Februar\""); // cut short
+    testenv::WriteFile(dir / "it.json", "[\"Febbraio\"]");
+    testenv::WriteFile(dir / "nl.json", "");
     fw::SetLocalizationFolder(dir.string());
 
     struct Row { const char* name; const char* language; const char* key; std::string expected; };
