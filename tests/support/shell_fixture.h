@@ -2,22 +2,14 @@
 #pragma once
 
 #include "app/app.h"
-#include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
 #include "calendar/module1.h"
-#include "framework/core/variant.h"
-#include "framework/gui/application.h"
-#include "framework/gui/checkbox.h"
-#include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
-#include "framework/gui/popupmenu.h"
-#include "framework/gui/pushbutton.h"
-#include "framework/gui/radiobutton.h"
-#include "framework/gui/window.h"
 #include "prefs/bprefs.h"
 #include "prefs/bprefs_seam.h"
 #include "prefs/window/preferences.h"
+#include "resources/menubars.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
 
