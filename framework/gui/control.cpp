@@ -176,6 +176,10 @@ public:
     // shows through where it no longer lies.
     void Invalidate(const QRect& box) { m_window.Content()->update(box); }
     void Update(const Control& c);
+    // The first widget made so far of a control created after the given
+    // one: a widget made now goes under it, into its place in the stacking
+    // order.
+    static QWidget* WidgetAbove(const fw::Window& window, const Control* control);
 
 private:
     void MakeWidgets();
@@ -375,29 +379,26 @@ void DrawnRun::MakeWidgets()
     QWidget* content = m_window.Content();
     m_lower = new DrawnLayer(content, *this, true);
     m_upper = new DrawnLayer(content, *this, false);
-    // In the place of the run among the widgets made so far: under the
-    // first one of a control created after it.
-    QWidget* above = nullptr;
-    const Control* last = m_controls.back();
-    bool after = false;
-    for (std::size_t i = 0; const Control* c = m_window.ControlAt(i); ++i) {
-        if (c == last) {
-            after = true;
-            continue;
-        }
-        if (!after)
-            continue;
-        if (c->Handle())
-            above = c->Handle();
-        else if (c->m_layer && c->m_layer != this && c->m_layer->m_lower)
-            above = c->m_layer->m_lower;
-        if (above)
-            break;
-    }
-    if (above) {
+    if (QWidget* above = WidgetAbove(m_window, m_controls.back())) {
         m_lower->stackUnder(above);
         m_upper->stackUnder(above);
     }
+}
+
+QWidget* DrawnRun::WidgetAbove(const fw::Window& window, const Control* control)
+{
+    bool after = false;
+    for (std::size_t i = 0; const Control* c = window.ControlAt(i); ++i) {
+        if (!after) {
+            after = c == control;
+            continue;
+        }
+        if (c->Handle())
+            return c->Handle();
+        if (c->m_layer && c->m_layer != control->m_layer && c->m_layer->m_lower)
+            return c->m_layer->m_lower;
+    }
+    return nullptr;
 }
 
 void DrawnRun::Update(const Control& c)
@@ -563,6 +564,24 @@ void Control::JoinLayer(Control* below)
     m_layer->Add(this);
 }
 
+void Control::Realize()
+{
+    QWidget* widget = MakeWidget(m_window->Content());
+    m_widget.reset(widget);
+    m_filter = new ControlFilter(*this, widget);
+    widget->installEventFilter(m_filter);
+    widget->setMouseTracking(true);
+    widget->setAcceptDrops(true);
+    widget->hide();
+    widget->setGeometry(BoxOf(*this));
+    widget->setEnabled(m_enabled);
+    widget->setToolTip(detail::DisplayText(m_helpTag));
+    if (QWidget* above = DrawnRun::WidgetAbove(*m_window, this))
+        widget->stackUnder(above);
+    QuietScope quiet(*this);
+    WidgetMade();
+}
+
 void Control::SyncLayer()
 {
     if (m_layer)
@@ -593,6 +612,8 @@ bool Control::OnContentArea() const
 void Control::UpdateShown()
 {
     const bool shown = Shown();
+    if (shown && !m_widget && MakesWidgetWhenShown())
+        Realize();
     if (m_widget && shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
         m_widget->setVisible(shown);
     } else if (!m_widget && m_layer && shown != m_drawnShown) {

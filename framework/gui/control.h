@@ -142,6 +142,12 @@ protected:
     // A drawn control that never paints outside its box, which then needs
     // no clip.
     virtual bool DrawsWithinBox() const { return false; }
+    // A control built without a widget that gets one when it is first
+    // shown (one that keeps its whole state itself): true, and the widget
+    // made on the content area. WidgetMade then brings it up to date.
+    virtual bool MakesWidgetWhenShown() const { return false; }
+    virtual QWidget* MakeWidget(QWidget* /*content*/) { return nullptr; }
+    virtual void WidgetMade() {}
 
     virtual void Event_Open() { Open.Raise(); }
     virtual void Event_Close() { Close.Raise(); }
@@ -194,6 +200,7 @@ private:
     // before it, or starts one.
     void JoinLayer(Control* below);
     void SyncLayer();
+    void Realize();
     bool OnContentArea() const;
     void AddChild(Control* child);
     void RemoveChild(Control* child);

@@ -13,18 +13,31 @@
 
 namespace fw {
 
-ListBox::ListBox(fw::Window& window)
-    : TextControl(window, new QTableWidget(ContentOf(window))), m_table(static_cast<QTableWidget*>(Handle()))
+ListBox::ListBox(fw::Window& window) : TextControl(window) {}
+
+QWidget* ListBox::MakeWidget(QWidget* content)
 {
-    m_table->setColumnCount(1);
+    m_table = new QTableWidget(content);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setShowGrid(false);
+    return m_table;
+}
+
+void ListBox::WidgetMade()
+{
+    TextControl::WidgetMade();
     AdoptChild(m_table->viewport());
+    m_table->horizontalHeader()->setVisible(m_hasHeading);
+    m_table->setColumnCount(m_columns);
+    m_table->setRowCount(ListCount());
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+        for (std::size_t c = 0; c < m_rows[r].size(); ++c)
+            if (c == 0 || !m_rows[r][c].empty())
+                m_table->setItem(int(r), int(c), new QTableWidgetItem(detail::ToQString(m_rows[r][c])));
     QObject::connect(m_table, &QTableWidget::itemSelectionChanged, m_table, [this] { IndexMaybeChanged(); });
 }
 
@@ -57,20 +70,20 @@ std::span<const PropertyInfo> ListBox::StoredProperties()
     return kRows;
 }
 
-std::int32_t ListBox::ColumnCount() const
-{
-    return static_cast<std::int32_t>(m_table->columnCount());
-}
-
 void ListBox::SetColumnCount(std::int32_t count)
 {
-    m_table->setColumnCount(std::max(count, 1));
+    m_columns = std::max(count, 1);
+    for (auto& row : m_rows)
+        row.resize(std::size_t(m_columns));
+    if (m_table)
+        m_table->setColumnCount(m_columns);
 }
 
 void ListBox::SetHasHeading(bool on)
 {
     m_hasHeading = on;
-    m_table->horizontalHeader()->setVisible(on);
+    if (m_table)
+        m_table->horizontalHeader()->setVisible(on);
 }
 
 void ListBox::AddRow(std::string_view text)
@@ -81,46 +94,54 @@ void ListBox::AddRow(std::string_view text)
 void ListBox::InsertRow(std::int32_t row, std::string_view text)
 {
     row = std::clamp(row, 0, ListCount());
-    {
+    // Kept as the list would show and give it back.
+    const QString shown = detail::ToQString(text);
+    std::vector<std::string> cells(static_cast<std::size_t>(m_columns));
+    cells[0] = shown.toStdString();
+    m_rows.insert(m_rows.begin() + row, std::move(cells));
+    if (m_table) {
         QSignalBlocker block(m_table);
         m_table->insertRow(row);
-        m_table->setItem(row, 0, new QTableWidgetItem(detail::ToQString(text)));
+        m_table->setItem(row, 0, new QTableWidgetItem(shown));
     }
     m_lastIndex = ListIndex();
 }
 
 void ListBox::DeleteAllRows()
 {
-    {
+    m_rows.clear();
+    if (m_table) {
         QSignalBlocker block(m_table);
         m_table->setRowCount(0);
     }
     IndexMaybeChanged();
 }
 
-std::int32_t ListBox::ListCount() const
-{
-    return static_cast<std::int32_t>(m_table->rowCount());
-}
-
 std::string ListBox::Cell(std::int32_t row, std::int32_t column) const
 {
-    const QTableWidgetItem* item = m_table->item(row, column);
-    return item ? item->text().toStdString() : std::string();
+    if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
+        return {};
+    return m_rows[std::size_t(row)][std::size_t(column)];
 }
 
 void ListBox::SetCell(std::int32_t row, std::int32_t column, std::string_view text)
 {
     if (row < 0 || row >= ListCount() || column < 0 || column >= ColumnCount())
         return;
+    const QString shown = detail::ToQString(text);
+    m_rows[std::size_t(row)][std::size_t(column)] = shown.toStdString();
+    if (!m_table)
+        return;
     if (QTableWidgetItem* item = m_table->item(row, column))
-        item->setText(detail::ToQString(text));
+        item->setText(shown);
     else
-        m_table->setItem(row, column, new QTableWidgetItem(detail::ToQString(text)));
+        m_table->setItem(row, column, new QTableWidgetItem(shown));
 }
 
 std::int32_t ListBox::ListIndex() const
 {
+    if (!m_table)
+        return -1;
     const QList<QTableWidgetSelectionRange> ranges = m_table->selectedRanges();
     return ranges.isEmpty() ? -1 : static_cast<std::int32_t>(ranges.first().topRow());
 }

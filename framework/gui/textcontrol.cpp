@@ -20,6 +20,12 @@ TextControl::TextControl(fw::Window& window) : Control(window)
 
 TextControl::~TextControl() = default;
 
+void TextControl::WidgetMade()
+{
+    Handle()->setFont(*m_font);
+    *m_font = Handle()->font();
+}
+
 void TextControl::SetTextFont(std::string_view name)
 {
     if (name == m_textFont)

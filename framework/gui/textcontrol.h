@@ -31,7 +31,7 @@ public:
 
 protected:
     TextControl(fw::Window& window, QWidget* widget);
-    // A drawn text control.
+    // A drawn text control, or one whose widget is made when it shows.
     explicit TextControl(fw::Window& window);
     // TextFont, TextSize, Bold, Italic and Underline, which every text
     // class stores together from the id `first` on.
@@ -43,6 +43,7 @@ protected:
                 Row<&TextControl::SetItalic>(first + 3, "Italic"),
                 Row<&TextControl::SetUnderline>(first + 4, "Underline")};
     }
+    void WidgetMade() override;
     // The font as shown.
     const QFont& Font() const { return *m_font; }
 

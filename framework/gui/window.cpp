@@ -266,7 +266,7 @@ void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, 
     m_byName.emplace(std::move(name), object.get());
     m_owned.push_back(std::move(object));
     if (control) {
-        if (!control->Handle())
+        if (!control->Handle() && !control->MakesWidgetWhenShown())
             control->JoinLayer(m_controls.empty() ? nullptr : m_controls.back());
         m_controls.push_back(control);
         control->UpdateGeometry();

@@ -16,6 +16,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QLabel>
 #include <QWidget>
 
@@ -193,6 +195,47 @@ TEST_F(ControlTest, ANewCaptionRepaintsOnlyTheTitle)
         const QRect area(box->Left(), box->Top(), box->Width(), box->Height());
         EXPECT_EQ(testenv::OnScreen(box), w->Content()->grab(area).toImage().convertToFormat(QImage::Format_RGB32));
     }
+}
+
+// A list kept out of sight has no widget but all its rows; moved into view,
+// its widget shows them.
+TEST_F(ControlTest, AListOutOfSightGetsItsWidgetWhenItShows)
+{
+    fw::ListBox* list = nullptr;
+    MakeWindow([&](TestWindow& win) {
+        list = Add<fw::ListBox>(win, "list", 20, 500, 150, 90);
+        testenv::Set(list, {{"ColumnCount", 3}, {"HasHeading", true}});
+    });
+    list->AddRow("28");
+    list->AddRow("14");
+    list->SetCell(0, 2, "ovulation");
+    list->SetCell(1, 1, "x");
+    list->SetCell(1, 3, "beyond the columns");
+    EXPECT_EQ(list->Handle(), nullptr);
+    struct Row { std::int32_t row, column; std::string text; };
+    const Row rows[] = {{0, 0, "28"}, {0, 2, "ovulation"}, {1, 0, "14"}, {1, 1, "x"}, {1, 2, ""}, {1, 3, ""}};
+    const auto check = [&](bool withWidget) {
+        EXPECT_EQ(list->ListCount(), 2);
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::to_string(row.row) + "," + std::to_string(row.column));
+            EXPECT_EQ(list->Cell(row.row, row.column), row.text);
+            if (!withWidget || row.column >= 3)
+                continue;
+            const QTableWidgetItem* item =
+                static_cast<QTableWidget*>(list->Handle())->item(row.row, row.column);
+            EXPECT_EQ(item ? item->text().toStdString() : std::string(), row.text);
+        }
+    };
+    check(false);
+    list->SetTop(20);
+    ASSERT_NE(list->Handle(), nullptr);
+    auto* table = static_cast<QTableWidget*>(list->Handle());
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_FALSE(table->horizontalHeader()->isHidden());
+    check(true);
+    list->SetCell(1, 2, "fertile");
+    EXPECT_EQ(table->item(1, 2)->text(), "fertile");
 }
 
 TEST_F(ControlTest, SelectingARadioButtonClearsOnlyItsGroup)
