@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QSocketNotifier>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <cerrno>
@@ -56,6 +57,11 @@ void QuitWhenReady()
 
 Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication>(argc, argv))
 {
+    // Qt splits the scaling and blending of large images across its global
+    // pool, a thread per core, each with its own stack and allocation arena
+    // kept for the life of the program; what these windows draw gains
+    // nothing from that.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     QuitOnTerminationSignals();
 }
 
