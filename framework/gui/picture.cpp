@@ -4,9 +4,12 @@
 #include "framework/gui/graphics.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QResource>
 #include <QString>
+#include <QTimer>
 
 #include <png.h>
 
@@ -174,6 +177,67 @@ PicturePtr fromBytes(const QByteArray& bytes)
     return picture;
 }
 
+// Resources not drawn yet are decoded in the idle time after the first
+// window has painted, one per turn of the event loop, so that neither the
+// first window nor the next one shown waits for them.
+class IdlePreparation : public QObject {
+public:
+    static IdlePreparation& Get()
+    {
+        // Never destroyed: nothing to free at exit.
+        static auto* idle = new IdlePreparation;
+        return *idle;
+    }
+
+    void Add(const PicturePtr& picture)
+    {
+        m_waiting.push_back(picture);
+        if (m_painted)
+            Schedule();
+        else if (!m_watching && QCoreApplication::instance()) {
+            m_watching = true;
+            QCoreApplication::instance()->installEventFilter(this);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_painted) {
+            m_painted = true;
+            // Removed from the event loop, not from inside this dispatch.
+            QTimer::singleShot(0, this, [this] {
+                QCoreApplication::instance()->removeEventFilter(this);
+                Schedule();
+            });
+        }
+        return false;
+    }
+
+private:
+    void Schedule()
+    {
+        if (m_scheduled || m_waiting.empty())
+            return;
+        m_scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_scheduled = false;
+            if (m_waiting.empty())
+                return;
+            const PicturePtr picture = m_waiting.front().lock();
+            m_waiting.erase(m_waiting.begin());
+            if (picture)
+                picture->Composited();
+            Schedule();
+        });
+    }
+
+    std::vector<std::weak_ptr<Picture>> m_waiting;
+    bool m_watching = false;
+    bool m_painted = false;
+    bool m_scheduled = false;
+};
+
 } // namespace
 
 struct Picture::Impl {
@@ -208,7 +272,9 @@ Color RGBSurface::Pixel(int x, int y) const
     const QImage& image = std::as_const(*picture_).Image();
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return {};
-    const QRgb px = image.pixel(x, y);
+    // Straight from the row: recolouring goes through here pixel by pixel.
+    const QRgb px = image.format() == kFormat ? reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]
+                                              : image.pixel(x, y);
     return RGB(qRed(px), qGreen(px), qBlue(px));
 }
 
@@ -217,6 +283,11 @@ void RGBSurface::SetPixel(int x, int y, Color color)
     QImage& image = picture_->Image();
     if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
         return;
+    if (image.format() == kFormat) {
+        QRgb& px = reinterpret_cast<QRgb*>(image.scanLine(y))[x];
+        px = qRgba(color.Red, color.Green, color.Blue, qAlpha(px));
+        return;
+    }
     const QRgb old = image.pixel(x, y);
     image.setPixel(x, y, qRgba(color.Red, color.Green, color.Blue, qAlpha(old)));
 }
@@ -261,6 +332,7 @@ PicturePtr Picture::FromResource(const std::string& resourcePath)
     auto picture = std::make_shared<Picture>(0, 0);
     picture->d_->pending = std::move(bytes);
     picture->d_->pendingSize = size;
+    IdlePreparation::Get().Add(picture);
     return picture;
 }
 
