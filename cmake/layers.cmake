@@ -13,6 +13,7 @@ set(CYC_LAYERS
   "resources"
   "controls"
   "calendar/logic help/render"
+  "help/controls"
   "calendar prefs/window help update"
   "app")
 # Layers from this one up hold application code, which includes no Qt header.

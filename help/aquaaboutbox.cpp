@@ -5,7 +5,7 @@
 #include "calendar/module1.h"
 #include "framework/core/appversion.h"
 #include "framework/gui/application.h"
-#include "help/handlertag.h"
+#include "help/controls/handlertag.h"
 
 #include <string>
 

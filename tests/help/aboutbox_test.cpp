@@ -7,7 +7,7 @@
 #include "support/scopedtable.h"
 #include "calendar/mainwindow.h"
 #include "framework/gui/pushbutton.h"
-#include "help/staticurl.h"
+#include "help/controls/staticurl.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
 

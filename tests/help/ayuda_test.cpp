@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shell_fixture.h"
 #include "help/ayuda.h"
-#include "help/htmlfield.h"
+#include "help/controls/htmlfield.h"
 #include "help/render/htmlrender.h"
 #include "resources/textos.h"
 

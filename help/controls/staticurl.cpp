@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help/staticurl.h"
+#include "help/controls/staticurl.h"
 
 #include "framework/gui/application.h"
-#include "help/handlertag.h"
+#include "help/controls/handlertag.h"
 
 
 namespace help {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help/htmlfield.h"
+#include "help/controls/htmlfield.h"
 
 #include "help/render/htmlstyles.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tables of the help window's own controls, from the framework classes
 // they derive from and the rows each class gives.
-#include "help/staticurl.h"
+#include "help/controls/staticurl.h"
 
 namespace help {
 namespace {
