@@ -152,6 +152,15 @@ void App::Event_Close()
     fw::Quit(1);
 }
 
+void App::Event_ExitDuringRun()
+{
+    // The display is gone: the inputs are saved as a quit saves them, with
+    // no window closed and no message shown.
+    if (windows::main* calendar = win::main())
+        calendar->StoreInputs();
+    BPrefs::Save();
+}
+
 void App::Event_EnableMenuItems()
 {
     fw::MenuBar* bar = MenuBar();

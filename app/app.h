@@ -28,6 +28,7 @@ public:
 protected:
     void Event_Close() override;
     void Event_EnableMenuItems() override;
+    void Event_ExitDuringRun() override;
 
 private:
     bool AppleAbout_Action();

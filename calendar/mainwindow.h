@@ -34,6 +34,8 @@ public:
     void coloron();
     // The day cells and the controls the grid fill and the painting use.
     calendar::DayGrid& Grid();
+    // The inputs that the window holds go into the preferences store.
+    void StoreInputs();
 
 protected:
     void Layout() override;
@@ -85,8 +87,6 @@ private:
     static void Step(fw::EditField* field, bool up, int lo, int hi);
     // The quick-start panel's controls, in the order they are shown and hidden.
     std::array<fw::Control*, 9> QuickStartPanel() const;
-    // The inputs that the window holds go into the preferences store.
-    void StoreInputs();
 
     std::unique_ptr<calendar::DayGrid> m_grid;
 };

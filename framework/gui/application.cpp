@@ -131,6 +131,10 @@ int Application::Run()
     Loop loop;
     m_loop = &loop;
     m_running = true;
+    // Registered late, so that it runs before the destructors of everything
+    // made before the loop starts.
+    static const bool registered = std::atexit(ExitDuringRun) == 0;
+    (void)registered;
     QTimer::singleShot(0, &loop, [this] {
         Dispatch([this] {
             if (!m_quitting)
@@ -143,6 +147,20 @@ int Application::Run()
     m_running = false;
     m_loop = nullptr;
     return m_status;
+}
+
+void Application::ExitDuringRun()
+{
+    Application* app = s_app;
+    // Before Open has put the stored inputs back, saving would store defaults.
+    if (!app || !app->m_running || !app->m_opened || app->m_quitting)
+        return;
+    app->m_quitting = true;
+    try {
+        app->Event_ExitDuringRun();
+    } catch (...) {
+        // Nothing can report it any more.
+    }
 }
 
 void Application::Quit(int status)

@@ -51,10 +51,15 @@ protected:
     virtual void Event_Open() {}
     virtual void Event_Close() {}
     virtual void Event_EnableMenuItems() {}
+    // The process is ending under the event loop (the display went away and
+    // the platform calls exit): no window can be shown or closed any more,
+    // only what needs no display can be done. Quitting() is true by then.
+    virtual void Event_ExitDuringRun() {}
 
 private:
     friend class MenuBar;
     void FinishQuit();
+    static void ExitDuringRun();
 
     fw::MenuBar* m_menuBar = nullptr;
     bool m_autoQuit = false;

@@ -5,9 +5,9 @@
 A termination signal (a logout's SIGTERM, a closed terminal's SIGHUP,
 Ctrl+C's SIGINT) after a goal is chosen must end it with status 0 and the
 goal saved. Its X server killed at the splash and with the calendar window
-showing must end it without a memory error, an abort or a crash, and leave
-the settings file whole. Exit status 77 (skipped) only when no X server can
-be started.
+showing must end it without a memory error, an abort or a crash, with the
+settings file whole and the inputs saved. Exit status 77 (skipped) only when
+no X server can be started.
 """
 
 import argparse
@@ -136,22 +136,24 @@ def signals(args, workdir, home):
 
 
 def display_lost(args, workdir, home):
-    """The X server killed at the splash, then with the calendar window."""
-    path = os.path.join(home, ".config", "com.tarcyc Prefs")
+    """The X server killed at the splash, then with the calendar window
+    after a goal is chosen: the settings as they were, then with the goal."""
     for moment in ("the splash", "the calendar window"):
-        with open(path, "rb") as f:
-            before = f.read()
         with Session(workdir, home, args.program) as s:
             if moment == "the splash":
                 wait_for("the splash", lambda: s.window(SPLASH))
             else:
-                s.calendar()
+                calendar = s.calendar()
+                updates = wait_for("the update window", lambda: s.window(UPDATES))
+                s.click(updates, 255, 162, 190)  # Close
+                wait_for("the update window to close", lambda: not s.window(UPDATES))
+                s.click(calendar, 524, 57, 335)  # Avoid
             time.sleep(0.5)
             s.server.kill()
             s.ended(f"the X server killed at {moment}")
-        stored(args, home)
-        with open(path, "rb") as f:
-            check(f.read() == before, f"the settings file changed when the display went at {moment}")
+        goals = {k: v for k, v in stored(args, home).items() if k.startswith("rb")}
+        expected = "rbconcebir" if moment == "the splash" else "rbevitar"
+        check(goals.get(expected) == "true", f"the display lost at {moment}: the goals saved are {goals}")
 
 
 def main():
