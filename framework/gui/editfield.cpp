@@ -27,7 +27,7 @@ bool OfferKey(EditField* field, QEvent* event)
     if (text.empty() || !field->Enabled())
         return false;
     bool handled = false;
-    Dispatch([&] { handled = field->Event_KeyDown(text); });
+    Dispatch([&] { handled = EditField::Private::KeyDown(*field, text); });
     if (handled)
         event->accept();
     return handled;
@@ -54,28 +54,27 @@ private:
 };
 
 EditField::EditField(fw::Window& window)
-    : TextControl(window, new EditFieldWidget(*this, ContentOf(window)))
-    , m_edit(static_cast<EditFieldWidget*>(Handle()))
-    , m_index(std::make_unique<detail::CharIndex>())
+    : TextControl(window, new EditFieldWidget(*this, ContentOf(window))), d(std::make_unique<Private>())
 {
+    d->edit = static_cast<EditFieldWidget*>(Handle());
     ConnectLine();
     UpdatePalette();
 }
 
 void EditField::ConnectLine()
 {
-    m_edit->setMaxLength(INT_MAX);
-    QObject::connect(m_edit, &QLineEdit::textChanged, m_edit, [this] { TextMaybeChanged(); });
-    QObject::connect(m_edit, &QLineEdit::selectionChanged, m_edit, [this] { CheckSelection(); });
-    QObject::connect(m_edit, &QLineEdit::cursorPositionChanged, m_edit, [this] { CheckSelection(); });
+    d->edit->setMaxLength(INT_MAX);
+    QObject::connect(d->edit, &QLineEdit::textChanged, d->edit, [this] { TextMaybeChanged(); });
+    QObject::connect(d->edit, &QLineEdit::selectionChanged, d->edit, [this] { CheckSelection(); });
+    QObject::connect(d->edit, &QLineEdit::cursorPositionChanged, d->edit, [this] { CheckSelection(); });
 }
 
 EditField::~EditField()
 {
-    if (m_area)
-        m_area->Detach();
+    if (d->area)
+        d->area->Detach();
     else
-        static_cast<EditFieldWidget*>(m_edit)->Detach();
+        static_cast<EditFieldWidget*>(d->edit)->Detach();
 }
 
 std::span<const PropertyInfo> EditField::StoredProperties()
@@ -109,27 +108,27 @@ std::span<const PropertyInfo> EditField::StoredProperties()
 void EditField::SetMultiLine(bool on)
 {
     m_multiLine = on;
-    if (on == (m_area != nullptr))
+    if (on == (d->area != nullptr))
         return;
     QString text = QtText();
     if (on) {
-        static_cast<EditFieldWidget*>(m_edit)->Detach();
-        m_area = new EditFieldArea(*this, ContentOf(ParentWindow()));
-        ReplaceHandle(m_area);
-        m_edit = nullptr;
-        AdoptChild(m_area->viewport());
-        m_area->SetPlainText(text);
+        static_cast<EditFieldWidget*>(d->edit)->Detach();
+        d->area = new EditFieldArea(*this, ContentOf(ParentWindow()));
+        ReplaceHandle(d->area);
+        d->edit = nullptr;
+        AdoptChild(d->area->viewport());
+        d->area->SetPlainText(text);
     } else {
-        m_area->Detach();
-        m_edit = new EditFieldWidget(*this, ContentOf(ParentWindow()));
-        ReplaceHandle(m_edit);
-        m_area = nullptr;
+        d->area->Detach();
+        d->edit = new EditFieldWidget(*this, ContentOf(ParentWindow()));
+        ReplaceHandle(d->edit);
+        d->area = nullptr;
         ConnectLine();
-        m_edit->setText(text.replace(QChar::ParagraphSeparator, QLatin1Char('\r')));
+        d->edit->setText(text.replace(QChar::ParagraphSeparator, QLatin1Char('\r')));
         SetPassword(m_password);
         SetLimitText(m_limitText);
     }
-    m_indexStale = true;
+    d->indexStale = true;
     SetReadOnly(m_readOnly);
     SetBorder(m_border);
     SetAlignment(m_alignment);
@@ -139,23 +138,23 @@ void EditField::SetMultiLine(bool on)
 
 QString EditField::QtText() const
 {
-    return m_area ? m_area->RawText() : m_edit->text();
+    return d->area ? d->area->RawText() : d->edit->text();
 }
 
 const detail::CharIndex& EditField::Index() const
 {
     // A line is short: it is counted afresh; a text area says when it changes.
-    if (m_indexStale || !m_area) {
-        m_index->Reset(QtText());
-        m_indexStale = false;
+    if (d->indexStale || !d->area) {
+        d->index.Reset(QtText());
+        d->indexStale = false;
     }
-    return *m_index;
+    return d->index;
 }
 
 std::string EditField::Text() const
 {
     QString text = QtText();
-    if (m_area)
+    if (d->area)
         text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
     return text.toStdString();
 }
@@ -163,20 +162,20 @@ std::string EditField::Text() const
 void EditField::SetText(std::string_view text)
 {
     const QString t = detail::ToQString(text);
-    if (m_area) {
-        if (t != m_area->RawText().replace(QChar::ParagraphSeparator, QLatin1Char('\r')))
-            m_area->SetPlainText(t);
-    } else if (t != m_edit->text())
-        m_edit->setText(t);
+    if (d->area) {
+        if (t != d->area->RawText().replace(QChar::ParagraphSeparator, QLatin1Char('\r')))
+            d->area->SetPlainText(t);
+    } else if (t != d->edit->text())
+        d->edit->setText(t);
 }
 
 void EditField::TextMaybeChanged()
 {
-    m_indexStale = true;
+    d->indexStale = true;
     const std::string text = Text();
-    if (text == m_lastText)
+    if (text == d->lastText)
         return;
-    m_lastText = text;
+    d->lastText = text;
     if (!Quiet())
         Dispatch([this] { Event_TextChange(); });
 }
@@ -184,36 +183,36 @@ void EditField::TextMaybeChanged()
 void EditField::SetReadOnly(bool on)
 {
     m_readOnly = on;
-    if (m_area) {
-        m_area->setReadOnly(on);
+    if (d->area) {
+        d->area->setReadOnly(on);
         // Read-only, not unselectable: the caret still moves by keyboard.
         if (on)
-            m_area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            d->area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     } else
-        m_edit->setReadOnly(on);
+        d->edit->setReadOnly(on);
 }
 
 void EditField::SetPassword(bool on)
 {
     m_password = on;
-    if (m_edit)
-        m_edit->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
+    if (d->edit)
+        d->edit->setEchoMode(on ? QLineEdit::Password : QLineEdit::Normal);
 }
 
 void EditField::SetBorder(bool on)
 {
     m_border = on;
-    if (m_area)
-        m_area->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
+    if (d->area)
+        d->area->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
     else
-        m_edit->setFrame(on);
+        d->edit->setFrame(on);
 }
 
 void EditField::SetScrollBarVertical(bool on)
 {
     m_scrollBarVertical = on;
-    if (m_area)
-        m_area->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    if (d->area)
+        d->area->setVerticalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 void EditField::SetUseFocusRing(bool on)
@@ -232,12 +231,12 @@ void EditField::SetAlignment(std::int32_t alignment)
     case kAlignRight: align = Qt::AlignRight; break;
     default: align = Qt::AlignLeft; break;
     }
-    if (m_area) {
-        QTextOption option = m_area->document()->defaultTextOption();
+    if (d->area) {
+        QTextOption option = d->area->document()->defaultTextOption();
         option.setAlignment(align);
-        m_area->document()->setDefaultTextOption(option);
+        d->area->document()->setDefaultTextOption(option);
     } else
-        m_edit->setAlignment(align | Qt::AlignVCenter);
+        d->edit->setAlignment(align | Qt::AlignVCenter);
 }
 
 void EditField::SetTextColor(Color color)
@@ -264,34 +263,34 @@ void EditField::UpdatePalette()
 void EditField::SetLimitText(std::int32_t limit)
 {
     m_limitText = limit;
-    if (m_edit)
-        m_edit->setMaxLength(limit > 0 ? limit : INT_MAX);
+    if (d->edit)
+        d->edit->setMaxLength(limit > 0 ? limit : INT_MAX);
 }
 
 std::pair<int, int> EditField::QtSelection() const
 {
-    if (m_area) {
-        const QTextCursor cursor = m_area->textCursor();
+    if (d->area) {
+        const QTextCursor cursor = d->area->textCursor();
         return {cursor.anchor(), cursor.position()};
     }
-    if (!m_edit->hasSelectedText())
-        return {m_edit->cursorPosition(), m_edit->cursorPosition()};
-    const int start = m_edit->selectionStart();
-    const int end = start + static_cast<int>(m_edit->selectedText().size());
-    return m_edit->cursorPosition() == start ? std::pair{end, start} : std::pair{start, end};
+    if (!d->edit->hasSelectedText())
+        return {d->edit->cursorPosition(), d->edit->cursorPosition()};
+    const int start = d->edit->selectionStart();
+    const int end = start + static_cast<int>(d->edit->selectedText().size());
+    return d->edit->cursorPosition() == start ? std::pair{end, start} : std::pair{start, end};
 }
 
 void EditField::SetQtSelection(int anchor, int position)
 {
-    if (m_area) {
-        QTextCursor cursor = m_area->textCursor();
+    if (d->area) {
+        QTextCursor cursor = d->area->textCursor();
         cursor.setPosition(anchor);
         cursor.setPosition(position, QTextCursor::KeepAnchor);
-        m_area->setTextCursor(cursor);
+        d->area->setTextCursor(cursor);
     } else if (anchor == position)
-        m_edit->setCursorPosition(position);
+        d->edit->setCursorPosition(position);
     else
-        m_edit->setSelection(anchor, position - anchor);
+        d->edit->setSelection(anchor, position - anchor);
 }
 
 std::int32_t EditField::SelStart() const
@@ -324,10 +323,10 @@ void EditField::CheckSelection()
 {
     const std::int32_t start = SelStart();
     const std::int32_t length = SelLength();
-    if (start == m_lastSelStart && length == m_lastSelLength)
+    if (start == d->lastSelStart && length == d->lastSelLength)
         return;
-    m_lastSelStart = start;
-    m_lastSelLength = length;
+    d->lastSelStart = start;
+    d->lastSelLength = length;
     if (!Quiet())
         Dispatch([this] { Event_SelChange(); });
 }

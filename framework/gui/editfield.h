@@ -8,8 +8,6 @@
 #include <span>
 #include <utility>
 
-class QEvent;
-class QLineEdit;
 class QString;
 
 namespace fw {
@@ -17,9 +15,6 @@ namespace fw {
 namespace detail {
 class CharIndex;
 }
-
-class EditFieldWidget;
-class EditFieldArea;
 
 // A text field: single-line on Qt's line edit; while MultiLine is set, a
 // multi-line field on Qt's rich text widget, where a carriage return is a
@@ -90,14 +85,15 @@ public:
     // Only when the selection (start or length) really changed.
     Event<void()> SelChange;
 
+    // Framework side: the Qt backing and the selection bookkeeping, for the
+    // field's widgets (editfield_p.h).
+    struct Private;
+
     virtual bool Event_KeyDown(const std::string& key) { return KeyDown.Raise(key); }
     virtual void Event_TextChange() { TextChange.Raise(); }
     virtual void Event_SelChange() { SelChange.Raise(); }
 
 private:
-    friend class EditFieldWidget;
-    friend class EditFieldArea;
-    friend bool OfferKey(EditField* field, QEvent* event);
     void ConnectLine();
     void UpdatePalette();
     void CheckSelection();
@@ -108,10 +104,7 @@ private:
     std::pair<int, int> QtSelection() const;
     void SetQtSelection(int anchor, int position);
 
-    QLineEdit* m_edit;
-    EditFieldArea* m_area = nullptr;
-    std::unique_ptr<detail::CharIndex> m_index;
-    mutable bool m_indexStale = true;
+    std::unique_ptr<Private> d;
     bool m_styled = false;
     bool m_scrollBarVertical = true;
     bool m_readOnly = false;
@@ -123,9 +116,6 @@ private:
     Color m_textColor{0, 0, 0};
     Color m_backColor{255, 255, 255};
     std::int32_t m_limitText = 0;
-    std::int32_t m_lastSelStart = 0;
-    std::int32_t m_lastSelLength = 0;
-    std::string m_lastText;
 };
 
 } // namespace fw

@@ -1,14 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Framework-internal: the multi-line backing of EditField.
+// Framework-internal: the backing of EditField.
 #pragma once
+
+#include "framework/gui/charindex.h"
+#include "framework/gui/editfield.h"
 
 #include <QTextEdit>
 
+#include <cstdint>
+#include <memory>
+#include <string>
+
 class QEvent;
+class QLineEdit;
 
 namespace fw {
 
-class EditField;
+class EditFieldArea;
+
+struct EditField::Private {
+    // One of the two is the field's widget.
+    QLineEdit* edit = nullptr;
+    EditFieldArea* area = nullptr;
+    // Character offsets to Qt positions, rebuilt after the text changes.
+    detail::CharIndex index;
+    bool indexStale = true;
+    std::int32_t lastSelStart = 0;
+    std::int32_t lastSelLength = 0;
+    std::string lastText;
+
+    // The widgets report to the field through these.
+    static bool KeyDown(EditField& field, const std::string& key) { return field.Event_KeyDown(key); }
+    static void TextMaybeChanged(EditField& field) { field.TextMaybeChanged(); }
+    static void CheckSelection(EditField& field) { field.CheckSelection(); }
+    static void TextEdited(EditField& field) { field.d->indexStale = true; }
+};
 
 // Offers a key event to the field's KeyDown first; true when it was taken.
 bool OfferKey(EditField* field, QEvent* event);

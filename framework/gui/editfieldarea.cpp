@@ -58,19 +58,19 @@ EditFieldArea::EditFieldArea(EditField& field, QWidget* parent) : QTextEdit(pare
     setTabStopDistance(20);
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (m_field)
-            m_field->m_indexStale = true;
+            EditField::Private::TextEdited(*m_field);
     });
     connect(this, &QTextEdit::textChanged, this, [this] {
         if (m_field)
-            m_field->TextMaybeChanged();
+            EditField::Private::TextMaybeChanged(*m_field);
     });
     connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
         if (m_field)
-            m_field->CheckSelection();
+            EditField::Private::CheckSelection(*m_field);
     });
     connect(this, &QTextEdit::selectionChanged, this, [this] {
         if (m_field)
-            m_field->CheckSelection();
+            EditField::Private::CheckSelection(*m_field);
     });
 }
 
@@ -125,16 +125,16 @@ QTextCharFormat FormatOf(const StyleRun& run, int ownSize)
 
 void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs)
 {
-    if (!m_area) {
+    if (!d->area) {
         SetText(text);
         SetSelStart(0);
         return;
     }
-    m_area->SetPlainText(detail::ToQString(text));
+    d->area->SetPlainText(detail::ToQString(text));
     if (!m_styled)
         return;
     const detail::CharIndex& index = Index();
-    QTextCursor cursor(m_area->document());
+    QTextCursor cursor(d->area->document());
     cursor.beginEditBlock();
     for (const StyleRun& run : runs) {
         const int start = index.ToQt(run.start);
@@ -150,10 +150,10 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
 
 std::int32_t EditField::ScrollPosition() const
 {
-    if (!m_area)
+    if (!d->area)
         return 0;
-    const std::vector<qreal> tops = LineTops(*m_area->document());
-    const int y = m_area->verticalScrollBar()->value();
+    const std::vector<qreal> tops = LineTops(*d->area->document());
+    const int y = d->area->verticalScrollBar()->value();
     // The line whose top is at or just above the top of the view.
     const auto after = std::upper_bound(tops.begin(), tops.end(), y + 0.5);
     return static_cast<std::int32_t>(std::max<std::ptrdiff_t>(after - tops.begin() - 1, 0));
@@ -161,20 +161,20 @@ std::int32_t EditField::ScrollPosition() const
 
 void EditField::SetScrollPosition(std::int32_t line)
 {
-    if (!m_area)
+    if (!d->area)
         return;
-    const std::vector<qreal> tops = LineTops(*m_area->document());
+    const std::vector<qreal> tops = LineTops(*d->area->document());
     if (tops.empty())
         return;
     const auto at = static_cast<std::size_t>(std::clamp<std::int32_t>(line, 0, std::int32_t(tops.size()) - 1));
-    m_area->verticalScrollBar()->setValue(static_cast<int>(tops[at]));
+    d->area->verticalScrollBar()->setValue(static_cast<int>(tops[at]));
 }
 
 std::int32_t EditField::LineNumAtCharPos(std::int32_t position) const
 {
-    if (!m_area)
+    if (!d->area)
         return 0;
-    return LineAt(*m_area->document(), Index().ToQt(position));
+    return LineAt(*d->area->document(), Index().ToQt(position));
 }
 
 } // namespace fw
