@@ -4,6 +4,7 @@
 #include "framework/gui/application.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/window.h"
+#include "framework/gui/window_p.h"
 
 #include <QDragMoveEvent>
 #include <QHelpEvent>
@@ -89,7 +90,7 @@ bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint i
 {
     switch (event->type()) {
     case QEvent::MouseMove: {
-        Dispatch([&] { c.m_window->TrackPointer(true, inContent.x(), inContent.y()); });
+        Dispatch([&] { Window::Private::TrackPointer(*c.m_window, true, inContent.x(), inContent.y()); });
         if (c.m_captured) {
             Dispatch([&] { c.Event_MouseDrag(local.x(), local.y()); });
             return true;

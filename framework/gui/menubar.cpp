@@ -4,6 +4,7 @@
 #include "framework/gui/application.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/window.h"
+#include "framework/gui/window_p.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -199,7 +200,7 @@ void MenuBar::EnableMenuItems()
     for (MenuItem* item : leaves)
         item->SetEnabled(item->AutoEnable());
     if (Window* front = FrontWindow()) {
-        front->Event_EnableMenuItems();
+        Window::Private::EnableMenuItems(*front);
         for (MenuItem* item : leaves)
             if (front->HasMenuHandler(item->Name()))
                 item->SetEnabled(true);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/window.h"
+#include "framework/gui/window_p.h"
 
 #include "framework/gui/application.h"
 #include "framework/gui/graphics.h"
@@ -48,12 +49,12 @@ protected:
     {
         // The window closes itself (or refuses) through Window::Close.
         event->ignore();
-        Dispatch([this] { m_window.CloseRequested(); });
+        Dispatch([this] { Window::Private::CloseRequested(m_window); });
     }
     void keyPressEvent(QKeyEvent* event) override
     {
         bool routed = false;
-        Dispatch([&] { routed = m_window.RouteDefaultKey(event->key()); });
+        Dispatch([&] { routed = Window::Private::RouteDefaultKey(m_window, event->key()); });
         if (routed)
             event->accept();
         else
@@ -62,7 +63,7 @@ protected:
     bool event(QEvent* event) override
     {
         if (event->type() == QEvent::WindowActivate)
-            Dispatch([this] { m_window.BringToFront(); });
+            Dispatch([this] { Window::Private::BringToFront(m_window); });
         return QWidget::event(event);
     }
 
@@ -84,10 +85,10 @@ protected:
         // Only the parts asked for: repainted canvases ask for the backdrop
         // under each of them, not for the box around them all.
         QPainter painter(this);
-        const QImage* backdrop = m_window.m_backdrop ? &m_window.m_backdrop->Composited() : nullptr;
+        const QImage* backdrop = m_window.Backdrop() ? &m_window.Backdrop()->Composited() : nullptr;
         for (const QRect& part : event->region()) {
-            if (m_window.m_hasBackColor)
-                painter.fillRect(part, detail::ToQColor(m_window.m_backColor));
+            if (m_window.HasBackColor())
+                painter.fillRect(part, detail::ToQColor(m_window.BackColor()));
             if (backdrop)
                 painter.drawImage(part.topLeft(), *backdrop, part);
         }
@@ -95,11 +96,11 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override
     {
         const QPoint p = event->position().toPoint();
-        Dispatch([&] { m_window.TrackPointer(true, p.x(), p.y()); });
+        Dispatch([&] { Window::Private::TrackPointer(m_window, true, p.x(), p.y()); });
     }
     void leaveEvent(QEvent*) override
     {
-        Dispatch([this] { m_window.TrackPointer(false, 0, 0); });
+        Dispatch([this] { Window::Private::TrackPointer(m_window, false, 0, 0); });
     }
 
 private:
@@ -235,11 +236,12 @@ void DestroyAllWindows()
     dead.clear();
 }
 
-Window::Window() : m_frameWidget(std::make_unique<WindowFrame>(*this))
+Window::Window() : d(std::make_unique<Private>())
 {
-    m_content = new WindowContent(*this, m_frameWidget.get());
-    m_frameWidget->layout()->addWidget(m_content);
-    m_content->setFixedSize(m_width, m_height);
+    d->frameWidget = std::make_unique<WindowFrame>(*this);
+    d->content = new WindowContent(*this, d->frameWidget.get());
+    d->frameWidget->layout()->addWidget(d->content);
+    d->content->setFixedSize(m_width, m_height);
     registry().all.push_back(this);
 }
 
@@ -247,35 +249,35 @@ Window::~Window()
 {
     std::erase(registry().all, this);
     // Controls go before the widgets that hold theirs, the latest first.
-    while (!m_owned.empty())
-        m_owned.pop_back();
+    while (!d->owned.empty())
+        d->owned.pop_back();
 }
 
 QWidget* Window::Handle() const
 {
-    return m_frameWidget.get();
+    return d->frameWidget.get();
 }
 
 QWidget* Window::Content() const
 {
-    return m_content;
+    return d->content;
 }
 
 void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control)
 {
-    m_byName.emplace(std::move(name), object.get());
-    m_owned.push_back(std::move(object));
+    d->byName.emplace(std::move(name), object.get());
+    d->owned.push_back(std::move(object));
     if (control) {
         if (!control->Handle() && !control->MakesWidgetWhenShown())
-            control->JoinLayer(m_controls.empty() ? nullptr : m_controls.back());
-        m_controls.push_back(control);
+            control->JoinLayer(d->controls.empty() ? nullptr : d->controls.back());
+        d->controls.push_back(control);
         control->UpdateGeometry();
     }
 }
 
 Control* Window::FindControl(std::string_view name) const
 {
-    auto [first, last] = m_byName.equal_range(name);
+    auto [first, last] = d->byName.equal_range(name);
     Control* found = nullptr;
     for (auto it = first; it != last; ++it)
         if (auto* c = dynamic_cast<Control*>(it->second))
@@ -286,16 +288,21 @@ Control* Window::FindControl(std::string_view name) const
 
 Control* Window::FindControl(std::string_view name, std::int32_t index) const
 {
-    auto [first, last] = m_byName.equal_range(name);
+    auto [first, last] = d->byName.equal_range(name);
     for (auto it = first; it != last; ++it)
         if (auto* c = dynamic_cast<Control*>(it->second); c && c->Index() == index)
             return c;
     return nullptr;
 }
 
+std::size_t Window::ControlCount() const
+{
+    return d->controls.size();
+}
+
 Control* Window::ControlAt(std::size_t creationIndex) const
 {
-    return creationIndex < m_controls.size() ? m_controls[creationIndex] : nullptr;
+    return creationIndex < d->controls.size() ? d->controls[creationIndex] : nullptr;
 }
 
 std::span<const PropertyInfo> Window::StoredProperties()
@@ -336,7 +343,7 @@ void Window::ApplyWindowBlock(std::span<const std::uint8_t> block)
 
 void Window::Build()
 {
-    if (m_built)
+    if (d->built)
         return;
     struct BuildGuard {
         BuildGuard() { ++g_buildDepth; }
@@ -345,10 +352,10 @@ void Window::Build()
     Layout();
     CreateControls();
     // Every control exists before the first Open handler runs.
-    for (std::size_t i = 0; i < m_controls.size(); ++i)
-        m_controls[i]->Event_Open();
+    for (std::size_t i = 0; i < d->controls.size(); ++i)
+        d->controls[i]->Event_Open();
     Event_Open();
-    m_built = true;
+    d->built = true;
     if (m_visible && !m_closing)
         ShowNow();
 }
@@ -357,36 +364,36 @@ void Window::SetTitle(std::string_view title)
 {
     m_title = title;
     // A window without a title of its own shows the application's.
-    m_frameWidget->setWindowTitle(detail::ToQString(title.empty() ? ApplicationTitle() : title));
+    d->frameWidget->setWindowTitle(detail::ToQString(title.empty() ? ApplicationTitle() : title));
 }
 
 void Window::SetVisible(bool visible)
 {
     m_visible = visible;
-    if (!m_built || m_closing)
+    if (!d->built || m_closing)
         return;
     if (visible)
         ShowNow();
     else
-        m_frameWidget->hide();
+        d->frameWidget->hide();
 }
 
 void Window::ShowNow()
 {
-    for (Control* c : m_controls)
+    for (Control* c : d->controls)
         c->SyncLayer();
     ApplyFlags();
     InstallMenuBar();
-    if (!m_placed) {
-        m_frameWidget->adjustSize();
+    if (!d->placed) {
+        d->frameWidget->adjustSize();
         Place();
-        m_placed = true;
+        d->placed = true;
     }
     if (m_title.empty())
-        m_frameWidget->setWindowTitle(detail::ToQString(ApplicationTitle()));
-    m_frameWidget->show();
-    m_frameWidget->raise();
-    m_frameWidget->activateWindow();
+        d->frameWidget->setWindowTitle(detail::ToQString(ApplicationTitle()));
+    d->frameWidget->show();
+    d->frameWidget->raise();
+    d->frameWidget->activateWindow();
     BringToFront();
 }
 
@@ -421,7 +428,7 @@ void Window::ApplyFlags()
         if (m_maximizeButton && m_resizeable)
             flags |= Qt::WindowMaximizeButtonHint;
     }
-    QWidget* frame = m_frameWidget.get();
+    QWidget* frame = d->frameWidget.get();
     const bool shown = frame->isVisible();
     if (frame->windowFlags() != flags)
         frame->setWindowFlags(flags);
@@ -433,7 +440,7 @@ void Window::ApplyFlags()
 
 void Window::Place()
 {
-    QWidget* frame = m_frameWidget.get();
+    QWidget* frame = d->frameWidget.get();
     QRect area;
     Window* other = nullptr;
     for (Window* w : Windows())
@@ -466,8 +473,8 @@ void Window::Close()
     m_closing = true;
     try {
         Event_Close();
-        for (std::size_t i = 0; i < m_controls.size(); ++i)
-            m_controls[i]->Event_Close();
+        for (std::size_t i = 0; i < d->controls.size(); ++i)
+            d->controls[i]->Event_Close();
     } catch (...) {
         FinishClose();
         throw;
@@ -484,9 +491,9 @@ void Window::Close()
 
 void Window::FinishClose()
 {
-    for (auto& object : m_owned)
+    for (auto& object : d->owned)
         object->OwnerClosed();
-    m_frameWidget->hide();
+    d->frameWidget->hide();
     auto& list = registry().instances;
     for (auto it = list.begin(); it != list.end(); ++it)
         if (it->second.get() == this) {
@@ -521,27 +528,27 @@ void Window::SetHeight(std::int32_t height)
 
 void Window::ContentResized()
 {
-    m_content->setFixedSize(std::max(m_width, 0), std::max(m_height, 0));
-    for (Control* c : m_controls)
+    d->content->setFixedSize(std::max(m_width, 0), std::max(m_height, 0));
+    for (Control* c : d->controls)
         c->UpdateShown();
 }
 
 void Window::SetHasBackColor(bool on)
 {
     m_hasBackColor = on;
-    m_content->update();
+    d->content->update();
 }
 
 void Window::SetBackColor(Color color)
 {
     m_backColor = color;
-    m_content->update();
+    d->content->update();
 }
 
 void Window::SetBackdrop(PicturePtr picture)
 {
     m_backdrop = std::move(picture);
-    m_content->update();
+    d->content->update();
 }
 
 void Window::SetMenuBar(fw::MenuBar* bar)
@@ -552,7 +559,7 @@ void Window::SetMenuBar(fw::MenuBar* bar)
 
 void Window::InstallMenuBar()
 {
-    auto* frame = static_cast<WindowFrame*>(m_frameWidget.get());
+    auto* frame = static_cast<WindowFrame*>(d->frameWidget.get());
     if (m_menuBar) {
         if (!frame->menuBar) {
             frame->menuBar = new QMenuBar(frame);
@@ -585,7 +592,7 @@ void Window::InstallMenuBar()
         }
         frame->addActions(frame->shortcutActions);
     }
-    if (m_built && FrontWindow() == this)
+    if (d->built && FrontWindow() == this)
         EnableMenus();
 }
 
@@ -601,7 +608,7 @@ void Window::EnableMenus()
 void Window::SetFrame(std::int32_t frame)
 {
     m_frame = frame;
-    if (m_built && m_visible)
+    if (d->built && m_visible)
         ApplyFlags();
 }
 
@@ -613,7 +620,7 @@ void Window::SetPlacement(std::int32_t placement)
 void Window::SetCloseButton(bool on)
 {
     m_closeButton = on;
-    if (m_built && m_visible)
+    if (d->built && m_visible)
         ApplyFlags();
 }
 
@@ -621,7 +628,7 @@ void Window::TrackPointer(bool inside, int x, int y)
 {
     // All exits first, then all enters, each in creation order.
     std::vector<Control*> exits, enters;
-    for (Control* c : m_controls) {
+    for (Control* c : d->controls) {
         const bool in = inside && c->m_enabled && c->Shown() &&
                         QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(x, y);
         if (in == c->m_pointerInside)
@@ -643,7 +650,7 @@ bool Window::RouteDefaultKey(int qtKey)
     if (!isReturn && qtKey != Qt::Key_Escape)
         return false;
     // The topmost wins: a panel's default button lies above the window's.
-    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it)
+    for (auto it = d->controls.rbegin(); it != d->controls.rend(); ++it)
         if ((*it)->TakeDefaultKey(isReturn))
             return true;
     return false;
@@ -655,7 +662,7 @@ void Window::BringToFront()
     const bool wasFront = !all.empty() && all.front() == this;
     std::erase(all, this);
     all.insert(all.begin(), this);
-    if (!wasFront && m_built && m_visible)
+    if (!wasFront && d->built && m_visible)
         EnableMenus();
 }
 

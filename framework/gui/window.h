@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -26,8 +25,6 @@ namespace fw {
 class MenuBar;
 class Picture;
 using PicturePtr = std::shared_ptr<Picture>;
-class WindowContent;
-class WindowFrame;
 
 // A window: a content area of exactly its designed Width x Height, with its
 // menu bar, if any, above it. Every control is a flat child of the content
@@ -77,7 +74,7 @@ public:
     Control* FindControl(std::string_view name) const;
     Control* FindControl(std::string_view name, std::int32_t index) const;
     Control* ControlAt(std::size_t creationIndex) const;
-    std::size_t ControlCount() const { return m_controls.size(); }
+    std::size_t ControlCount() const;
     template <class T> T* Find(std::string_view name) const;
     template <class T> T* Find(std::string_view name, std::int32_t index) const;
 
@@ -124,6 +121,9 @@ public:
     // Framework side: the top-level Qt widget and the content area.
     QWidget* Handle() const;
     QWidget* Content() const;
+    // Framework side: the widgets and the controls behind the window, and
+    // the way in for its widgets and its controls' (window_p.h).
+    struct Private;
 
 protected:
     // The window's own events, handled by the window class.
@@ -136,12 +136,6 @@ protected:
     virtual void CreateControls() {}
 
 private:
-    friend class Control;
-    friend class ControlFilter;
-    friend class MenuBar;
-    friend class WindowContent;
-    friend class WindowFrame;
-
     void Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control);
     void ShowNow();
     void ApplyFlags();
@@ -156,11 +150,7 @@ private:
     void BringToFront();
     void CloseRequested();
 
-    std::unique_ptr<WindowFrame> m_frameWidget;
-    WindowContent* m_content = nullptr;
-    std::vector<std::unique_ptr<PropertyTarget>> m_owned;
-    std::vector<Control*> m_controls;
-    std::multimap<std::string, PropertyTarget*, std::less<>> m_byName;
+    std::unique_ptr<Private> d;
     std::string m_title;
     std::int32_t m_width = 300;
     std::int32_t m_height = 300;
@@ -175,8 +165,6 @@ private:
     Color m_backColor{255, 255, 255};
     PicturePtr m_backdrop;
     fw::MenuBar* m_menuBar = nullptr;
-    bool m_built = false;
-    bool m_placed = false;
     bool m_closing = false;
 };
 

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Framework-internal: what stands behind a Window.
+#pragma once
+
+#include "framework/gui/window.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class WindowContent;
+class WindowFrame;
+
+struct Window::Private {
+    std::unique_ptr<WindowFrame> frameWidget;
+    WindowContent* content = nullptr;
+    // Everything AddControl made, in creation order, and the controls among them.
+    std::vector<std::unique_ptr<PropertyTarget>> owned;
+    std::vector<Control*> controls;
+    std::multimap<std::string, PropertyTarget*, std::less<>> byName;
+    bool built = false;
+    bool placed = false;
+
+    // The window's widgets and its controls' report through these.
+    static void TrackPointer(Window& w, bool inside, int x, int y) { w.TrackPointer(inside, x, y); }
+    static bool RouteDefaultKey(Window& w, int qtKey) { return w.RouteDefaultKey(qtKey); }
+    static void BringToFront(Window& w) { w.BringToFront(); }
+    static void CloseRequested(Window& w) { w.CloseRequested(); }
+    static void EnableMenuItems(Window& w) { w.Event_EnableMenuItems(); }
+};
+
+} // namespace fw
