@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/control.h"
+#include "framework/gui/control_p.h"
 
 #include "framework/gui/application.h"
 #include "framework/gui/gui_p.h"
@@ -21,6 +22,10 @@
 
 namespace fw {
 
+using ControlFilter = Control::Private::Filter;
+using DrawnRun = Control::Private::DrawnRun;
+using DrawnLayer = Control::Private::DrawnLayer;
+
 namespace {
 
 QRect BoxOf(const Control& c)
@@ -31,9 +36,9 @@ QRect BoxOf(const Control& c)
 } // namespace
 
 // Turns the Qt events of a control's widgets into the control's events.
-class ControlFilter : public QObject {
+class Control::Private::Filter : public QObject {
 public:
-    ControlFilter(Control& control, QObject* parent) : QObject(parent), m_control(&control) {}
+    Filter(Control& control, QObject* parent) : QObject(parent), m_control(&control) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The control is going away: its widgets' last events are not its own.
@@ -91,7 +96,7 @@ bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint i
     switch (event->type()) {
     case QEvent::MouseMove: {
         Dispatch([&] { Window::Private::TrackPointer(*c.m_window, true, inContent.x(), inContent.y()); });
-        if (c.m_captured) {
+        if (c.m_impl->captured) {
             Dispatch([&] { c.Event_MouseDrag(local.x(), local.y()); });
             return true;
         }
@@ -108,13 +113,13 @@ bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint i
             return true;
         bool took = false;
         Dispatch([&] { took = c.Event_MouseDown(local.x(), local.y()); });
-        c.m_captured = took;
+        c.m_impl->captured = took;
         return took;
     }
     case QEvent::MouseButtonRelease:
-        if (event->button() != Qt::LeftButton || !c.m_captured)
+        if (event->button() != Qt::LeftButton || !c.m_impl->captured)
             return false;
-        c.m_captured = false;
+        c.m_impl->captured = false;
         Dispatch([&] { c.Event_MouseUp(local.x(), local.y()); });
         return true;
     default:
@@ -145,7 +150,6 @@ bool ControlFilter::Drag(Control& c, QEvent* event, QPoint local)
     return true;
 }
 
-class DrawnLayer;
 
 // A run of consecutive drawn controls and the two widgets that draw it. The
 // run's controls that fill their whole box lie in a lower widget that Qt
@@ -155,7 +159,7 @@ class DrawnLayer;
 // it. Each widget covers exactly the shown boxes of its controls (geometry
 // and mask). The widgets are made when the window first shows, and their
 // shape follows the controls from then on.
-class DrawnRun {
+class Control::Private::DrawnRun {
 public:
     explicit DrawnRun(fw::Window& window) : m_window(window) {}
     DrawnRun(const DrawnRun&) = delete;
@@ -195,7 +199,7 @@ private:
 // One of a run's two widgets: paints its controls in creation order and
 // passes each mouse event to the topmost one under the pointer, as their
 // own widgets would have.
-class DrawnLayer : public QWidget {
+class Control::Private::DrawnLayer : public QWidget {
 public:
     DrawnLayer(QWidget* content, DrawnRun& run, bool lower) : QWidget(content), m_run(run), m_lower(lower)
     {
@@ -206,7 +210,7 @@ public:
         hide();
     }
 
-    bool Holds(const Control& c) const { return c.m_drawnShown && c.m_underneath == m_lower; }
+    bool Holds(const Control& c) const { return c.m_impl->drawnShown && c.m_impl->underneath == m_lower; }
     void Forget(const Control* c)
     {
         if (m_grab == c)
@@ -354,12 +358,12 @@ void DrawnRun::SyncShape()
     QRegion lower, upper;
     std::vector<QRect> above;
     for (Control* c : m_controls) {
-        if (!c->m_drawnShown)
+        if (!c->m_impl->drawnShown)
             continue;
         const QRect box = BoxOf(*c);
-        c->m_underneath = c->Opaque() &&
+        c->m_impl->underneath = c->Opaque() &&
                           std::none_of(above.begin(), above.end(), [&](const QRect& r) { return r.intersects(box); });
-        if (c->m_underneath)
+        if (c->m_impl->underneath)
             lower += box;
         else {
             upper += box;
@@ -396,40 +400,41 @@ QWidget* DrawnRun::WidgetAbove(const fw::Window& window, const Control* control)
         }
         if (c->Handle())
             return c->Handle();
-        if (c->m_layer && c->m_layer != control->m_layer && c->m_layer->m_lower)
-            return c->m_layer->m_lower;
+        if (c->m_impl->layer && c->m_impl->layer != control->m_impl->layer && c->m_impl->layer->m_lower)
+            return c->m_impl->layer->m_lower;
     }
     return nullptr;
 }
 
 void DrawnRun::Update(const Control& c)
 {
-    if (DrawnLayer* layer = c.m_underneath ? m_lower : m_upper)
+    if (DrawnLayer* layer = c.m_impl->underneath ? m_lower : m_upper)
         layer->update(BoxOf(c).translated(-layer->pos()));
 }
 
-Control::Control(fw::Window& window, QWidget* widget) : m_window(&window), m_widget(widget)
+Control::Control(fw::Window& window, QWidget* widget)
+    : m_window(&window), m_widget(widget), m_impl(std::make_unique<Private>())
 {
-    m_filter = new ControlFilter(*this, widget);
-    widget->installEventFilter(m_filter);
+    m_impl->filter = new ControlFilter(*this, widget);
+    widget->installEventFilter(m_impl->filter);
     widget->setMouseTracking(true);
     widget->setAcceptDrops(true);
     widget->hide();
 }
 
-Control::Control(fw::Window& window) : m_window(&window) {}
+Control::Control(fw::Window& window) : m_window(&window), m_impl(std::make_unique<Private>()) {}
 
 Control::~Control()
 {
-    if (m_filter)
-        m_filter->Detach();
-    if (m_layer) {
-        m_drawnShown = false;
-        m_layer->Remove(this);
+    if (m_impl->filter)
+        m_impl->filter->Detach();
+    if (m_impl->layer) {
+        m_impl->drawnShown = false;
+        m_impl->layer->Remove(this);
     }
     if (m_parent)
         m_parent->RemoveChild(this);
-    for (Control* child : m_children)
+    for (Control* child : m_impl->children)
         child->m_parent = nullptr;
 }
 
@@ -442,9 +447,9 @@ void Control::ReplaceHandle(QWidget* widget)
 {
     QuietScope quiet(*this);
     QWidget* old = m_widget.get();
-    m_filter->Detach();
-    m_filter = new ControlFilter(*this, widget);
-    widget->installEventFilter(m_filter);
+    m_impl->filter->Detach();
+    m_impl->filter = new ControlFilter(*this, widget);
+    widget->installEventFilter(m_impl->filter);
     widget->setMouseTracking(true);
     widget->setAcceptDrops(true);
     widget->setEnabled(m_enabled);
@@ -458,7 +463,7 @@ void Control::ReplaceHandle(QWidget* widget)
 
 void Control::AdoptChild(QWidget* child)
 {
-    child->installEventFilter(m_filter);
+    child->installEventFilter(m_impl->filter);
     child->setMouseTracking(true);
 }
 
@@ -543,34 +548,34 @@ void Control::UpdateGeometry()
 {
     if (m_widget)
         m_widget->setGeometry(BoxOf(*this));
-    else if (m_drawnShown) {
+    else if (m_impl->drawnShown) {
         Invalidate();
-        m_layer->Changed();
+        m_impl->layer->Changed();
     }
     UpdateShown();
 }
 
 void Control::Invalidate()
 {
-    if (m_layer && m_drawnShown)
-        m_layer->Invalidate(BoxOf(*this));
+    if (m_impl->layer && m_impl->drawnShown)
+        m_impl->layer->Invalidate(BoxOf(*this));
 }
 
 void Control::JoinLayer(Control* below)
 {
-    if (below && below->m_layer)
-        m_layer = below->m_layer;
+    if (below && below->m_impl->layer)
+        m_impl->layer = below->m_impl->layer;
     else
-        m_layer = new DrawnRun(*m_window);
-    m_layer->Add(this);
+        m_impl->layer = new DrawnRun(*m_window);
+    m_impl->layer->Add(this);
 }
 
 void Control::Realize()
 {
     QWidget* widget = MakeWidget(m_window->Content());
     m_widget.reset(widget);
-    m_filter = new ControlFilter(*this, widget);
-    widget->installEventFilter(m_filter);
+    m_impl->filter = new ControlFilter(*this, widget);
+    widget->installEventFilter(m_impl->filter);
     widget->setMouseTracking(true);
     widget->setAcceptDrops(true);
     widget->hide();
@@ -585,8 +590,8 @@ void Control::Realize()
 
 void Control::SyncLayer()
 {
-    if (m_layer)
-        m_layer->SyncShape();
+    if (m_impl->layer)
+        m_impl->layer->SyncShape();
 }
 
 void Control::SetVisible(bool visible)
@@ -617,13 +622,13 @@ void Control::UpdateShown()
         Realize();
     if (m_widget && shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
         m_widget->setVisible(shown);
-    } else if (!m_widget && m_layer && shown != m_drawnShown) {
+    } else if (!m_widget && m_impl->layer && shown != m_impl->drawnShown) {
         Invalidate();
-        m_drawnShown = shown;
+        m_impl->drawnShown = shown;
         Invalidate();
-        m_layer->Changed();
+        m_impl->layer->Changed();
     }
-    for (Control* child : m_children)
+    for (Control* child : m_impl->children)
         child->UpdateShown();
 }
 
@@ -633,7 +638,7 @@ void Control::SetEnabled(bool enabled)
         return;
     m_enabled = enabled;
     if (!enabled)
-        m_captured = false;
+        m_impl->captured = false;
     if (m_widget)
         m_widget->setEnabled(enabled);
     else
@@ -679,20 +684,20 @@ void Control::SetInitialParent(std::string_view name)
 
 void Control::AddChild(Control* child)
 {
-    m_children.push_back(child);
+    m_impl->children.push_back(child);
 }
 
 void Control::RemoveChild(Control* child)
 {
-    std::erase(m_children, child);
+    std::erase(m_impl->children, child);
 }
 
 void Control::Refresh()
 {
     if (m_widget)
         m_widget->update();
-    else if (m_layer && m_drawnShown)
-        m_layer->Update(*this);
+    else if (m_impl->layer && m_impl->drawnShown)
+        m_impl->layer->Update(*this);
 }
 
 } // namespace fw

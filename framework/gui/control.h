@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class QPainter;
 class QWidget;
@@ -18,10 +17,6 @@ class QWidget;
 namespace fw {
 
 class Window;
-class WindowContent;
-class ControlFilter;
-class DrawnLayer;
-class DrawnRun;
 
 // Index of a control that is not a member of a control set.
 inline constexpr std::int32_t kNoIndex = INT32_MIN;
@@ -106,6 +101,9 @@ public:
     // Framework side: the Qt widget behind the control; null for a drawn
     // control, which a widget shared with its neighbours draws.
     QWidget* Handle() const { return m_widget.get(); }
+    // Framework side: the control's widget plumbing and the window's way
+    // in (control_p.h).
+    struct Private;
 
     Event<void()> Open;
     Event<void()> Close;
@@ -186,12 +184,6 @@ protected:
     };
 
 private:
-    friend class Window;
-    friend class WindowContent;
-    friend class ControlFilter;
-    friend class DrawnLayer;
-    friend class DrawnRun;
-
     void UpdateGeometry();
     void UpdateShown();
     // A drawn control: repaints where it lies now.
@@ -207,12 +199,7 @@ private:
 
     fw::Window* m_window;
     std::unique_ptr<QWidget> m_widget;
-    ControlFilter* m_filter = nullptr;
-    // A drawn control's run, whether it is drawn now, and whether in the
-    // run's lower widget.
-    DrawnRun* m_layer = nullptr;
-    bool m_drawnShown = false;
-    bool m_underneath = false;
+    std::unique_ptr<Private> m_impl;
     std::string m_name;
     std::int32_t m_index = kNoIndex;
     std::int32_t m_left = 0, m_top = 0, m_width = 0, m_height = 0;
@@ -222,10 +209,6 @@ private:
     std::string m_helpTag;
     std::string m_initialParent;
     Control* m_parent = nullptr;
-    std::vector<Control*> m_children;
-    // Mouse state, kept by the window's tracking.
-    bool m_pointerInside = false;
-    bool m_captured = false;
     int m_quiet = 0;
 };
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/window.h"
+#include "framework/gui/control_p.h"
 #include "framework/gui/window_p.h"
 
 #include "framework/gui/application.h"
@@ -263,15 +264,18 @@ QWidget* Window::Content() const
     return d->content;
 }
 
-void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control)
+void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index,
+                      Control* control)
 {
+    if (control)
+        Control::Private::Identify(*control, name, index);
     d->byName.emplace(std::move(name), object.get());
     d->owned.push_back(std::move(object));
     if (control) {
-        if (!control->Handle() && !control->MakesWidgetWhenShown())
-            control->JoinLayer(d->controls.empty() ? nullptr : d->controls.back());
+        if (!control->Handle() && !Control::Private::MakesWidgetWhenShown(*control))
+            Control::Private::JoinLayer(*control, d->controls.empty() ? nullptr : d->controls.back());
         d->controls.push_back(control);
-        control->UpdateGeometry();
+        Control::Private::UpdateGeometry(*control);
     }
 }
 
@@ -353,7 +357,7 @@ void Window::Build()
     CreateControls();
     // Every control exists before the first Open handler runs.
     for (std::size_t i = 0; i < d->controls.size(); ++i)
-        d->controls[i]->Event_Open();
+        Control::Private::Open(*d->controls[i]);
     Event_Open();
     d->built = true;
     if (m_visible && !m_closing)
@@ -381,7 +385,7 @@ void Window::SetVisible(bool visible)
 void Window::ShowNow()
 {
     for (Control* c : d->controls)
-        c->SyncLayer();
+        Control::Private::SyncLayer(*c);
     ApplyFlags();
     InstallMenuBar();
     if (!d->placed) {
@@ -474,7 +478,7 @@ void Window::Close()
     try {
         Event_Close();
         for (std::size_t i = 0; i < d->controls.size(); ++i)
-            d->controls[i]->Event_Close();
+            Control::Private::Close(*d->controls[i]);
     } catch (...) {
         FinishClose();
         throw;
@@ -530,7 +534,7 @@ void Window::ContentResized()
 {
     d->content->setFixedSize(std::max(m_width, 0), std::max(m_height, 0));
     for (Control* c : d->controls)
-        c->UpdateShown();
+        Control::Private::UpdateShown(*c);
 }
 
 void Window::SetHasBackColor(bool on)
@@ -629,19 +633,20 @@ void Window::TrackPointer(bool inside, int x, int y)
     // All exits first, then all enters, each in creation order.
     std::vector<Control*> exits, enters;
     for (Control* c : d->controls) {
-        const bool in = inside && c->m_enabled && c->Shown() &&
+        const bool in = inside && c->Enabled() && c->Shown() &&
                         QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(x, y);
-        if (in == c->m_pointerInside)
+        bool& pointerInside = Control::Private::PointerInside(*c);
+        if (in == pointerInside)
             continue;
-        c->m_pointerInside = in;
-        if (!c->m_enabled)
+        pointerInside = in;
+        if (!c->Enabled())
             continue;
         (in ? enters : exits).push_back(c);
     }
     for (Control* c : exits)
-        Dispatch([c] { c->Event_MouseExit(); });
+        Dispatch([c] { Control::Private::MouseExit(*c); });
     for (Control* c : enters)
-        Dispatch([c] { c->Event_MouseEnter(); });
+        Dispatch([c] { Control::Private::MouseEnter(*c); });
 }
 
 bool Window::RouteDefaultKey(int qtKey)
@@ -651,7 +656,7 @@ bool Window::RouteDefaultKey(int qtKey)
         return false;
     // The topmost wins: a panel's default button lies above the window's.
     for (auto it = d->controls.rbegin(); it != d->controls.rend(); ++it)
-        if ((*it)->TakeDefaultKey(isReturn))
+        if (Control::Private::TakeDefaultKey(**it, isReturn))
             return true;
     return false;
 }

@@ -136,7 +136,7 @@ protected:
     virtual void CreateControls() {}
 
 private:
-    void Register(std::unique_ptr<PropertyTarget> object, std::string name, Control* control);
+    void Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index, Control* control);
     void ShowNow();
     void ApplyFlags();
     void Place();
@@ -215,12 +215,9 @@ T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
         object = std::make_unique<T>(std::forward<A>(args)...);
     T* raw = object.get();
     Control* control = nullptr;
-    if constexpr (std::is_base_of_v<Control, T>) {
+    if constexpr (std::is_base_of_v<Control, T>)
         control = raw;
-        control->m_name = name;
-        control->m_index = index;
-    }
-    Register(std::move(object), std::move(name), control);
+    Register(std::move(object), std::move(name), index, control);
     return raw;
 }
 
