@@ -48,17 +48,9 @@ void Timer::SetPeriod(std::int32_t ms)
     Restart();
 }
 
-void Timer::SetEnabled(bool on)
-{
-    if (on == m_enabled)
-        return;
-    m_enabled = on;
-    Restart();
-}
-
 void Timer::Restart()
 {
-    if (!m_enabled || (m_mode != kModeSingle && m_mode != kModeMultiple)) {
+    if (m_mode != kModeSingle && m_mode != kModeMultiple) {
         m_timer->stop();
         return;
     }

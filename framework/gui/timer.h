@@ -34,8 +34,6 @@ public:
     void SetMode(std::int32_t mode);
     std::int32_t Period() const { return m_period; }
     void SetPeriod(std::int32_t ms);
-    bool Enabled() const { return m_enabled; }
-    void SetEnabled(bool on);
 
     Event<void()> Action;
 
@@ -45,7 +43,6 @@ private:
     std::unique_ptr<QTimer> m_timer;
     std::int32_t m_mode = kModeMultiple;
     std::int32_t m_period = 1000;
-    bool m_enabled = true;
 };
 
 } // namespace fw
