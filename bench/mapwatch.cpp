@@ -3,9 +3,8 @@
 // timed by the X server's own MapNotify event on the root window (no
 // polling). Every top-level window is watched with the DAMAGE extension, so
 // a window counts as painted once the program has drawn its whole area (the
-// first window) or has flushed at least half of it in one go (the one timed
-// after a click: a window shown under another one is drawn only where it
-// shows).
+// first window) or has flushed it once (the one timed after a click: a
+// window shown under another one is drawn only where it shows).
 //
 // Prints "<map ms> <pid>" on stdout; with -c, "<map ms> <pid> <click ms>".
 //   -k            kill and reap the program afterwards, so that runs do not
@@ -56,7 +55,7 @@ struct Watched {
     // The paints of one flush come within a millisecond of each other.
     double burst_start = -1, burst_last = -1;
     long long burst_area = 0;
-    double flushed = -1;     // the end of the first flush drawing half of it
+    double flushed = -1;     // the end of the program's first flush
 };
 
 // Windows created and destroyed again may raise errors on late requests.
@@ -219,7 +218,7 @@ int main(int argc, char** argv)
         // may give it as it maps it: that one comes at once.
         for (auto& [w, watched] : windows)
             if (watched.flushed < 0 && watched.burst_last >= 0 && now - watched.burst_last > 1
-                && watched.burst_start - watched.mapped_at > 1 && watched.burst_area * 2 >= watched.area)
+                && watched.burst_start - watched.mapped_at > 1)
                 watched.flushed = watched.burst_last;
         const bool target_done = click ? target && windows[target].flushed >= 0 : mapped >= 0;
         if (target_done && (!quiet || (now - last_paint > 1500 && (!click || now - clicked > 3000))))

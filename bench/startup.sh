@@ -70,9 +70,9 @@ fresh() {
 # window is the one whose paint ends the timing.
 ok=(-c 262,-43 -n 'Cyclane Duvivarode')
 
-stats() { sort -n | awk '{v[NR] = $1} END {printf "%.1f %.1f %.1f", v[1], (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[NR]}'; echo; }
+stats() { grep . | sort -n | awk '{v[NR] = $1} END {printf "%.1f %.1f %.1f", v[1], (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2), v[NR]}'; echo; }
 median() { stats <"$1" | cut -d' ' -f2; }
-row() { read -r lo mid hi < <(stats <"$2"); printf '  %-34s %7s %7s %7s\n' "$1" "$lo" "$mid" "$hi"; }
+row() { read -r lo mid hi < <(stats <"$2"); printf '  %-34s %7s %7s %7s  (%s)\n' "$1" "$lo" "$mid" "$hi" "$(grep -c . "$2")"; }
 
 programs=(app)
 [ -n "$baseline" ] && programs+=(base)
@@ -86,17 +86,18 @@ fresh; "$watch" -k "$app" >/dev/null
 fresh; "$watch" -k "$bare" >/dev/null
 [ -n "$baseline" ] && { fresh; "$watch" -k "$baseline" >/dev/null; }
 for ((i = 0; i < runs; ++i)); do
+  # A run the watcher gives up on (a starved machine) is left out.
   for p in "${programs[@]}"; do
-    fresh; "$watch" -k "${binary[$p]}" | cut -d' ' -f1 >>"$work/$p.start"
+    fresh; { "$watch" -k "${binary[$p]}" || true; } | cut -d' ' -f1 >>"$work/$p.start"
   done
-  fresh; "$watch" -k "$bare" | cut -d' ' -f1 >>"$work/bare.start"
+  fresh; { "$watch" -k "$bare" || true; } | cut -d' ' -f1 >>"$work/bare.start"
   for p in "${programs[@]}"; do
-    fresh; "$watch" -k "${ok[@]}" "${binary[$p]}" | cut -d' ' -f3 >>"$work/$p.ok-check"
-    fresh off; "$watch" -k "${ok[@]}" "${binary[$p]}" | cut -d' ' -f3 >>"$work/$p.ok-off"
+    fresh; { "$watch" -k "${ok[@]}" "${binary[$p]}" || true; } | cut -d' ' -f3 >>"$work/$p.ok-check"
+    fresh off; { "$watch" -k "${ok[@]}" "${binary[$p]}" || true; } | cut -d' ' -f3 >>"$work/$p.ok-off"
   done
 done
 
-echo "start-up to first mapped window, $runs runs each (ms):  min  median     max"
+echo "start-up to first mapped window, $runs runs each (ms):  min  median     max  (runs)"
 for p in "${programs[@]}"; do row "${label[$p]}" "$work/$p.start"; done
 row "plain Qt window, label and button" "$work/bare.start"
 for p in "${programs[@]}"; do
