@@ -25,14 +25,10 @@
 #include "support/guifixture.h"
 #include "support/testenv.h"
 
-#include <QApplication>
-#include <QRect>
 #include <QTest>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -286,47 +282,6 @@ TEST_F(CalendarWindowTest, HelpTip)
     EXPECT_TRUE(w->RoundRectangle3->Shown());
     w->fechamens1->DragExit.Raise(item, 0);
     EXPECT_FALSE(w->RoundRectangle3->Shown());
-}
-
-} // namespace
-
-namespace {
-
-std::string RefOf(const fw::Control& c)
-{
-    return c.Index() >= 0 ? c.Name() + "(" + std::to_string(c.Index()) + ")" : c.Name();
-}
-
-// The controls that hold state lie outside the window: never shown, never
-// focused, never reached by Tab.
-TEST_F(CalendarWindowTest, StateControlsStayOutOfSight)
-{
-    Open();
-    std::vector<fw::Control*> state = {w->mes, w->ano, w->tempmenst, w->EditField1, w->EditField13, w->ov,
-                                       w->bs, w->ListBox1, w->Rectangle4, w->PushButton7, w->StaticText49,
-                                       w->StaticText50};
-    for (int k = 0; k < 9; ++k)
-        state.push_back(w->ovalo(k));
-    for (fw::Control* c : state) {
-        EXPECT_FALSE(QRect(c->Left(), c->Top(), c->Width(), c->Height()).intersects(QRect(0, 0, 702, 335)))
-            << RefOf(*c);
-        EXPECT_FALSE(c->Shown()) << RefOf(*c);
-        if (!c->Handle())
-            continue;
-        EXPECT_FALSE(c->Handle()->isVisible()) << RefOf(*c);
-        c->Handle()->setFocus();
-        EXPECT_FALSE(c->Handle()->hasFocus()) << RefOf(*c);
-    }
-    w->durciclo->Handle()->setFocus();
-    std::set<QWidget*> reached;
-    for (int i = 0; i < 40; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
-            reached.insert(f);
-    }
-    EXPECT_TRUE(reached.count(w->luteo->Handle()));
-    for (fw::Control* c : state)
-        EXPECT_FALSE(reached.count(c->Handle())) << RefOf(*c);
 }
 
 } // namespace
