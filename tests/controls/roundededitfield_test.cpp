@@ -24,12 +24,6 @@ using controls::RoundedEditFieldField;
 using controltest::ControlTest;
 using controltest::ControlWindow;
 
-// The canvas as it is drawn on its own, transparent where it draws nothing.
-QImage Drawn(fw::Control* control)
-{
-    return testenv::DrawnAlone(control);
-}
-
 // The first and last columns of a row that hold a visible pixel; -1 when none.
 std::pair<int, int> OpaqueSpan(const QImage& image, int y)
 {
@@ -97,7 +91,7 @@ TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
     // must not reach the field through the first canvas.
     field->SetWidth(40);
     canvas->Refresh();
-    EXPECT_EQ(OpaqueSpan(Drawn(canvas), kRow), std::make_pair(CapFirst(), 82 + CapLast()));
+    EXPECT_EQ(OpaqueSpan(testenv::DrawnAlone(canvas), kRow), std::make_pair(CapFirst(), 82 + CapLast()));
 }
 
 // The focused field's frame shows a ring; the inside stays white and the ring
@@ -106,8 +100,8 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
 {
     first->Handle()->setFocus();
     testenv::runFor(0);
-    const QImage rest = Drawn(canvas);
-    ASSERT_EQ(Drawn(canvas2), rest);
+    const QImage rest = testenv::DrawnAlone(canvas);
+    ASSERT_EQ(testenv::DrawnAlone(canvas2), rest);
     struct Row { const char* name; fw::Control* focus; bool ringOnFirst, ringOnSecond; };
     const Row rows[] = {
         {"second field", field2, false, true},
@@ -121,7 +115,7 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
         EXPECT_EQ(field2->HasFocus(), row.ringOnSecond);
         for (const auto& [frame, ring] :
              {std::pair{canvas, row.ringOnFirst}, std::pair{canvas2, row.ringOnSecond}}) {
-            const QImage drawn = Drawn(frame);
+            const QImage drawn = testenv::DrawnAlone(frame);
             EXPECT_EQ(drawn != rest, ring) << frame->Name();
             EXPECT_EQ(QColor(drawn.pixel(46, kRow)), QColor(Qt::white)) << frame->Name();
         }

@@ -8,14 +8,13 @@
 #include "help/render/htmlrender.h"
 #include "help/render/htmlstyles.h"
 #include "resources/textos.h"
+#include "support/testenv.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -219,14 +218,10 @@ TEST(HelpPages, RenderAsTheGoldenFileSays)
 {
     const std::string actual = Golden();
     if (std::getenv("CYC_REGENERATE_GOLDEN")) {
-        std::ofstream(CYC_HELP_GOLDEN, std::ios::binary) << actual;
+        testenv::WriteFile(CYC_HELP_GOLDEN, actual);
         GTEST_SKIP() << "wrote " << CYC_HELP_GOLDEN;
     }
-    std::ifstream in(CYC_HELP_GOLDEN, std::ios::binary);
-    ASSERT_TRUE(in) << CYC_HELP_GOLDEN;
-    std::ostringstream expected;
-    expected << in.rdbuf();
-    EXPECT_EQ(actual, expected.str());
+    EXPECT_EQ(actual, testenv::ReadFile(CYC_HELP_GOLDEN)) << CYC_HELP_GOLDEN;
 }
 
 } // namespace

@@ -2,13 +2,13 @@
 #include "codegen.h"
 #include "layout.h"
 #include "layouttext.h"
+#include "support/testenv.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <unistd.h>
 
@@ -67,14 +67,6 @@ std::vector<std::pair<std::string, fw::PropertyValue>> Decoded(const layoutc::Ro
 std::filesystem::path TestLayoutFile()
 {
     return std::filesystem::path(CYC_LAYOUTC_TEST_DIR) / "layouttest.layout";
-}
-
-std::string ReadText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 } // namespace
@@ -175,7 +167,7 @@ TEST(LayoutCompiler, DumpCompilesBackToTheSameBlocks)
     struct Row { const char* name; std::string text; };
     const Row rows[] = {
         {"calendar rows", kCalendarRows},
-        {"test window", ReadText(TestLayoutFile())},
+        {"test window", testenv::ReadFile(TestLayoutFile())},
         {"awkward texts",
          "Window w class=W header=\"w.h\" controls=2 BackColor=#000000 MinWidth=-1\n"
          "StaticText s -53,-61 0x0 Text=\"a\\\"b\\\\c\\rd\\ne\\tf\\x01\\x7F g\" TextColor=#FFF3C7\n"
@@ -198,16 +190,16 @@ TEST(LayoutCompiler, ToolReportsFileAndLineAndFails)
     std::filesystem::create_directories(dir);
     const auto q = [](const std::filesystem::path& p) { return "\"" + p.string() + "\""; };
     const auto bad = dir / "bad.layout";
-    std::ofstream(bad) << "Window w class=W header=\"w.h\" controls=1\n\n# comment\nPushButton b Default=2\n";
+    testenv::WriteFile(bad, "Window w class=W header=\"w.h\" controls=1\n\n# comment\nPushButton b Default=2\n");
     const std::string tool = q(CYC_LAYOUTC);
     EXPECT_NE(std::system((tool + " " + q(bad) + " " + q(dir / "o.h") + " " + q(dir / "o.cpp") + " o.h 2>" +
                            q(dir / "err.txt")).c_str()), 0);
-    EXPECT_EQ(ReadText(dir / "err.txt"),
+    EXPECT_EQ(testenv::ReadFile(dir / "err.txt"),
               bad.string() + ":4: error: Default expects a Boolean (true or false), not 2\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "o.cpp"));
 
     const std::string file = TestLayoutFile().string();
     EXPECT_EQ(std::system((tool + " --dump " + q(file) + " >" + q(dir / "dump.layout")).c_str()), 0);
-    EXPECT_EQ(ReadText(dir / "dump.layout"), layoutc::DumpText(ParseLayout(ReadText(file), file)));
+    EXPECT_EQ(testenv::ReadFile(dir / "dump.layout"), layoutc::DumpText(ParseLayout(testenv::ReadFile(file), file)));
     std::filesystem::remove_all(dir);
 }
