@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 namespace {
 

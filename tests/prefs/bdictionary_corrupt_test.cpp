@@ -4,7 +4,6 @@
 // block or recursing without end.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <vector>
 

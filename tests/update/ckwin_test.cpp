@@ -17,8 +17,6 @@
 #include <QWidget>
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <random>
 #include <set>
 

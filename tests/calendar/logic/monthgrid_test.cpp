@@ -34,8 +34,6 @@ TEST(MonthGrid, EveryMonthAgainstTheCivilCalendar)
 TEST(MonthGrid, Paging)
 {
     using calendar::PageMonth;
-    EXPECT_EQ(PageMonth(2050y / December, 1), 2051y / January);
-    EXPECT_EQ(PageMonth(1951y / January, -1), 1950y / December);
     EXPECT_EQ(PageMonth(2007y / December, 1), 2008y / January);
     EXPECT_EQ(PageMonth(2008y / January, -1), 2007y / December);
     EXPECT_EQ(PageMonth(2007y / March, 13), 2008y / April);
