@@ -116,8 +116,6 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
     const Row rows[] = {
         {"Quit from the menu, splash in front", false, false, quit(MenuBar1())},
         {"Quit from the menu, preferences window in front", true, true, quit(MenuBar2())},
-        {"Quit by its shortcut", true, false,
-         [](windows::main& calendar) { QTest::keyClick(calendar.Handle(), Qt::Key_Q, Qt::ControlModifier); }},
         {"closing the calendar window", true, false, closeBox},
         {"closing the calendar window, preferences window open", true, true, closeBox},
     };
