@@ -26,6 +26,7 @@ import time
 import zlib
 
 import xserver
+from checks import Failure, check, wait_for
 
 SKIP = 77
 
@@ -45,15 +46,6 @@ UPDATES = "Checking for Updates"
 GRID = (26, 61, 308, 216)        # the 42 day cells, window coordinates
 MONTH_BOX = (22, 18, 317, 265)   # the month title, arrows and cells
 HELP_PAGE = (9, 54, 444, 292)
-
-
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
 
 
 # ---------------------------------------------------------------- screen
@@ -125,17 +117,6 @@ class Display:
         print(f"step {self.step}: {name}", flush=True)
         self.grab().save_png(path)
         return path
-
-
-def wait_for(what, probe, timeout=15.0):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.1)
 
 
 class Window:

@@ -19,6 +19,8 @@ import tempfile
 import time
 
 import xserver
+from checks import Failure, check
+import checks
 
 SKIP = 77
 SPLASH = "Untitled"
@@ -28,24 +30,9 @@ UPDATES = "Checking for Updates"
 CRASH_MARKS = ("Sanitizer", "runtime error:", "corrupted", "double free", "free():", "QFATAL", "terminate called")
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
-
-
-def wait_for(what, probe, timeout=30.0):
-    deadline = time.monotonic() + timeout
-    while True:
-        value = probe()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.1)
+def wait_for(what, probe):
+    # The sanitizer build starts and stops slowly.
+    return checks.wait_for(what, probe, 30.0)
 
 
 class Session:
