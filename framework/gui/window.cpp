@@ -22,6 +22,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -65,6 +66,8 @@ protected:
     {
         if (event->type() == QEvent::WindowActivate)
             Dispatch([this] { Window::Private::BringToFront(m_window); });
+        else if (event->type() == QEvent::Paint)
+            Window::Private::Painted(m_window);
         return QWidget::event(event);
     }
 
@@ -399,6 +402,26 @@ void Window::ShowNow()
     d->frameWidget->raise();
     d->frameWidget->activateWindow();
     BringToFront();
+}
+
+void Window::AfterNextPaint(std::function<void()> then)
+{
+    d->afterPaint.push_back(std::move(then));
+}
+
+void Window::Private::Painted(Window& w)
+{
+    if (w.d->afterPaint.empty())
+        return;
+    // Queued: the paint in progress is flushed to the display before the
+    // event loop takes the next posted call.
+    QMetaObject::invokeMethod(
+        w.d->frameWidget.get(),
+        [pending = std::exchange(w.d->afterPaint, {})] {
+            for (const std::function<void()>& then : pending)
+                Dispatch(then);
+        },
+        Qt::QueuedConnection);
 }
 
 void Window::ApplyFlags()

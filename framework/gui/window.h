@@ -91,6 +91,11 @@ public:
     void Close();
     bool Closing() const { return m_closing; }
 
+    // Runs `then` as a handler from the event loop once the window has next
+    // been painted and its pixels handed to the display: for work that must
+    // not hold up a window's first appearance.
+    void AfterNextPaint(std::function<void()> then);
+
     // Content size.
     std::int32_t Width() const { return m_width; }
     std::int32_t Height() const { return m_height; }

@@ -4,6 +4,7 @@
 
 #include "framework/gui/window.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -23,6 +24,7 @@ struct Window::Private {
     std::multimap<std::string, PropertyTarget*, std::less<>> byName;
     bool built = false;
     bool placed = false;
+    std::vector<std::function<void()>> afterPaint;
 
     // The window's widgets and its controls' report through these.
     static void TrackPointer(Window& w, bool inside, int x, int y) { w.TrackPointer(inside, x, y); }
@@ -30,6 +32,7 @@ struct Window::Private {
     static void BringToFront(Window& w) { w.BringToFront(); }
     static void CloseRequested(Window& w) { w.CloseRequested(); }
     static void EnableMenuItems(Window& w) { w.Event_EnableMenuItems(); }
+    static void Painted(Window& w);
 };
 
 } // namespace fw

@@ -25,9 +25,30 @@ using namespace shelltest;
 
 constexpr const char* kPrefsFile = "com.tarcyc Prefs";
 
+// Calls back at each paint of a widget, before the widget handles it.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(QWidget* widget, std::function<void()> onPaint) : m_onPaint(std::move(onPaint))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_onPaint();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onPaint;
+};
+
 // The splash shows over the hidden calendar window; Ok hides it for good and
-// shows the calendar window, with the update check in front unless it is off;
-// Check for Updates opens it then.
+// shows the calendar window, with the update check in front unless it is off,
+// made only once the calendar window has painted; Check for Updates opens it
+// then.
 TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
 {
     for (const bool check : {true, false}) {
@@ -48,9 +69,15 @@ TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
         EXPECT_TRUE(splash->Visible());
         if (!check)
             testenv::screenshot(splash, "shell_splash");
+        std::vector<bool> checkAtPaint;
+        PaintWatch paints(win::main()->Handle(), [&] { checkAtPaint.push_back(Exists<windows::ckwin>()); });
         testenv::click(splash->PushButton1);
         EXPECT_FALSE(splash->Visible());
         EXPECT_TRUE(win::main()->Visible());
+        EXPECT_FALSE(Exists<windows::ckwin>());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !checkAtPaint.empty(); }));
+        EXPECT_FALSE(checkAtPaint.front());
+        QCoreApplication::processEvents();
         ASSERT_EQ(Exists<windows::ckwin>(), check);
         WaitShown(check ? static_cast<fw::Window*>(win::ckwin()) : win::main());
         EXPECT_EQ(fw::FrontWindow(), check ? static_cast<fw::Window*>(win::ckwin()) : win::main());
