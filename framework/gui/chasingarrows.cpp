@@ -45,6 +45,11 @@ private:
 };
 } // namespace
 
-ChasingArrows::ChasingArrows(fw::Window& window) : Control(window, new SpinnerWidget(ContentOf(window))) {}
+ChasingArrows::ChasingArrows(fw::Window& window) : Control(window) {}
+
+QWidget* ChasingArrows::MakeWidget(QWidget* content)
+{
+    return new SpinnerWidget(content);
+}
 
 } // namespace fw

@@ -10,6 +10,10 @@ class ChasingArrows : public Control {
 public:
     explicit ChasingArrows(fw::Window& window);
     std::string_view ClassName() const override { return "ChasingArrows"; }
+
+protected:
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
 };
 
 } // namespace fw

@@ -20,15 +20,27 @@ protected:
 };
 } // namespace
 
-CheckBox::CheckBox(fw::Window& window) : TextControl(window, new CheckWidget(ContentOf(window)))
+CheckBox::CheckBox(fw::Window& window) : TextControl(window) {}
+
+QWidget* CheckBox::MakeWidget(QWidget* content)
 {
-    auto* box = static_cast<QCheckBox*>(Handle());
+    auto* box = new CheckWidget(content);
     QObject::connect(box, &QCheckBox::toggled, box, [this](bool on) {
         if (on == m_value)
             return;
         m_value = on;
         Dispatch([this] { Event_Action(); });
     });
+    return box;
+}
+
+void CheckBox::WidgetMade()
+{
+    TextControl::WidgetMade();
+    auto* box = static_cast<QCheckBox*>(Handle());
+    box->setText(detail::DisplayText(m_caption));
+    QSignalBlocker block(box);
+    box->setChecked(m_value);
 }
 
 std::span<const PropertyInfo> CheckBox::StoredProperties()
@@ -45,7 +57,8 @@ std::span<const PropertyInfo> CheckBox::StoredProperties()
 void CheckBox::SetCaption(std::string_view caption)
 {
     m_caption = caption;
-    static_cast<QCheckBox*>(Handle())->setText(detail::DisplayText(caption));
+    if (Handle())
+        static_cast<QCheckBox*>(Handle())->setText(detail::DisplayText(caption));
 }
 
 void CheckBox::SetValue(bool on)
@@ -53,7 +66,7 @@ void CheckBox::SetValue(bool on)
     if (on == m_value)
         return;
     m_value = on;
-    {
+    if (Handle()) {
         QSignalBlocker block(Handle());
         static_cast<QCheckBox*>(Handle())->setChecked(on);
     }

@@ -19,6 +19,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
+#include <vector>
 
 namespace fw {
 
@@ -584,8 +586,37 @@ void Control::Realize()
     widget->setToolTip(detail::DisplayText(m_helpTag));
     if (QWidget* above = DrawnRun::WidgetAbove(*m_window, this))
         widget->stackUnder(above);
+    // Tab goes through the widgets in creation order, as if all had been
+    // made at once.
+    QWidget* before = nullptr;
+    std::vector<QWidget*> after;
+    bool passed = false;
+    for (std::size_t i = 0; const Control* c = m_window->ControlAt(i); ++i) {
+        if (c == this)
+            passed = true;
+        else if (c->Handle() && c->Handle()->focusPolicy() != Qt::NoFocus) {
+            if (passed)
+                after.push_back(c->Handle());
+            else
+                before = c->Handle();
+        }
+    }
+    if (before)
+        QWidget::setTabOrder(before, widget);
+    else
+        for (QWidget* next = widget; QWidget* w : after)
+            QWidget::setTabOrder(std::exchange(next, w), w);
     QuietScope quiet(*this);
     WidgetMade();
+}
+
+void Control::Prepare()
+{
+    if (!m_widget && MakesWidgetWhenShown() && Shown()) {
+        Realize();
+        m_widget->show();
+    }
+    SyncLayer();
 }
 
 void Control::SyncLayer()
@@ -618,7 +649,7 @@ bool Control::OnContentArea() const
 void Control::UpdateShown()
 {
     const bool shown = Shown();
-    if (shown && !m_widget && MakesWidgetWhenShown())
+    if (shown && !m_widget && MakesWidgetWhenShown() && Window::Private::Realized(*m_window))
         Realize();
     if (m_widget && shown != m_widget->isVisibleTo(m_widget->parentWidget())) {
         m_widget->setVisible(shown);

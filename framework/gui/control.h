@@ -141,8 +141,9 @@ protected:
     // no clip.
     virtual bool DrawsWithinBox() const { return false; }
     // A control built without a widget that gets one when it is first
-    // shown (one that keeps its whole state itself): true, and the widget
-    // made on the content area. WidgetMade then brings it up to date.
+    // shown on a window that has been shown or prepared in idle time (one
+    // that keeps its whole state itself): true, and the widget made on the
+    // content area. WidgetMade then brings it up to date, quietly.
     virtual bool MakesWidgetWhenShown() const { return false; }
     virtual QWidget* MakeWidget(QWidget* /*content*/) { return nullptr; }
     virtual void WidgetMade() {}
@@ -193,6 +194,9 @@ private:
     void JoinLayer(Control* below);
     void SyncLayer();
     void Realize();
+    // The window is being shown or prepared: the widget, if it is due one
+    // now, and the drawn run's widgets.
+    void Prepare();
     bool OnContentArea() const;
     void AddChild(Control* child);
     void RemoveChild(Control* child);

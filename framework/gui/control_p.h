@@ -36,7 +36,7 @@ struct Control::Private {
     }
     static bool MakesWidgetWhenShown(const Control& c) { return c.MakesWidgetWhenShown(); }
     static void JoinLayer(Control& c, Control* below) { c.JoinLayer(below); }
-    static void SyncLayer(Control& c) { c.SyncLayer(); }
+    static void Prepare(Control& c) { c.Prepare(); }
     static void UpdateGeometry(Control& c) { c.UpdateGeometry(); }
     static void UpdateShown(Control& c) { c.UpdateShown(); }
     static void Open(Control& c) { c.Event_Open(); }

@@ -29,7 +29,18 @@ public:
 
 } // namespace
 
-GroupBox::GroupBox(fw::Window& window) : TextControl(window, new GroupBoxWidget(ContentOf(window))) {}
+GroupBox::GroupBox(fw::Window& window) : TextControl(window) {}
+
+QWidget* GroupBox::MakeWidget(QWidget* content)
+{
+    return new GroupBoxWidget(content);
+}
+
+void GroupBox::WidgetMade()
+{
+    TextControl::WidgetMade();
+    static_cast<GroupBoxWidget*>(Handle())->setTitle(detail::DisplayText(m_caption));
+}
 
 std::span<const PropertyInfo> GroupBox::StoredProperties()
 {
@@ -41,6 +52,8 @@ void GroupBox::SetCaption(std::string_view caption)
 {
     m_caption = caption;
     auto* box = static_cast<GroupBoxWidget*>(Handle());
+    if (!box)
+        return;
     const QString title = detail::DisplayText(caption);
     if (title == box->title())
         return;

@@ -16,6 +16,11 @@ public:
     const std::string& Caption() const { return m_caption; }
     void SetCaption(std::string_view caption);
 
+protected:
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
+
 private:
     std::string m_caption;
 };

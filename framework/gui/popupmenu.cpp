@@ -7,12 +7,23 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace fw {
 
-PopupMenu::PopupMenu(fw::Window& window)
-    : TextControl(window, new QComboBox(ContentOf(window))), m_combo(static_cast<QComboBox*>(Handle()))
+PopupMenu::PopupMenu(fw::Window& window) : TextControl(window) {}
+
+QWidget* PopupMenu::MakeWidget(QWidget* content)
 {
-    QObject::connect(m_combo, &QComboBox::currentIndexChanged, m_combo, [this] { IndexMaybeChanged(); });
+    m_combo = new QComboBox(content);
+    QObject::connect(m_combo, &QComboBox::currentIndexChanged, m_combo, [this](int row) { Choose(row); });
+    return m_combo;
+}
+
+void PopupMenu::WidgetMade()
+{
+    TextControl::WidgetMade();
+    Mirror();
 }
 
 std::span<const PropertyInfo> PopupMenu::StoredProperties()
@@ -33,43 +44,38 @@ void PopupMenu::AddRow(std::string_view text)
 
 void PopupMenu::InsertRow(std::int32_t row, std::string_view text)
 {
-    const std::int32_t index = m_lastIndex;
-    QSignalBlocker block(m_combo);
-    m_combo->insertItem(row, detail::ToQString(text));
+    row = std::clamp(row, 0, ListCount());
+    m_rows.insert(m_rows.begin() + row, std::string(text));
     // A new row is not chosen by being added: the chosen row stays chosen.
-    m_combo->setCurrentIndex(index >= 0 && row <= index ? index + 1 : index);
-    m_lastIndex = static_cast<std::int32_t>(m_combo->currentIndex());
+    if (m_index >= 0 && row <= m_index)
+        ++m_index;
+    if (m_combo) {
+        QSignalBlocker block(m_combo);
+        m_combo->insertItem(row, detail::ToQString(text));
+        m_combo->setCurrentIndex(m_index);
+    }
 }
 
 void PopupMenu::DeleteAllRows()
 {
-    {
+    m_rows.clear();
+    if (m_combo) {
         QSignalBlocker block(m_combo);
         m_combo->clear();
     }
-    IndexMaybeChanged();
-}
-
-std::int32_t PopupMenu::ListCount() const
-{
-    return static_cast<std::int32_t>(m_combo->count());
+    Choose(-1);
 }
 
 std::string PopupMenu::List(std::int32_t row) const
 {
     if (row < 0 || row >= ListCount())
         return {};
-    return m_combo->itemText(row).toStdString();
-}
-
-std::int32_t PopupMenu::ListIndex() const
-{
-    return static_cast<std::int32_t>(m_combo->currentIndex());
+    return m_rows[static_cast<std::size_t>(row)];
 }
 
 void PopupMenu::SetListIndex(std::int32_t row)
 {
-    m_combo->setCurrentIndex(row >= 0 && row < ListCount() ? row : -1);
+    Choose(row >= 0 && row < ListCount() ? row : -1);
 }
 
 std::string PopupMenu::Text() const
@@ -80,25 +86,37 @@ std::string PopupMenu::Text() const
 void PopupMenu::SetInitialValue(std::string_view rows)
 {
     m_initialValue = rows;
-    {
-        QSignalBlocker block(m_combo);
-        m_combo->clear();
-        QString all = detail::ToQString(rows);
-        all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        all.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        if (!all.isEmpty())
-            m_combo->addItems(all.split(QLatin1Char('\n')));
-        m_combo->setCurrentIndex(-1);
-    }
-    IndexMaybeChanged();
+    m_rows.clear();
+    QString all = detail::ToQString(rows);
+    all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    all.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!all.isEmpty())
+        for (const QString& row : all.split(QLatin1Char('\n')))
+            m_rows.push_back(row.toStdString());
+    Choose(-1);
+    Mirror();
 }
 
-void PopupMenu::IndexMaybeChanged()
+void PopupMenu::Mirror()
 {
-    const std::int32_t index = ListIndex();
-    if (index == m_lastIndex)
+    if (!m_combo)
         return;
-    m_lastIndex = index;
+    QSignalBlocker block(m_combo);
+    m_combo->clear();
+    for (const std::string& row : m_rows)
+        m_combo->addItem(detail::ToQString(row));
+    m_combo->setCurrentIndex(m_index);
+}
+
+void PopupMenu::Choose(std::int32_t row)
+{
+    if (row == m_index)
+        return;
+    m_index = row;
+    if (m_combo && m_combo->currentIndex() != row) {
+        QSignalBlocker block(m_combo);
+        m_combo->setCurrentIndex(row);
+    }
     if (!Quiet())
         Dispatch([this] { Event_Change(); });
 }

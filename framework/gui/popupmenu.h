@@ -3,6 +3,9 @@
 
 #include "framework/gui/textcontrol.h"
 
+#include <string>
+#include <vector>
+
 class QComboBox;
 
 namespace fw {
@@ -18,11 +21,11 @@ public:
     void AddRow(std::string_view text);
     void InsertRow(std::int32_t row, std::string_view text);
     void DeleteAllRows();
-    std::int32_t ListCount() const;
+    std::int32_t ListCount() const { return static_cast<std::int32_t>(m_rows.size()); }
     // The text of a row; empty for a row that does not exist.
     std::string List(std::int32_t row) const;
 
-    std::int32_t ListIndex() const;
+    std::int32_t ListIndex() const { return m_index; }
     // Out of range: no row chosen.
     void SetListIndex(std::int32_t row);
     // The chosen row's text.
@@ -37,13 +40,20 @@ public:
 
 protected:
     void Event_Change() { Change.Raise(); }
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
 
 private:
-    void IndexMaybeChanged();
+    // Chooses a row (-1: none), raising Change when it differs.
+    void Choose(std::int32_t row);
+    // Shows the rows and the chosen one in the widget, if there is one.
+    void Mirror();
 
-    QComboBox* m_combo;
+    QComboBox* m_combo = nullptr;
+    std::vector<std::string> m_rows;
+    std::int32_t m_index = -1;
     std::string m_initialValue;
-    std::int32_t m_lastIndex = -1;
 };
 
 } // namespace fw

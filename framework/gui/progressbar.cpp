@@ -9,9 +9,17 @@
 
 namespace fw {
 
-ProgressBar::ProgressBar(fw::Window& window) : Control(window, new QProgressBar(ContentOf(window)))
+ProgressBar::ProgressBar(fw::Window& window) : Control(window) {}
+
+QWidget* ProgressBar::MakeWidget(QWidget* content)
 {
-    static_cast<QProgressBar*>(Handle())->setTextVisible(false);
+    auto* bar = new QProgressBar(content);
+    bar->setTextVisible(false);
+    return bar;
+}
+
+void ProgressBar::WidgetMade()
+{
     Update();
 }
 
@@ -39,6 +47,8 @@ void ProgressBar::SetMaximum(std::int32_t maximum)
 void ProgressBar::Update()
 {
     auto* bar = static_cast<QProgressBar*>(Handle());
+    if (!bar)
+        return;
     const int maximum = std::max(m_maximum, 0);
     bar->setRange(0, maximum);
     bar->setValue(maximum == 0 ? 0 : std::clamp(m_value, 0, maximum));

@@ -17,6 +17,11 @@ public:
     std::int32_t Maximum() const { return m_maximum; }
     void SetMaximum(std::int32_t maximum);
 
+protected:
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
+
 private:
     void Update();
 

@@ -8,11 +8,22 @@
 
 namespace fw {
 
-PushButton::PushButton(fw::Window& window) : TextControl(window, new QPushButton(ContentOf(window)))
+PushButton::PushButton(fw::Window& window) : TextControl(window) {}
+
+QWidget* PushButton::MakeWidget(QWidget* content)
 {
-    auto* button = static_cast<QPushButton*>(Handle());
+    auto* button = new QPushButton(content);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, button, [this] { Dispatch([this] { Event_Action(); }); });
+    return button;
+}
+
+void PushButton::WidgetMade()
+{
+    TextControl::WidgetMade();
+    auto* button = static_cast<QPushButton*>(Handle());
+    button->setText(detail::DisplayText(m_caption));
+    button->setDefault(m_default);
 }
 
 std::span<const PropertyInfo> PushButton::StoredProperties()
@@ -29,13 +40,15 @@ std::span<const PropertyInfo> PushButton::StoredProperties()
 void PushButton::SetCaption(std::string_view caption)
 {
     m_caption = caption;
-    static_cast<QPushButton*>(Handle())->setText(detail::DisplayText(caption));
+    if (Handle())
+        static_cast<QPushButton*>(Handle())->setText(detail::DisplayText(caption));
 }
 
 void PushButton::SetDefault(bool on)
 {
     m_default = on;
-    static_cast<QPushButton*>(Handle())->setDefault(on);
+    if (Handle())
+        static_cast<QPushButton*>(Handle())->setDefault(on);
 }
 
 void PushButton::Push()

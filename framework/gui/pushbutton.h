@@ -28,6 +28,9 @@ public:
 protected:
     void Event_Action() { Action.Raise(); }
     bool TakeDefaultKey(bool isReturn) override;
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
 
 private:
     std::string m_caption;

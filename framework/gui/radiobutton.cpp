@@ -27,13 +27,23 @@ protected:
 };
 } // namespace
 
-RadioButton::RadioButton(fw::Window& window) : TextControl(window, new RadioWidget(ContentOf(window)))
+RadioButton::RadioButton(fw::Window& window) : TextControl(window) {}
+
+QWidget* RadioButton::MakeWidget(QWidget* content)
 {
-    auto* radio = static_cast<QRadioButton*>(Handle());
+    auto* radio = new RadioWidget(content);
     QObject::connect(radio, &QRadioButton::toggled, radio, [this](bool on) {
         if (on && !m_value)
             Dispatch([this] { SetValue(true); });
     });
+    return radio;
+}
+
+void RadioButton::WidgetMade()
+{
+    TextControl::WidgetMade();
+    static_cast<QRadioButton*>(Handle())->setText(detail::DisplayText(m_caption));
+    Store(m_value);
 }
 
 std::span<const PropertyInfo> RadioButton::StoredProperties()
@@ -49,12 +59,15 @@ std::span<const PropertyInfo> RadioButton::StoredProperties()
 void RadioButton::SetCaption(std::string_view caption)
 {
     m_caption = caption;
-    static_cast<QRadioButton*>(Handle())->setText(detail::DisplayText(caption));
+    if (Handle())
+        static_cast<QRadioButton*>(Handle())->setText(detail::DisplayText(caption));
 }
 
 void RadioButton::Store(bool on)
 {
     m_value = on;
+    if (!Handle())
+        return;
     QSignalBlocker block(Handle());
     static_cast<QRadioButton*>(Handle())->setChecked(on);
 }

@@ -22,6 +22,9 @@ public:
 
 protected:
     void Event_Action() { Action.Raise(); }
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
 
 private:
     void Store(bool on);

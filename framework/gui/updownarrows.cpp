@@ -37,7 +37,14 @@ protected:
 };
 } // namespace
 
-UpDownArrows::UpDownArrows(fw::Window& window) : Control(window, new ArrowsWidget(ContentOf(window)))
+UpDownArrows::UpDownArrows(fw::Window& window) : Control(window) {}
+
+QWidget* UpDownArrows::MakeWidget(QWidget* content)
+{
+    return new ArrowsWidget(content);
+}
+
+void UpDownArrows::WidgetMade()
 {
     auto* arrows = static_cast<ArrowsWidget*>(Handle());
     AdoptChild(arrows->up);

@@ -21,6 +21,9 @@ public:
 protected:
     void Event_Up() { Up.Raise(); }
     void Event_Down() { Down.Raise(); }
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
 
 private:
     bool m_acceptFocus = false;

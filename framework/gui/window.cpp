@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
@@ -135,6 +136,19 @@ Registry& registry()
 // Windows being built: one closed from inside its own Open handlers (a
 // failing control quits the application) must outlive Build().
 int g_buildDepth = 0;
+
+// Hidden windows make their controls' widgets in the idle time after the
+// first window has painted, in short steps so that input is not held up.
+bool g_painted = false;
+bool g_prepareScheduled = false;
+
+void SchedulePreparation()
+{
+    if (!g_painted || g_prepareScheduled || !QCoreApplication::instance())
+        return;
+    g_prepareScheduled = true;
+    QTimer::singleShot(0, qApp, [] { Dispatch(Window::Private::PrepareHidden); });
+}
 
 void Flush()
 {
@@ -365,6 +379,8 @@ void Window::Build()
     d->built = true;
     if (m_visible && !m_closing)
         ShowNow();
+    else
+        SchedulePreparation();
 }
 
 void Window::SetTitle(std::string_view title)
@@ -385,10 +401,39 @@ void Window::SetVisible(bool visible)
         d->frameWidget->hide();
 }
 
-void Window::ShowNow()
+void Window::Realize()
 {
     for (Control* c : d->controls)
-        Control::Private::SyncLayer(*c);
+        Control::Private::Prepare(*c);
+    d->realized = true;
+}
+
+void Window::Private::PrepareHidden()
+{
+    g_prepareScheduled = false;
+    QElapsedTimer clock;
+    clock.start();
+    for (Window* w : registry().all) {
+        Private& p = *w->d;
+        if (!p.built || p.realized || w->m_visible || w->m_closing)
+            continue;
+        while (p.prepared < p.controls.size()) {
+            if (clock.elapsed() >= 2) {
+                g_prepareScheduled = true;
+                QTimer::singleShot(0, qApp, [] { Dispatch(PrepareHidden); });
+                return;
+            }
+            Control::Private::Prepare(*p.controls[p.prepared++]);
+        }
+        // Later changes may have shown controls done before them.
+        w->Realize();
+        w->InstallMenuBar();
+    }
+}
+
+void Window::ShowNow()
+{
+    Realize();
     ApplyFlags();
     InstallMenuBar();
     if (!d->placed) {
@@ -411,6 +456,10 @@ void Window::AfterNextPaint(std::function<void()> then)
 
 void Window::Private::Painted(Window& w)
 {
+    if (!g_painted) {
+        g_painted = true;
+        SchedulePreparation();
+    }
     if (w.d->afterPaint.empty())
         return;
     // Queued: the paint in progress is flushed to the display before the
@@ -581,7 +630,9 @@ void Window::SetBackdrop(PicturePtr picture)
 void Window::SetMenuBar(fw::MenuBar* bar)
 {
     m_menuBar = bar;
-    InstallMenuBar();
+    // A window not yet shown or prepared makes its bar then.
+    if (d->realized)
+        InstallMenuBar();
 }
 
 void Window::InstallMenuBar()

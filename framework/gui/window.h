@@ -143,6 +143,8 @@ protected:
 private:
     void Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index, Control* control);
     void ShowNow();
+    // Makes the widgets its controls are due and the drawn runs' widgets.
+    void Realize();
     void ApplyFlags();
     void Place();
     void ContentResized();

@@ -24,6 +24,10 @@ struct Window::Private {
     std::multimap<std::string, PropertyTarget*, std::less<>> byName;
     bool built = false;
     bool placed = false;
+    // Realized: its controls' widgets made (first shown, or prepared in
+    // idle time); prepared: how many controls the idle steps have done.
+    bool realized = false;
+    std::size_t prepared = 0;
     std::vector<std::function<void()>> afterPaint;
 
     // The window's widgets and its controls' report through these.
@@ -33,6 +37,9 @@ struct Window::Private {
     static void CloseRequested(Window& w) { w.CloseRequested(); }
     static void EnableMenuItems(Window& w) { w.Event_EnableMenuItems(); }
     static void Painted(Window& w);
+    static bool Realized(const Window& w) { return w.d->realized; }
+    // One idle step: prepares hidden windows' controls for a short while.
+    static void PrepareHidden();
 };
 
 } // namespace fw
