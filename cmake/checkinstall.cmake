@@ -2,7 +2,7 @@
 # Installs the build into a scratch prefix and checks that a Linux desktop
 # finds the program, its desktop entry and its icons there, and that the
 # entry passes desktop-file-validate.
-# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -P checkinstall.cmake
+# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DLIBDIR=<lib dir under the prefix> -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -10,7 +10,8 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PR
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
-set(expected bin/cyclane-duvivarode share/applications/cyclane-duvivarode.desktop)
+set(expected bin/cyclane-duvivarode share/applications/cyclane-duvivarode.desktop
+  ${LIBDIR}/cyclane-duvivarode/libcyclane-net.so)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/cyclane-duvivarode.png)
 endforeach()

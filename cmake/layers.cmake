@@ -8,6 +8,7 @@
 # links only the layers below it.
 set(CYC_LAYERS
   "framework/core"
+  "framework/net"
   "framework/gui"
   "prefs"
   "resources"
@@ -17,4 +18,4 @@ set(CYC_LAYERS
   "calendar prefs/window help update"
   "app")
 # Layers from this one up hold application code, which includes no Qt header.
-set(CYC_FIRST_APPLICATION_LAYER 2)
+set(CYC_FIRST_APPLICATION_LAYER 3)

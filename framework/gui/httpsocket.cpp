@@ -5,11 +5,10 @@
 #include "framework/gui/gui_p.h"
 #include "framework/gui/window.h"
 
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
-#include <QNetworkRequest>
+#include "framework/gui/network_p.h"
+#include "framework/net/netmodule.h"
+
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <QUrl>
 
@@ -21,38 +20,36 @@
 
 namespace fw {
 
-struct HTTPSocket::Impl {
+struct HTTPSocket::Impl final : net::RequestClient {
+    explicit Impl(HTTPSocket& socket) : socket(socket) {}
+    void HeadersArrived() override { socket.HeadersArrived(); }
+    void DataArrived() override { socket.DataArrived(); }
+    void Finished() override { socket.Finished(); }
+
+    HTTPSocket& socket;
     QObject context;
-    QNetworkAccessManager manager;
     QTimer timer;
-    QPointer<QNetworkReply> reply;
+    // Made with the first request.
+    std::unique_ptr<net::Session> session;
+    std::unique_ptr<net::Request> request;
 };
 
 namespace {
 
-std::int32_t ErrorCodeOf(QNetworkReply::NetworkError error)
+std::int32_t ErrorCodeOf(net::Failure failure)
 {
-    switch (error) {
-    case QNetworkReply::HostNotFoundError:
+    switch (failure) {
+    case net::Failure::Lookup:
         return HTTPSocket::kErrorLookup;
-    case QNetworkReply::TimeoutError:
+    case net::Failure::Timeout:
         return HTTPSocket::kErrorTimeout;
-    case QNetworkReply::SslHandshakeFailedError:
+    case net::Failure::Secure:
         return HTTPSocket::kErrorSecure;
-    case QNetworkReply::ProtocolUnknownError:
-    case QNetworkReply::ProtocolFailure:
+    case net::Failure::Protocol:
         return HTTPSocket::kErrorProtocol;
     default:
         return HTTPSocket::kErrorRefused;
     }
-}
-
-// Errors of the connection itself; the others come with a whole reply whose
-// status code tells what happened.
-bool ConnectionError(QNetworkReply::NetworkError error)
-{
-    return (error > QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied)
-        || error == QNetworkReply::ProtocolUnknownError || error == QNetworkReply::ProtocolFailure;
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size)
@@ -71,7 +68,7 @@ bool WriteAll(int fd, const char* data, std::size_t size)
 
 } // namespace
 
-HTTPSocket::HTTPSocket() : m_impl(std::make_unique<Impl>())
+HTTPSocket::HTTPSocket() : m_impl(std::make_unique<Impl>(*this))
 {
     m_impl->timer.setSingleShot(true);
     QObject::connect(&m_impl->timer, &QTimer::timeout, &m_impl->context, [this] { Fail(kErrorTimeout); });
@@ -135,25 +132,20 @@ void HTTPSocket::Start(std::string_view url)
     m_total = 0;
     const QUrl address(detail::ToQString(url));
     const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty() || (scheme != "http" && scheme != "https")) {
+    const bool valid = address.isValid() && !address.host().isEmpty() && (scheme == "http" || scheme == "https");
+    const net::Module* module = valid ? detail::NetModule() : nullptr;
+    if (!module) {
+        const std::int32_t code = valid ? kErrorRefused : kErrorProtocol;
         const std::uint64_t generation = m_generation;
-        QTimer::singleShot(0, &m_impl->context, [this, generation] {
+        QTimer::singleShot(0, &m_impl->context, [this, generation, code] {
             if (generation == m_generation)
-                Fail(kErrorProtocol);
+                Fail(code);
         });
         return;
     }
-    QNetworkRequest request(address);
-    request.setRawHeader("Accept", "*/*");
-    request.setRawHeader("Accept-Language", "en");
-    // No compression, so that the announced length is that of the bytes we
-    // get and a download is the file itself.
-    request.setRawHeader("Accept-Encoding", "identity");
-    QNetworkReply* reply = m_impl->manager.get(request);
-    m_impl->reply = reply;
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &m_impl->context, [this] { HeadersArrived(); });
-    QObject::connect(reply, &QNetworkReply::readyRead, &m_impl->context, [this] { DataArrived(); });
-    QObject::connect(reply, &QNetworkReply::finished, &m_impl->context, [this] { Finished(); });
+    if (!m_impl->session)
+        m_impl->session = module->newSession();
+    m_impl->request = m_impl->session->Get(address, *m_impl);
     ArmTimer(m_connectTimeout);
 }
 
@@ -161,13 +153,7 @@ void HTTPSocket::Close()
 {
     ++m_generation;
     m_impl->timer.stop();
-    if (QNetworkReply* reply = m_impl->reply) {
-        m_impl->reply = nullptr;
-        // Disconnected first: abort() reports synchronously.
-        reply->disconnect(&m_impl->context);
-        reply->abort();
-        reply->deleteLater();
-    }
+    m_impl->request.reset();
     CloseFile();
 }
 
@@ -190,13 +176,13 @@ void HTTPSocket::ArmTimer(std::int32_t ms)
 
 void HTTPSocket::HeadersArrived()
 {
-    QNetworkReply* reply = m_impl->reply;
-    if (!reply)
+    const net::Request* request = m_impl->request.get();
+    if (!request)
         return;
-    m_status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_status = request->Status();
     m_headers.Clear();
-    for (const auto& [name, value] : reply->rawHeaderPairs())
-        m_headers.AppendHeader(name.toStdString(), value.toStdString());
+    for (const auto& [name, value] : request->Headers())
+        m_headers.AppendHeader(name, value);
     m_total = 0;
     if (const auto length = m_headers.Value("Content-Length")) {
         std::int64_t n = 0;
@@ -209,10 +195,10 @@ void HTTPSocket::HeadersArrived()
 
 void HTTPSocket::DataArrived()
 {
-    QNetworkReply* reply = m_impl->reply;
-    if (!reply)
+    net::Request* request = m_impl->request.get();
+    if (!request)
         return;
-    const QByteArray data = reply->readAll();
+    const QByteArray data = request->ReadAll();
     if (data.isEmpty())
         return;
     if (m_fd >= 0) {
@@ -235,12 +221,12 @@ void HTTPSocket::Finished()
 {
     const std::uint64_t generation = m_generation;
     DataArrived();
-    QNetworkReply* reply = m_impl->reply;
-    if (generation != m_generation || !reply)
+    const net::Request* request = m_impl->request.get();
+    if (generation != m_generation || !request)
         return;
-    const QNetworkReply::NetworkError error = reply->error();
-    if (ConnectionError(error) || m_status == 0) {
-        Fail(ConnectionError(error) ? ErrorCodeOf(error) : kErrorProtocol);
+    const net::Failure failure = request->ConnectionFailure();
+    if (failure != net::Failure::None || m_status == 0) {
+        Fail(failure != net::Failure::None ? ErrorCodeOf(failure) : kErrorProtocol);
         return;
     }
     // A connection closed before the announced length is a lost one.
@@ -249,9 +235,7 @@ void HTTPSocket::Finished()
         return;
     }
     m_impl->timer.stop();
-    m_impl->reply = nullptr;
-    reply->disconnect(&m_impl->context);
-    reply->deleteLater();
+    m_impl->request.reset();
     if (m_fd >= 0 && ::fsync(m_fd) != 0 && errno != EINVAL) {
         Fail(kErrorFile);
         return;

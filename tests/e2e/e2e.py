@@ -243,9 +243,15 @@ class Run:
             self.proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
         Run.started.append(self.proc)
 
+    def maps(self, library):
+        with open(f"/proc/{self.proc.pid}/maps") as maps:
+            return any(library in line for line in maps)
+
     def splash_then_calendar(self):
         splash = wait_window(self.d, SPLASH, 379, 214)
         self.d.screenshot("splash")
+        # The network is loaded when a check first needs it, never by a start.
+        check(not self.maps("libQt6Network"), "the start loaded the network library")
         splash.click(262, 171)
         wait_gone(self.d, SPLASH)
         return wait_window(self.d, CALENDAR, 702, 335)
