@@ -11,7 +11,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${rc}")
 endif()
 set(expected bin/cyclane-duvivarode share/applications/cyclane-duvivarode.desktop
-  ${LIBDIR}/cyclane-duvivarode/libcyclane-net.so)
+  ${LIBDIR}/cyclane-duvivarode/libcyclane-net.so ${LIBDIR}/cyclane-duvivarode/libcyclane-print.so)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/cyclane-duvivarode.png)
 endforeach()

@@ -8,7 +8,7 @@
 # links only the layers below it.
 set(CYC_LAYERS
   "framework/core"
-  "framework/net"
+  "framework/modules"
   "framework/gui"
   "prefs"
   "resources"

@@ -5,15 +5,14 @@
 #include "framework/core/appversion.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/menubar.h"
+#include "framework/gui/modules_p.h"
 #include "framework/gui/window.h"
+#include "framework/modules/printmodule.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QTimer>
 #include <QUrl>
 
@@ -231,31 +230,14 @@ void ShowURL(std::string_view url)
 
 std::optional<std::string> PageSetupDialog(std::string_view setup)
 {
-    // The setup text: page size id, orientation, then the margins in points.
-    QPrinter printer;
-    const QStringList parts = detail::ToQString(setup).split(QLatin1Char(' '));
-    if (parts.size() == 6) {
-        QPageLayout layout = printer.pageLayout();
-        layout.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(parts[0].toInt())));
-        layout.setOrientation(parts[1].toInt() ? QPageLayout::Landscape : QPageLayout::Portrait);
-        layout.setUnits(QPageLayout::Point);
-        layout.setMargins(QMarginsF(parts[2].toDouble(), parts[3].toDouble(), parts[4].toDouble(), parts[5].toDouble()));
-        printer.setPageLayout(layout);
-    }
-    Window* front = FrontWindow();
-    QPageSetupDialog dialog(&printer, front ? front->Handle() : nullptr);
-    if (dialog.exec() != QDialog::Accepted)
+    const print::Module* module = detail::PrintModule();
+    if (!module)
         return std::nullopt;
-    const QPageLayout layout = printer.pageLayout();
-    const QMarginsF m = layout.margins(QPageLayout::Point);
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(static_cast<int>(layout.pageSize().id()))
-        .arg(layout.orientation() == QPageLayout::Landscape ? 1 : 0)
-        .arg(m.left())
-        .arg(m.top())
-        .arg(m.right())
-        .arg(m.bottom())
-        .toStdString();
+    Window* front = FrontWindow();
+    QString result;
+    if (!module->pageSetup(detail::ToQString(setup), front ? front->Handle() : nullptr, result))
+        return std::nullopt;
+    return result.toStdString();
 }
 
 TextHook SetMsgBoxHook(TextHook hook)

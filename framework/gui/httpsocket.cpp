@@ -5,8 +5,8 @@
 #include "framework/gui/gui_p.h"
 #include "framework/gui/window.h"
 
-#include "framework/gui/network_p.h"
-#include "framework/net/netmodule.h"
+#include "framework/gui/modules_p.h"
+#include "framework/modules/netmodule.h"
 
 #include <QObject>
 #include <QTimer>

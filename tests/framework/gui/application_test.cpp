@@ -204,4 +204,23 @@ TEST_F(ApplicationTest, UntitledWindowsAndMessageBoxesShowTheApplicationTitle)
     EXPECT_EQ(boxTitle, "Some Program");
 }
 
+TEST_F(ApplicationTest, PageSetupGivesBackTheSetupItWasGivenWhenConfirmedAndNothingWhenCancelled)
+{
+    // The dialog comes from a module loaded on first use; A5 landscape with
+    // margins of 10, 20, 30 and 40 points goes in and comes out unchanged.
+    const std::string setup = "9 1 10 20 30 40";
+    for (const bool confirm : {true, false}) {
+        QTimer::singleShot(0, [confirm] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            confirm ? dialog->accept() : dialog->reject();
+        });
+        const std::optional<std::string> result = fw::PageSetupDialog(setup);
+        if (confirm)
+            EXPECT_EQ(result, setup);
+        else
+            EXPECT_EQ(result, std::nullopt);
+    }
+}
+
 } // namespace

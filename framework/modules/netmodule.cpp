@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "framework/net/netmodule.h"
+#include "framework/modules/netmodule.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
