@@ -2,7 +2,8 @@
 // Building the calendar window from its layout (291 controls, their blocks,
 // bindings and Open events), offscreen, against a bare window built by the
 // same framework and a bare Qt widget; then its two busiest commands,
-// Calculate and one month page, each with and without the repaint.
+// Calculate and one month page, each with and without the repaint; the
+// month arrows' Open alone.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -57,6 +58,42 @@ void BM_BareQtWidget(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BareQtWidget)->Unit(benchmark::kMillisecond);
+
+// The calendar's three month arrows alone: their Open (files written,
+// pictures prepared), with the first paint of the window or without.
+class ArrowsWindow : public fw::Window {
+protected:
+    void CreateControls() override
+    {
+        using controls::cabkinds::Flag;
+        const Flag flags[] = {Flag::BackButton, Flag::StopButton, Flag::ForwardButton};
+        for (int i = 0; i < 3; ++i) {
+            controls::CABClass* b = AddControl<controls::CABClass>("arrow" + std::to_string(i), fw::kNoIndex);
+            b->SetLeft(10 + 22 * i);
+            b->SetTop(10);
+            b->SetWidth(20);
+            b->SetHeight(20);
+            b->Open.Bind([b, flag = flags[i]] { b->SetFlag(flag, true); });
+        }
+    }
+};
+
+void BM_OpenArrows(benchmark::State& state)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<ArrowsWindow>();
+        window->Build();
+        if (state.range(0)) {
+            window->Show();
+            QCoreApplication::processEvents();
+        }
+        state.PauseTiming();
+        window.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenArrows)->ArgName("shown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 windows::main* calendarWindow()
 {

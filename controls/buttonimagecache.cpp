@@ -84,27 +84,6 @@ bool ButtonImageFile::Present() const
     return info.st_dev == m_identity.device && info.st_ino == m_identity.inode;
 }
 
-std::optional<std::string> ButtonImageFile::Read() const
-{
-    Descriptor fd(::open(m_item->NativePath().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)
-        || info.st_dev != m_identity.device || info.st_ino != m_identity.inode)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            return bytes;
-        bytes.append(buffer, std::size_t(n));
-    }
-}
-
 namespace ButtonImageCache {
 
 fw::FolderItemPtr Folder()

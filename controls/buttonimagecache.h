@@ -46,8 +46,6 @@ public:
     const std::string& Name() const { return m_name; }
     const fw::FolderItemPtr& Item() const { return m_item; }
 
-    // The file's bytes, read only while it is still the file written here.
-    std::optional<std::string> Read() const;
     // Whether the file written here is still there.
     bool Present() const;
 

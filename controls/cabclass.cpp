@@ -2,10 +2,12 @@
 #include "controls/cabclass.h"
 
 #include "controls/cabartwork.gen.h"
+#include "framework/core/digest.h"
 #include "framework/gui/application.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
 
+#include <map>
 #include <span>
 #include <stdexcept>
 
@@ -40,35 +42,22 @@ void Guarded(std::string_view message, Step&& step)
     }
 }
 
-// A new picture, or null when the platform cannot make one of that size.
-fw::PicturePtr NewPicture(std::int32_t width, std::int32_t height)
+// Artwork decoded from the program's own copy, shared by the buttons that
+// show it while any of them holds it. The cache files hold the same bytes.
+fw::PicturePtr Artwork(std::string_view base64)
 {
-    fw::PicturePtr picture = fw::Picture::New(width, height, 32);
-    if (!picture || picture->Width() <= 0 || picture->Height() <= 0)
-        return nullptr;
-    return picture;
-}
-
-fw::PicturePtr MustNewPicture(std::int32_t width, std::int32_t height)
-{
-    fw::PicturePtr picture = NewPicture(width, height);
-    if (!picture)
-        throw std::runtime_error("cannot make a picture of that size");
-    return picture;
-}
-
-// Only files this button's cache wrote are ever read.
-fw::PicturePtr ReadPicture(const ButtonImageFilePtr& file)
-{
-    if (!file)
-        throw std::runtime_error("no picture file");
-    const std::optional<std::string> bytes = file->Read();
-    if (!bytes)
-        throw std::runtime_error("cannot read " + file->Name());
+    // Never destroyed; one entry per piece of artwork.
+    static auto& decoded = *new std::map<const char*, std::weak_ptr<fw::Picture>>;
+    std::weak_ptr<fw::Picture>& slot = decoded[base64.data()];
+    if (fw::PicturePtr held = slot.lock())
+        return held;
+    const std::optional<std::string> bytes = fw::DecodeBase64(base64);
     fw::PicturePtr picture =
-        fw::Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
+        bytes ? fw::Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()))
+              : nullptr;
     if (!picture)
-        throw std::runtime_error(file->Name() + " holds no picture");
+        throw std::runtime_error("the artwork holds no picture");
+    slot = picture;
     return picture;
 }
 
@@ -77,6 +66,22 @@ fw::PicturePtr ReadPicture(const ButtonImageFilePtr& file)
 CABClass::CABClass(fw::Window& window) : fw::Canvas(window) {}
 
 CABClass::~CABClass() = default;
+
+fw::PicturePtr CABClass::NewPicture(std::int32_t width, std::int32_t height) const
+{
+    fw::PicturePtr picture = fw::Picture::New(width, height, 32);
+    if (!picture || picture->Width() <= 0 || picture->Height() <= 0)
+        return nullptr;
+    return picture;
+}
+
+fw::PicturePtr CABClass::MustNewPicture(std::int32_t width, std::int32_t height) const
+{
+    fw::PicturePtr picture = NewPicture(width, height);
+    if (!picture)
+        throw std::runtime_error("cannot make a picture of that size");
+    return picture;
+}
 
 std::span<const fw::PropertyInfo> CABClass::StoredProperties()
 {
@@ -161,7 +166,6 @@ void CABClass::Event_Open()
             SizeCheck();
             ChooseKind();
             BuildPictures();
-            FramePictures();
         });
     } catch (const Reported&) {
     }
@@ -180,20 +184,40 @@ void CABClass::ChooseKind()
 
 void CABClass::BuildPictures()
 {
-    // By the kind chosen, whatever other flags are set.
+    // By the kind chosen, whatever other flags are set: the files now, the
+    // pictures when first needed.
     switch (cabkinds::FamilyOf(m_buttonType)) {
     case Family::Round:
     case Family::MiniArrow:
         GeneratePics();
-        LoadFromTemp();
         break;
     case Family::PreDrawn:
         GenerateOthers();
-        LoadOthers();
         break;
     case Family::None:
         break;
     }
+    PlanPictures();
+}
+
+void CABClass::PlanPictures()
+{
+    m_framed = {};
+    m_shown = Enabled() ? State::Plain : State::Disabled;
+    const Family family = cabkinds::FamilyOf(m_buttonType);
+    const bool sized = m_buttonWidth > 0 && m_buttonHeight > 0;
+    if (family == Family::PreDrawn && !sized)
+        Guarded("Error in LoadOthers", [] { throw std::runtime_error("no picture of the button's size"); });
+    // No kind, or a round button of no size: nothing is built and the
+    // earlier pictures stay.
+    if (family == Family::None || !sized) {
+        m_plan.family = Family::None;
+        return;
+    }
+    m_plan = {family, family == Family::PreDrawn ? "Error in LoadOthers" : "Error in LoadFrom",
+              m_upFace, m_pressedFace, m_upSymbol, m_pressedSymbol, AppleButton()};
+    m_faces = {};
+    m_buttonMask.reset();
 }
 
 void CABClass::Event_Close()
@@ -276,60 +300,63 @@ void CABClass::SetPreDrawn(const cabkinds::PreDrawn& kind)
 
 // ---------------------------------------------------------------- drawing
 
-// The picture at the control's size with the shape mask as its mask; the
-// mask is clear wherever the built pictures do not reach.
-fw::PicturePtr CABClass::Framed(const fw::PicturePtr& picture) const
+template <class Step>
+void CABClass::Deferred(Step&& step) const
 {
-    if (!picture || !m_buttonMask)
-        return nullptr;
-    fw::PicturePtr framed = NewPicture(Width(), Height());
-    if (!framed)
-        return nullptr;
-    framed->Graphics().DrawPicture(*picture, 0, 0);
-    fw::Graphics& mask = framed->Mask()->Graphics();
+    if (m_plan.family == Family::None)
+        return;
+    try {
+        Guarded(m_plan.failure, step);
+    } catch (const Reported&) {
+    }
+}
+
+// The state's picture at the control's size with the shape mask as its mask;
+// the mask is clear wherever the built pictures do not reach.
+const fw::PicturePtr& CABClass::Framed(State state) const
+{
+    fw::PicturePtr& framed = m_framed[std::size_t(state)];
+    const fw::PicturePtr& picture = Face(state);
+    if (framed || !picture || !ButtonMask())
+        return framed;
+    fw::PicturePtr made = NewPicture(m_buttonWidth, m_buttonHeight);
+    if (!made)
+        return framed;
+    made->Graphics().DrawPicture(*picture, 0, 0);
+    fw::Graphics& mask = made->Mask()->Graphics();
     mask.SetForeColor(fw::RGB(255, 255, 255));
-    mask.FillRect(0, 0, framed->Width(), framed->Height());
+    mask.FillRect(0, 0, made->Width(), made->Height());
     mask.DrawPicture(*m_buttonMask, 0, 0);
+    framed = std::move(made);
     return framed;
-}
-
-void CABClass::FramePictures()
-{
-    m_framedPlain = Framed(m_plain);
-    m_framedPressed = Framed(m_pressed);
-    m_framedDisabled = Framed(m_disabled);
-    m_buttonPic = Enabled() ? m_framedPlain : m_framedDisabled;
-}
-
-void CABClass::Display(fw::Graphics& g) const
-{
-    if (const fw::PicturePtr& face = Enabled() ? m_framedPlain : m_framedDisabled)
-        g.DrawPicture(*face, 0, 0);
 }
 
 void CABClass::Pressed()
 {
-    if (!m_framedPressed)
+    if (!Framed(State::Pressed))
         return;
-    m_buttonPic = m_framedPressed;
+    m_shown = State::Pressed;
     // Straight onto the screen, before anyone hears of the press.
     fw::CanvasGraphics g = Graphics();
-    g->DrawPicture(*m_buttonPic, 0, 0);
+    g->DrawPicture(*ButtonPic(), 0, 0);
 }
 
 void CABClass::Event_Paint(fw::Graphics& g)
 {
-    Display(g);
+    if (const fw::PicturePtr& face = Framed(Enabled() ? State::Plain : State::Disabled))
+        g.DrawPicture(*face, 0, 0);
     Paint.Raise(g);
 }
 
 bool CABClass::InsideShape(int x, int y) const
 {
     // Nothing drawn yet, or a point beyond the built pictures: outside.
-    if (!m_buttonPic || !m_buttonMask || x < 0 || y < 0 || x >= m_buttonPic->Width() || y >= m_buttonPic->Height()
-        || x >= m_buttonMask->Width() || y >= m_buttonMask->Height())
+    const fw::PicturePtr& picture = ButtonPic();
+    const fw::PicturePtr& mask = ButtonMask();
+    if (!picture || !mask || x < 0 || y < 0 || x >= picture->Width() || y >= picture->Height() || x >= mask->Width()
+        || y >= mask->Height())
         return false;
-    return m_buttonPic->Mask()->RGBSurface().Pixel(x, y).Red != 255;
+    return picture->Mask()->RGBSurface().Pixel(x, y).Red != 255;
 }
 
 bool CABClass::Event_MouseDown(int x, int y)
@@ -345,7 +372,7 @@ void CABClass::Event_MouseUp(int x, int y)
 {
     if (m_toggle)
         return;
-    m_buttonPic = Enabled() ? m_framedPlain : m_framedDisabled;
+    m_shown = Enabled() ? State::Plain : State::Disabled;
     Refresh(true);
     MouseUp.Raise(x, y);
 }
@@ -373,27 +400,51 @@ void CABClass::GenerateOthers()
     });
 }
 
-void CABClass::ColorChange(fw::Picture& p, const Offsets& offsets) const
-{
-    if (offsets.Zero())
-        return;
-    fw::RGBSurface surface = p.RGBSurface();
-    for (int y = 0; y < p.Height(); ++y)
-        for (int x = 0; x < p.Width(); ++x)
-            surface.SetPixel(x, y, cabkinds::Recolour(surface.Pixel(x, y), offsets.red, offsets.green, offsets.blue));
-}
-
 void CABClass::AttachSymbol(fw::Picture& b, const fw::Picture& s) const
 {
-    const cabkinds::Point at = cabkinds::SymbolOrigin(b.Width(), b.Height(), s.Width(), s.Height(), AppleButton());
+    const cabkinds::Point at = cabkinds::SymbolOrigin(b.Width(), b.Height(), s.Width(), s.Height(), m_plan.apple);
     b.Graphics().DrawPicture(s, at.x, at.y);
 }
 
+namespace {
+
+void Recolour(fw::Picture& p, double red, double green, double blue)
+{
+    if (red == 0 && green == 0 && blue == 0)
+        return;
+    p.RGBSurface().MapChannels(cabkinds::ShiftedChannel(red), cabkinds::ShiftedChannel(green),
+                               cabkinds::ShiftedChannel(blue));
+}
+
+} // namespace
+
+void CABClass::LoadMasters() const
+{
+    if (!m_masterButton)
+        m_masterButton = Artwork(m_normalPicString);
+    if (!m_masterSymbol)
+        m_masterSymbol = Artwork(m_symbolPicString);
+}
+
+const fw::PicturePtr& CABClass::MasterButton() const
+{
+    if (!m_masterButton && m_plan.family != Family::PreDrawn)
+        Deferred([this] { LoadMasters(); });
+    return m_masterButton;
+}
+
+const fw::PicturePtr& CABClass::MasterSymbol() const
+{
+    if (!m_masterSymbol && m_plan.family != Family::PreDrawn)
+        Deferred([this] { LoadMasters(); });
+    return m_masterSymbol;
+}
+
 // One state picture: copies of the face and the symbol, each recoloured, the
-// symbol set into the face, all scaled to the button's size. Null when the
-// button's size allows no picture.
+// symbol set into the face, all scaled to the button's size.
 fw::PicturePtr CABClass::BuildState(const Offsets& faceOffsets, const Offsets& symbolOffsets) const
 {
+    LoadMasters();
     const int faceWidth = m_masterButton->Width();
     const int faceHeight = m_masterButton->Height();
     fw::PicturePtr face = MustNewPicture(faceWidth, faceHeight);
@@ -402,64 +453,64 @@ fw::PicturePtr CABClass::BuildState(const Offsets& faceOffsets, const Offsets& s
     symbol->Graphics().DrawPicture(*m_masterSymbol, 0, 0);
     // Its white ground is left out wherever it is drawn.
     symbol->SetTransparent(1);
-    fw::PicturePtr target = NewPicture(m_buttonWidth, m_buttonHeight);
-    if (!target)
-        return nullptr;
-    ColorChange(*face, faceOffsets);
-    ColorChange(*symbol, symbolOffsets);
+    fw::PicturePtr target = MustNewPicture(m_buttonWidth, m_buttonHeight);
+    Recolour(*face, faceOffsets.red, faceOffsets.green, faceOffsets.blue);
+    Recolour(*symbol, symbolOffsets.red, symbolOffsets.green, symbolOffsets.blue);
     AttachSymbol(*face, *symbol);
     target->Graphics().DrawPicture(*face, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, faceWidth, faceHeight);
     return target;
 }
 
-void CABClass::LoadFromTemp()
+// A pre-drawn button's artwork scaled from the size of its normal picture.
+fw::PicturePtr CABClass::ScaledArtwork(std::string_view art) const
 {
-    Guarded("Error in LoadFrom", [this] {
-        if (!m_masterButton)
-            m_masterButton = ReadPicture(m_files.normal);
-        if (!m_masterSymbol)
-            m_masterSymbol = ReadPicture(m_files.symbol);
-        fw::PicturePtr plain = BuildState(m_upFace, m_upSymbol);
-        // No picture of the button's size can be made (a control of no
-        // size): nothing is built and the earlier pictures stay.
-        if (!plain)
-            return;
-        fw::PicturePtr pressed = BuildState(m_pressedFace, m_pressedSymbol);
-        const fw::PicturePtr maskFile = ReadPicture(m_files.masked);
-        fw::PicturePtr mask = MustNewPicture(m_buttonWidth, m_buttonHeight);
-        mask->Graphics().DrawPicture(*maskFile, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, m_masterButton->Width(),
-                                     m_masterButton->Height());
-        fw::PicturePtr disabled = BuildState({15, 15, 15}, {75, 75, 75});
-        if (!pressed || !disabled)
-            throw std::runtime_error("cannot make a picture of the button's size");
-        m_plain = std::move(plain);
-        m_pressed = std::move(pressed);
-        m_buttonMask = std::move(mask);
-        m_disabled = std::move(disabled);
-    });
+    const fw::PicturePtr normal = Artwork(m_normalPicString);
+    const fw::PicturePtr source = Artwork(art);
+    fw::PicturePtr target = MustNewPicture(m_buttonWidth, m_buttonHeight);
+    target->Graphics().DrawPicture(*source, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, normal->Width(),
+                                   normal->Height());
+    return target;
 }
 
-
-void CABClass::LoadOthers()
+const fw::PicturePtr& CABClass::Face(State state) const
 {
-    Guarded("Error in LoadOthers", [this] {
-        const fw::PicturePtr normal = ReadPicture(m_files.normal);
-        const int width = normal->Width();
-        const int height = normal->Height();
-        const auto scaled = [&](const fw::PicturePtr& source) {
-            fw::PicturePtr target = MustNewPicture(m_buttonWidth, m_buttonHeight);
-            target->Graphics().DrawPicture(*source, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, width, height);
-            return target;
-        };
-        fw::PicturePtr plain = scaled(normal);
-        fw::PicturePtr pressed = scaled(ReadPicture(m_files.pressed));
-        fw::PicturePtr mask = scaled(ReadPicture(m_files.masked));
-        fw::PicturePtr disabled = scaled(ReadPicture(m_files.disabled));
-        m_plain = std::move(plain);
-        m_pressed = std::move(pressed);
-        m_buttonMask = std::move(mask);
-        m_disabled = std::move(disabled);
+    fw::PicturePtr& face = m_faces[std::size_t(state)];
+    if (face)
+        return face;
+    Deferred([&] {
+        if (m_plan.family == Family::PreDrawn) {
+            const std::string_view art[kStates] = {m_normalPicString, m_pressedPicString, m_disabledPicString};
+            face = ScaledArtwork(art[std::size_t(state)]);
+            return;
+        }
+        // Disabled: greyer face, much greyer symbol.
+        const Offsets disabledFace{15, 15, 15}, disabledSymbol{75, 75, 75};
+        const Offsets* offsets[kStates][2] = {{&m_plan.upFace, &m_plan.upSymbol},
+                                              {&m_plan.pressedFace, &m_plan.pressedSymbol},
+                                              {&disabledFace, &disabledSymbol}};
+        const auto& [faceOffsets, symbolOffsets] = offsets[std::size_t(state)];
+        face = BuildState(*faceOffsets, *symbolOffsets);
     });
+    return face;
+}
+
+const fw::PicturePtr& CABClass::ButtonMask() const
+{
+    if (m_buttonMask)
+        return m_buttonMask;
+    Deferred([this] {
+        if (m_plan.family == Family::PreDrawn) {
+            m_buttonMask = ScaledArtwork(m_maskPicString);
+            return;
+        }
+        LoadMasters();
+        const fw::PicturePtr art = Artwork(m_maskPicString);
+        fw::PicturePtr mask = MustNewPicture(m_buttonWidth, m_buttonHeight);
+        mask->Graphics().DrawPicture(*art, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, m_masterButton->Width(),
+                                     m_masterButton->Height());
+        m_buttonMask = std::move(mask);
+    });
+    return m_buttonMask;
 }
 
 } // namespace controls

@@ -6,6 +6,7 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/event.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -85,8 +86,8 @@ public:
     void SetUseBorder(bool on) { m_useBorder = on; }
 
     // Amounts added to the red, green and blue of the face or the symbol of
-    // the up or pressed picture when the pictures are built at Open (so from
-    // the holder's Open handler).
+    // the up or pressed picture; the pictures take those set by the end of
+    // the holder's Open handler.
     void SetPressedButtonColor(int red, int green, int blue);
     void SetUpButtonColor(int red, int green, int blue);
     void SetUpSymbolColor(int red, int green, int blue);
@@ -112,17 +113,23 @@ public:
     std::int32_t ButtonWidth() const { return m_buttonWidth; }
     std::int32_t ButtonHeight() const { return m_buttonHeight; }
 
+    // The pictures Open planned, each built when first needed (a paint, a
+    // press, a caller) and then kept. A failure in building one shows its
+    // step's message ("Error in LoadFrom", "Error in LoadOthers") and quits
+    // with a failure status, as at Open; the picture stays null.
     // The picture of the last draw, whose mask decides what a press hits.
-    const fw::PicturePtr& ButtonPic() const { return m_buttonPic; }
-    const fw::PicturePtr& PlainButtonPic() const { return m_plain; }
-    const fw::PicturePtr& PressButtonPic() const { return m_pressed; }
-    const fw::PicturePtr& DisabledButtonPic() const { return m_disabled; }
-    const fw::PicturePtr& ButtonMask() const { return m_buttonMask; }
-    // The decoded face and symbol, read once and kept for rebuilds.
-    const fw::PicturePtr& MasterButton() const { return m_masterButton; }
-    const fw::PicturePtr& MasterSymbol() const { return m_masterSymbol; }
+    const fw::PicturePtr& ButtonPic() const { return Framed(m_shown); }
+    const fw::PicturePtr& PlainButtonPic() const { return Face(State::Plain); }
+    const fw::PicturePtr& PressButtonPic() const { return Face(State::Pressed); }
+    const fw::PicturePtr& DisabledButtonPic() const { return Face(State::Disabled); }
+    const fw::PicturePtr& ButtonMask() const;
+    // The decoded face and symbol, kept for rebuilds.
+    const fw::PicturePtr& MasterButton() const;
+    const fw::PicturePtr& MasterSymbol() const;
 
 protected:
+    // A new picture, or null when the platform cannot make one of that size.
+    virtual fw::PicturePtr NewPicture(std::int32_t width, std::int32_t height) const;
     void Event_Open() override;
     void Event_Close() override;
     bool Event_MouseDown(int x, int y) override;
@@ -136,29 +143,44 @@ private:
         double blue = 0;
         bool Zero() const { return red == 0 && green == 0 && blue == 0; }
     };
+    enum class State : std::size_t { Plain, Pressed, Disabled };
+    static constexpr std::size_t kStates = 3;
+    // What Open chose for the pictures: they are built from it when first
+    // needed, whatever the holder changes later.
+    struct Plan {
+        cabkinds::Family family = cabkinds::Family::None;
+        std::string_view failure;
+        Offsets upFace, pressedFace, upSymbol, pressedSymbol;
+        bool apple = false;
+    };
 
     void Setup();
     void SizeCheck();
     void ChooseKind();
     void BuildPictures();
+    void PlanPictures();
     void SetRoundButton();
     void SetMiniArrows();
     void SetPreDrawn(const cabkinds::PreDrawn& kind);
-    // Builds the faces as they draw (at the control's size, through the
-    // shape mask) once the pictures change, so that painting only draws.
-    void FramePictures();
-    void Display(fw::Graphics& g) const;
     void Pressed();
     bool InsideShape(int x, int y) const;
-    fw::PicturePtr Framed(const fw::PicturePtr& picture) const;
     void GeneratePics();
     void GenerateOthers();
-    void LoadFromTemp();
-    void LoadOthers();
-    fw::PicturePtr BuildState(const Offsets& face, const Offsets& symbol) const;
-    void ColorChange(fw::Picture& p, const Offsets& offsets) const;
-    void AttachSymbol(fw::Picture& b, const fw::Picture& s) const;
     void ReleaseFiles();
+
+    // On demand: a state's picture at the button's size, and that picture
+    // as it draws (at the control's size, through the shape mask).
+    const fw::PicturePtr& Face(State state) const;
+    const fw::PicturePtr& Framed(State state) const;
+    // Runs a build Open planned under the plan's failure message; a failure
+    // leaves the picture null and is reported once, as the run quits.
+    template <class Step>
+    void Deferred(Step&& step) const;
+    fw::PicturePtr MustNewPicture(std::int32_t width, std::int32_t height) const;
+    void LoadMasters() const;
+    fw::PicturePtr BuildState(const Offsets& face, const Offsets& symbol) const;
+    fw::PicturePtr ScaledArtwork(std::string_view art) const;
+    void AttachSymbol(fw::Picture& b, const fw::Picture& s) const;
 
     cabkinds::Flags m_flags;
     bool m_toggle = false;
@@ -172,10 +194,10 @@ private:
     std::int32_t m_buttonWidth = 0;
     std::int32_t m_buttonHeight = 0;
 
-    fw::PicturePtr m_buttonPic;
-    fw::PicturePtr m_plain, m_pressed, m_disabled, m_buttonMask;
-    fw::PicturePtr m_framedPlain, m_framedPressed, m_framedDisabled;
-    fw::PicturePtr m_masterButton, m_masterSymbol;
+    Plan m_plan;
+    State m_shown = State::Plain;
+    mutable std::array<fw::PicturePtr, kStates> m_faces, m_framed;
+    mutable fw::PicturePtr m_buttonMask, m_masterButton, m_masterSymbol;
 
     // The picture files this button holds, by role.
     struct Files {

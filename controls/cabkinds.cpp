@@ -130,9 +130,12 @@ Size LimitSize(const Flags& flags, Size size)
     return size;
 }
 
-fw::Color Recolour(fw::Color colour, double red, double green, double blue)
+std::array<std::uint8_t, 256> ShiftedChannel(double offset)
 {
-    return fw::RGB(Channel(colour.Red, red), Channel(colour.Green, green), Channel(colour.Blue, blue));
+    std::array<std::uint8_t, 256> shifted{};
+    for (int value = 0; value < 256; ++value)
+        shifted[std::size_t(value)] = std::uint8_t(Channel(value, offset));
+    return shifted;
 }
 
 Point SymbolOrigin(std::int32_t faceWidth, std::int32_t faceHeight, std::int32_t w, std::int32_t h, bool apple)

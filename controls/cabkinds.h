@@ -90,9 +90,9 @@ struct Size {
 // never enlarges.
 Size LimitSize(const Flags& flags, Size size);
 
-// A pixel's colour with the offsets added to red, green and blue; each sum
+// Every value of a colour channel with the offset added, by value; each sum
 // saturates at 0 and 255, so a white ground stays white.
-fw::Color Recolour(fw::Color colour, double red, double green, double blue);
+std::array<std::uint8_t, 256> ShiftedChannel(double offset);
 
 struct Point {
     std::int32_t x;

@@ -292,6 +292,20 @@ void RGBSurface::SetPixel(int x, int y, Color color)
     image.setPixel(x, y, qRgba(color.Red, color.Green, color.Blue, qAlpha(old)));
 }
 
+void RGBSurface::MapChannels(const ChannelMap& red, const ChannelMap& green, const ChannelMap& blue)
+{
+    QImage& image = picture_->Image();
+    if (image.format() != kFormat)
+        image = std::move(image).convertToFormat(kFormat);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb px = row[x];
+            row[x] = qRgba(red[qRed(px)], green[qGreen(px)], blue[qBlue(px)], qAlpha(px));
+        }
+    }
+}
+
 Picture::Picture(int width, int height) : d_(std::make_unique<Impl>())
 {
     d_->image = whiteImage(width, height);

@@ -3,6 +3,7 @@
 
 #include "framework/core/color.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -26,6 +27,10 @@ public:
     Color Pixel(int x, int y) const;
     // Sets the colour of one pixel; the pixel keeps its opacity.
     void SetPixel(int x, int y, Color color);
+    // Every pixel's red, green and blue looked up in the tables by their
+    // value, as SetPixel would set them, row by row.
+    using ChannelMap = std::array<std::uint8_t, 256>;
+    void MapChannels(const ChannelMap& red, const ChannelMap& green, const ChannelMap& blue);
 
 private:
     Picture* picture_;

@@ -3,9 +3,11 @@
 
 #include "controls/buttonimagecache.h"
 #include "controls/cabartwork.gen.h"
+#include "controls/cabkinds.h"
 #include "controls/controltestwindow.h"
 #include "framework/core/digest.h"
 #include "framework/core/folderitem.h"
+#include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
 #include "support/gui.h"
 
@@ -73,6 +75,48 @@ int Matching(const QImage& screen, const fw::PicturePtr& picture, const std::vec
         same += (screen.pixel(p) & 0xFFFFFFu) == (picture->Image().pixel(p) & 0xFFFFFFu);
     return same;
 }
+
+struct Offsets {
+    int red, green, blue;
+};
+
+// A symbol button's state as described, pixel by pixel: face and symbol
+// recoloured, the symbol's white left out where it is set in, scaled.
+QImage Composed(const CABClass& b, Offsets face, Offsets symbol)
+{
+    const auto copy = [](const fw::Picture& p, Offsets o) {
+        fw::PicturePtr c = fw::Picture::New(p.Width(), p.Height());
+        c->Graphics().DrawPicture(p, 0, 0);
+        using controls::cabkinds::ShiftedChannel;
+        const auto r = ShiftedChannel(o.red), g = ShiftedChannel(o.green), bl = ShiftedChannel(o.blue);
+        for (int y = 0; y < p.Height(); ++y)
+            for (int x = 0; x < p.Width(); ++x) {
+                const fw::Color px = c->RGBSurface().Pixel(x, y);
+                c->RGBSurface().SetPixel(x, y, {r[px.Red], g[px.Green], bl[px.Blue]});
+            }
+        return c;
+    };
+    fw::PicturePtr f = copy(*b.MasterButton(), face), s = copy(*b.MasterSymbol(), symbol);
+    s->SetTransparent(1);
+    const auto at = controls::cabkinds::SymbolOrigin(f->Width(), f->Height(), s->Width(), s->Height(), b.AppleButton());
+    f->Graphics().DrawPicture(*s, at.x, at.y);
+    fw::PicturePtr target = fw::Picture::New(b.ButtonWidth(), b.ButtonHeight());
+    target->Graphics().DrawPicture(*f, 0, 0, b.ButtonWidth(), b.ButtonHeight(), 0, 0, f->Width(), f->Height());
+    return target->Image();
+}
+
+// Refuses every picture while told to, as a platform out of memory would.
+class RefusingButton : public CABClass {
+public:
+    using CABClass::CABClass;
+    bool refuse = true;
+
+protected:
+    fw::PicturePtr NewPicture(std::int32_t w, std::int32_t h) const override
+    {
+        return refuse ? nullptr : CABClass::NewPicture(w, h);
+    }
+};
 
 class CABClassTest : public ControlTest {
 protected:
@@ -222,12 +266,69 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
     EXPECT_TRUE(fs::exists(testenv::screenshot(w, "cabclass-every-kind")));
 }
 
+// Pictures are built when first asked for, in any order, from the colours
+// set by the end of the holder's Open handler, whatever is set after it.
+TEST_F(CABClassTest, EachPictureIsBuiltFromTheColoursOfItsOpen)
+{
+    // Colours: up face, up symbol, pressed face, pressed symbol.
+    struct Row { const char* name; Flag flag; int width, height; Offsets colours[4]; };
+    const Row rows[] = {
+        {"the calendar's back button", Flag::BackButton, 20, 20, {{}, {}, {0, 0, 255}, {}}},
+        {"apple", Flag::AppleButton, 40, 40, {{30, -40, 10}, {-100, 0, 60}, {0, 120, -30}, {255, 255, 255}}},
+        {"mini arrow", Flag::MiniArrowRight, 26, 22, {{}, {0, 0, -255}, {-60, -60, -60}, {}}},
+    };
+    const auto colour = [](CABClass& b, const Offsets (&o)[4]) {
+        const auto setters = {&CABClass::SetUpButtonColor, &CABClass::SetUpSymbolColor,
+                              &CABClass::SetPressedButtonColor, &CABClass::SetPressedSymbolColor};
+        for (int i = 0; const auto set : setters) {
+            (b.*set)(o[i].red, o[i].green, o[i].blue);
+            ++i;
+        }
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CABClass* b = MakeButton(
+            [&](CABClass& button) {
+                button.SetFlag(row.flag, true);
+                // Shown disabled: the up and pressed pictures wait until asked for.
+                button.SetEnabled(false);
+                colour(button, row.colours);
+            },
+            row.width, row.height);
+        const Offsets later[4] = {{90, -90, 90}, {90, -90, 90}, {90, -90, 90}, {90, -90, 90}};
+        colour(*b, later);
+        const auto& [up, upSymbol, pressed, pressedSymbol] = row.colours;
+        EXPECT_EQ(b->PressButtonPic()->Image(), Composed(*b, pressed, pressedSymbol));
+        EXPECT_EQ(b->PlainButtonPic()->Image(), Composed(*b, up, upSymbol));
+        EXPECT_EQ(b->DisabledButtonPic()->Image(), Composed(*b, {15, 15, 15}, {75, 75, 75}));
+        b->ParentWindow().Close();
+    }
+}
+
 TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
 {
     const auto back = [this] { return MakeButton(With({Flag::BackButton})); };
     const Setter throwing = [](CABClass&) { throw std::runtime_error("broken"); };
     // blocked: a name taken by folders before the run.
     struct Row { const char* name; std::string blocked; std::function<void()> run; std::string message; };
+    // Buttons that refuse pictures after the given number of paints, then pressed.
+    const auto Refusing = [&](std::initializer_list<const char*> names, int paints) {
+        std::vector<RefusingButton*> buttons;
+        MakeWindow([&](ControlWindow& w) {
+            for (const char* name : names) {
+                auto* b = buttons.emplace_back(w.AddControl<RefusingButton>(name, fw::kNoIndex));
+                testenv::Set(b, {{"Left", 10}, {"Top", 10}, {"Width", 30}, {"Height", 30}});
+                b->refuse = paints == 0;
+                b->Open.Bind([b] { b->SetFlag(b->Name() == "disk" ? Flag::DiskButton : Flag::BackButton, true); });
+            }
+        });
+        testenv::runFor(20);
+        for (RefusingButton* b : buttons) {
+            b->refuse = true;
+            testenv::press(b);
+        }
+        testenv::runFor(10);
+    };
     const Row rows[] = {
         {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class"},
         {"no file can be written", "Normal.round", back, "Error in Generate."},
@@ -239,6 +340,10 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
              });
          },
          "Error in Generate."},
+        // Opened fine; the first paint, or a pre-drawn kind's first press, needs a
+        // picture that cannot be made.
+        {"no picture when first drawn, two buttons", "", [&] { Refusing({"back", "stop"}, 0); }, "Error in LoadFrom"},
+        {"no pressed picture", "", [&] { Refusing({"disk"}, 1); }, "Error in LoadOthers"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -74,7 +74,9 @@ TEST(CabKinds, RecolouringSaturatesWithoutBleed)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(Recolour(row.in, row.r, row.g, row.b), row.expected);
+        const fw::Color out{ShiftedChannel(row.r)[row.in.Red], ShiftedChannel(row.g)[row.in.Green],
+                            ShiftedChannel(row.b)[row.in.Blue]};
+        EXPECT_EQ(out, row.expected);
     }
 }
 
