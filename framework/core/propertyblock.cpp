@@ -23,6 +23,9 @@ struct TableStore {
     std::deque<Registration> registrations;
     std::deque<PropertyTable> tables;
     std::vector<const PropertyTable*> pointers;
+    // Registrations seen by the last Resolve: one left unpublished then
+    // waits for a new registration.
+    std::size_t resolved = 0;
 
     const PropertyTable* Published(std::string_view name) const
     {
@@ -35,6 +38,9 @@ struct TableStore {
     // Publishes every registration whose base is known, in the order given.
     void Resolve()
     {
+        if (resolved == registrations.size())
+            return;
+        resolved = registrations.size();
         for (bool progress = true; progress;) {
             progress = false;
             for (Registration& r : registrations) {
@@ -164,6 +170,12 @@ void RegisterPropertyTable(std::string_view className, std::string_view baseClas
     store.Resolve();
 }
 
+void PropertyTarget::ApplyRow(const PropertyInfo& row, const PropertyValue& value)
+{
+    if (row.apply)
+        row.apply(*this, value);
+}
+
 void PropertyTarget::SetProperty(std::string_view name, const PropertyValue& value)
 {
     const std::string_view className = ClassName();
@@ -175,8 +187,7 @@ void PropertyTarget::SetProperty(std::string_view name, const PropertyValue& val
         throw std::invalid_argument(std::string(className) + "." + std::string(name) + " takes a " +
                                     std::string(KindName(info->kind)) + ", not a " +
                                     std::string(KindName(KindOf(value))));
-    if (info->apply)
-        info->apply(*this, value);
+    ApplyRow(*info, value);
 }
 
 PropertyKind KindOf(const PropertyValue& value)
@@ -211,6 +222,8 @@ std::string_view KindName(PropertyKind kind)
 DecodedBlock DecodeBlock(std::span<const std::uint8_t> block, const PropertyTable& table)
 {
     DecodedBlock result;
+    // A property comes once at most.
+    result.records.reserve(table.properties.size());
     std::vector<bool> seen(table.properties.size(), false);
     std::size_t p = 0;
     const std::size_t end = block.size();
@@ -317,8 +330,9 @@ void ApplyBlock(PropertyTarget& target, std::span<const std::uint8_t> block)
     DecodedBlock decoded = DecodeBlock(block, *table);
     if (decoded.error)
         throw std::runtime_error("bad property block for " + std::string(className) + ": " + *decoded.error);
+    // Decoding checked each value's kind against its row.
     for (const PropertyRecord& r : decoded.records)
-        target.SetProperty(table->Find(r.id)->name, r.value);
+        target.ApplyRow(*table->Find(r.id), r.value);
 }
 
 } // namespace fw

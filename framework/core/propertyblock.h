@@ -178,9 +178,16 @@ public:
     virtual std::string_view ClassName() const = 0;
     // Applies one property through the class's table. A name outside the
     // table or a value of another kind throws std::invalid_argument.
-    virtual void SetProperty(std::string_view name, const PropertyValue& value);
+    void SetProperty(std::string_view name, const PropertyValue& value);
     // The window that owns the object has closed (a Timer stops then).
     virtual void OwnerClosed() {}
+
+protected:
+    // Gives a value of the row's kind to the object through the row.
+    virtual void ApplyRow(const PropertyInfo& row, const PropertyValue& value);
+
+private:
+    friend void ApplyBlock(PropertyTarget& target, std::span<const std::uint8_t> block);
 };
 
 // Decodes the whole block first, then applies the records in stored order, so

@@ -474,10 +474,10 @@ bool Control::Quiet() const
     return m_quiet > 0;
 }
 
-void Control::SetProperty(std::string_view name, const PropertyValue& value)
+void Control::ApplyRow(const PropertyInfo& row, const PropertyValue& value)
 {
     QuietScope quiet(*this);
-    PropertyTarget::SetProperty(name, value);
+    PropertyTarget::ApplyRow(row, value);
 }
 
 std::span<const PropertyInfo> Control::StoredProperties()

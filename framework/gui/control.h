@@ -42,7 +42,7 @@ public:
     // Properties of the class's table that mean nothing here are accepted and
     // dropped; a name outside the table or a value of the wrong kind throws
     // std::invalid_argument. Raises no event.
-    void SetProperty(std::string_view name, const PropertyValue& value) final;
+    using PropertyTarget::SetProperty;
     // The rows of every control's table, InitialParent last. Each class
     // gives its own rows, which the table of its folder registers.
     static std::span<const PropertyInfo> StoredProperties();
@@ -147,6 +147,8 @@ protected:
     virtual bool MakesWidgetWhenShown() const { return false; }
     virtual QWidget* MakeWidget(QWidget* /*content*/) { return nullptr; }
     virtual void WidgetMade() {}
+
+    void ApplyRow(const PropertyInfo& row, const PropertyValue& value) final;
 
     virtual void Event_Open() { Open.Raise(); }
     virtual void Event_Close() { Close.Raise(); }

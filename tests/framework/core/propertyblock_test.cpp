@@ -76,11 +76,13 @@ class Recorder : public fw::PropertyTarget {
 public:
     explicit Recorder(std::string cls) : m_class(std::move(cls)) {}
     std::string_view ClassName() const override { return m_class; }
-    void SetProperty(std::string_view name, const PropertyValue& value) override
-    {
-        applied.emplace_back(std::string(name), value);
-    }
     std::vector<std::pair<std::string, PropertyValue>> applied;
+
+protected:
+    void ApplyRow(const fw::PropertyInfo& row, const PropertyValue& value) override
+    {
+        applied.emplace_back(std::string(row.name), value);
+    }
 
 private:
     std::string m_class;
