@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <climits>
@@ -33,6 +34,19 @@ bool OfferKey(EditField* field, QEvent* event)
     return handled;
 }
 
+namespace {
+
+// A line edit's selection as anchor and caret.
+std::pair<int, int> LineSelection(const EditField::Private::Line& line)
+{
+    if (line.selEnd <= line.selStart)
+        return {line.cursor, line.cursor};
+    return line.cursor == line.selStart ? std::pair{line.selEnd, line.selStart}
+                                        : std::pair{line.selStart, line.selEnd};
+}
+
+} // namespace
+
 // The line edit that shows every key to KeyDown before it edits.
 class EditFieldWidget : public QLineEdit {
 public:
@@ -53,11 +67,51 @@ private:
     EditField* m_field;
 };
 
-EditField::EditField(fw::Window& window)
-    : TextControl(window, new EditFieldWidget(*this, ContentOf(window))), d(std::make_unique<Private>())
+EditField::EditField(fw::Window& window) : TextControl(window), d(std::make_unique<Private>()) {}
+
+QWidget* EditField::MakeWidget(QWidget* content)
 {
-    d->edit = static_cast<EditFieldWidget*>(Handle());
+    if (m_multiLine)
+        return d->area = new EditFieldArea(*this, content);
+    d->edit = new EditFieldWidget(*this, content);
     ConnectLine();
+    return d->edit;
+}
+
+void EditField::WidgetMade()
+{
+    // Quiet: the widget takes the field's state as it is.
+    TextControl::WidgetMade();
+    if (d->area) {
+        AdoptChild(d->area->viewport());
+        d->area->SetPlainText(d->doc->toRawText());
+        QTextCursor cursor(d->area->document());
+        cursor.beginEditBlock();
+        for (const Private::Run& run : d->runs) {
+            cursor.setPosition(run.start);
+            cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(run.format);
+        }
+        cursor.endEditBlock();
+        cursor.setPosition(d->cursor.anchor());
+        cursor.setPosition(d->cursor.position(), QTextCursor::KeepAnchor);
+        d->area->setTextCursor(cursor);
+        d->area->pendingLine = d->scrollLine;
+        DropDocument();
+    } else {
+        SetLimitText(m_limitText);
+        d->edit->setText(d->line.text);
+        SetPassword(m_password);
+        const auto [anchor, position] = LineSelection(d->line);
+        d->line = {};
+        SetQtSelection(anchor, position);
+    }
+    d->indexStale = true;
+    SetReadOnly(m_readOnly);
+    SetBorder(m_border);
+    SetAlignment(m_alignment);
+    SetScrollBarVertical(m_scrollBarVertical);
+    SetUseFocusRing(m_useFocusRing);
     UpdatePalette();
 }
 
@@ -73,8 +127,112 @@ EditField::~EditField()
 {
     if (d->area)
         d->area->Detach();
-    else
+    else if (d->edit)
         static_cast<EditFieldWidget*>(d->edit)->Detach();
+    if (d->doc)
+        d->doc->disconnect();
+}
+
+void EditField::LineSetText(const QString& text)
+{
+    // As a line edit sets its text: cut to the limit, the selection gone,
+    // the caret at the end.
+    Private::Line& line = d->line;
+    const bool hadSelection = line.selEnd > line.selStart;
+    const int oldCursor = line.cursor;
+    const bool changed = text.left(line.maxLength) != line.text;
+    line.text = text.left(line.maxLength);
+    line.selStart = line.selEnd = 0;
+    line.cursor = static_cast<int>(line.text.size());
+    if (changed)
+        TextMaybeChanged();
+    if (hadSelection || line.cursor != oldCursor)
+        CheckSelection();
+}
+
+void EditField::LineSetCursor(int position)
+{
+    Private::Line& line = d->line;
+    if (position > line.text.size())
+        return;
+    const bool hadSelection = line.selEnd > line.selStart;
+    const int oldCursor = line.cursor;
+    line.selStart = line.selEnd = 0;
+    line.cursor = std::max(position, 0);
+    if (hadSelection || line.cursor != oldCursor)
+        CheckSelection();
+}
+
+void EditField::LineSetSelection(int start, int end)
+{
+    Private::Line& line = d->line;
+    if (start < 0 || start > line.text.size())
+        return;
+    if (start == line.selStart && end == line.selEnd && line.cursor == line.selEnd)
+        return;
+    line.selStart = start;
+    line.selEnd = std::min(end, static_cast<int>(line.text.size()));
+    line.cursor = line.selEnd;
+    CheckSelection();
+}
+
+void EditField::NewDocument()
+{
+    // Wired as a text area wires its own document.
+    d->doc = std::make_unique<QTextDocument>();
+    d->doc->setUndoRedoEnabled(false);
+    d->cursor = QTextCursor(d->doc.get());
+    QTextDocument* doc = d->doc.get();
+    QObject::connect(doc, &QTextDocument::contentsChange, doc, [this] { d->indexStale = true; });
+    QObject::connect(doc, &QTextDocument::contentsChanged, doc, [this] { TextMaybeChanged(); });
+    QObject::connect(doc, &QTextDocument::cursorPositionChanged, doc, [this](const QTextCursor& moved) {
+        if (moved.isCopyOf(d->cursor))
+            CheckSelection();
+    });
+}
+
+void EditField::SetDocCursor(const QTextCursor& cursor)
+{
+    const bool moved = cursor.anchor() != d->cursor.anchor() || cursor.position() != d->cursor.position();
+    d->cursor = cursor;
+    if (moved)
+        CheckSelection();
+}
+
+void EditField::DropDocument()
+{
+    d->doc->disconnect();
+    d->cursor = QTextCursor();
+    d->runs.clear();
+    d->scrollLine = 0;
+    d->doc.reset();
+}
+
+bool EditField::IsArea() const
+{
+    return d->area || d->doc;
+}
+
+QTextDocument& EditField::Doc() const
+{
+    return d->area ? *d->area->document() : *d->doc;
+}
+
+void EditField::SetPlain(const QString& text)
+{
+    d->runs.clear();
+    if (d->area)
+        d->area->SetPlainText(text);
+    else
+        SetDocCursor(EditFieldArea::PlainText(*d->doc, text));
+}
+
+void EditField::SetLineText(const QString& text)
+{
+    if (d->edit)
+        d->edit->setText(text);
+    else
+        LineSetText(text);
 }
 
 std::span<const PropertyInfo> EditField::StoredProperties()
@@ -108,9 +266,23 @@ std::span<const PropertyInfo> EditField::StoredProperties()
 void EditField::SetMultiLine(bool on)
 {
     m_multiLine = on;
-    if (on == (d->area != nullptr))
+    if (on == IsArea())
         return;
     QString text = QtText();
+    if (!Handle()) {
+        // The same steps as with a widget, on the field's own state.
+        if (on) {
+            d->line = {};
+            NewDocument();
+            SetPlain(text);
+        } else {
+            DropDocument();
+            LineSetText(text.replace(QChar::ParagraphSeparator, QLatin1Char('\r')));
+            SetLimitText(m_limitText);
+        }
+        d->indexStale = true;
+        return;
+    }
     if (on) {
         static_cast<EditFieldWidget*>(d->edit)->Detach();
         d->area = new EditFieldArea(*this, ContentOf(ParentWindow()));
@@ -138,13 +310,17 @@ void EditField::SetMultiLine(bool on)
 
 QString EditField::QtText() const
 {
-    return d->area ? d->area->RawText() : d->edit->text();
+    if (d->area)
+        return d->area->RawText();
+    if (d->edit)
+        return d->edit->text();
+    return d->doc ? d->doc->toRawText() : d->line.text;
 }
 
 const detail::CharIndex& EditField::Index() const
 {
-    // A line is short: it is counted afresh; a text area says when it changes.
-    if (d->indexStale || !d->area) {
+    // A line is short: it is counted afresh; a document says when it changes.
+    if (d->indexStale || !IsArea()) {
         d->index.Reset(QtText());
         d->indexStale = false;
     }
@@ -154,7 +330,7 @@ const detail::CharIndex& EditField::Index() const
 std::string EditField::Text() const
 {
     QString text = QtText();
-    if (d->area)
+    if (IsArea())
         text.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
     return text.toStdString();
 }
@@ -162,11 +338,11 @@ std::string EditField::Text() const
 void EditField::SetText(std::string_view text)
 {
     const QString t = detail::ToQString(text);
-    if (d->area) {
-        if (t != d->area->RawText().replace(QChar::ParagraphSeparator, QLatin1Char('\r')))
-            d->area->SetPlainText(t);
-    } else if (t != d->edit->text())
-        d->edit->setText(t);
+    if (IsArea()) {
+        if (t != QtText().replace(QChar::ParagraphSeparator, QLatin1Char('\r')))
+            SetPlain(t);
+    } else if (t != QtText())
+        SetLineText(t);
 }
 
 void EditField::TextMaybeChanged()
@@ -188,7 +364,7 @@ void EditField::SetReadOnly(bool on)
         // Read-only, not unselectable: the caret still moves by keyboard.
         if (on)
             d->area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    } else
+    } else if (d->edit)
         d->edit->setReadOnly(on);
 }
 
@@ -204,7 +380,7 @@ void EditField::SetBorder(bool on)
     m_border = on;
     if (d->area)
         d->area->setFrameShape(on ? QFrame::StyledPanel : QFrame::NoFrame);
-    else
+    else if (d->edit)
         d->edit->setFrame(on);
 }
 
@@ -218,6 +394,8 @@ void EditField::SetScrollBarVertical(bool on)
 void EditField::SetUseFocusRing(bool on)
 {
     m_useFocusRing = on;
+    if (!Handle())
+        return;
     Handle()->setAttribute(Qt::WA_MacShowFocusRect, on);
     Handle()->update();
 }
@@ -235,7 +413,7 @@ void EditField::SetAlignment(std::int32_t alignment)
         QTextOption option = d->area->document()->defaultTextOption();
         option.setAlignment(align);
         d->area->document()->setDefaultTextOption(option);
-    } else
+    } else if (d->edit)
         d->edit->setAlignment(align | Qt::AlignVCenter);
 }
 
@@ -254,6 +432,8 @@ void EditField::SetBackColor(Color color)
 void EditField::UpdatePalette()
 {
     QWidget* widget = Handle();
+    if (!widget)
+        return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, detail::ToQColor(m_textColor));
     palette.setColor(QPalette::Base, detail::ToQColor(m_backColor));
@@ -263,8 +443,14 @@ void EditField::UpdatePalette()
 void EditField::SetLimitText(std::int32_t limit)
 {
     m_limitText = limit;
+    const int length = limit > 0 ? limit : INT_MAX;
     if (d->edit)
-        d->edit->setMaxLength(limit > 0 ? limit : INT_MAX);
+        d->edit->setMaxLength(length);
+    else if (!IsArea()) {
+        // A line edit sets its text again under the new limit.
+        d->line.maxLength = length;
+        LineSetText(d->line.text);
+    }
 }
 
 std::pair<int, int> EditField::QtSelection() const
@@ -273,6 +459,10 @@ std::pair<int, int> EditField::QtSelection() const
         const QTextCursor cursor = d->area->textCursor();
         return {cursor.anchor(), cursor.position()};
     }
+    if (d->doc)
+        return {d->cursor.anchor(), d->cursor.position()};
+    if (!d->edit)
+        return LineSelection(d->line);
     if (!d->edit->hasSelectedText())
         return {d->edit->cursorPosition(), d->edit->cursorPosition()};
     const int start = d->edit->selectionStart();
@@ -282,15 +472,23 @@ std::pair<int, int> EditField::QtSelection() const
 
 void EditField::SetQtSelection(int anchor, int position)
 {
-    if (d->area) {
-        QTextCursor cursor = d->area->textCursor();
+    if (IsArea()) {
+        QTextCursor cursor = d->area ? d->area->textCursor() : d->cursor;
         cursor.setPosition(anchor);
         cursor.setPosition(position, QTextCursor::KeepAnchor);
-        d->area->setTextCursor(cursor);
+        if (d->area)
+            d->area->setTextCursor(cursor);
+        else
+            SetDocCursor(cursor);
+    } else if (d->edit) {
+        if (anchor == position)
+            d->edit->setCursorPosition(position);
+        else
+            d->edit->setSelection(anchor, position - anchor);
     } else if (anchor == position)
-        d->edit->setCursorPosition(position);
+        LineSetCursor(position);
     else
-        d->edit->setSelection(anchor, position - anchor);
+        LineSetSelection(anchor, position);
 }
 
 std::int32_t EditField::SelStart() const
@@ -317,7 +515,6 @@ void EditField::SetSelLength(std::int32_t length)
     const std::int32_t end = start + std::clamp(length, 0, Index().Length() - start);
     SetQtSelection(Index().ToQt(start), Index().ToQt(end));
 }
-
 
 void EditField::CheckSelection()
 {

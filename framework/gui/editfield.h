@@ -9,6 +9,8 @@
 #include <utility>
 
 class QString;
+class QTextCursor;
+class QTextDocument;
 
 namespace fw {
 
@@ -19,6 +21,9 @@ class CharIndex;
 // A text field: single-line on Qt's line edit; while MultiLine is set, a
 // multi-line field on Qt's rich text widget, where a carriage return is a
 // line break and counts as one character. Offsets count characters.
+// The field keeps its text, selection and settings itself until it first
+// shows, and makes its widget then: a field kept out of sight never has one.
+// Until then its lines are counted unwrapped.
 //
 // KeyDown gets every key before the field acts on it, also while ReadOnly:
 // the key's character as a one-character text, with the arrow keys as
@@ -93,8 +98,26 @@ public:
     virtual void Event_TextChange() { TextChange.Raise(); }
     virtual void Event_SelChange() { SelChange.Raise(); }
 
+protected:
+    bool MakesWidgetWhenShown() const override { return true; }
+    QWidget* MakeWidget(QWidget* content) override;
+    void WidgetMade() override;
+
 private:
     void ConnectLine();
+    // Without a widget: the single-line field as a line edit would act, the
+    // multi-line one on its own document.
+    void LineSetText(const QString& text);
+    void LineSetCursor(int position);
+    void LineSetSelection(int start, int end);
+    void NewDocument();
+    void DropDocument();
+    void SetDocCursor(const QTextCursor& cursor);
+    bool IsArea() const;
+    // The multi-line backing's document, the widget's or the field's own.
+    QTextDocument& Doc() const;
+    void SetPlain(const QString& text);
+    void SetLineText(const QString& text);
     void UpdatePalette();
     void CheckSelection();
     void TextMaybeChanged();

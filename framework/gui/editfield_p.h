@@ -5,23 +5,49 @@
 #include "framework/gui/charindex.h"
 #include "framework/gui/editfield.h"
 
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QEvent;
 class QLineEdit;
+class QTextDocument;
 
 namespace fw {
 
 class EditFieldArea;
 
 struct EditField::Private {
-    // One of the two is the field's widget.
+    // One of the two is the field's widget, once it is made.
     QLineEdit* edit = nullptr;
     EditFieldArea* area = nullptr;
+
+    // Until then a single-line field keeps its text and selection as its
+    // line edit would (Qt positions, selection ends and caret apart)...
+    struct Line {
+        QString text;
+        int cursor = 0;
+        int selStart = 0;
+        int selEnd = 0;
+        int maxLength = INT_MAX;
+    } line;
+    // ... and a multi-line field a document of its own, its caret, the
+    // styles laid on it, in order, and the line to scroll to.
+    struct Run {
+        int start, end;
+        QTextCharFormat format;
+    };
+    std::unique_ptr<QTextDocument> doc;
+    QTextCursor cursor;
+    std::vector<Run> runs;
+    std::int32_t scrollLine = 0;
+
     // Character offsets to Qt positions, rebuilt after the text changes.
     detail::CharIndex index;
     bool indexStale = true;
@@ -34,6 +60,7 @@ struct EditField::Private {
     static void TextMaybeChanged(EditField& field) { field.TextMaybeChanged(); }
     static void CheckSelection(EditField& field) { field.CheckSelection(); }
     static void TextEdited(EditField& field) { field.d->indexStale = true; }
+    static void ScrollTo(EditField& field, std::int32_t line) { field.SetScrollPosition(line); }
 };
 
 // Offers a key event to the field's KeyDown first; true when it was taken.
@@ -51,10 +78,16 @@ public:
     QString RawText() const;
     // Line breaks (each CR and each LF) as block separators.
     static QString Paragraphs(QString text);
-    void SetPlainText(const QString& text);
+    // Replaces the document's text; the caret to set goes to 0.
+    static QTextCursor PlainText(QTextDocument& doc, const QString& text);
+    void SetPlainText(const QString& text) { setTextCursor(PlainText(*document(), text)); }
+    // A line the field was scrolled to before its widget was made, reached
+    // once the widget has its size and lays out its lines.
+    std::int32_t pendingLine = 0;
 
 protected:
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     EditField* m_field;

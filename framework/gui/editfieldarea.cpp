@@ -14,6 +14,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace fw {
 
@@ -79,6 +80,13 @@ bool EditFieldArea::event(QEvent* event)
     return OfferKey(m_field, event) || QTextEdit::event(event);
 }
 
+void EditFieldArea::resizeEvent(QResizeEvent* event)
+{
+    QTextEdit::resizeEvent(event);
+    if (pendingLine > 0 && m_field)
+        EditField::Private::ScrollTo(*m_field, std::exchange(pendingLine, 0));
+}
+
 QString EditFieldArea::RawText() const
 {
     return document()->toRawText();
@@ -92,13 +100,13 @@ QString EditFieldArea::Paragraphs(QString text)
     return text;
 }
 
-void EditFieldArea::SetPlainText(const QString& text)
+QTextCursor EditFieldArea::PlainText(QTextDocument& doc, const QString& text)
 {
-    document()->clear();
-    QTextCursor cursor(document());
+    doc.clear();
+    QTextCursor cursor(&doc);
     cursor.insertText(Paragraphs(text));
     cursor.setPosition(0);
-    setTextCursor(cursor);
+    return cursor;
 }
 
 namespace {
@@ -125,16 +133,16 @@ QTextCharFormat FormatOf(const StyleRun& run, int ownSize)
 
 void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs)
 {
-    if (!d->area) {
+    if (!IsArea()) {
         SetText(text);
         SetSelStart(0);
         return;
     }
-    d->area->SetPlainText(detail::ToQString(text));
+    SetPlain(detail::ToQString(text));
     if (!m_styled)
         return;
     const detail::CharIndex& index = Index();
-    QTextCursor cursor(d->area->document());
+    QTextCursor cursor(&Doc());
     cursor.beginEditBlock();
     for (const StyleRun& run : runs) {
         const int start = index.ToQt(run.start);
@@ -143,7 +151,11 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
             continue;
         cursor.setPosition(start);
         cursor.setPosition(end, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(FormatOf(run, ShownTextSize()));
+        const QTextCharFormat format = FormatOf(run, ShownTextSize());
+        cursor.mergeCharFormat(format);
+        // Laid on the widget's document again when it is made.
+        if (!d->area)
+            d->runs.push_back({start, end, format});
     }
     cursor.endEditBlock();
 }
@@ -151,7 +163,9 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
 std::int32_t EditField::ScrollPosition() const
 {
     if (!d->area)
-        return 0;
+        return d->doc ? d->scrollLine : 0;
+    if (d->area->pendingLine > 0)
+        return d->area->pendingLine;
     const std::vector<qreal> tops = LineTops(*d->area->document());
     const int y = d->area->verticalScrollBar()->value();
     // The line whose top is at or just above the top of the view.
@@ -161,8 +175,14 @@ std::int32_t EditField::ScrollPosition() const
 
 void EditField::SetScrollPosition(std::int32_t line)
 {
+    if (d->doc) {
+        // Kept for the widget, which scrolls there when it is made.
+        d->scrollLine = std::clamp<std::int32_t>(line, 0, d->doc->blockCount() - 1);
+        return;
+    }
     if (!d->area)
         return;
+    d->area->pendingLine = 0;
     const std::vector<qreal> tops = LineTops(*d->area->document());
     if (tops.empty())
         return;
@@ -172,9 +192,9 @@ void EditField::SetScrollPosition(std::int32_t line)
 
 std::int32_t EditField::LineNumAtCharPos(std::int32_t position) const
 {
-    if (!d->area)
+    if (!IsArea())
         return 0;
-    return LineAt(*d->area->document(), Index().ToQt(position));
+    return LineAt(Doc(), Index().ToQt(position));
 }
 
 } // namespace fw

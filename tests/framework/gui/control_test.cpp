@@ -157,11 +157,16 @@ TEST_F(ControlTest, ControlsOutsideTheContentAreaAreNeverShownFocusedOrListed)
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(fields[i]->Shown(), rows[i].shown);
-        EXPECT_EQ(fields[i]->Handle()->isVisible(), rows[i].shown);
+        // A field out of sight has no widget at all.
+        if (!rows[i].shown) {
+            EXPECT_EQ(fields[i]->Handle(), nullptr);
+            continue;
+        }
+        EXPECT_TRUE(fields[i]->Handle()->isVisible());
         const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(fields[i]->Handle());
-        EXPECT_EQ(a && a->state().invisible, !rows[i].shown);
+        EXPECT_FALSE(a && a->state().invisible);
         fields[i]->Handle()->setFocus();
-        EXPECT_EQ(fields[i]->Handle()->hasFocus(), rows[i].shown);
+        EXPECT_TRUE(fields[i]->Handle()->hasFocus());
     }
 }
 
