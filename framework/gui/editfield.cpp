@@ -111,7 +111,8 @@ void EditField::WidgetMade()
     SetBorder(m_border);
     SetAlignment(m_alignment);
     SetScrollBarVertical(m_scrollBarVertical);
-    SetUseFocusRing(m_useFocusRing);
+    if (!m_useFocusRing)
+        SetUseFocusRing(false);
     UpdatePalette();
 }
 
@@ -178,12 +179,15 @@ void EditField::LineSetSelection(int start, int end)
 
 void EditField::NewDocument()
 {
-    // Wired as a text area wires its own document.
+    // Wired as a text area wires its own document: a change of content first
+    // checks the selection, then the text.
     d->doc = std::make_unique<QTextDocument>();
     d->doc->setUndoRedoEnabled(false);
     d->cursor = QTextCursor(d->doc.get());
+    d->shownAnchor = d->shownPosition = 0;
     QTextDocument* doc = d->doc.get();
     QObject::connect(doc, &QTextDocument::contentsChange, doc, [this] { d->indexStale = true; });
+    QObject::connect(doc, &QTextDocument::contentsChanged, doc, [this] { DocSelectionMoved(); });
     QObject::connect(doc, &QTextDocument::contentsChanged, doc, [this] { TextMaybeChanged(); });
     QObject::connect(doc, &QTextDocument::cursorPositionChanged, doc, [this](const QTextCursor& moved) {
         if (moved.isCopyOf(d->cursor))
@@ -191,10 +195,25 @@ void EditField::NewDocument()
     });
 }
 
+void EditField::DocSelectionMoved()
+{
+    // A text area reports a move of its selection when there was one or is one.
+    const int anchor = d->cursor.anchor();
+    const int position = d->cursor.position();
+    if (anchor == d->shownAnchor && position == d->shownPosition)
+        return;
+    const bool had = d->shownAnchor != d->shownPosition;
+    d->shownAnchor = anchor;
+    d->shownPosition = position;
+    if (had || anchor != position)
+        CheckSelection();
+}
+
 void EditField::SetDocCursor(const QTextCursor& cursor)
 {
-    const bool moved = cursor.anchor() != d->cursor.anchor() || cursor.position() != d->cursor.position();
+    const bool moved = cursor.position() != d->cursor.position();
     d->cursor = cursor;
+    DocSelectionMoved();
     if (moved)
         CheckSelection();
 }

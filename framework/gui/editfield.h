@@ -113,6 +113,7 @@ private:
     void NewDocument();
     void DropDocument();
     void SetDocCursor(const QTextCursor& cursor);
+    void DocSelectionMoved();
     bool IsArea() const;
     // The multi-line backing's document, the widget's or the field's own.
     QTextDocument& Doc() const;

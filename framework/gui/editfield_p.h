@@ -45,6 +45,9 @@ struct EditField::Private {
     };
     std::unique_ptr<QTextDocument> doc;
     QTextCursor cursor;
+    // The selection as last reported, as a text area tracks it.
+    int shownAnchor = 0;
+    int shownPosition = 0;
     std::vector<Run> runs;
     std::int32_t scrollLine = 0;
 
@@ -82,12 +85,12 @@ public:
     static QTextCursor PlainText(QTextDocument& doc, const QString& text);
     void SetPlainText(const QString& text) { setTextCursor(PlainText(*document(), text)); }
     // A line the field was scrolled to before its widget was made, reached
-    // once the widget has its size and lays out its lines.
+    // once the widget shows and lays out its lines.
     std::int32_t pendingLine = 0;
 
 protected:
     bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     EditField* m_field;

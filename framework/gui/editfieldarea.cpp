@@ -80,9 +80,10 @@ bool EditFieldArea::event(QEvent* event)
     return OfferKey(m_field, event) || QTextEdit::event(event);
 }
 
-void EditFieldArea::resizeEvent(QResizeEvent* event)
+void EditFieldArea::showEvent(QShowEvent* event)
 {
-    QTextEdit::resizeEvent(event);
+    // After the widget has scrolled its caret into view on its first show.
+    QTextEdit::showEvent(event);
     if (pendingLine > 0 && m_field)
         EditField::Private::ScrollTo(*m_field, std::exchange(pendingLine, 0));
 }
