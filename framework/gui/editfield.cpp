@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace fw {
 
@@ -33,19 +34,6 @@ bool OfferKey(EditField* field, QEvent* event)
         event->accept();
     return handled;
 }
-
-namespace {
-
-// A line edit's selection as anchor and caret.
-std::pair<int, int> LineSelection(const EditField::Private::Line& line)
-{
-    if (line.selEnd <= line.selStart)
-        return {line.cursor, line.cursor};
-    return line.cursor == line.selStart ? std::pair{line.selEnd, line.selStart}
-                                        : std::pair{line.selStart, line.selEnd};
-}
-
-} // namespace
 
 // The line edit that shows every key to KeyDown before it edits.
 class EditFieldWidget : public QLineEdit {
@@ -102,9 +90,8 @@ void EditField::WidgetMade()
         SetLimitText(m_limitText);
         d->edit->setText(d->line.text);
         SetPassword(m_password);
-        const auto [anchor, position] = LineSelection(d->line);
-        d->line = {};
-        SetQtSelection(anchor, position);
+        const Private::Line line = std::exchange(d->line, {});
+        SetQtSelection(line.anchor, line.position);
     }
     d->indexStale = true;
     SetReadOnly(m_readOnly);
@@ -136,44 +123,25 @@ EditField::~EditField()
 
 void EditField::LineSetText(const QString& text)
 {
-    // As a line edit sets its text: cut to the limit, the selection gone,
-    // the caret at the end.
+    // As a line edit sets its text: cut to the limit, the caret at the end.
     Private::Line& line = d->line;
-    const bool hadSelection = line.selEnd > line.selStart;
-    const int oldCursor = line.cursor;
     const bool changed = text.left(line.maxLength) != line.text;
     line.text = text.left(line.maxLength);
-    line.selStart = line.selEnd = 0;
-    line.cursor = static_cast<int>(line.text.size());
+    const int end = static_cast<int>(line.text.size());
+    const bool moved = line.anchor != end || line.position != end;
+    line.anchor = line.position = end;
     if (changed)
         TextMaybeChanged();
-    if (hadSelection || line.cursor != oldCursor)
+    if (moved)
         CheckSelection();
 }
 
-void EditField::LineSetCursor(int position)
+void EditField::LineSelect(int anchor, int position)
 {
-    Private::Line& line = d->line;
-    if (position > line.text.size())
+    if (anchor == d->line.anchor && position == d->line.position)
         return;
-    const bool hadSelection = line.selEnd > line.selStart;
-    const int oldCursor = line.cursor;
-    line.selStart = line.selEnd = 0;
-    line.cursor = std::max(position, 0);
-    if (hadSelection || line.cursor != oldCursor)
-        CheckSelection();
-}
-
-void EditField::LineSetSelection(int start, int end)
-{
-    Private::Line& line = d->line;
-    if (start < 0 || start > line.text.size())
-        return;
-    if (start == line.selStart && end == line.selEnd && line.cursor == line.selEnd)
-        return;
-    line.selStart = start;
-    line.selEnd = std::min(end, static_cast<int>(line.text.size()));
-    line.cursor = line.selEnd;
+    d->line.anchor = anchor;
+    d->line.position = position;
     CheckSelection();
 }
 
@@ -481,7 +449,7 @@ std::pair<int, int> EditField::QtSelection() const
     if (d->doc)
         return {d->cursor.anchor(), d->cursor.position()};
     if (!d->edit)
-        return LineSelection(d->line);
+        return {d->line.anchor, d->line.position};
     if (!d->edit->hasSelectedText())
         return {d->edit->cursorPosition(), d->edit->cursorPosition()};
     const int start = d->edit->selectionStart();
@@ -504,10 +472,8 @@ void EditField::SetQtSelection(int anchor, int position)
             d->edit->setCursorPosition(position);
         else
             d->edit->setSelection(anchor, position - anchor);
-    } else if (anchor == position)
-        LineSetCursor(position);
-    else
-        LineSetSelection(anchor, position);
+    } else
+        LineSelect(anchor, position);
 }
 
 std::int32_t EditField::SelStart() const

@@ -108,8 +108,7 @@ private:
     // Without a widget: the single-line field as a line edit would act, the
     // multi-line one on its own document.
     void LineSetText(const QString& text);
-    void LineSetCursor(int position);
-    void LineSetSelection(int start, int end);
+    void LineSelect(int anchor, int position);
     void NewDocument();
     void DropDocument();
     void SetDocCursor(const QTextCursor& cursor);

@@ -28,13 +28,12 @@ struct EditField::Private {
     QLineEdit* edit = nullptr;
     EditFieldArea* area = nullptr;
 
-    // Until then a single-line field keeps its text and selection as its
-    // line edit would (Qt positions, selection ends and caret apart)...
+    // Until then a single-line field keeps its text and selection (Qt
+    // positions) as its line edit would...
     struct Line {
         QString text;
-        int cursor = 0;
-        int selStart = 0;
-        int selEnd = 0;
+        int anchor = 0;
+        int position = 0;
         int maxLength = INT_MAX;
     } line;
     // ... and a multi-line field a document of its own, its caret, the
