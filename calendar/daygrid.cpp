@@ -14,6 +14,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace calendar {
 
@@ -25,12 +26,11 @@ constexpr fw::Color kInMonth{0, 0, 0};
 constexpr fw::Color kOutsideMonth{0, 0, 1};
 
 template <class T>
-T* need(fw::Window& window, std::string_view name, std::int32_t index = -1)
+T* need(fw::Window& window, std::string_view name)
 {
-    T* control = index < 0 ? window.Find<T>(name) : window.Find<T>(name, index);
+    T* control = window.Find<T>(name);
     if (!control)
-        throw std::logic_error("calendar window lacks " + std::string(name) +
-                               (index < 0 ? "" : "(" + std::to_string(index) + ")"));
+        throw std::logic_error("calendar window lacks " + std::string(name));
     return control;
 }
 
@@ -55,15 +55,43 @@ fw::PicturePtr pictureOf(DayMark mark)
 
 DayGrid::DayGrid(fw::Window& window)
 {
-    for (int k = 0; k < kCells; ++k) {
+    // The cells' controls and the palette in one pass over the window: found
+    // by name and index one by one, each 42-strong array is searched 42 times.
+    const auto take = [](auto*& slot, fw::Control* c) {
+        if (!slot)
+            slot = dynamic_cast<std::remove_reference_t<decltype(slot)>>(c);
+    };
+    for (std::size_t i = 0; i < window.ControlCount(); ++i) {
+        fw::Control* c = window.ControlAt(i);
+        const std::int32_t k = c->Index();
+        if (k < 0 || k >= kCells)
+            continue;
         Cell& cell = m_cells[std::size_t(k)];
-        cell.number = need<fw::StaticText>(window, "std", k);
-        cell.background = need<fw::Rectangle>(window, "bg", k);
-        cell.strip = need<fw::Rectangle>(window, "recfondofecha", k);
-        cell.mark = need<fw::Canvas>(window, "Cansex", k);
+        const std::string& name = c->Name();
+        if (name == "std")
+            take(cell.number, c);
+        else if (name == "bg")
+            take(cell.background, c);
+        else if (name == "recfondofecha")
+            take(cell.strip, c);
+        else if (name == "Cansex")
+            take(cell.mark, c);
+        else if (name == "ovalo" && std::size_t(k) < m_palette.size())
+            take(m_palette[std::size_t(k)], c);
     }
-    for (int i = 0; i < int(m_palette.size()); ++i)
-        m_palette[std::size_t(i)] = need<fw::Oval>(window, "ovalo", i);
+    const auto check = [](const void* found, std::string_view name, int k) {
+        if (!found)
+            throw std::logic_error("calendar window lacks " + std::string(name) + "(" + std::to_string(k) + ")");
+    };
+    for (int k = 0; k < kCells; ++k) {
+        const Cell& cell = m_cells[std::size_t(k)];
+        check(cell.number, "std", k);
+        check(cell.background, "bg", k);
+        check(cell.strip, "recfondofecha", k);
+        check(cell.mark, "Cansex", k);
+    }
+    for (int k = 0; k < int(m_palette.size()); ++k)
+        check(m_palette[std::size_t(k)], "ovalo", k);
     m_todayStrip = need<fw::Rectangle>(window, "Rectangle2");
     m_todayNumber = need<fw::Rectangle>(window, "Rectangle4");
     m_caption = need<fw::GroupBox>(window, "boxcal");
