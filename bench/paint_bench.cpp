@@ -8,64 +8,14 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/window.h"
-#include "resources/pictureresources.h"
-
-#include <QApplication>
-#include <QPaintEvent>
-#include <QPainter>
-#include <QWidget>
+#include "benchhome.h"
+#include "plaincells.h"
 
 #include <array>
-#include <memory>
-#include <string>
 
 namespace {
 
-constexpr int kCells = 42;
-constexpr int kWidth = 702;
-constexpr int kHeight = 335;
-
-struct Cell {
-    int x, y;
-};
-
-Cell CellAt(int i)
-{
-    return {20 + (i % 7) * 36, 60 + (i / 7) * 36};
-}
-
-// Paints the posted updates, as the event loop does before the next frame.
-void PaintPending()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-}
-
-// Lets a window just shown be exposed and painted once.
-void Settle()
-{
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents();
-}
-
-// Cells painted, to check that every iteration repaints all of them.
-long g_cellPaints = 0;
-
-// The measured loop, once the window is shown: every cell gets a new number
-// and is marked for repainting, then the window paints.
-template <class Change>
-void RefreshAllCells(benchmark::State& state, Change change)
-{
-    Settle();
-    g_cellPaints = 0;
-    int n = 0;
-    for (auto _ : state) {
-        ++n;
-        for (int i = 0; i < kCells; ++i)
-            change(i, (n + i) % 31 + 1);
-        PaintPending();
-    }
-    state.counters["cells"] = benchmark::Counter(double(g_cellPaints), benchmark::Counter::kAvgIterations);
-}
+using namespace plaincells;
 
 class BenchWindow : public fw::Window {
 public:
@@ -109,63 +59,6 @@ void BM_FrameworkCells(benchmark::State& state)
 }
 BENCHMARK(BM_FrameworkCells)->Unit(benchmark::kMicrosecond);
 
-// The same drawing with Qt alone: premultiplied images, one font.
-class PlainCell : public QWidget {
-public:
-    PlainCell(QWidget* parent, const QImage& mark, const QFont& font) : QWidget(parent), m_mark(mark), m_font(font) {}
-    int number = 0;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        ++g_cellPaints;
-        QPainter p(this);
-        p.drawImage(4, 4, m_mark);
-        p.setFont(m_font);
-        p.setPen(QColor(40, 40, 40));
-        p.drawText(QPointF(2, 12), QString::number(number));
-    }
-
-private:
-    const QImage& m_mark;
-    const QFont& m_font;
-};
-
-class PlainWindow : public QWidget {
-public:
-    explicit PlainWindow(const QImage& backdrop) : m_backdrop(backdrop) {}
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QPainter p(this);
-        for (const QRect& part : event->region())
-            p.drawImage(part.topLeft(), m_backdrop, part);
-    }
-
-private:
-    const QImage& m_backdrop;
-};
-
-void BM_PlainQtCells(benchmark::State& state)
-{
-    const QImage backdrop = backg1()->Composited();
-    const QImage mark = heart()->Composited();
-    QFont font = QApplication::font();
-    font.setPixelSize(13);
-    PlainWindow window(backdrop);
-    window.setFixedSize(kWidth, kHeight);
-    std::array<PlainCell*, kCells> cells{};
-    for (int i = 0; i < kCells; ++i) {
-        cells[std::size_t(i)] = new PlainCell(&window, mark, font);
-        cells[std::size_t(i)]->setGeometry(CellAt(i).x, CellAt(i).y, 32, 32);
-    }
-    window.show();
-    RefreshAllCells(state, [&](int i, int number) {
-        cells[std::size_t(i)]->number = number;
-        cells[std::size_t(i)]->update();
-    });
-}
 BENCHMARK(BM_PlainQtCells)->Unit(benchmark::kMicrosecond);
 
 } // namespace
@@ -173,9 +66,7 @@ BENCHMARK(BM_PlainQtCells)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    int qtArgc = 1;
+    QApplication qt(qtArgc, argv);
+    return RunBenchmarks(argc, argv, {{"BM_FrameworkCells", "BM_PlainQtCells", 2.0}});
 }
