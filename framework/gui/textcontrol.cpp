@@ -13,17 +13,21 @@ TextControl::TextControl(fw::Window& window, QWidget* widget) : Control(window, 
     FontChanged();
 }
 
-TextControl::TextControl(fw::Window& window) : Control(window)
-{
-    FontChanged();
-}
+TextControl::TextControl(fw::Window& window) : Control(window) {}
 
 TextControl::~TextControl() = default;
 
 void TextControl::WidgetMade()
 {
-    Handle()->setFont(*m_font);
+    Handle()->setFont(Font());
     *m_font = Handle()->font();
+}
+
+const QFont& TextControl::Font() const
+{
+    if (!m_font)
+        m_font = std::make_unique<QFont>(detail::MakeFont(m_textFont, m_textSize, m_bold, m_italic, m_underline));
+    return *m_font;
 }
 
 void TextControl::SetTextFont(std::string_view name)
@@ -44,7 +48,7 @@ void TextControl::SetTextSize(std::int32_t size)
 
 std::int32_t TextControl::ShownTextSize() const
 {
-    return m_font->pixelSize();
+    return Font().pixelSize();
 }
 
 void TextControl::SetBold(bool on)
@@ -73,9 +77,9 @@ void TextControl::SetUnderline(bool on)
 
 void TextControl::FontChanged()
 {
-    m_font = std::make_unique<QFont>(detail::MakeFont(m_textFont, m_textSize, m_bold, m_italic, m_underline));
+    m_font.reset();
     if (Handle()) {
-        Handle()->setFont(*m_font);
+        Handle()->setFont(Font());
         *m_font = Handle()->font();
     } else
         Refresh();

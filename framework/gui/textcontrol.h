@@ -45,13 +45,15 @@ protected:
     }
     void WidgetMade() override;
     // The font as shown.
-    const QFont& Font() const { return *m_font; }
+    const QFont& Font() const;
 
 private:
     // Applies the font to the widget, or redraws; called after every font change.
     void FontChanged();
 
-    std::unique_ptr<QFont> m_font;
+    // Made when first asked for after a change: a window's blocks set a
+    // text control's style one property at a time.
+    mutable std::unique_ptr<QFont> m_font;
     std::string m_textFont = "System";
     std::int32_t m_textSize = 0;
     bool m_bold = false;
