@@ -4,7 +4,9 @@
 #include "framework/gui/application.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QDialog>
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QThreadPool>
 #include <QTimer>
@@ -53,6 +55,30 @@ void QuitWhenReady()
     Dispatch([] { Quit(0); });
 }
 
+// A hidden window gives back the pixels of its backing store (on X11 a
+// shared memory segment of 4 bytes per pixel): the splash stays hidden for
+// the rest of the run. Qt makes the store again, whole, on the next show.
+class HiddenStoreRelease : public QObject {
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() != QEvent::Hide || !object->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(object);
+        const Qt::WindowType type = widget->windowType();
+        if (!widget->isWindow() || (type != Qt::Window && type != Qt::Dialog))
+            return false;
+        // After the hide has finished, and only if nothing showed it again.
+        QTimer::singleShot(0, this, [window = QPointer<QWidget>(widget)] {
+            if (!window || window->isVisible())
+                return;
+            if (QBackingStore* store = window->backingStore(); store && !store->size().isEmpty())
+                store->resize(QSize());
+        });
+        return false;
+    }
+};
+
 } // namespace
 
 Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication>(argc, argv))
@@ -62,10 +88,22 @@ Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication
     // kept for the life of the program; what these windows draw gains
     // nothing from that.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
+    ReleaseStoresOfHiddenWindows();
     QuitOnTerminationSignals();
 }
 
 Platform::~Platform() = default;
+
+void ReleaseStoresOfHiddenWindows()
+{
+    static bool installed = false;
+    if (installed || !qApp)
+        return;
+    installed = true;
+    auto* release = new HiddenStoreRelease;
+    release->setParent(qApp);
+    qApp->installEventFilter(release);
+}
 
 void QuitOnTerminationSignals()
 {

@@ -28,4 +28,9 @@ private:
 // kind ends the process at once. Needs the QApplication; once is enough.
 void QuitOnTerminationSignals();
 
+// From now on a window (or dialog) that is hidden gives back the pixels of
+// its backing store; showing it again paints it whole into a new one. Needs
+// the QApplication; once is enough.
+void ReleaseStoresOfHiddenWindows();
+
 } // namespace fw
