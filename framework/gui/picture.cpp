@@ -227,7 +227,7 @@ private:
             const PicturePtr picture = m_waiting.front().lock();
             m_waiting.erase(m_waiting.begin());
             if (picture)
-                picture->Composited();
+                picture->CompositedArea();
             Schedule();
         });
     }
@@ -263,6 +263,10 @@ struct Picture::Impl {
     // after the pixels, the mask's pixels or Transparent changed.
     mutable QImage shown;
     mutable bool stale = true;
+    // What of the picture is ever drawn, when it is not the whole of it.
+    mutable QSize drawnArea;
+    mutable bool shownCropped = false;
+    mutable bool drawnWhole = false;
     // The picture whose mask this is.
     Picture* owner = nullptr;
 };
@@ -415,11 +419,42 @@ const QImage& Picture::Image() const
 
 const QImage& Picture::Composited() const
 {
+    if (!d_->drawnWhole) {
+        d_->drawnWhole = true;
+        d_->stale = d_->stale || d_->shownCropped;
+        d_->drawnArea = QSize();
+    }
+    return CompositedArea();
+}
+
+const QImage& Picture::CompositedArea() const
+{
     if (d_->stale) {
         d_->shown = Compose();
+        d_->shownCropped = false;
+        const QSize area = d_->drawnArea;
+        if (area.isValid() && (area.width() < d_->shown.width() || area.height() < d_->shown.height())) {
+            d_->shown = d_->shown.copy(0, 0, std::min(area.width(), d_->shown.width()),
+                                       std::min(area.height(), d_->shown.height()));
+            d_->shownCropped = true;
+        }
         d_->stale = false;
     }
     return d_->shown;
+}
+
+void Picture::AddDrawnArea(int width, int height)
+{
+    // Several windows may show the same picture: what is kept covers them all.
+    if (d_->drawnWhole)
+        return;
+    const QSize area = d_->drawnArea.expandedTo(QSize(std::max(width, 0), std::max(height, 0)));
+    if (area == d_->drawnArea)
+        return;
+    // More than was kept needs the picture composed again.
+    if (d_->shownCropped && (area.width() > d_->shown.width() || area.height() > d_->shown.height()))
+        d_->stale = true;
+    d_->drawnArea = area;
 }
 
 QImage Picture::Compose() const

@@ -79,6 +79,11 @@ public:
     QImage& Image();
     const QImage& Image() const;
     const QImage& Composited() const;
+    // A window's backdrop: only the top-left width x height is drawn (its
+    // content area), so the drawn form need keep no more than the areas
+    // added. Composited(), asking for the whole picture, ends the limit.
+    void AddDrawnArea(int width, int height);
+    const QImage& CompositedArea() const;
 
 private:
     QImage Compose() const;

@@ -73,7 +73,7 @@ protected:
             if (!window || window->isVisible())
                 return;
             if (QBackingStore* store = window->backingStore(); store && !store->size().isEmpty())
-                store->resize(QSize());
+                store->resize(QSize(0, 0));
         });
         return false;
     }

@@ -90,7 +90,7 @@ protected:
         // Only the parts asked for: repainted canvases ask for the backdrop
         // under each of them, not for the box around them all.
         QPainter painter(this);
-        const QImage* backdrop = m_window.Backdrop() ? &m_window.Backdrop()->Composited() : nullptr;
+        const QImage* backdrop = m_window.Backdrop() ? &m_window.Backdrop()->CompositedArea() : nullptr;
         for (const QRect& part : event->region()) {
             if (m_window.HasBackColor())
                 painter.fillRect(part, detail::ToQColor(m_window.BackColor()));
@@ -605,6 +605,8 @@ void Window::SetHeight(std::int32_t height)
 void Window::ContentResized()
 {
     d->content->setFixedSize(std::max(m_width, 0), std::max(m_height, 0));
+    if (m_backdrop)
+        m_backdrop->AddDrawnArea(m_width, m_height);
     for (Control* c : d->controls)
         Control::Private::UpdateShown(*c);
 }
@@ -624,6 +626,8 @@ void Window::SetBackColor(Color color)
 void Window::SetBackdrop(PicturePtr picture)
 {
     m_backdrop = std::move(picture);
+    if (m_backdrop)
+        m_backdrop->AddDrawnArea(m_width, m_height);
     d->content->update();
 }
 

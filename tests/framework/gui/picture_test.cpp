@@ -237,3 +237,23 @@ TEST(Picture, UnreadableSourcesGiveNoPicture)
     EXPECT_FALSE(Picture::FromResource(":/no/such/picture.png"));
     EXPECT_FALSE(fw::GetPicture(-1));
 }
+
+TEST(Picture, DrawnAreaKeepsWhatEveryWindowShowsAndTheWholeOnceAskedFor)
+{
+    const auto setPixel = [](const PicturePtr& p, int x, int y, Color c) { p->RGBSurface().SetPixel(x, y, c); };
+    PicturePtr backdrop = filled(40, 30, kBlue);
+    setPixel(backdrop, 39, 29, kRed);
+    // Two windows of different sizes show it: the larger of each side is kept.
+    backdrop->AddDrawnArea(20, 25);
+    backdrop->AddDrawnArea(30, 10);
+    EXPECT_EQ(backdrop->CompositedArea().size(), QSize(30, 25));
+    EXPECT_EQ(backdrop->CompositedArea().pixel(29, 24), QColor(10, 60, 220).rgb());
+    // A window grown later gets its new part.
+    backdrop->AddDrawnArea(35, 30);
+    EXPECT_EQ(backdrop->CompositedArea().size(), QSize(35, 30));
+    // Drawn whole elsewhere: whole from then on, the far corner included.
+    EXPECT_EQ(backdrop->Composited().size(), QSize(40, 30));
+    EXPECT_EQ(backdrop->Composited().pixel(39, 29), QColor(200, 20, 40).rgb());
+    backdrop->AddDrawnArea(10, 10);
+    EXPECT_EQ(backdrop->CompositedArea().size(), QSize(40, 30));
+}
