@@ -11,7 +11,10 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cerrno>
+#include <system_error>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -79,9 +82,24 @@ protected:
     }
 };
 
+// Without a thread Qt reads it itself when it first needs it.
+std::thread ReadFontConfiguration()
+{
+    try {
+        return std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        return {};
+    }
+}
+
 } // namespace
 
-Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication>(argc, argv))
+Platform::Platform(int& argc, char** argv)
+    // The first window's size needs its menu bar's font, and finding fonts
+    // starts with reading the system's font configuration, some milliseconds
+    // of parsing: that runs meanwhile Qt connects to the display, and Qt
+    // then finds it read (one configuration wins if both read it).
+    : m_fontConfiguration(ReadFontConfiguration()), m_app(std::make_unique<QApplication>(argc, argv))
 {
     // Qt splits the scaling and blending of large images across its global
     // pool, a thread per core, each with its own stack and allocation arena
@@ -92,7 +110,11 @@ Platform::Platform(int& argc, char** argv) : m_app(std::make_unique<QApplication
     QuitOnTerminationSignals();
 }
 
-Platform::~Platform() = default;
+Platform::~Platform()
+{
+    if (m_fontConfiguration.joinable())
+        m_fontConfiguration.join();
+}
 
 void ReleaseStoresOfHiddenWindows()
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 class QApplication;
 
@@ -18,6 +19,8 @@ public:
     Platform& operator=(const Platform&) = delete;
 
 private:
+    // Declared first: it starts before the application object.
+    std::thread m_fontConfiguration;
     std::unique_ptr<QApplication> m_app;
 };
 
