@@ -215,12 +215,16 @@ std::unique_ptr<::App> StartUp()
     fw::Dispatch([&] { application->AddMenuHandlers(); });
     fw::Dispatch([] {
         // Check for Updates serves while the calendar window is in front.
-        if (windows::main* calendar = win::main())
+        if (windows::main* calendar = win::main()) {
             calendar->AddMenuHandler("ckupdt", [] {
                 if (windows::ckwin* updates = win::ckwin())
                     updates->Show();
                 return false;
             });
+            // The splash's Ok shows it: its widgets are made while the
+            // splash waits.
+            calendar->PrepareWhenIdle();
+        }
     });
     return application;
 }

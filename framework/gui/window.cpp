@@ -137,8 +137,9 @@ Registry& registry()
 // failing control quits the application) must outlive Build().
 int g_buildDepth = 0;
 
-// Hidden windows make their controls' widgets in the idle time after the
-// first window has painted, in short steps so that input is not held up.
+// Hidden windows asked to make their controls' widgets in the idle time
+// after the first window has painted do so in short steps, so that input is
+// not held up.
 bool g_painted = false;
 bool g_prepareScheduled = false;
 
@@ -379,7 +380,7 @@ void Window::Build()
     d->built = true;
     if (m_visible && !m_closing)
         ShowNow();
-    else
+    else if (d->prepareWhenIdle)
         SchedulePreparation();
 }
 
@@ -415,7 +416,7 @@ void Window::Private::PrepareHidden()
     clock.start();
     for (Window* w : registry().all) {
         Private& p = *w->d;
-        if (!p.built || p.realized || w->m_visible || w->m_closing)
+        if (!p.prepareWhenIdle || !p.built || p.realized || w->m_visible || w->m_closing)
             continue;
         while (p.prepared < p.controls.size()) {
             if (clock.elapsed() >= 2) {
@@ -452,6 +453,12 @@ void Window::ShowNow()
 void Window::AfterNextPaint(std::function<void()> then)
 {
     d->afterPaint.push_back(std::move(then));
+}
+
+void Window::PrepareWhenIdle()
+{
+    d->prepareWhenIdle = true;
+    SchedulePreparation();
 }
 
 void Window::Private::Painted(Window& w)

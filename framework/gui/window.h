@@ -96,6 +96,12 @@ public:
     // not hold up a window's first appearance.
     void AfterNextPaint(std::function<void()> then);
 
+    // A hidden window shown next: its controls' widgets and menu bar are
+    // made in the idle time after a window has painted, so that it shows
+    // quickly. Other hidden windows make theirs when first shown, and hold
+    // no widgets until then.
+    void PrepareWhenIdle();
+
     // Content size.
     std::int32_t Width() const { return m_width; }
     std::int32_t Height() const { return m_height; }

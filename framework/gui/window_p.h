@@ -27,6 +27,7 @@ struct Window::Private {
     // Realized: its controls' widgets made (first shown, or prepared in
     // idle time); prepared: how many controls the idle steps have done.
     bool realized = false;
+    bool prepareWhenIdle = false;
     std::size_t prepared = 0;
     std::vector<std::function<void()>> afterPaint;
 

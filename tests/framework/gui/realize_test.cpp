@@ -122,22 +122,30 @@ TEST_F(RealizeTest, AWidgetMadeLateTakesItsPlaceBetweenDrawnRuns)
     }
 }
 
-// Once a window has painted, a hidden one makes its widgets and its menu
-// bar from the event loop and stays hidden.
-TEST_F(RealizeTest, AHiddenWindowIsPreparedInIdleTimeAfterAPaint)
+// Once a window has painted, a hidden one asked to makes its widgets and its
+// menu bar from the event loop and stays hidden; one not asked makes none.
+TEST_F(RealizeTest, AHiddenWindowAskedIsPreparedInIdleTimeAfterAPaint)
 {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(MakeWindow({})->Handle()));
+    fw::PushButton* unasked = nullptr;
+    testenv::TestWindow* other = MakeHidden([&](testenv::TestWindow& win) {
+        unasked = Add<fw::PushButton>(win, "u", 10, 5, 90, 20);
+    });
     std::vector<fw::PushButton*> buttons;
     testenv::TestWindow* w = MakeHidden([&](testenv::TestWindow& win) {
         for (int i = 0; i < 61; ++i)
             buttons.push_back(Add<fw::PushButton>(win, "b", 10, 5 * i, 90, 20));
     });
+    w->PrepareWhenIdle();
     EXPECT_EQ(buttons.front()->Handle(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->Handle()->findChild<QMenuBar*>() != nullptr; }));
     EXPECT_NE(buttons.front()->Handle(), nullptr);
     EXPECT_NE(buttons[59]->Handle(), nullptr);
     EXPECT_EQ(buttons.back()->Handle(), nullptr);
     EXPECT_FALSE(w->Handle()->isVisible());
+    testenv::runFor(20);
+    EXPECT_EQ(unasked->Handle(), nullptr);
+    EXPECT_EQ(other->Handle()->findChild<QMenuBar*>(), nullptr);
 }
 
 } // namespace
