@@ -6,7 +6,10 @@
 #include <QApplication>
 #include <QBackingStore>
 #include <QDialog>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QSocketNotifier>
 #include <QThreadPool>
 #include <QTimer>
@@ -14,8 +17,9 @@
 #include <fontconfig/fontconfig.h>
 
 #include <cerrno>
-#include <system_error>
 #include <csignal>
+#include <optional>
+#include <system_error>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -82,6 +86,63 @@ protected:
     }
 };
 
+// An icon that asks the style for its pictures when first drawn or measured.
+class DeferredIconEngine : public QIconEngine {
+public:
+    DeferredIconEngine(QPointer<QStyle> style, QStyle::StandardPixmap which) : m_style(style), m_which(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        return Icon().pixmap(size, scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return Icon().isNull(); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(m_style, m_which); }
+
+private:
+    const QIcon& Icon()
+    {
+        if (!m_icon)
+            m_icon = m_style ? m_style->standardIcon(m_which) : QIcon();
+        return *m_icon;
+    }
+
+    QPointer<QStyle> m_style;
+    QStyle::StandardPixmap m_which;
+    std::optional<QIcon> m_icon;
+};
+
+// The application's style, but every menu bar's overflow button gets its
+// picture only if it ever shows: the style reads it from an image file, and
+// telling that file's format loads every image format plug-in, before the
+// first window can show.
+class MenuBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new DeferredIconEngine(baseStyle(), which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+};
+
 // Without a thread Qt reads it itself when it first needs it.
 std::thread ReadFontConfiguration()
 {
@@ -106,6 +167,8 @@ Platform::Platform(int& argc, char** argv)
     // kept for the life of the program; what these windows draw gains
     // nothing from that.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
+    // Around the style the platform chose; the proxy takes it over.
+    QApplication::setStyle(new MenuBarStyle(QApplication::style()));
     ReleaseStoresOfHiddenWindows();
     QuitOnTerminationSignals();
 }
