@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <map>
+#include <optional>
 #include <stdexcept>
 
 #include <fcntl.h>

@@ -4,7 +4,6 @@
 #include "framework/core/folderitem.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 

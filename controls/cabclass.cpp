@@ -8,6 +8,7 @@
 #include "framework/gui/picture.h"
 
 #include <map>
+#include <optional>
 #include <span>
 #include <stdexcept>
 

@@ -123,7 +123,8 @@ public:
     const fw::PicturePtr& PressButtonPic() const { return Face(State::Pressed); }
     const fw::PicturePtr& DisabledButtonPic() const { return Face(State::Disabled); }
     const fw::PicturePtr& ButtonMask() const;
-    // The decoded face and symbol, kept for rebuilds.
+    // The decoded face and symbol, kept for rebuilds; shared with the other
+    // buttons that show the same artwork, so never drawn into.
     const fw::PicturePtr& MasterButton() const;
     const fw::PicturePtr& MasterSymbol() const;
 
