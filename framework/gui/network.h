@@ -3,9 +3,8 @@
 
 namespace fw::Network {
 
-// True when the machine has a network connection: what the system's network
-// information says, or, when it cannot tell, whether an interface other than
-// the loopback is up with an address.
+// True when the machine has a network connection: an interface other than
+// the loopback is up and running with an address beyond its own link.
 bool IsConnected();
 
 } // namespace fw::Network

@@ -2,7 +2,6 @@
 #include "framework/modules/netmodule.h"
 
 #include <QNetworkAccessManager>
-#include <QNetworkInformation>
 #include <QNetworkInterface>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -95,34 +94,28 @@ std::unique_ptr<Session> NewSession()
     return std::make_unique<ManagerSession>();
 }
 
-Reachability SystemReachability()
+std::vector<InterfaceState> Interfaces()
 {
-    static const bool loaded = QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
-    if (loaded)
-        if (const QNetworkInformation* info = QNetworkInformation::instance())
-            switch (info->reachability()) {
-            case QNetworkInformation::Reachability::Online:
-            case QNetworkInformation::Reachability::Site:
-                return Reachability::Online;
-            case QNetworkInformation::Reachability::Disconnected:
-                return Reachability::Disconnected;
-            default:
-                break;
-            }
-    return Reachability::Unknown;
+    std::vector<InterfaceState> states;
+    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+        InterfaceState state;
+        state.up = i.flags().testFlag(QNetworkInterface::IsUp);
+        state.running = i.flags().testFlag(QNetworkInterface::IsRunning);
+        state.loopback = i.flags().testFlag(QNetworkInterface::IsLoopBack);
+        for (const QNetworkAddressEntry& entry : i.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            if (address.isNull())
+                continue;
+            state.addresses.push_back(address.isLoopback()    ? AddressScope::Loopback
+                                      : address.isLinkLocal() ? AddressScope::LinkLocal
+                                                              : AddressScope::Beyond);
+        }
+        states.push_back(std::move(state));
+    }
+    return states;
 }
 
-bool InterfaceUp()
-{
-    const auto wanted = QNetworkInterface::IsUp | QNetworkInterface::IsRunning;
-    for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
-        if ((i.flags() & wanted) == wanted && !(i.flags() & QNetworkInterface::IsLoopBack)
-            && !i.addressEntries().isEmpty())
-            return true;
-    return false;
-}
-
-constexpr Module kModule{NewSession, SystemReachability, InterfaceUp};
+constexpr Module kModule{NewSession, Interfaces};
 
 } // namespace
 

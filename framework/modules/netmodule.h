@@ -49,14 +49,19 @@ public:
     virtual std::unique_ptr<Request> Get(const QUrl& url, RequestClient& client) = 0;
 };
 
-// What the system's network information says.
-enum class Reachability { Unknown, Disconnected, Online };
+// How far an interface's address reaches.
+enum class AddressScope { Loopback, LinkLocal, Beyond };
+
+struct InterfaceState {
+    bool up = false;
+    bool running = false;
+    bool loopback = false;
+    std::vector<AddressScope> addresses;
+};
 
 struct Module {
     std::unique_ptr<Session> (*newSession)();
-    Reachability (*reachability)();
-    // Whether an interface other than the loopback is up with an address.
-    bool (*interfaceUp)();
+    std::vector<InterfaceState> (*interfaces)();
 };
 
 } // namespace fw::net
