@@ -40,7 +40,8 @@ std::string Describe(const QWidget* w)
 void StyledLines(F& f)
 {
     f.SetMultiLine(true), f.SetStyled(true);
-    const fw::StyleRun run{.start = 6, .end = 9, .bold = true, .size = 20, .color = fw::RGB(200, 0, 0)};
+    fw::StyleRun run;
+    run.start = 6, run.end = 9, run.bold = true, run.size = 20, run.color = fw::RGB(200, 0, 0);
     f.SetTextAndStyle("a\rb\u00e9\rc\U0001F600d\re\rf\rg\rh\ri\rj\rk", {&run, 1});
 }
 
@@ -61,7 +62,8 @@ TEST_F(EditFieldStateTest, AFieldWithoutItsWidgetAnswersAndRaisesAsOneWithIt)
         fields[i]->TextChange.Bind([&, i] { events[i].push_back("TextChange " + Read(*fields[i])); });
         fields[i]->SelChange.Bind([&, i] { events[i].push_back("SelChange " + Read(*fields[i])); });
     }
-    const fw::StyleRun bold{.start = 1, .end = 3, .bold = true};
+    fw::StyleRun bold;
+    bold.start = 1, bold.end = 3, bold.bold = true;
     const Rows rows = {
         {"text", [](F& f) { f.SetText("ab\U0001F600cd\re"); }},
         {"caret", [](F& f) { f.SetSelStart(3); }},
