@@ -115,7 +115,17 @@ std::int32_t Date::Hour() const { return std::int32_t(fields(m_seconds).secondOf
 std::int32_t Date::Minute() const { return std::int32_t(fields(m_seconds).secondOfDay / 60 % 60); }
 std::int32_t Date::Second() const { return std::int32_t(fields(m_seconds).secondOfDay % 60); }
 
+void Date::SetYear(std::int32_t year) { setFields(year, Month(), Day(), Hour(), Minute(), Second()); }
+void Date::SetMonth(std::int32_t month) { setFields(Year(), month, Day(), Hour(), Minute(), Second()); }
 void Date::SetDay(std::int32_t day) { setFields(Year(), Month(), day, Hour(), Minute(), Second()); }
+void Date::SetHour(std::int32_t hour) { setFields(Year(), Month(), Day(), hour, Minute(), Second()); }
+void Date::SetMinute(std::int32_t minute) { setFields(Year(), Month(), Day(), Hour(), minute, Second()); }
+void Date::SetSecond(std::int32_t second) { setFields(Year(), Month(), Day(), Hour(), Minute(), second); }
+
+std::int32_t Date::DayOfWeek() const
+{
+    return std::int32_t(weekday(kEpoch + days(floorDiv(m_seconds, kDay))).c_encoding()) + 1;
+}
 
 double Date::TotalSeconds() const
 {

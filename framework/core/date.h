@@ -24,7 +24,16 @@ public:
     std::int32_t Hour() const;
     std::int32_t Minute() const;
     std::int32_t Second() const;
+    // Each setter keeps the other fields and carries at once: month 13 is
+    // January of the next year, day 31 of February 2007 is 3 March 2007.
+    void SetYear(std::int32_t year);
+    void SetMonth(std::int32_t month);
     void SetDay(std::int32_t day);
+    void SetHour(std::int32_t hour);
+    void SetMinute(std::int32_t minute);
+    void SetSecond(std::int32_t second);
+    // 1 for Sunday to 7 for Saturday.
+    std::int32_t DayOfWeek() const;
 
     // Seconds since 1904-01-01 00:00:00, every day 86400 seconds.
     double TotalSeconds() const;

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 using fw::Date;
 
@@ -45,6 +46,57 @@ TEST(Date, SetDayCarriesIntoTheMonth)
         Date d = fromSQL(row.start);
         d.SetDay(row.value);
         EXPECT_EQ(d.SQLDateTime(), row.expected);
+    }
+}
+
+TEST(Date, FieldSettersCarryAtOnce)
+{
+    enum Field { Year, Month, Day, Hour, Minute, Second };
+    struct Row { const char* start; Field field; std::int32_t value; const char* expected; };
+    const Row rows[] = {
+        {"2007-12-15 08:30:00", Month, 13, "2008-01-15 08:30:00"},
+        {"2007-01-15 08:30:00", Month, 0, "2006-12-15 08:30:00"},
+        {"2007-01-31 08:30:00", Month, 2, "2007-03-03 08:30:00"},
+        {"2008-01-31 08:30:00", Month, 2, "2008-03-02 08:30:00"},
+        {"2007-05-31 08:30:00", Month, -11, "2006-01-31 08:30:00"},
+        {"2007-01-31 00:00:00", Day, 32, "2007-02-01 00:00:00"},
+        {"2008-02-29 10:00:00", Year, 2007, "2007-03-01 10:00:00"},
+        {"2007-06-15 10:00:00", Year, 0, "0001-01-01 00:00:00"},
+        {"2007-06-15 10:00:00", Year, 10000, "9999-12-31 23:59:59"},
+        {"2007-12-31 23:00:00", Hour, 24, "2008-01-01 00:00:00"},
+        {"2007-03-01 00:10:00", Hour, -1, "2007-02-28 23:10:00"},
+        {"2007-12-31 23:59:00", Minute, 60, "2008-01-01 00:00:00"},
+        {"2007-12-31 23:59:59", Second, 60, "2008-01-01 00:00:00"},
+        {"2007-01-01 00:00:00", Second, -1, "2006-12-31 23:59:59"},
+        {"2007-05-10 08:30:00", Month, kMax, "9999-12-31 23:59:59"},
+        {"2007-05-10 08:30:00", Month, kMin, "0001-01-01 00:00:00"},
+        {"2007-05-10 08:30:00", Second, kMin, "1939-04-22 05:15:52"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.start) + " -> " + row.expected);
+        Date d = fromSQL(row.start);
+        switch (row.field) {
+        case Year: d.SetYear(row.value); break;
+        case Month: d.SetMonth(row.value); break;
+        case Day: d.SetDay(row.value); break;
+        case Hour: d.SetHour(row.value); break;
+        case Minute: d.SetMinute(row.value); break;
+        case Second: d.SetSecond(row.value); break;
+        }
+        EXPECT_EQ(d.SQLDateTime(), row.expected);
+    }
+}
+
+TEST(Date, DayOfWeekCountsFromSunday)
+{
+    struct Row { std::int32_t y, mo, d, weekday; };
+    const Row rows[] = {
+        {1904, 1, 1, 6},  {1903, 12, 31, 5}, {2007, 3, 1, 5},  {2007, 4, 1, 1},   {2007, 12, 1, 7},
+        {2008, 2, 29, 6}, {2000, 1, 1, 7},   {1, 1, 1, 2},     {9999, 12, 31, 6}, {2026, 12, 7, 2},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(Date(row.y, row.mo, row.d).DayOfWeek(), row.weekday) << row.y << "-" << row.mo << "-" << row.d;
+        EXPECT_EQ(Date(row.y, row.mo, row.d, 23, 59, 59).DayOfWeek(), row.weekday) << "late in the day";
     }
 }
 
