@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/folderitem.h"
 
+#include "framework/core/binarystream.h"
 #include "framework/core/filehold.h"
 
 #include <QByteArray>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <random>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -89,23 +91,7 @@ std::optional<fs::path> writeTarget(const fs::path& path, std::string& reason)
     return std::nullopt;
 }
 
-bool writeFully(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        bytes.remove_prefix(std::size_t(n));
-    }
-    return true;
-}
-
-// "<name>.tmp-XXXXXX", the temporary names of WriteAll: distinct enough that
+// "<name>.tmp-XXXXXX", the temporary names of WriteAtomically: distinct enough that
 // no file a user names, such as "<name>.backup", is taken for one.
 constexpr std::string_view kTemporaryInfix = ".tmp-";
 
@@ -118,6 +104,17 @@ bool isTemporaryOf(std::string_view candidate, std::string_view name)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             return false;
     return true;
+}
+
+std::string randomCharacters(std::size_t count)
+{
+    static constexpr std::string_view kCharacters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, kCharacters.size() - 1);
+    std::string made;
+    for (std::size_t i = 0; i < count; ++i)
+        made += kCharacters[pick(generator)];
+    return made;
 }
 
 // The process's private folder, held (and so locked) while the process
@@ -135,7 +132,7 @@ public:
         if (prefix.empty())
             prefix = "app";
         prefix += '-';
-        const FolderItem temporary(toPath(QDir::tempPath()));
+        const FolderItem temporary(FolderItem::TemporaryFolder()->Path());
         RemoveUnheld(temporary, {prefix, 6, {}, true});
         // Another start's clean-up may take the folder before it is held: then
         // a new one is made.
@@ -182,6 +179,18 @@ FolderItemPtr FolderItem::DesktopFolder(bool make)
     return madeFolder(QStandardPaths::DesktopLocation, make ? Making::Plainly : Making::Not);
 }
 
+FolderItemPtr FolderItem::TemporaryFolder()
+{
+    // Qt's temporary path is empty for a TMPDIR that names no folder, and
+    // an empty folder is the working one.
+    if (const char* named = std::getenv("TMPDIR"); named && named[0] == '/') {
+        std::error_code ec;
+        const fs::path folder = fs::canonical(named, ec);
+        if (!ec && fs::is_directory(folder, ec))
+            return std::make_shared<FolderItem>(folder);
+    }
+    return std::make_shared<FolderItem>("/tmp");
+}
 
 FolderItemPtr FolderItem::PrivateTemporaryFolder()
 {
@@ -204,6 +213,12 @@ FolderItemPtr FolderItem::Child(std::string_view name) const
 
 std::string FolderItem::NativePath() const { return m_path.string(); }
 std::string FolderItem::Name() const { return m_path.filename().string(); }
+
+bool FolderItem::Exists() const
+{
+    struct stat info {};
+    return ::stat(m_path.c_str(), &info) == 0;
+}
 
 bool FolderItem::Delete()
 {
@@ -237,41 +252,51 @@ bool FolderItem::MoveWithoutReplacing(const FolderItem& target)
     return true;
 }
 
+BinaryStreamPtr FolderItem::CreateBinaryFile(std::string_view)
+{
+    m_lastError.clear();
+    // O_EXCL refuses any name taken, a link leading nowhere included.
+    const int fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        m_lastError = reasonOf(errno);
+        return nullptr;
+    }
+    // 0600 whatever the umask.
+    if (::fchmod(fd, 0600) != 0) {
+        m_lastError = reasonOf(errno);
+        ::close(fd);
+        ::unlink(m_path.c_str());
+        return nullptr;
+    }
+    return BinaryStreamPtr(new BinaryStream(fd, true));
+}
+
+BinaryStreamPtr FolderItem::OpenAsBinaryFile(bool readWrite) const
+{
+    // Not blocking: a pipe under this name opens at once and is then refused.
+    const int fd = ::open(m_path.c_str(), (readWrite ? O_RDWR : O_RDONLY) | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return nullptr;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return nullptr;
+    }
+    return BinaryStreamPtr(new BinaryStream(fd, readWrite));
+}
+
 std::optional<std::string> FolderItem::ReadAll() const
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(m_path, ec))
+    const BinaryStreamPtr stream = OpenAsBinaryFile();
+    if (!stream)
         return std::nullopt;
-    // Plain reads: a file stream would set up the C++ locales first, which
-    // keeps about 0.4 MB of library code resident for one small file.
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    std::string bytes = stream->Read(std::size_t(stream->Length()));
+    if (stream->ReadError())
         return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string bytes;
-    bytes.reserve(std::size_t(st.st_size));
-    char chunk[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        bytes.append(chunk, std::size_t(n));
-    }
-    ::close(fd);
     return bytes;
 }
 
-bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_view)
+bool FolderItem::WriteAtomically(const std::function<void(BinaryStream&)>& write, std::string_view macType)
 {
     m_lastError.clear();
     const auto failed = [this](int error) {
@@ -281,20 +306,28 @@ bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_
     const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
     if (!target)
         return false;
-    std::string temporary = target->string() + std::string(kTemporaryInfix) + "XXXXXX";
-    // mkostemp makes the file 0600 under a name nobody had.
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return failed(errno);
-    if (!writeFully(fd, bytes) || ::fchmod(fd, 0600) != 0 || ::fsync(fd) != 0) {
-        const int error = errno;
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return failed(error);
+    FolderItem temporary(*target);
+    BinaryStreamPtr stream;
+    // A name already taken, by chance or by another writer, gives way to another.
+    for (int attempt = 0; attempt < 100 && !stream; ++attempt) {
+        temporary = FolderItem(target->string() + std::string(kTemporaryInfix) + randomCharacters(6));
+        stream = temporary.CreateBinaryFile(macType);
+        if (!stream && !temporary.Exists()) {
+            m_lastError = temporary.LastError();
+            return false;
+        }
     }
-    if (::close(fd) != 0 || ::rename(temporary.c_str(), target->c_str()) != 0) {
+    if (!stream)
+        return failed(EEXIST);
+    write(*stream);
+    if (!stream->Close()) {
+        m_lastError = stream->LastError();
+        ::unlink(temporary.m_path.c_str());
+        return false;
+    }
+    if (::rename(temporary.m_path.c_str(), target->c_str()) != 0) {
         const int error = errno;
-        ::unlink(temporary.c_str());
+        ::unlink(temporary.m_path.c_str());
         return failed(error);
     }
     // The rename itself survives a power cut only once the folder is synced.
@@ -306,6 +339,11 @@ bool FolderItem::WriteAll(std::string_view bytes, std::string_view, std::string_
     const int error = errno;
     ::close(dir);
     return synced || failed(error);
+}
+
+bool FolderItem::WriteAll(std::string_view bytes, std::string_view macType, std::string_view)
+{
+    return WriteAtomically([bytes](BinaryStream& stream) { stream.Write(bytes); }, macType);
 }
 
 void FolderItem::RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const

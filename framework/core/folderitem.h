@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,8 @@
 
 namespace fw {
 
+class BinaryStream;
+using BinaryStreamPtr = std::shared_ptr<BinaryStream>;
 class FolderItem;
 // Which file a path names: its device and inode, as lstat gives them.
 struct FileIdentity {
@@ -24,7 +27,8 @@ struct FileIdentity {
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
 // A file or folder location, which need not exist. Mac file types and
-// creators have no meaning here: WriteAll accepts and drops them.
+// creators have no meaning here: CreateBinaryFile and WriteAll accept and
+// drop them.
 class FolderItem : public Object {
 public:
     explicit FolderItem(std::filesystem::path path);
@@ -33,8 +37,12 @@ public:
     static FolderItemPtr PreferencesFolder();
     // The XDG desktop folder (created if missing, unless make is false).
     static FolderItemPtr DesktopFolder(bool make = true);
-    // A folder of this process alone: created on first call inside the
-    // system's temporary folder under a unique name, mode 0700, and removed
+    // The system's temporary folder: the one TMPDIR names when that is an
+    // absolute path to an existing folder, else /tmp; never the working
+    // folder.
+    static FolderItemPtr TemporaryFolder();
+    // A folder of this process alone: created on first call inside
+    // TemporaryFolder() under a unique name, mode 0700, and removed
     // with its content when the process exits normally; locked while the
     // process runs, so that the first call of a later start, which removes
     // such folders of killed runs, leaves it alone. Null when it cannot be
@@ -50,6 +58,9 @@ public:
     std::string NativePath() const;
     std::string Name() const;
 
+    // Whether something is there, following links: a link that leads
+    // nowhere does not exist.
+    bool Exists() const;
     // Deletes a regular file; never a folder. False when nothing was deleted.
     bool Delete();
     // The file this path names now (a link itself, not what it points to);
@@ -59,18 +70,32 @@ public:
     // false when the target exists or the move fails.
     bool MoveWithoutReplacing(const FolderItem& target);
 
-    // The whole file, or nothing when it cannot be read.
+    // A new, empty file of mode 0600 open for reading and writing, made only
+    // when the name is not taken (not even by a link); null when it is or
+    // the file cannot be made, and LastError() tells why.
+    BinaryStreamPtr CreateBinaryFile(std::string_view macType = {});
+    // The regular file this names (following links), open for reading, and
+    // for writing too when asked; null when it cannot be opened.
+    BinaryStreamPtr OpenAsBinaryFile(bool readWrite = false) const;
+
+    // The whole file, read through OpenAsBinaryFile, or nothing when it
+    // cannot be read.
     std::optional<std::string> ReadAll() const;
-    // Writes the whole file atomically and privately: a temporary file of
-    // mode 0600 beside it (its name, ".tmp-" and six characters), synced, then
-    // renamed over it, then the folder synced. A link is followed only to a
-    // regular file or to a name not taken yet; anything else is refused. On
-    // any failure the old file stays whole, the result is false and
-    // LastError() tells why.
+    // Writes the file atomically and privately: write fills a new temporary
+    // file beside it (its name, ".tmp-" and six characters) made by
+    // CreateBinaryFile; once the stream has closed cleanly (and so is synced)
+    // that file is renamed over this one, then the folder synced. A link is
+    // followed only to a regular file or to a name not taken yet; anything
+    // else is refused. On any failure, a write through the stream included,
+    // the old file stays whole, the temporary file goes, the result is false
+    // and LastError() tells why.
+    bool WriteAtomically(const std::function<void(BinaryStream&)>& write, std::string_view macType = {});
+    // The bytes as the whole file, through WriteAtomically.
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
-    // Why the last WriteAll failed, in words; empty after a success.
+    // Why the last CreateBinaryFile or write failed, in words; empty after a
+    // success.
     const std::string& LastError() const { return m_lastError; }
-    // Removes the temporary files of WriteAll for this file that are older
+    // Removes the temporary files of WriteAtomically for this file that are older
     // than the given age: a write killed before its rename leaves one.
     void RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/picture.h"
 
+#include "framework/core/folderitem.h"
 #include "framework/gui/graphics.h"
 
 #include <QByteArray>
@@ -16,6 +17,8 @@
 #include <csetjmp>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -352,6 +355,14 @@ PicturePtr Picture::FromResource(const std::string& resourcePath)
     picture->d_->pendingSize = size;
     IdlePreparation::Get().Add(picture);
     return picture;
+}
+
+PicturePtr OpenAsPicture(const FolderItem& file)
+{
+    const std::optional<std::string> bytes = file.ReadAll();
+    if (!bytes)
+        return nullptr;
+    return Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
 }
 
 PicturePtr GetPicture(int id)

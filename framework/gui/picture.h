@@ -13,6 +13,7 @@ class QImage;
 
 namespace fw {
 
+class FolderItem;
 class Graphics;
 class Picture;
 
@@ -92,6 +93,10 @@ private:
     std::unique_ptr<Impl> d_;
     int transparent_ = 0;
 };
+
+// FolderItem's "open as a picture": the PNG picture the file holds; nullptr
+// when it cannot be read or holds no readable PNG.
+PicturePtr OpenAsPicture(const FolderItem& file);
 
 // The application's picture resource of that id, the embedded
 // ":/pictures/<id>.png"; nullptr when there is none.

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -75,7 +75,29 @@ TEST(PrivateTemporaryFolder, IsOwnedByThisProcessAndGoesAtExit)
     // One folder for the whole process, inside the system's temporary folder
     // (the glossy button cache tests check its mode).
     EXPECT_EQ(fw::FolderItem::PrivateTemporaryFolder()->NativePath(), folder->NativePath());
-    EXPECT_EQ(folder->Path().parent_path(), fs::path(QDir::tempPath().toStdString()));
+    EXPECT_EQ(folder->Path().parent_path(), fw::FolderItem::TemporaryFolder()->Path());
+}
+
+TEST(PrivateTemporaryFolder, IsMadeInTheSystemsFolderWhenTmpdirNamesNone)
+{
+    // A fresh process: this one may have made its folder already.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    testenv::TempFolders folders;
+    const fs::path working = folders.home() / "working";
+    fs::create_directory(working);
+    EXPECT_EXIT(
+        {
+            ::setenv("TMPDIR", (folders.home() / "missing").c_str(), 1);
+            if (::chdir(working.c_str()) != 0)
+                std::exit(2);
+            const fw::FolderItemPtr folder = fw::FolderItem::PrivateTemporaryFolder();
+            const std::string path = folder ? folder->NativePath() : "none";
+            std::fprintf(stderr, "made %s\n", path.c_str());
+            std::exit(fs::path(path).parent_path() == "/tmp" && fs::is_empty(working) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "made /tmp/");
+    EXPECT_TRUE(fs::is_empty(working)) << "nothing is made in the working folder";
+    EXPECT_FALSE(fs::exists(folders.home() / "missing"));
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/folderitem.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
+#include "support/testenv.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QColor>
 #include <QImage>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <span>
 #include <string>
@@ -256,4 +260,35 @@ TEST(Picture, DrawnAreaKeepsWhatEveryWindowShowsAndTheWholeOnceAskedFor)
     EXPECT_EQ(backdrop->Composited().pixel(39, 29), QColor(200, 20, 40).rgb());
     backdrop->AddDrawnArea(10, 10);
     EXPECT_EQ(backdrop->CompositedArea().size(), QSize(40, 30));
+}
+
+TEST(Picture, OpenAsPictureReadsThePNGAFileHolds)
+{
+    testenv::TempFolders folders;
+    const std::filesystem::path dir = folders.home();
+    std::filesystem::create_directories(dir / "folder");
+    QImage image(3, 2, QImage::Format_ARGB32);
+    image.fill(QColor(10, 60, 220));
+    const QByteArray bytes = png(image);
+    const auto write = [&](const char* name, const QByteArray& content) {
+        std::ofstream(dir / name, std::ios::binary).write(content.constData(), content.size());
+    };
+    write("picture.png", bytes);
+    write("cut.png", bytes.left(bytes.size() / 2));
+    write("text", "not a picture");
+    struct Row {
+        const char* name;
+        bool readable;
+    };
+    for (const Row& row : {Row{"picture.png", true}, Row{"cut.png", false}, Row{"text", false},
+                           Row{"folder", false}, Row{"missing", false}}) {
+        SCOPED_TRACE(row.name);
+        const PicturePtr picture = fw::OpenAsPicture(fw::FolderItem(dir / row.name));
+        ASSERT_EQ(picture != nullptr, row.readable);
+        if (picture) {
+            EXPECT_EQ(picture->Width(), 3);
+            EXPECT_EQ(picture->Height(), 2);
+            EXPECT_EQ(pixel(picture, 2, 1), kBlue);
+        }
+    }
 }
