@@ -1,20 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "prefs/bdictionary.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
 #include <limits>
 #include <memory>
-#include <optional>
-#include <span>
 #include <utility>
 #include <vector>
 
-#include "framework/core/color.h"
-#include "framework/core/date.h"
 #include "framework/core/digest.h"
-#include "framework/core/folderitem.h"
-#include "framework/core/variant.h"
 
 namespace BDictionary {
 
@@ -28,93 +22,44 @@ constexpr std::string_view kPad = "pleniluna";
 constexpr std::string_view kPiece1 = "f4se7";
 constexpr std::string_view kPiece2 = "r0nd8";
 
-// Readers work on views of the caller's block, checked before every read, so
-// that no record is copied before it is known to be readable.
-std::uint16_t u16(Bytes b, std::size_t at)
+// Records are big-endian, whatever byte order the block that holds them is
+// marked with; the readers read through the block's accessors and turn the
+// result round when the block is marked little-endian, leaving the mark alone.
+template <class T>
+T turned(T value)
 {
-    return std::uint16_t((unsigned(b[at]) << 8) | b[at + 1]);
+    T out = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i, value >>= 8)
+        out = T((out << 8) | (value & 0xFF));
+    return out;
 }
 
-std::int32_t i32(Bytes b, std::size_t at)
+std::uint16_t u16(const fw::MemoryBlock& b, std::size_t at)
 {
-    const std::uint32_t v = (std::uint32_t(b[at]) << 24) | (std::uint32_t(b[at + 1]) << 16)
-        | (std::uint32_t(b[at + 2]) << 8) | std::uint32_t(b[at + 3]);
-    return std::bit_cast<std::int32_t>(v);
+    const std::uint16_t v = b.UInt16Value(at);
+    return b.LittleEndian() ? turned(v) : v;
 }
 
-std::string text(Bytes b, std::size_t at, std::size_t length)
+std::int32_t i32(const fw::MemoryBlock& b, std::size_t at)
 {
-    return std::string(reinterpret_cast<const char*>(b.data()) + at, length);
+    const std::uint32_t v = b.UInt32Value(at);
+    return std::bit_cast<std::int32_t>(b.LittleEndian() ? turned(v) : v);
 }
 
-fw::MemoryBlockPtr blockOf(Bytes b)
+double f64(const fw::MemoryBlock& b, std::size_t at)
 {
-    return std::make_shared<fw::MemoryBlock>(b);
+    const double v = b.DoubleValue(at);
+    return b.LittleEndian() ? std::bit_cast<double>(turned(std::bit_cast<std::uint64_t>(v))) : v;
 }
 
-std::optional<std::int32_t> readInteger(Bytes r)
+// A new block of the record's size, marked big-endian, with its tag.
+fw::MemoryBlockPtr newRecord(Tag tag, std::size_t size)
 {
-    if (r.size() < 6)
-        return std::nullopt;
-    return i32(r, 2);
+    auto record = std::make_shared<fw::MemoryBlock>(size);
+    record->SetLittleEndian(false);
+    record->SetUInt16Value(0, tag);
+    return record;
 }
-
-std::optional<double> readDouble(Bytes r)
-{
-    if (r.size() < 10)
-        return std::nullopt;
-    std::uint64_t v = 0;
-    for (std::size_t i = 2; i < 10; ++i)
-        v = (v << 8) | r[i];
-    return std::bit_cast<double>(v);
-}
-
-std::optional<fw::Date> readDatetime(Bytes r)
-{
-    if (r.size() < 21)
-        return std::nullopt;
-    fw::Date date;
-    if (!date.SetSQLDateTime(text(r, 2, 19)))
-        return std::nullopt;
-    return date;
-}
-
-std::optional<fw::EncodedString> readString(Bytes r)
-{
-    if (r.size() < 6)
-        return std::nullopt;
-    return fw::EncodedString{text(r, 6, r.size() - 6), i32(r, 2)};
-}
-
-std::optional<bool> readBoolean(Bytes r)
-{
-    if (r.size() < 3)
-        return std::nullopt;
-    return r[2] != 0;
-}
-
-std::optional<fw::Color> readColor(Bytes r)
-{
-    if (r.size() < 5)
-        return std::nullopt;
-    return fw::RGB(r[2], r[3], r[4]);
-}
-
-fw::MemoryBlockPtr readMemoryBlock(Bytes r)
-{
-    if (r.size() < 2)
-        return nullptr;
-    return blockOf(r.subspan(2));
-}
-
-fw::FolderItemPtr readFolderItem(Bytes r)
-{
-    if (r.size() <= 2)
-        return nullptr;
-    return fw::FolderItem::FromSaveInfo(text(r, 2, r.size() - 2));
-}
-
-fw::DictionaryPtr readDictionary(Bytes r, int depth);
 
 template <class T>
 std::optional<fw::Variant> wrap(std::optional<T> v)
@@ -124,34 +69,28 @@ std::optional<fw::Variant> wrap(std::optional<T> v)
     return fw::Variant(std::move(*v));
 }
 
-std::optional<fw::Variant> readValue(Bytes r, int depth)
+fw::DictionaryPtr dictionaryAt(const fw::MemoryBlock& b, std::size_t start, std::size_t size, int depth);
+
+// The entry's record from start on. A nested dictionary is read where it
+// lies: copying it out at each level would hold one copy per level at once.
+// Every other record is copied out, once, and read as a record of its own.
+std::optional<fw::Variant> sliceValue(const fw::MemoryBlock& b, std::size_t start, std::size_t size, int depth)
 {
-    if (r.size() < 2)
-        return std::nullopt;
-    switch (u16(r, 0)) {
-    case TagBoolean: return wrap(readBoolean(r));
-    case TagColor: return wrap(readColor(r));
-    case TagDate: return wrap(readDatetime(r));
-    case TagDouble: return wrap(readDouble(r));
-    case TagInteger: return wrap(readInteger(r));
-    case TagString: return wrap(readString(r));
-    case TagDictionary:
+    if (size >= 2 && u16(b, start) == TagDictionary) {
         if (depth >= kMaxDepth)
             return std::nullopt;
-        return fw::Variant(readDictionary(r, depth + 1));
-    case TagMemoryBlock: return fw::Variant(readMemoryBlock(r));
-    case TagFolderItem: return fw::Variant(readFolderItem(r));
-    case TagNil: return fw::Variant(nullptr);
-    default:
-        // An unknown tag keeps the whole record, tag included.
-        return fw::Variant(blockOf(r));
+        return fw::Variant(dictionaryAt(b, start, size, depth + 1));
     }
+    auto slice = std::make_shared<fw::MemoryBlock>(b.Bytes().subspan(start, size));
+    slice->SetLittleEndian(false);
+    return ToVariant(slice, depth);
 }
 
-fw::DictionaryPtr readDictionary(Bytes r, int depth)
+// The dictionary record of size bytes from start in the block.
+fw::DictionaryPtr dictionaryAt(const fw::MemoryBlock& b, std::size_t start, std::size_t size, int depth)
 {
     auto dictionary = std::make_shared<fw::Dictionary>();
-    if (r.size() < 6)
+    if (size < 6)
         return dictionary;
     // The offset table runs from 2 up to the first key offset. A slice is
     // read only when it lies after the table, inside the record and after
@@ -159,19 +98,19 @@ fw::DictionaryPtr readDictionary(Bytes r, int depth)
     // offset leads back to this record's own start, and no byte is read twice
     // at one level, which keeps the work linear in the record's size however
     // the nested records are laid out.
-    const std::int64_t first = i32(r, 2);
-    const auto size = std::int64_t(r.size());
-    if (first < 2 || first > size)
+    const std::int64_t first = i32(b, start + 2);
+    const auto length = std::int64_t(size);
+    if (first < 2 || first > length)
         return dictionary;
     const auto count = std::size_t((first - 2) / 4);
     std::int64_t readTo = first;
     std::optional<fw::Variant> key;
     for (std::size_t j = 0; j < count; ++j) {
-        const std::int64_t begin = i32(r, 2 + 4 * j);
-        const std::int64_t end = j + 1 < count ? i32(r, 2 + 4 * (j + 1)) : size;
+        const std::int64_t begin = i32(b, start + 2 + 4 * j);
+        const std::int64_t end = j + 1 < count ? i32(b, start + 2 + 4 * (j + 1)) : length;
         std::optional<fw::Variant> value;
-        if (begin >= readTo && begin <= end && end <= size) {
-            value = readValue(r.subspan(std::size_t(begin), std::size_t(end - begin)), depth);
+        if (begin >= readTo && begin <= end && end <= length) {
+            value = sliceValue(b, start + std::size_t(begin), std::size_t(end - begin), depth);
             readTo = end;
         }
         if (j % 2 == 0)
@@ -180,134 +119,6 @@ fw::DictionaryPtr readDictionary(Bytes r, int depth)
             dictionary->SetValue(*key, std::move(*value));
     }
     return dictionary;
-}
-
-// The writers append records to one buffer: a dictionary's header is made at
-// its final size and its offsets filled as its records are appended, so every
-// record is made once, in place, however deep it lies.
-using Out = std::vector<std::uint8_t>;
-
-void put16(Out& o, std::uint16_t v)
-{
-    o.push_back(std::uint8_t(v >> 8));
-    o.push_back(std::uint8_t(v));
-}
-
-void put32(Out& o, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        o.push_back(std::uint8_t(v >> shift));
-}
-
-void putBytes(Out& o, Bytes b)
-{
-    o.insert(o.end(), b.begin(), b.end());
-}
-
-void putText(Out& o, std::string_view t)
-{
-    putBytes(o, Bytes(reinterpret_cast<const std::uint8_t*>(t.data()), t.size()));
-}
-
-void putFolderItem(Out& o, const fw::FolderItemPtr& item)
-{
-    put16(o, TagFolderItem);
-    if (item)
-        putText(o, item->GetSaveInfo());
-}
-
-bool putDictionary(Out& o, const fw::Dictionary& dictionary, int depth);
-
-bool putValue(Out& o, const fw::Variant& value, int depth)
-{
-    switch (value.VarType()) {
-    case fw::Variant::TypeBoolean:
-        put16(o, TagBoolean);
-        o.push_back(*value.AsBoolean() ? 1 : 0);
-        return true;
-    case fw::Variant::TypeColor: {
-        const fw::Color c = *value.AsColor();
-        put16(o, TagColor);
-        o.insert(o.end(), {c.Red, c.Green, c.Blue});
-        return true;
-    }
-    case fw::Variant::TypeDate:
-        put16(o, TagDate);
-        putText(o, value.AsDate()->SQLDateTime());
-        return true;
-    case fw::Variant::TypeDouble: {
-        const auto bits = std::bit_cast<std::uint64_t>(*value.AsDouble());
-        put16(o, TagDouble);
-        put32(o, std::uint32_t(bits >> 32));
-        put32(o, std::uint32_t(bits));
-        return true;
-    }
-    case fw::Variant::TypeInteger:
-        put16(o, TagInteger);
-        put32(o, std::bit_cast<std::uint32_t>(*value.AsInteger()));
-        return true;
-    case fw::Variant::TypeString: {
-        const fw::EncodedString& text = *value.AsEncodedString();
-        put16(o, TagString);
-        put32(o, std::bit_cast<std::uint32_t>(text.encoding));
-        putText(o, text.bytes);
-        return true;
-    }
-    case fw::Variant::TypeObject: {
-        if (value.IsNull()) {
-            put16(o, TagNil);
-            return true;
-        }
-        if (const auto dictionary = value.As<fw::Dictionary>())
-            return depth < kMaxDepth && putDictionary(o, *dictionary, depth + 1);
-        if (const auto block = value.As<fw::MemoryBlock>()) {
-            put16(o, TagMemoryBlock);
-            putBytes(o, block->Bytes());
-            return true;
-        }
-        if (const auto item = value.As<fw::FolderItem>()) {
-            putFolderItem(o, item);
-            return true;
-        }
-        return false;
-    }
-    default:
-        return false;
-    }
-}
-
-bool putDictionary(Out& o, const fw::Dictionary& dictionary, int depth)
-{
-    const std::size_t start = o.size();
-    const std::size_t n = dictionary.Count();
-    put16(o, TagDictionary);
-    const std::size_t table = o.size();
-    o.resize(table + 8 * n);
-    // Offsets count from this record's tag and must fit a signed 32-bit field.
-    const auto add = [&](const fw::Variant& v, std::size_t at) {
-        const std::size_t offset = o.size() - start;
-        if (offset > std::size_t(std::numeric_limits<std::int32_t>::max()))
-            return false;
-        for (int k = 0; k < 4; ++k)
-            o[at + std::size_t(k)] = std::uint8_t(offset >> (24 - 8 * k));
-        return putValue(o, v, depth);
-    };
-    for (std::size_t i = 0; i < n; ++i) {
-        const fw::Variant& key = dictionary.Key(i);
-        // A key unequal to itself (NaN) has no value to write.
-        if (!(key == key) || !add(key, table + 8 * i) || !add(dictionary.Value(key), table + 8 * i + 4))
-            return false;
-    }
-    return true;
-}
-
-template <class Put>
-fw::MemoryBlockPtr record(Put put)
-{
-    Out o;
-    if (!put(o))
-        return nullptr;
-    return blockOf(o);
 }
 
 void cipher(fw::MemoryBlock& block, std::string_view key, bool encrypt)
@@ -330,10 +141,7 @@ void cipher(fw::MemoryBlock& block, std::string_view key, bool encrypt)
 fw::MemoryBlockPtr Convert(const fw::DictionaryPtr& dictionary)
 {
     if (!dictionary)
-        return record([](Out& o) {
-            put16(o, TagNil);
-            return true;
-        });
+        return NilData();
     return DictionaryData(*dictionary);
 }
 
@@ -341,8 +149,8 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
 {
     if (!block)
         return nullptr;
-    const Bytes b = block->Bytes();
-    const std::size_t s = b.size();
+    const fw::MemoryBlock& b = *block;
+    const std::size_t s = b.Size();
     // A dictionary record is known by its tag and its first key offset: one
     // with a zero upper half, or one that lies inside the rest of the block,
     // as it does in every record of more than 8191 entries the writer makes.
@@ -350,9 +158,13 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
         for (std::size_t p = 0; p + 4 <= s; ++p) {
             if (u16(b, p) != TagDictionary)
                 continue;
-            if (u16(b, p + 2) == 0
-                || (p + 6 <= s && std::uint32_t(i32(b, p + 2)) <= s - p))
-                return readDictionary(b.subspan(p), 0);
+            if (u16(b, p + 2) == 0 || (p + 6 <= s && std::uint32_t(i32(b, p + 2)) <= s - p)) {
+                if (p == 0)
+                    return ToDictionary(b);
+                fw::MemoryBlock rest(b.Bytes().subspan(p));
+                rest.SetLittleEndian(false);
+                return ToDictionary(rest);
+            }
         }
         return nullptr;
     }
@@ -361,9 +173,231 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
     return nullptr;
 }
 
-fw::MemoryBlockPtr DictionaryData(const fw::Dictionary& dictionary)
+fw::MemoryBlockPtr DictionaryData(const fw::Dictionary& dictionary, int depth)
 {
-    return record([&](Out& o) { return putDictionary(o, dictionary, 0); });
+    // The header is made at its final size and its offsets filled from one
+    // running sum as the records are made; the join copies each record once.
+    const std::size_t n = dictionary.Count();
+    const fw::MemoryBlockPtr header = newRecord(TagDictionary, 2 + 8 * n);
+    std::vector<fw::MemoryBlockPtr> blocks{header};
+    blocks.reserve(2 * n + 1);
+    std::size_t offset = header->Size();
+    // Offsets count from this record's tag and must fit a signed 32-bit field.
+    const auto add = [&](const fw::Variant& v, std::size_t at) {
+        fw::MemoryBlockPtr record = VariantData(v, depth);
+        if (!record || offset > std::size_t(std::numeric_limits<std::int32_t>::max()))
+            return false;
+        header->SetInt32Value(at, std::int32_t(offset));
+        offset += record->Size();
+        blocks.push_back(std::move(record));
+        return true;
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const fw::Variant& key = dictionary.Key(i);
+        // A key unequal to itself (NaN) has no value to write.
+        if (!(key == key) || !add(key, 2 + 8 * i) || !add(dictionary.Value(key), 6 + 8 * i))
+            return nullptr;
+    }
+    return JoinMemoryBlocks(blocks);
+}
+
+fw::DictionaryPtr ToDictionary(const fw::MemoryBlock& record, int depth)
+{
+    return dictionaryAt(record, 0, record.Size(), depth);
+}
+
+fw::MemoryBlockPtr VariantData(const fw::Variant& value, int depth)
+{
+    switch (value.VarType()) {
+    case fw::Variant::TypeBoolean: return BooleanData(*value.AsBoolean());
+    case fw::Variant::TypeColor: return ColorData(*value.AsColor());
+    case fw::Variant::TypeDate: return DatetimeData(*value.AsDate());
+    case fw::Variant::TypeDouble: return DoubleData(*value.AsDouble());
+    case fw::Variant::TypeInteger: return IntegerData(*value.AsInteger());
+    case fw::Variant::TypeString: return StringData(*value.AsEncodedString());
+    case fw::Variant::TypeObject:
+        if (value.IsNull())
+            return NilData(value);
+        if (const auto dictionary = value.As<fw::Dictionary>())
+            return depth < kMaxDepth ? DictionaryData(*dictionary, depth + 1) : nullptr;
+        if (const auto block = value.As<fw::MemoryBlock>())
+            return MemoryBlockData(*block);
+        if (const auto item = value.As<fw::FolderItem>())
+            return FolderItemData(item);
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+std::optional<fw::Variant> ToVariant(const fw::MemoryBlockPtr& record, int depth)
+{
+    if (!record)
+        return fw::Variant(nullptr);
+    const fw::MemoryBlock& r = *record;
+    if (r.Size() < 2)
+        return std::nullopt;
+    switch (u16(r, 0)) {
+    case TagBoolean: return wrap(ToBoolean(r));
+    case TagColor: return wrap(ToColor(r));
+    case TagDate: return wrap(ToDatetime(r));
+    case TagDouble: return wrap(ToDouble(r));
+    case TagInteger: return wrap(ToInteger(r));
+    case TagString: return wrap(ToString(r));
+    case TagDictionary:
+        if (depth >= kMaxDepth)
+            return std::nullopt;
+        return fw::Variant(ToDictionary(r, depth + 1));
+    case TagMemoryBlock: return fw::Variant(ToMemoryBlock(r));
+    case TagFolderItem: return fw::Variant(ToFolderItem(r));
+    case TagNil: return fw::Variant(ToNil(r));
+    default:
+        // An unknown tag keeps the whole record, tag included.
+        return fw::Variant(std::make_shared<fw::MemoryBlock>(r.Bytes()));
+    }
+}
+
+fw::MemoryBlockPtr JoinMemoryBlocks(std::span<const fw::MemoryBlockPtr> blocks)
+{
+    std::size_t total = 0;
+    for (const fw::MemoryBlockPtr& block : blocks)
+        total += block ? block->Size() : 0;
+    auto joined = std::make_shared<fw::MemoryBlock>(total);
+    if (!blocks.empty() && blocks.front())
+        joined->SetLittleEndian(blocks.front()->LittleEndian());
+    auto at = joined->Bytes().begin();
+    for (const fw::MemoryBlockPtr& block : blocks)
+        if (block)
+            at = std::copy(block->Bytes().begin(), block->Bytes().end(), at);
+    return joined;
+}
+
+fw::MemoryBlockPtr IntegerData(std::int32_t value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagInteger, 6);
+    record->SetInt32Value(2, value);
+    return record;
+}
+
+std::optional<std::int32_t> ToInteger(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 6)
+        return std::nullopt;
+    return i32(record, 2);
+}
+
+fw::MemoryBlockPtr DoubleData(double value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagDouble, 10);
+    record->SetDoubleValue(2, value);
+    return record;
+}
+
+std::optional<double> ToDouble(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 10)
+        return std::nullopt;
+    return f64(record, 2);
+}
+
+fw::MemoryBlockPtr DatetimeData(const fw::Date& value)
+{
+    const std::string text = value.SQLDateTime();
+    fw::MemoryBlockPtr record = newRecord(TagDate, 2 + text.size());
+    record->SetStringValue(2, text);
+    return record;
+}
+
+std::optional<fw::Date> ToDatetime(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 21)
+        return std::nullopt;
+    fw::Date date;
+    if (!date.SetSQLDateTime(record.StringValue(2, 19)))
+        return std::nullopt;
+    return date;
+}
+
+fw::MemoryBlockPtr StringData(const fw::EncodedString& value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagString, 6 + value.bytes.size());
+    record->SetInt32Value(2, value.encoding);
+    record->SetStringValue(6, value.bytes);
+    return record;
+}
+
+std::optional<fw::EncodedString> ToString(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 6)
+        return std::nullopt;
+    return fw::EncodedString{record.StringValue(6, record.Size() - 6), i32(record, 2)};
+}
+
+fw::MemoryBlockPtr BooleanData(bool value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagBoolean, 3);
+    record->SetUInt8Value(2, value ? 1 : 0);
+    return record;
+}
+
+std::optional<bool> ToBoolean(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 3)
+        return std::nullopt;
+    return record.UInt8Value(2) != 0;
+}
+
+fw::MemoryBlockPtr ColorData(fw::Color value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagColor, 5);
+    record->SetColorValue(2, value);
+    return record;
+}
+
+std::optional<fw::Color> ToColor(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 5)
+        return std::nullopt;
+    return record.ColorValue(2);
+}
+
+fw::MemoryBlockPtr NilData(const fw::Variant&)
+{
+    return newRecord(TagNil, 2);
+}
+
+fw::ObjectPtr ToNil(const fw::MemoryBlock&)
+{
+    return nullptr;
+}
+
+fw::MemoryBlockPtr MemoryBlockData(const fw::MemoryBlock& value)
+{
+    fw::MemoryBlockPtr record = newRecord(TagMemoryBlock, 2 + value.Size());
+    std::copy(value.Bytes().begin(), value.Bytes().end(), record->Bytes().begin() + 2);
+    return record;
+}
+
+fw::MemoryBlockPtr ToMemoryBlock(const fw::MemoryBlock& record)
+{
+    if (record.Size() < 2)
+        return nullptr;
+    return std::make_shared<fw::MemoryBlock>(record.Bytes().subspan(2));
+}
+
+fw::MemoryBlockPtr FolderItemData(const fw::FolderItemPtr& value)
+{
+    const std::string info = value ? value->GetSaveInfo() : std::string();
+    fw::MemoryBlockPtr record = newRecord(TagFolderItem, 2 + info.size());
+    record->SetStringValue(2, info);
+    return record;
+}
+
+fw::FolderItemPtr ToFolderItem(const fw::MemoryBlock& record)
+{
+    if (record.Size() <= 2)
+        return nullptr;
+    return fw::FolderItem::FromSaveInfo(record.StringValue(2, record.Size() - 2));
 }
 
 fw::MemoryBlockPtr Encrypt(const fw::MemoryBlockPtr& block, std::string_view key)
@@ -384,13 +418,13 @@ fw::MemoryBlockPtr EncryptionKey(std::string_view key)
 {
     const std::size_t n = key.size();
     if (n >= 64)
-        return blockOf(Bytes(reinterpret_cast<const std::uint8_t*>(key.data()), n));
+        return std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(key));
     std::string t(key);
     if (n < 12)
         t += kPad;
     const std::string u = fw::MD5(t + std::to_string(n * 19)) + fw::MD5(t + std::string(kPiece1));
     const std::string bytes = u + fw::MD5(u + std::to_string(n * 91)) + fw::MD5(u + std::string(kPiece2));
-    return blockOf(Bytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+    return std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(bytes));
 }
 
 } // namespace BDictionary

@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "framework/core/binarystream.h"
 #include "framework/core/digest.h"
 #include "framework/core/memoryblock.h"
 #include "prefs/bdictionary.h"
@@ -20,7 +21,6 @@ constexpr std::string_view kFileName = "com.tarcyc Prefs";
 constexpr std::string_view kMagic = "BPrefs";
 constexpr std::int16_t kVersion = 0x0100;
 constexpr std::uint8_t kEnciphered = 0x80;
-constexpr std::size_t kHeaderSize = 9;
 
 // The seed of the file's key. Every file ever written is enciphered with the
 // key made from it: changing it makes them all unreadable.
@@ -51,24 +51,28 @@ struct Read {
     bool later = false;
 };
 
-Read readPrefs(std::string_view file)
+// The load's reading of a file, from its start: a good header (the magic and
+// a version of at least 0x0100), the flag and the body.
+Read readPrefs(fw::BinaryStream& stream)
 {
+    stream.SetLittleEndian(false);
     fw::DictionaryPtr store;
     bool whole = false;
     bool later = false;
-    if (file.size() >= kHeaderSize && file.substr(0, kMagic.size()) == kMagic) {
-        const auto version = std::bit_cast<std::int16_t>(
-            std::uint16_t((unsigned(std::uint8_t(file[6])) << 8) | std::uint8_t(file[7])));
+    if (stream.Read(kMagic.size()) == kMagic) {
+        const std::int16_t version = stream.ReadInt16();
+        const std::uint8_t flag = stream.ReadUInt8();
         // Any later version reads the same; there is no migration.
-        if (version >= kVersion) {
-            auto body = std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(file.substr(kHeaderSize)));
-            if (std::uint8_t(file[8]) == kEnciphered)
+        if (!stream.ReadError() && version >= kVersion) {
+            auto body = std::make_shared<fw::MemoryBlock>(
+                fw::MemoryBlock::FromString(stream.Read(std::size_t(stream.Length() - stream.Position()))));
+            if (flag == kEnciphered)
                 BDictionary::Decrypt(body, GenerateKey());
             store = BDictionary::Convert(body);
             // What writes back to the same body lost nothing on the way in.
             // A later version's file is never whole: a save would write it
             // back in this version's format.
-            if (store) {
+            if (store && !stream.ReadError()) {
                 const fw::MemoryBlockPtr again = BDictionary::Convert(store);
                 const bool same = again && *again == *body;
                 whole = same && version == kVersion;
@@ -77,6 +81,22 @@ Read readPrefs(std::string_view file)
         }
     }
     return {store ? store : std::make_shared<fw::Dictionary>(), whole, later};
+}
+
+// The save's writing of a file: the header, then the enciphered body.
+void writePrefs(fw::BinaryStream& stream, const fw::MemoryBlock& enciphered)
+{
+    stream.SetLittleEndian(false);
+    stream.Write(kMagic);
+    stream.WriteInt16(kVersion);
+    stream.WriteUInt8(kEnciphered);
+    stream.Write(enciphered.ToString());
+}
+
+// The serialised store, enciphered; null when it cannot be serialised.
+fw::MemoryBlockPtr encipheredBody(const fw::DictionaryPtr& store)
+{
+    return BDictionary::Encrypt(BDictionary::Convert(store), GenerateKey());
 }
 
 } // namespace
@@ -92,22 +112,34 @@ void InitPrefs()
     mLaterVersion = false;
     try {
         const fw::FolderItemPtr file = PrefsFile();
-        if (file) {
+        if (file)
             file->RemoveStaleTemporaryFiles(kStaleAge);
+        if (file && file->Exists()) {
+            const fw::BinaryStreamPtr stream = file->OpenAsBinaryFile();
             std::error_code ec;
-            const std::uintmax_t size = std::filesystem::file_size(file->Path(), ec);
-            if (!ec && size > kMaxFileSize) {
+            if (!stream) {
+                // A folder or a pipe under the name is no file to keep.
+                mUnreadable = std::filesystem::is_regular_file(file->Path(), ec);
+            } else if (stream->Length() > kMaxFileSize) {
                 mTooLarge = true;
-            } else if (auto bytes = file->ReadAll()) {
-                Read read = readPrefs(*bytes);
+            } else {
+                Read read = readPrefs(*stream);
                 store = std::move(read.store);
                 if (!read.whole) {
-                    mUnread = std::move(bytes);
+                    // Kept whole for the save to set aside; a file that
+                    // cannot be read to its end may not be replaced.
+                    stream->SetPosition(0);
+                    const auto length = std::size_t(stream->Length());
+                    std::string bytes = stream->Read(length);
+                    if (bytes.size() == length)
+                        mUnread = std::move(bytes);
+                    else
+                        mUnreadable = true;
                     mLaterVersion = read.later;
                 }
-            } else if (std::filesystem::is_regular_file(file->Path(), ec)) {
-                mUnreadable = true;
             }
+            if (stream)
+                stream->Close();
         }
     } catch (const std::exception&) {
         // A file that cannot be read leaves the store empty, as a missing one does.
@@ -170,9 +202,9 @@ bool Save()
         // Loading first keeps the file's keys when nothing was read before.
         InitPrefs();
         mPrefs->SetValue("app_vers", AppVersionCode());
-        const auto data = PrefsData(mPrefs);
+        const fw::MemoryBlockPtr body = encipheredBody(mPrefs);
         const fw::FolderItemPtr file = PrefsFile();
-        if (!data) {
+        if (!body) {
             out.reason = "The settings hold a value that cannot be stored.";
             return false;
         }
@@ -200,7 +232,8 @@ bool Save()
             out.damagedCopy = std::move(copy);
             out.laterVersion = std::exchange(mLaterVersion, false);
         }
-        if (!file->WriteAll(*data, "????")) {
+        // Written whole into a new file beside it, which then takes its place.
+        if (!file->WriteAtomically([&](fw::BinaryStream& stream) { writePrefs(stream, *body); }, "????")) {
             out.reason = file->LastError();
             return false;
         }
@@ -253,22 +286,20 @@ std::string GenerateKey()
 
 std::pair<fw::DictionaryPtr, bool> LoadPrefsData(std::string_view file)
 {
-    Read read = readPrefs(file);
+    fw::BinaryStream stream(std::make_shared<fw::MemoryBlock>(fw::MemoryBlock::FromString(file)));
+    Read read = readPrefs(stream);
     return {std::move(read.store), read.whole};
 }
 
 std::optional<std::string> PrefsData(const fw::DictionaryPtr& store)
 {
-    const fw::MemoryBlockPtr body = BDictionary::Convert(store);
+    const fw::MemoryBlockPtr body = encipheredBody(store);
     if (!body)
         return std::nullopt;
-    BDictionary::Encrypt(body, GenerateKey());
-    std::string file(kMagic);
-    file += char(kVersion >> 8);
-    file += char(kVersion & 0xFF);
-    file += char(kEnciphered);
-    file += body->ToString();
-    return file;
+    const auto file = std::make_shared<fw::MemoryBlock>();
+    fw::BinaryStream stream(file);
+    writePrefs(stream, *body);
+    return file->ToString();
 }
 
 void ResetForTesting()

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <span>
+
 #include "framework/core/folderitem.h"
 #include "prefs/bdictionary.h"
 #include "prefs_test_util.h"
@@ -118,4 +121,104 @@ TEST(BDictionaryRecords, ValuesWithoutARecordMakeNoBlock)
     self->SetValue("me", fw::Variant(self));
     EXPECT_FALSE(BDictionary::Convert(self));
     self->SetValue("me", nullptr); // breaks the cycle so the dictionary is freed
+}
+
+// Each kind's writer against its byte layout, and its reader on that record,
+// whichever byte order the record's block is marked with.
+TEST(BDictionaryRecords, EachKindHasOneWriterAndOneReader)
+{
+    using namespace BDictionary;
+    struct Row {
+        const char* name;
+        fw::MemoryBlockPtr written;
+        std::string record;
+        std::function<bool(const fw::MemoryBlock&)> readsBack;
+    };
+    const auto item = std::make_shared<fw::FolderItem>("/tmp/a b");
+    const Row rows[] = {
+        {"integer 28", IntegerData(28), bytes("00 02 00 00 00 1C"),
+         [](const fw::MemoryBlock& r) { return ToInteger(r) == 28; }},
+        {"integer -2", IntegerData(-2), bytes("00 02 FF FF FF FE"),
+         [](const fw::MemoryBlock& r) { return ToInteger(r) == -2; }},
+        {"double 1.5", DoubleData(1.5), bytes("00 05 3F F8 00 00 00 00 00 00"),
+         [](const fw::MemoryBlock& r) { return ToDouble(r) == 1.5; }},
+        {"date", DatetimeData(fw::Date(2007, 3, 15)), bytes("00 07") + "2007-03-15 00:00:00",
+         [](const fw::MemoryBlock& r) { return ToDatetime(r) == fw::Date(2007, 3, 15); }},
+        {"text 28 in UTF-8", StringData({"28", fw::kEncodingUTF8}), bytes("00 08 08 00 01 00 32 38"),
+         [](const fw::MemoryBlock& r) { return ToString(r) == fw::EncodedString{"28", fw::kEncodingUTF8}; }},
+        {"text without encoding", StringData({"28", fw::kEncodingNone}), bytes("00 08 FF FF FF FF 32 38"),
+         [](const fw::MemoryBlock& r) { return ToString(r) == fw::EncodedString{"28", fw::kEncodingNone}; }},
+        {"boolean true", BooleanData(true), bytes("00 0B 01"),
+         [](const fw::MemoryBlock& r) { return ToBoolean(r) == true; }},
+        {"boolean false", BooleanData(false), bytes("00 0B 00"),
+         [](const fw::MemoryBlock& r) { return ToBoolean(r) == false; }},
+        {"color", ColorData(fw::RGB(0xFF, 0x80, 0x00)), bytes("00 10 FF 80 00"),
+         [](const fw::MemoryBlock& r) { return ToColor(r) == fw::RGB(0xFF, 0x80, 0x00); }},
+        {"nil", NilData(std::int32_t(5)), bytes("00 33"), [](const fw::MemoryBlock& r) { return !ToNil(r); }},
+        {"memory block", MemoryBlockData(fw::MemoryBlock::FromString("\x01\x02")), bytes("00 47 01 02"),
+         [](const fw::MemoryBlock& r) { return ToMemoryBlock(r)->ToString() == "\x01\x02"; }},
+        {"no folder item", FolderItemData(nullptr), bytes("01 7D"),
+         [](const fw::MemoryBlock& r) { return !ToFolderItem(r); }},
+        {"folder item", FolderItemData(item), bytes("01 7D") + "/tmp/a b",
+         [](const fw::MemoryBlock& r) { return ToFolderItem(r) && ToFolderItem(r)->Path() == "/tmp/a b"; }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(row.written);
+        EXPECT_EQ(hex(*row.written), hex(row.record));
+        EXPECT_FALSE(row.written->LittleEndian());
+        for (const bool little : {false, true}) {
+            fw::MemoryBlock record = fw::MemoryBlock::FromString(row.record);
+            record.SetLittleEndian(little);
+            EXPECT_TRUE(row.readsBack(record)) << (little ? "marked little-endian" : "marked big-endian");
+            EXPECT_EQ(record.LittleEndian(), little) << "the reader left the mark alone";
+        }
+    }
+}
+
+TEST(BDictionaryRecords, ReadersGiveNothingForRecordsTooShortForTheirKind)
+{
+    using namespace BDictionary;
+    const fw::MemoryBlock tagOnly = fw::MemoryBlock::FromString(bytes("00 02"));
+    EXPECT_FALSE(ToInteger(fw::MemoryBlock::FromString(bytes("00 02 00 00 01"))));
+    EXPECT_FALSE(ToDouble(fw::MemoryBlock::FromString(bytes("00 05 3F F8 00 00 00 00 00"))));
+    EXPECT_FALSE(ToDatetime(fw::MemoryBlock::FromString(bytes("00 07") + "2007-03-15 00:00:0")));
+    EXPECT_FALSE(ToDatetime(fw::MemoryBlock::FromString(bytes("00 07") + "2007-02-30 00:00:00")));
+    EXPECT_FALSE(ToString(fw::MemoryBlock::FromString(bytes("00 08 08 00 01"))));
+    EXPECT_FALSE(ToBoolean(tagOnly));
+    EXPECT_FALSE(ToColor(fw::MemoryBlock::FromString(bytes("00 10 FF 80"))));
+    EXPECT_FALSE(ToMemoryBlock(fw::MemoryBlock::FromString(bytes("00"))));
+    EXPECT_EQ(ToMemoryBlock(tagOnly)->Size(), 0u);
+    EXPECT_FALSE(ToVariant(block(bytes("00"))));
+    EXPECT_TRUE(ToVariant(nullptr).value_or(1).IsNull());
+}
+
+// The store's dictionary through the per-kind operations gives the bytes
+// Convert gives, and back.
+TEST(BDictionaryRecords, VariantDataAndToVariantMatchConvert)
+{
+    using namespace BDictionary;
+    const fw::DictionaryPtr store = dict({{"durciclo", "28"}, {"fechamens1", fw::Date(2007, 3, 15, 10, 20, 30)},
+                                          {"rbevitar", false}, {"durmens", std::int32_t(2)},
+                                          {"inner", fw::Variant(dict({{"luteo", "14"}}))}});
+    const fw::MemoryBlockPtr converted = Convert(store);
+    const fw::MemoryBlockPtr record = VariantData(fw::Variant(store));
+    ASSERT_TRUE(converted && record);
+    EXPECT_EQ(hex(*record), hex(*converted));
+    EXPECT_EQ(hex(*DictionaryData(*store)), hex(*converted));
+    const auto read = ToVariant(record);
+    ASSERT_TRUE(read && read->As<fw::Dictionary>());
+    EXPECT_TRUE(sameDictionary(*read->As<fw::Dictionary>(), *store));
+    EXPECT_TRUE(sameDictionary(*ToDictionary(*converted), *store));
+}
+
+TEST(BDictionaryRecords, JoinMemoryBlocksKeepsOrderAndTheFirstBlocksByteOrder)
+{
+    auto first = block("ab");
+    first->SetLittleEndian(false);
+    const fw::MemoryBlockPtr blocks[] = {first, block(""), block("cde")};
+    const fw::MemoryBlockPtr joined = BDictionary::JoinMemoryBlocks(blocks);
+    EXPECT_EQ(joined->ToString(), "abcde");
+    EXPECT_FALSE(joined->LittleEndian());
+    EXPECT_TRUE(BDictionary::JoinMemoryBlocks(std::span(blocks).subspan(1))->LittleEndian());
 }
