@@ -317,6 +317,14 @@ Control* Window::FindControl(std::string_view name, std::int32_t index) const
     return nullptr;
 }
 
+PropertyTarget* Window::FindObject(std::string_view name) const
+{
+    if (Control* control = FindControl(name))
+        return control;
+    const auto it = d->byName.find(name);
+    return it != d->byName.end() ? it->second : nullptr;
+}
+
 std::size_t Window::ControlCount() const
 {
     return d->controls.size();

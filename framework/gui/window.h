@@ -75,6 +75,9 @@ public:
     Control* FindControl(std::string_view name, std::int32_t index) const;
     Control* ControlAt(std::size_t creationIndex) const;
     std::size_t ControlCount() const;
+    // Any object the window holds under the name, a control or another (a
+    // Timer, a socket); for a control set, its member of lowest index.
+    PropertyTarget* FindObject(std::string_view name) const;
     template <class T> T* Find(std::string_view name) const;
     template <class T> T* Find(std::string_view name, std::int32_t index) const;
 
@@ -237,7 +240,7 @@ T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
 template <class T>
 T* Window::Find(std::string_view name) const
 {
-    return dynamic_cast<T*>(FindControl(name));
+    return dynamic_cast<T*>(FindObject(name));
 }
 
 template <class T>

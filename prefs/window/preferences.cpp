@@ -70,6 +70,8 @@ void preferences::Event_Close()
     if (!calendar || calendar->Closing())
         return;
     calendar->SetMenuBar(MenuBar1());
+    calendar->ciclo();
+    calendar->coloron();
 }
 
 } // namespace windows

@@ -2,6 +2,7 @@
 #include "framework/core/propertyblock.h"
 #include "framework/gui/canvas.h"
 #include "framework/gui/graphics.h"
+#include "framework/gui/httpsocket.h"
 #include "framework/gui/picture.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
@@ -52,6 +53,7 @@ protected:
         AddControl<Probe>("cell", 0);
         AddControl<fw::Timer>("Timer1", fw::kNoIndex)->SetProperty("Mode", 0);
         AddControl<fw::StaticText>("label", fw::kNoIndex);
+        AddControl<fw::HTTPSocket>("http", fw::kNoIndex);
         g_log->push_back(Visible() ? "visible flag set" : "not visible");
         g_log->push_back(Handle()->isVisible() ? "shown early" : "not shown yet");
     }
@@ -90,6 +92,13 @@ TEST_F(WindowTest, BuildRunsLayoutControlsThenOpenEventsAndFindsControls)
     EXPECT_EQ(w->FindControl("cell", 2), nullptr);
     EXPECT_EQ(w->ControlAt(4), nullptr);
     EXPECT_EQ(w->Find<fw::StaticText>("first"), nullptr);
+    // Objects that are no controls are found by name too, as controls are.
+    EXPECT_NE(w->Find<fw::Timer>("Timer1"), nullptr);
+    EXPECT_EQ(w->FindObject("Timer1"), w->Find<fw::Timer>("Timer1"));
+    EXPECT_EQ(w->Find<Probe>("Timer1"), nullptr);
+    EXPECT_EQ(w->FindObject("cell"), w->FindControl("cell", 0));
+    EXPECT_NE(w->Find<fw::HTTPSocket>("http"), nullptr);
+    EXPECT_EQ(w->FindObject("none"), nullptr);
 }
 
 TEST_F(WindowTest, FrameKindsAndPlacement)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shell_fixture.h"
 
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace {
@@ -49,6 +51,31 @@ TEST_F(PrefsWindowTest, OnlyOkStoresTheSettings)
         EXPECT_EQ(ShownBy(*win::preferences()), kept);
         End();
     }
+}
+
+} // namespace
+
+namespace {
+
+// Closing the window (as a quit does while the calendar window stays)
+// rebuilds the cycle table from its lists and repaints the shown month.
+TEST_F(PrefsWindowTest, CloseRebuildsTheCycleTableAndRepaints)
+{
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    windows::main* calendar = win::main();
+    WaitShown(calendar);
+    calendar->fechamens1->SetDate(fw::Date());
+    testenv::click(calendar->calcular);
+    windows::preferences* prefs = win::preferences();
+    prefs->durmens->SetListIndex(4); // 7 days, where Calculate took 5
+    prefs->PushButton1->Push();
+    calendar->ov->SetText("0");
+    const QImage before = calendar->Handle()->grab().toImage();
+
+    prefs->Close();
+    EXPECT_EQ(calendar->ov->Text(), "16");
+    EXPECT_NE(calendar->Handle()->grab().toImage(), before);
 }
 
 } // namespace
