@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and checks that a Linux desktop
 # finds the program, its desktop entry and its icons there, and that the
-# entry passes desktop-file-validate.
-# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DLIBDIR=<lib dir under the prefix> -P checkinstall.cmake
+# entry passes desktop-file-validate, and that a program put beside the
+# installed one loads the installed modules.
+# Usage: cmake -DBUILD_DIR=... -DPREFIX=... -DLIBDIR=<lib dir under the prefix>
+#   -DPROBE=<the module probe> -P checkinstall.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -32,3 +34,10 @@ foreach(want "Exec=cyclane-duvivarode" "Icon=cyclane-duvivarode")
     message(FATAL_ERROR "desktop entry lacks ${want}")
   endif()
 endforeach()
+# A program beside the installed one finds the installed modules.
+file(COPY "${PROBE}" DESTINATION "${PREFIX}/bin")
+get_filename_component(probe "${PROBE}" NAME)
+execute_process(COMMAND "${PREFIX}/bin/${probe}" RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the installed modules are not found from the program's folder:\n${out}")
+endif()

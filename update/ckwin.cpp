@@ -5,6 +5,7 @@
 #include "framework/core/appversion.h"
 #include "framework/core/text.h"
 #include "framework/gui/application.h"
+#include "framework/gui/httpsocket.h"
 #include "framework/gui/network.h"
 #include "resources/textos.h"
 #include "update/downloadname.h"
@@ -230,7 +231,7 @@ bool ckwin::KeepDownload(const update::CreatedFile& file)
     return false;
 }
 
-void ckwin::http_Error(std::int32_t)
+void ckwin::http_Error(std::int32_t code)
 {
     http->Close();
     if (m_phase == Phase::Downloading) {
@@ -239,7 +240,8 @@ void ckwin::http_Error(std::int32_t)
         m_download.reset();
         DownloadFailed();
     } else if (m_phase == Phase::Checking) {
-        CheckFailed(Textos::k712());
+        // Without its network support the program never reached the site.
+        CheckFailed(code == fw::HTTPSocket::kErrorDriver ? Textos::k014() : Textos::k712());
     }
 }
 

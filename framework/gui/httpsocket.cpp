@@ -135,7 +135,7 @@ void HTTPSocket::Start(std::string_view url)
     const bool valid = address.isValid() && !address.host().isEmpty() && (scheme == "http" || scheme == "https");
     const net::Module* module = valid ? detail::NetModule() : nullptr;
     if (!module) {
-        const std::int32_t code = valid ? kErrorRefused : kErrorProtocol;
+        const std::int32_t code = valid ? kErrorDriver : kErrorProtocol;
         const std::uint64_t generation = m_generation;
         QTimer::singleShot(0, &m_impl->context, [this, generation, code] {
             if (generation == m_generation)

@@ -24,6 +24,7 @@ public:
     // Error codes.
     enum : std::int32_t {
         kErrorFile = 1,          // the target file could not be made or written
+        kErrorDriver = 100,      // the network support could not be loaded
         kErrorRefused = 102,     // no connection (refused, unreachable, closed early)
         kErrorLookup = 103,      // the server name is unknown
         kErrorTimeout = 104,     // no connection in time, or the reply stalled

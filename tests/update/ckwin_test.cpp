@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/mainwindow.h"
+#include "framework/gui/modules_seam.h"
 #include "framework/gui/network.h"
 #include "framework/gui/network_seam.h"
 #include "resources/textos.h"
@@ -57,6 +58,7 @@ protected:
     void TearDown() override
     {
         fw::DestroyAllWindows();
+        fw::detail::SetModulesMissing(false);
         fw::Network::SetIsConnectedHook(previousHook);
         update::SetUpdateBaseURL(previousURL);
     }
@@ -109,7 +111,10 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
     const std::string head = "HTTP/1.1 200 OK\r\n";
     const std::string k710 = Textos::k710();
     const std::string length11 = head + "Content-Length: 11\r\n", length13 = head + "Content-Length: 13\r\n";
-    struct Row { const char* name; Reply reply; std::string status; bool offered = false; bool refused = false; };
+    struct Row {
+        const char* name; Reply reply; std::string status; bool offered = false; bool refused = false;
+        bool noNetworkModule = false;
+    };
     const Row rows[] = {
         {"newer", Reply::Ok("1.0.1,c.dmg"), k710 + "1.0.1", true},
         {"up to date", Reply::Ok("1.0.0,c.dmg"), Textos::k711()},
@@ -122,11 +127,15 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
         {"drip-fed", Raw(length11, {"1", ".", "0", ".", "1", ",", "c", ".", "d", "m", "g"}, 300), Textos::k712()},
         {"status 404", Reply::Ok("1.0.1,c.dmg", 404), Textos::k713()},
         {"refused", Reply::Ok("1.0.1,c.dmg"), Textos::k712(), false, true},
+        // Never tried, so never said to be unreachable.
+        {"no network module", Reply::Ok("1.0.1,c.dmg"), Textos::k014(), false, false, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         server.Script("/version.txt", row.reply);
         update::SetUpdateBaseURL(row.refused ? testenv::HttpServer::RefusingURL() : server.BaseURL());
+        fw::detail::SetModulesMissing(row.noNetworkModule);
+        const std::size_t asked = server.Requests().size();
         windows::ckwin* w = Open();
         if (row.name == std::string("up to date"))
             testenv::screenshot(w, "update-checking");
@@ -136,6 +145,7 @@ TEST_F(UpdateWindowTest, VersionAnswersAndFailuresEachShowATextAndStopTheWheel)
         EXPECT_EQ(w->StatusLabel->Text(), row.status);
         EXPECT_EQ(w->CloseDownloadButton->Visible(), row.offered);
         EXPECT_EQ(w->stopbutton->Caption(), Textos::k705());
+        EXPECT_EQ(server.Requests().size() > asked, !row.refused && !row.noNetworkModule);
         w->Close();
     }
 }
