@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev libxdamage-dev libxtst-dev libpng-dev libfontconfig-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core xvfb xauth tzdata
+  fonts-dejavu-core xvfb xauth tzdata openbox
   desktop-file-utils x11-utils xdotool imagemagick libx11-dev python3
 )
 missing=()

@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QPaintEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <utility>
@@ -444,6 +445,8 @@ void Window::ShowNow()
 {
     Realize();
     ApplyFlags();
+    if (!d->frameWidget->isVisible())
+        KeepAboveOpener();
     InstallMenuBar();
     if (!d->placed) {
         d->frameWidget->adjustSize();
@@ -527,6 +530,31 @@ void Window::ApplyFlags()
         frame->setWindowModality(modality);
     if (shown && !frame->isVisible())
         frame->show();
+}
+
+void Window::KeepAboveOpener()
+{
+    // A floating window stays above the window it is opened from, which a
+    // click can then never bring over it: transient for that window, the
+    // front one that is neither floating nor a title-less box.
+    const auto floating = [](std::int32_t frame) { return frame == kFloating || frame == kGlobalFloating; };
+    if (!floating(m_frame))
+        return;
+    const auto opens = [&](const Window* w) {
+        return w != this && w->Visible() && !floating(w->m_frame) && w->m_frame != kPlainBox &&
+               w->m_frame != kShadowedBox;
+    };
+    Window* opener = FrontWindow();
+    if (!opener || !opens(opener)) {
+        const std::vector<Window*> all = Windows();
+        const auto found = std::find_if(all.begin(), all.end(), opens);
+        opener = found == all.end() ? nullptr : *found;
+    }
+    QWidget* frame = d->frameWidget.get();
+    frame->winId();
+    if (opener)
+        opener->d->frameWidget->winId();
+    frame->windowHandle()->setTransientParent(opener ? opener->d->frameWidget->windowHandle() : nullptr);
 }
 
 void Window::Place()

@@ -8,7 +8,9 @@ as a user would: a first start that stores the preferences, a second start
 through the disclaimer, the quick start, a date entered with the date
 field's arrows and keys, Calculate for every goal, paging, the preferences,
 every help topic, About and Check for Updates against a server of its own on
-127.0.0.1, and a third start that must show every input as it was left.
+127.0.0.1, and a third start that must show every input as it was left;
+then, under a window manager when the machine has one, Help, Preferences and
+About must stay above the calendar window when it is clicked.
 Every wait polls the display with a deadline. Screenshots of each step go to
 --out. Exit status 77 (skipped) only when no X server can be started.
 """
@@ -17,6 +19,8 @@ import argparse
 import datetime
 import http.server
 import os
+import re
+import shutil
 import struct
 import subprocess
 import sys
@@ -125,9 +129,12 @@ class Window:
 
     def __init__(self, display, wid, width, height):
         self.d, self.wid = display, wid
-        geo = dict(line.split("=", 1) for line in display.xdotool("getwindowgeometry", "--shell", wid).split())
-        self.x, self.y = int(geo["X"]), int(geo["Y"])
-        self.width, self.height = int(geo["WIDTH"]), int(geo["HEIGHT"])
+        # Where the window lies on the screen, also inside a window manager's
+        # frame.
+        info = subprocess.run(["xwininfo", "-id", str(wid)], env=display.env, capture_output=True, text=True).stdout
+        geo = dict(line.strip().split(": ", 1) for line in info.splitlines() if ": " in line)
+        self.x, self.y = int(geo["Absolute upper-left X"]), int(geo["Absolute upper-left Y"])
+        self.width, self.height = int(geo["Width"]), int(geo["Height"])
         check(self.width == width, f"window {wid} is {self.width} wide, not {width}")
         check(height <= self.height <= height + 40, f"window {wid} is {self.height} high, not {height} and a menu bar")
         self.top = self.y + self.height - height
@@ -169,6 +176,20 @@ def sized(display, title, width, height):
         if f"WIDTH={width}\n" in geo and f"HEIGHT={height}\n" in geo:
             return wid
     return None
+
+
+def transient_for(display, wid):
+    """The window that a window is kept above (its WM_TRANSIENT_FOR), or None."""
+    out = subprocess.run(["xprop", "-id", str(wid), "WM_TRANSIENT_FOR"], env=display.env,
+                         capture_output=True, text=True).stdout
+    found = re.search(r"window id # (0x[0-9a-fA-F]+)", out)
+    return int(found.group(1), 16) if found else None
+
+
+def root_windows(display, prop):
+    """The windows a property of the root window lists."""
+    out = subprocess.run(["xprop", "-root", prop], env=display.env, capture_output=True, text=True).stdout
+    return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out.partition("#")[2])]
 
 
 def wait_window(display, title, width, height, timeout=15.0):
@@ -301,15 +322,63 @@ def check_painting(calendar, shot, entered_cell):
     check(colours[ovulation[0] - 1] == FERTILE, "the day before ovulation is not fertile")
 
 
-def dismiss_disclaimer_and_quick_start(d, calendar):
+def dismiss_disclaimer_and_quick_start(d, calendar, shots=True):
     wait_for("the disclaimer", lambda: calendar.pixel(400, 176) == PANEL)
     check(calendar.pixel(300, 230) != PANEL, "the quick start shows with the disclaimer")
-    d.screenshot("disclaimer")
+    if shots:
+        d.screenshot("disclaimer")
     calendar.click(506, 162)  # Agree
     wait_for("the quick start", lambda: calendar.pixel(300, 230) == PANEL)
-    d.screenshot("quick-start")
+    if shots:
+        d.screenshot("quick-start")
     calendar.click(450, 221)  # Ok
     wait_for("the quick start to go", lambda: calendar.pixel(300, 230) != PANEL)
+
+
+def check_kept_above(d, window, calendar, what):
+    check(transient_for(d, window) == int(calendar.wid), f"the {what} window is not kept above the calendar window")
+
+
+def under_window_manager(args, d, home):
+    """Help, Preferences and About stay above the calendar window when it is
+    clicked, on a display of their own run by a window manager."""
+    wm = Display(args.out)
+    wm.step = d.step
+    work = os.path.join(home, "wm")
+    os.makedirs(os.path.join(work, ".config"), mode=0o700)
+    manager = None
+    try:
+        check(wm.start(work), "no second X server could be started")
+        manager = subprocess.Popen(["openbox", "--sm-disable"], env=dict(wm.env, HOME=work,
+                                   XDG_CONFIG_HOME=os.path.join(work, ".config")),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the window manager", lambda: root_windows(wm, "_NET_SUPPORTING_WM_CHECK"))
+        run = Run(args, wm, home, args.program)
+        calendar = run.splash_then_calendar()
+        dismiss_disclaimer_and_quick_start(wm, calendar, shots=False)
+        about = lambda: sized(wm, CALENDAR, 276, 365)
+        for name, button, find, close in (
+                ("help", 409, lambda: visible(wm, HELP), lambda w: Window(wm, w, 462, 418).click(231, 374)),
+                ("preferences", 271, lambda: visible(wm, PREFERENCES), lambda w: Window(wm, w, 266, 304).click(133, 274)),
+                ("about", 103, about, lambda w: subprocess.run([args.wmclose, w], env=wm.env, check=True))):
+            calendar.click(button, 306)
+            window = int(wait_for(f"the {name} window", find))
+            check_kept_above(wm, window, calendar, name)
+            calendar.click(30, 100)  # a day of the calendar window, beside the window
+            wait_for("the calendar window to take the focus",
+                     lambda: root_windows(wm, "_NET_ACTIVE_WINDOW") == [int(calendar.wid)])
+            order = root_windows(wm, "_NET_CLIENT_LIST_STACKING")
+            check(window in order and order.index(window) > order.index(int(calendar.wid)),
+                  f"a click on the calendar window put the {name} window behind it")
+            wm.screenshot(f"{name}-above-calendar")
+            close(str(window))
+            wait_for(f"the {name} window to close", lambda: not find())
+        run.quit(calendar)
+    finally:
+        if manager:
+            manager.kill()
+            manager.wait()
+        wm.stop()
 
 
 def main():
@@ -445,6 +514,7 @@ def scenario(args, d, home, site):
 
     calendar.click(271, 306)  # Preferences
     settings = wait_window(d, PREFERENCES, 266, 304)
+    check_kept_above(d, settings.wid, calendar, "preferences")
     settings.click(221, 33)   # menses length list
     settings.keys("Down", "Return")
     settings.click(40, 233)   # no update check at start-up
@@ -458,6 +528,7 @@ def scenario(args, d, home, site):
 
     calendar.click(409, 306)  # Help
     help_window = wait_window(d, HELP, 462, 418)
+    check_kept_above(d, help_window.wid, calendar, "help")
     pages = [help_window.crop(HELP_PAGE)]
     d.screenshot("help-topic-1")
     for topic in range(2, 7):
@@ -472,6 +543,7 @@ def scenario(args, d, home, site):
     calendar.click(103, 306)  # About
     # Without a title of its own, it shows the program's name.
     about = wait_for("the About box", lambda: sized(d, CALENDAR, 276, 365), 10)
+    check_kept_above(d, about, calendar, "About")
     d.screenshot("about")
     subprocess.run([args.wmclose, about], env=d.env, check=True)  # its close box
     wait_for("the About box to close", lambda: not sized(d, CALENDAR, 276, 365))
@@ -509,6 +581,12 @@ def scenario(args, d, home, site):
     settings.click(133, 274)
     wait_gone(d, PREFERENCES)
     run.quit(calendar)
+
+    # 4. With a window manager, when the machine has one.
+    if shutil.which("openbox"):
+        under_window_manager(args, d, home)
+    else:
+        print("no window manager: the stacking was checked by the windows' transient-for only")
 
 
 if __name__ == "__main__":

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -124,6 +125,47 @@ TEST_F(WindowTest, FrameKindsAndPlacement)
         const QPoint off = w->Handle()->frameGeometry().center() -
                            QGuiApplication::primaryScreen()->availableGeometry().center();
         EXPECT_LE(off.manhattanLength(), 2);
+    }
+}
+
+// Floating windows are kept above the window they are opened from, so that a
+// click on that window cannot hide them: they are transient for it.
+TEST_F(WindowTest, FloatingWindowsAreTransientForTheWindowTheyAreOpenedFrom)
+{
+    using W = fw::Window;
+    // The frames of the windows shown first, in order, and of the one shown
+    // last; which of the first it must be transient for (-1: none).
+    struct Row { const char* name; std::vector<int> before; int frame; int parent; };
+    const Row rows[] = {
+        {"floating over a document", {W::kDocument}, W::kFloating, 0},
+        {"global floating over a document", {W::kDocument}, W::kGlobalFloating, 0},
+        {"floating over the front document", {W::kDocument, W::kDocument}, W::kFloating, 1},
+        {"floating over floating over a document", {W::kDocument, W::kFloating}, W::kFloating, 0},
+        {"floating over a title-less box only", {W::kPlainBox}, W::kFloating, -1},
+        {"a document over a document", {W::kDocument}, W::kDocument, -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::unique_ptr<W>> shown;
+        for (const int frame : row.before) {
+            shown.push_back(std::make_unique<W>());
+            shown.back()->SetFrame(frame);
+            shown.back()->Build();
+            shown.back()->Show();
+        }
+        auto w = std::make_unique<W>();
+        w->SetFrame(row.frame);
+        w->Build();
+        w->Show();
+        const QWindow* parent = w->Handle()->windowHandle()->transientParent();
+        EXPECT_EQ(parent, row.parent < 0 ? nullptr : shown[std::size_t(row.parent)]->Handle()->windowHandle());
+        // Shown again after the opener went, it is no longer held by it.
+        if (row.parent >= 0) {
+            w->Hide();
+            shown[std::size_t(row.parent)]->Hide();
+            w->Show();
+            EXPECT_NE(w->Handle()->windowHandle()->transientParent(), parent);
+        }
     }
 }
 
