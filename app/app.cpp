@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app.h"
 
+#include "resources/filetypes.h"
 #include "resources/menubars.h"
 #include "app/splashreg.h"
 #include "calendar/mainwindow.h"
@@ -104,24 +105,51 @@ void Restore(const RestoreRow& row)
     }
 }
 
-// The items of the application's bar that its enabling handler turns on by
-// name, each while the application has a command for it.
-constexpr std::string_view kEnabledByName[] = {"MyAppHelp", "FilePSetup", "FileQuit"};
+// BPrefs.Save, saying what a user must know: a file kept aside, or a save
+// that failed, which ends the process as a failure.
+void SaveAndReport()
+{
+    const bool saved = BPrefs::Save();
+    const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
+    if (outcome.damagedCopy)
+        fw::MsgBox((outcome.laterVersion ? Textos::k222() : Textos::k220()) + "\r"
+                   + outcome.damagedCopy->NativePath());
+    if (saved)
+        return;
+    const fw::FolderItemPtr file = BPrefs::PrefsFile();
+    fw::MsgBox(Textos::k221() + "\r" + (file ? file->NativePath() : std::string()) + "\r" + outcome.reason);
+    // The settings are lost: the process must not end as a success.
+    fw::Quit(1);
+}
+
+fw::MenuItem* ItemOfTheApplicationsBar(std::string_view name)
+{
+    const ::App* application = app::App();
+    fw::MenuBar* bar = application ? application->MenuBar() : nullptr;
+    return bar ? bar->FindItem(name) : nullptr;
+}
 
 } // namespace
+
+fw::MenuItem* MyAppHelp()
+{
+    return ItemOfTheApplicationsBar("MyAppHelp");
+}
+
+fw::MenuItem* FilePSetup()
+{
+    return ItemOfTheApplicationsBar("FilePSetup");
+}
+
+fw::QuitMenuItem* FileQuit()
+{
+    return dynamic_cast<fw::QuitMenuItem*>(ItemOfTheApplicationsBar("FileQuit"));
+}
 
 App::App()
 {
     fw::SetApplicationTitle("Cyclane Duvivarode");
     SetMenuBar(::MenuBar1());
-}
-
-void App::AddMenuHandlers()
-{
-    AddMenuHandler("AppleAbout", this, &App::AppleAbout_Action);
-    AddMenuHandler("MyAppHelp", this, &App::MyAppHelp_Action);
-    AddMenuHandler("FilePSetup", this, &App::FilePSetup_Action);
-    AddMenuHandler("FileQuit", this, &App::FileQuit_Action);
 }
 
 void App::Event_Open()
@@ -139,17 +167,7 @@ void App::Event_Close()
     // A quit on a failure leaves the file as it was.
     if (ExitStatus() != 0)
         return;
-    const bool saved = BPrefs::Save();
-    const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
-    if (outcome.damagedCopy)
-        fw::MsgBox((outcome.laterVersion ? Textos::k222() : Textos::k220()) + "\r"
-                   + outcome.damagedCopy->NativePath());
-    if (saved)
-        return;
-    const fw::FolderItemPtr file = BPrefs::PrefsFile();
-    fw::MsgBox(Textos::k221() + "\r" + (file ? file->NativePath() : std::string()) + "\r" + outcome.reason);
-    // The settings are lost: the process must not end as a success.
-    fw::Quit(1);
+    SaveAndReport();
 }
 
 void App::Event_ExitDuringRun()
@@ -163,13 +181,9 @@ void App::Event_ExitDuringRun()
 
 void App::Event_EnableMenuItems()
 {
-    fw::MenuBar* bar = MenuBar();
-    if (!bar)
-        return;
-    for (std::string_view name : kEnabledByName)
-        if (HasMenuHandler(name))
-            if (fw::MenuItem* item = bar->FindItem(name))
-                item->SetEnabled(true);
+    for (fw::MenuItem* item : {MyAppHelp(), FilePSetup(), static_cast<fw::MenuItem*>(FileQuit())})
+        if (item)
+            item->SetEnabled(true);
 }
 
 bool App::AppleAbout_Action()
@@ -198,34 +212,70 @@ bool App::FilePSetup_Action()
 
 bool App::FileQuit_Action()
 {
-    // The calendar window stores its inputs as it closes, and Close saves.
+    // The calendar window stores its inputs again as the quit closes it, and
+    // Close saves again; with the inputs stored first, those change nothing
+    // and the file is written once.
+    if (!Quitting())
+        if (windows::main* calendar = win::main())
+            calendar->StoreInputs();
+    SaveAndReport();
     Quit(0);
     return false;
 }
 
 namespace app {
 
+::App* App()
+{
+    return dynamic_cast<::App*>(fw::App());
+}
+
+void InitFileTypes()
+{
+    FileTypes::Initialize();
+}
+
+std::unique_ptr<::App> NewAppInstance()
+{
+    return std::make_unique<::App>();
+}
+
+void ApplicationAddMenuHandlers()
+{
+    ::App* application = App();
+    if (!application)
+        return;
+    application->AddMenuHandler("AppleAbout", application, &::App::AppleAbout_Action);
+    application->AddMenuHandler("FilePSetup", application, &::App::FilePSetup_Action);
+    application->AddMenuHandler("MyAppHelp", application, &::App::MyAppHelp_Action);
+    application->AddMenuHandler("FileQuit", application, &::App::FileQuit_Action);
+}
+
+void MakeDefaultView()
+{
+    // Check for Updates serves while the calendar window is in front.
+    if (windows::main* calendar = win::main()) {
+        calendar->AddMenuHandler("ckupdt", [] {
+            if (windows::ckwin* updates = win::ckwin())
+                updates->Show();
+            return false;
+        });
+        // The splash's Ok shows it: its widgets are made while the splash
+        // waits.
+        calendar->PrepareWhenIdle();
+    }
+}
+
 std::unique_ptr<::App> StartUp()
 {
     std::unique_ptr<::App> application;
     fw::Dispatch(update::RemoveLeftoverPartialFiles);
-    fw::Dispatch([&] { application = std::make_unique<::App>(); });
+    fw::Dispatch(InitFileTypes);
+    fw::Dispatch([&] { application = NewAppInstance(); });
     if (!application)
         return nullptr;
-    fw::Dispatch([&] { application->AddMenuHandlers(); });
-    fw::Dispatch([] {
-        // Check for Updates serves while the calendar window is in front.
-        if (windows::main* calendar = win::main()) {
-            calendar->AddMenuHandler("ckupdt", [] {
-                if (windows::ckwin* updates = win::ckwin())
-                    updates->Show();
-                return false;
-            });
-            // The splash's Ok shows it: its widgets are made while the
-            // splash waits.
-            calendar->PrepareWhenIdle();
-        }
-    });
+    fw::Dispatch(ApplicationAddMenuHandlers);
+    fw::Dispatch(MakeDefaultView);
     return application;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/gui/application.h"
+#include "framework/gui/menubar.h"
 
 #include <memory>
 #include <string>
@@ -18,12 +19,17 @@ public:
     // The setup text of the last confirmed Page Setup dialog; nothing reads it.
     const std::string& PageSettings() const { return m_pageSettings; }
 
-    // Binds the application's menu items to its commands.
-    void AddMenuHandlers();
-
     // Raised by the framework from the event loop; public so that a test can
     // stand in for the loop.
     void Event_Open() override;
+
+    // The menu commands, bound by app::ApplicationAddMenuHandlers. Each
+    // returns false: the command is not marked as handled.
+    bool AppleAbout_Action();
+    bool FilePSetup_Action();
+    bool MyAppHelp_Action();
+    // Saves the preferences, then quits.
+    bool FileQuit_Action();
 
 protected:
     void Event_Close() override;
@@ -31,20 +37,31 @@ protected:
     void Event_ExitDuringRun() override;
 
 private:
-    bool AppleAbout_Action();
-    bool MyAppHelp_Action();
-    bool FilePSetup_Action();
-    bool FileQuit_Action();
-
     std::string m_pageSettings;
 };
 
+// The items of the application's bar of these names; null when the
+// application or its bar has none.
+fw::MenuItem* MyAppHelp();
+fw::MenuItem* FilePSetup();
+fw::QuitMenuItem* FileQuit();
+
 namespace app {
 
-// Start-up up to the event loop: the application object with
-// its bar and menu commands, and the calendar window, created hidden. A step
-// that fails gives the framework's error report and a quit with a failure
-// status; nullptr when not even the application object could be made.
+// The application object; nullptr before start-up and after it is gone.
+::App* App();
+
+// The steps of start-up, in this order: the file types; the application
+// object, with its bar; its menu commands; the calendar window, created
+// hidden.
+void InitFileTypes();
+std::unique_ptr<::App> NewAppInstance();
+void ApplicationAddMenuHandlers();
+void MakeDefaultView();
+
+// Start-up up to the event loop. A step that fails gives the framework's
+// error report and a quit with a failure status; nullptr when not even the
+// application object could be made.
 std::unique_ptr<::App> StartUp();
 
 // Start-up, then the event loop; the exit status.

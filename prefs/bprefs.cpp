@@ -43,6 +43,8 @@ bool mTooLarge = false;
 // The file that did not load whole was written by a later version.
 bool mLaterVersion = false;
 SaveOutcome mLastSave;
+// What the last save of this run that wrote the file wrote.
+std::optional<std::string> mWritten;
 
 struct Read {
     fw::DictionaryPtr store;
@@ -91,6 +93,15 @@ void writePrefs(fw::BinaryStream& stream, const fw::MemoryBlock& enciphered)
     stream.WriteInt16(kVersion);
     stream.WriteUInt8(kEnciphered);
     stream.Write(enciphered.ToString());
+}
+
+// The bytes writePrefs writes.
+std::string fileData(const fw::MemoryBlock& enciphered)
+{
+    const auto file = std::make_shared<fw::MemoryBlock>();
+    fw::BinaryStream stream(file);
+    writePrefs(stream, enciphered);
+    return file->ToString();
 }
 
 // The serialised store, enciphered; null when it cannot be serialised.
@@ -216,6 +227,11 @@ bool Save()
             out.reason = "The file could not be read, so it was left as it is.";
             return false;
         }
+        // Quitting saves from more than one handler; the file is written once.
+        if (mWritten && *mWritten == fileData(*body) && file->ReadAll() == mWritten) {
+            out.saved = true;
+            return true;
+        }
         if (mUnread || mTooLarge) {
             auto copy = fw::FolderItem::PreferencesFolder()->Child(kDamagedName);
             std::error_code ec;
@@ -237,6 +253,7 @@ bool Save()
             out.reason = file->LastError();
             return false;
         }
+        mWritten = fileData(*body);
         out.saved = true;
         return true;
     } catch (const std::exception& e) {
@@ -296,10 +313,7 @@ std::optional<std::string> PrefsData(const fw::DictionaryPtr& store)
     const fw::MemoryBlockPtr body = encipheredBody(store);
     if (!body)
         return std::nullopt;
-    const auto file = std::make_shared<fw::MemoryBlock>();
-    fw::BinaryStream stream(file);
-    writePrefs(stream, *body);
-    return file->ToString();
+    return fileData(*body);
 }
 
 void ResetForTesting()
@@ -310,6 +324,7 @@ void ResetForTesting()
     mTooLarge = false;
     mLaterVersion = false;
     mLastSave = {};
+    mWritten.reset();
 }
 
 } // namespace BPrefs

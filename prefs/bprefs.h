@@ -37,7 +37,9 @@ void SetValue(const fw::Variant& key, fw::Variant value);
 // serialised or the file cannot be written. When the file read at load time
 // did not load whole, its bytes are first kept in "com.tarcyc Prefs.damaged",
 // once; a save that cannot keep them does not replace the file. A file of
-// over 16 MB is not read at all; the save moves it to that name.
+// over 16 MB is not read at all; the save moves it to that name. A save
+// that would write what the last save of this run wrote, to a file that
+// still holds it, writes nothing and succeeds.
 bool Save();
 
 // What the last Save did.

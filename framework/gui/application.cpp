@@ -186,6 +186,31 @@ void Application::SetMenuBar(fw::MenuBar* bar)
     m_menuBar = bar;
 }
 
+std::int32_t Application::MajorVersion() const
+{
+    return fw::AppVersion().MajorVersion;
+}
+
+std::int32_t Application::MinorVersion() const
+{
+    return fw::AppVersion().MinorVersion;
+}
+
+std::int32_t Application::BugVersion() const
+{
+    return fw::AppVersion().BugVersion;
+}
+
+std::int32_t Application::StageCode() const
+{
+    return fw::AppVersion().StageCode;
+}
+
+std::int32_t Application::NonReleaseVersion() const
+{
+    return fw::AppVersion().NonReleaseVersion;
+}
+
 std::string Application::ShortVersion() const
 {
     return fw::ShortVersion();

@@ -45,6 +45,14 @@ public:
     fw::MenuBar* MenuBar() const { return m_menuBar; }
     void SetMenuBar(fw::MenuBar* bar);
 
+    // The running program's version: major, minor and bug numbers, the
+    // stage (0 development, 1 alpha, 2 beta, 3 final), the non-release
+    // number, and the short text shown to the user ("1.0.0").
+    std::int32_t MajorVersion() const;
+    std::int32_t MinorVersion() const;
+    std::int32_t BugVersion() const;
+    std::int32_t StageCode() const;
+    std::int32_t NonReleaseVersion() const;
     std::string ShortVersion() const;
 
 protected:

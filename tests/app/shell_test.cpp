@@ -7,6 +7,7 @@
 #include "framework/core/folderitem.h"
 #include "framework/gui/statictext.h"
 #include "prefs/bprefs_seam.h"
+#include "resources/filetypes.h"
 #include "resources/textos.h"
 
 
@@ -18,6 +19,8 @@
 #include <functional>
 #include <set>
 #include <stdexcept>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -292,6 +295,86 @@ TEST_F(ShellTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
     update::RemoveLater(partial.front());
     Choose(MenuBar1(), "FileQuit");
     EXPECT_EQ(listing(), others);
+}
+
+} // namespace
+
+namespace {
+
+// Start-up's steps leave the file types declared, the application reachable
+// with its bar and its four commands, and the calendar window made hidden;
+// the version parts give the "app_vers" every save stores.
+TEST_F(ShellTest, StartUpDeclaresTheFileTypesAndTheApplicationsParts)
+{
+    Start();
+    const fw::FileTypePtr& text = FileTypes::pText();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::tuple(text->Name(), text->Extensions(), text->MacType(), text->MacCreator()),
+              std::tuple("text", "", "TEXT", "R*ch"));
+    EXPECT_EQ(app::App(), application.get());
+    EXPECT_EQ(application->MenuBar(), MenuBar1());
+    for (const char* name : {"AppleAbout", "FilePSetup", "MyAppHelp", "FileQuit"})
+        EXPECT_TRUE(application->HasMenuHandler(name)) << name;
+    EXPECT_FALSE(win::main()->Visible());
+
+    // The menu-item accessors find the items of the application's bar.
+    const std::pair<fw::MenuItem*, const char*> items[] = {
+        {MyAppHelp(), "MyAppHelp"}, {FilePSetup(), "FilePSetup"}, {FileQuit(), "FileQuit"}};
+    for (const auto& [item, name] : items) {
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item, MenuBar1()->FindItem(name)) << name;
+    }
+
+    const fw::AppVersionParts parts{application->MajorVersion(), application->MinorVersion(),
+                                    application->BugVersion(), application->StageCode(),
+                                    application->NonReleaseVersion()};
+    EXPECT_EQ(BPrefs::AppVersionCode(parts), 8389376); // 1.0.0, final
+    EXPECT_EQ(application->ShortVersion(), "1.0.0");
+    Choose(MenuBar1(), "FileQuit");
+    End();
+    EXPECT_EQ(BPrefs::Value("app_vers"), fw::Variant(std::int32_t(8389376)));
+}
+
+// Calls back when a widget is hidden, before the widget handles it.
+class HideWatch : public QObject {
+public:
+    HideWatch(QWidget* widget, std::function<void()> onHide) : m_onHide(std::move(onHide))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && m_onHide)
+            std::exchange(m_onHide, nullptr)();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onHide;
+};
+
+// Quit saves first, with the inputs the calendar window shows, then quits:
+// the file is written before the windows close, and once, although closing
+// the calendar window stores the inputs again and the quit saves again.
+TEST_F(ShellTest, QuitSavesThenQuitsAndWritesOnce)
+{
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    WaitShown(win::main());
+    win::main()->durciclo->SetText("35");
+    FileWrites writes(folders.config(), kPrefsFile);
+    int writtenWhenTheWindowClosed = -1;
+    HideWatch watch(win::main()->Handle(), [&] { writtenWhenTheWindowClosed = writes.Count(); });
+    EXPECT_FALSE(application->FileQuit_Action());
+    EXPECT_EQ(writtenWhenTheWindowClosed, 1);
+    EXPECT_TRUE(application->Quitting());
+    // Asked again, as after the window's own Quit handler: nothing more.
+    EXPECT_FALSE(application->FileQuit_Action());
+    EXPECT_EQ(writes.Count(), 1);
+    End();
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "35");
 }
 
 } // namespace

@@ -24,7 +24,7 @@ protected:
     std::unique_ptr<fw::Application> CreateApplication() override
     {
         auto shell = std::make_unique<::App>();
-        shell->AddMenuHandlers();
+        app::ApplicationAddMenuHandlers();
         return shell;
     }
     void SetUp() override

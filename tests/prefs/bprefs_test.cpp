@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "framework/core/folderitem.h"
 #include "prefs/bdictionary.h"
@@ -256,4 +257,33 @@ TEST(BPrefsVersion, VersionCode)
         EXPECT_EQ(BPrefs::AppVersionCode(row.parts), row.code);
     }
     EXPECT_EQ(BPrefs::AppVersionCode(), BPrefs::AppVersionCode(fw::AppVersion()));
+}
+
+// A save that would write again what the file holds from the last save of
+// the run writes nothing (a quit saves from more than one handler); any
+// change, in the store or to the file, is written.
+TEST_F(BPrefsTest, ASaveOfUnchangedBytesWritesNothing)
+{
+    const auto identity = [this] { return fw::FolderItem(file()).Identity(); };
+    BPrefs::SetValue("durciclo", "30");
+    ASSERT_TRUE(BPrefs::Save());
+    struct Row { const char* name; std::function<void()> change; bool written; };
+    const Row rows[] = {
+        {"nothing changed", [] {}, false},
+        {"a value changed", [] { BPrefs::SetValue("durciclo", "31"); }, true},
+        {"a value set to what it holds", [] { BPrefs::SetValue("durciclo", "31"); }, false},
+        {"the file changed by another", [this] { writeFile("other"); }, true},
+        {"the file removed", [this] { fs::remove(file()); }, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.change();
+        const auto before = identity();
+        EXPECT_TRUE(BPrefs::Save());
+        EXPECT_TRUE(BPrefs::LastSave().saved);
+        EXPECT_EQ(identity() != before, row.written);
+        const fw::DictionaryPtr held =
+            dict({{"durciclo", *BPrefs::StringValue("durciclo")}, {"app_vers", BPrefs::AppVersionCode()}});
+        EXPECT_EQ(readFile(), BPrefs::PrefsData(held));
+    }
 }
