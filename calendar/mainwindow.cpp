@@ -28,9 +28,11 @@ struct Position {
     std::int32_t left, top;
 };
 
-bool storedTrue(std::string_view key)
+// A start-up option is on unless stored off, as the preferences window's box
+// for it shows.
+bool optionOn(std::string_view key)
 {
-    return BPrefs::HasKey(key) && BPrefs::BooleanValue(key).value_or(false);
+    return BPrefs::BooleanValue(key) != false;
 }
 
 // The number a cycle-settings list shows, kept within the rows it offers.
@@ -73,7 +75,7 @@ calendar::DayGrid& main::Grid()
 
 void main::Event_Open()
 {
-    if (storedTrue("disclaimer")) {
+    if (optionOn("disclaimer")) {
         Module1::botonesmain(false);
         for (const Position& p : {Position{RoundRectangle4, 148, 38}, Position{CheckBox1, 155, 157},
                                   Position{StaticText33, 155, 45}, Position{PushButton5, 466, 154}}) {
@@ -240,7 +242,7 @@ calendar::Painting main::Paint(const calendar::MonthGrid& grid)
 // The help tip over the date field, when the preferences ask for it.
 void main::Rectangle3_MouseEnter()
 {
-    if (!storedTrue("helptip"))
+    if (!optionOn("helptip"))
         return;
     RoundRectangle3->SetVisible(true);
     StaticText32->SetText(Textos::k330());

@@ -187,6 +187,25 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
     }
 }
 
+// With nothing stored the start-up options are on, as the preferences window
+// shows them: a first start shows the disclaimer, then the quick start.
+TEST_F(ShellTest, AFirstStartShowsTheDisclaimerThenTheQuickStartAsThePreferencesWindowSays)
+{
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    windows::main* calendar = win::main();
+    EXPECT_TRUE(calendar->RoundRectangle4->Shown());
+    EXPECT_TRUE(calendar->CheckBox1->Value());
+    EXPECT_FALSE(calendar->calcular->Enabled());
+    EXPECT_EQ(ShownBy(*win::preferences()), (Shown{"5", "5", "2", true, true, true}));
+    testenv::click(calendar->PushButton5);
+    EXPECT_FALSE(calendar->RoundRectangle4->Shown());
+    EXPECT_TRUE(calendar->RoundRectangle5->Shown());
+    EXPECT_FALSE(calendar->calcular->Enabled());
+    testenv::click(calendar->PushButton6);
+    EXPECT_TRUE(calendar->calcular->Enabled());
+}
+
 TEST_F(ShellTest, QuitOnAFailureLeavesTheFileAsItWas)
 {
     StoreFile({{"durmens", std::int32_t{4}}});

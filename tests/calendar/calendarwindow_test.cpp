@@ -53,8 +53,10 @@ protected:
         GuiFixture::TearDown();
     }
 
+    // Past the disclaimer, which a first start shows, unless it is stored.
     void Open(std::vector<std::pair<std::string, fw::Variant>> stored = {})
     {
+        BPrefs::SetValue("disclaimer", false);
         for (auto& [key, value] : stored)
             BPrefs::SetValue(key, value);
         w = win::main();
@@ -260,7 +262,8 @@ TEST_F(CalendarWindowTest, ArrowsStepTheirFieldWithinItsRange)
 
 TEST_F(CalendarWindowTest, HelpTip)
 {
-    Open({{"helptip", true}});
+    // Help tips are on unless stored off, as the preferences window shows.
+    Open();
     testenv::hover(w, 560, 169);
     EXPECT_TRUE(w->RoundRectangle3->Shown());
     EXPECT_TRUE(w->StaticText32->Shown());

@@ -435,14 +435,16 @@ def scenario(args, d, home, site):
     entered_cell = lead + entered.day - 1
     desktop = os.path.join(home, "Desktop")
 
-    # 1. First start: splash, calendar window, the update check the fresh
-    # settings ask for (closed), the preferences confirmed as they are.
+    # 1. First start: splash, calendar window with the disclaimer, the update
+    # check the fresh settings ask for (closed), the disclaimer and the quick
+    # start, the preferences confirmed as they are.
     run = Run(args, d, home, args.program)
     calendar = run.splash_then_calendar()
     updates = wait_window(d, UPDATES, 340, 190)
     d.screenshot("first-start")
     updates.click(255, 162)  # Close
     wait_gone(d, UPDATES)
+    dismiss_disclaimer_and_quick_start(d, calendar, shots=False)
     x, y = cell_origin(today_cell)
     check(calendar.pixel(x + 6, y + 4) == TODAY_STRIP, "today's cell has no today strip")
     calendar.click(271, 306)  # Preferences

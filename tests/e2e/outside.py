@@ -26,6 +26,7 @@ SKIP = 77
 SPLASH = "Untitled"
 CALENDAR = "Cyclane Duvivarode"
 UPDATES = "Checking for Updates"
+PANEL = (0xFD, 0xFF, 0xC9)  # the calendar window's panels
 # What sanitizers, glibc's heap checks and Qt's fatal errors print.
 CRASH_MARKS = ("Sanitizer", "runtime error:", "corrupted", "double free", "free():", "QFATAL", "terminate called")
 
@@ -62,6 +63,22 @@ class Session:
         geo = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", wid).split())
         top = int(geo["Y"]) + int(geo["HEIGHT"]) - content_height
         self.xdotool("mousemove", int(geo["X"]) + x, top + y, "click", "1")
+
+    def pixel(self, wid, x, y, content_height):
+        """The colour at content coordinates, as the screen shows it."""
+        geo = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", wid).split())
+        top = int(geo["Y"]) + int(geo["HEIGHT"]) - content_height
+        rgb = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{int(geo['X']) + x}+{top + y}",
+                              "-depth", "8", "rgb:-"], env=self.env, capture_output=True).stdout
+        return tuple(rgb[:3])
+
+    def past_first_start_panels(self, calendar):
+        """Agree on the disclaimer, then the quick start's Ok."""
+        wait_for("the disclaimer", lambda: self.pixel(calendar, 400, 176, 335) == PANEL)
+        self.click(calendar, 506, 162, 335)  # Agree
+        wait_for("the quick start", lambda: self.pixel(calendar, 300, 230, 335) == PANEL)
+        self.click(calendar, 450, 221, 335)  # Ok
+        wait_for("the quick start to go", lambda: self.pixel(calendar, 300, 230, 335) != PANEL)
 
     def calendar(self):
         splash = wait_for("the splash", lambda: self.window(SPLASH))
@@ -113,6 +130,7 @@ def signals(args, workdir, home):
             updates = wait_for("the update window", lambda: s.window(UPDATES))
             s.click(updates, 255, 162, 190)  # Close
             wait_for("the update window to close", lambda: not s.window(UPDATES))
+            s.past_first_start_panels(calendar)
             s.click(calendar, 524, y, 335)
             time.sleep(0.5)
             s.proc.send_signal(sig)
@@ -134,6 +152,7 @@ def display_lost(args, workdir, home):
                 updates = wait_for("the update window", lambda: s.window(UPDATES))
                 s.click(updates, 255, 162, 190)  # Close
                 wait_for("the update window to close", lambda: not s.window(UPDATES))
+                s.past_first_start_panels(calendar)
                 s.click(calendar, 524, 57, 335)  # Avoid
             time.sleep(0.5)
             s.server.kill()

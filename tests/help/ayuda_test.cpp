@@ -40,6 +40,7 @@ protected:
         ShellTest::SetUp();
         Start();
         testenv::click(win::splashreg()->PushButton1);
+        PastTheFirstStartPanels();
     }
 
     // By the calendar's Help button or by the menu.

@@ -139,6 +139,15 @@ protected:
 
     static void WaitShown(fw::Window* window) { ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Handle())); }
 
+    // Agree on the disclaimer, then the quick start's Ok, as a first start
+    // asks of the user.
+    static void PastTheFirstStartPanels()
+    {
+        windows::main* calendar = win::main();
+        testenv::click(calendar->PushButton5);
+        testenv::click(calendar->PushButton6);
+    }
+
     // Splash Ok, then what the calendar window's Preferences button does.
     windows::preferences* OpenPreferences()
     {

@@ -65,6 +65,7 @@ TEST_F(PrefsWindowTest, CloseRebuildsTheCycleTableAndRepaints)
     testenv::click(win::splashreg()->PushButton1);
     windows::main* calendar = win::main();
     WaitShown(calendar);
+    PastTheFirstStartPanels();
     calendar->fechamens1->SetDate(fw::Date());
     testenv::click(calendar->calcular);
     windows::preferences* prefs = win::preferences();
