@@ -133,6 +133,9 @@ void main::StoreInputs()
     BPrefs::SetValue("rbconcebir", rbconcebir->Value());
     BPrefs::SetValue("rbnino", rbnino->Value());
     BPrefs::SetValue("rbnina", rbnina->Value());
+    // The disclaimer's box, which the preferences window's mirrors, is kept
+    // as the user left it even without that window's Ok.
+    BPrefs::SetValue("disclaimer", CheckBox1->Value());
 }
 
 // The frames draw the number fields' borders; each field tells its frame

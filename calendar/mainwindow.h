@@ -34,7 +34,8 @@ public:
     void coloron();
     // The day cells and the controls the grid fill and the painting use.
     calendar::DayGrid& Grid();
-    // The inputs that the window holds go into the preferences store.
+    // The inputs that the window holds, and its disclaimer box, go into the
+    // preferences store.
     void StoreInputs();
 
 protected:

@@ -206,6 +206,41 @@ TEST_F(ShellTest, AFirstStartShowsTheDisclaimerThenTheQuickStartAsThePreferences
     EXPECT_TRUE(calendar->calcular->Enabled());
 }
 
+// The disclaimer's "Always show this alert." is kept as the user left it,
+// whichever way the program ends, without the preferences window's Ok.
+TEST_F(ShellTest, TheDisclaimerBoxIsKeptAsLeftAtTheNextStart)
+{
+    const auto quit = [](windows::main&) { Choose(MenuBar1(), "FileQuit"); };
+    const auto closeBox = [](windows::main& calendar) { calendar.Handle()->close(); };
+    struct Row { const char* name; bool untick; std::function<void(windows::main&)> leave; };
+    const Row rows[] = {
+        {"unticked, then Quit", true, quit},
+        {"unticked, then the close box", true, closeBox},
+        {"left ticked, then Quit", false, quit},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(PrefsPath());
+        Start();
+        testenv::click(win::splashreg()->PushButton1);
+        windows::main* calendar = win::main();
+        if (row.untick)
+            testenv::click(calendar->CheckBox1);
+        PastTheFirstStartPanels();
+        row.leave(*calendar);
+        End();
+
+        Start();
+        testenv::click(win::splashreg()->PushButton1);
+        calendar = win::main();
+        EXPECT_EQ(calendar->RoundRectangle4->Shown(), !row.untick);
+        EXPECT_EQ(calendar->CheckBox1->Value(), !row.untick);
+        EXPECT_EQ(win::preferences()->CheckBox1->Value(), !row.untick);
+        EXPECT_EQ(calendar->calcular->Enabled(), row.untick);
+        End();
+    }
+}
+
 TEST_F(ShellTest, QuitOnAFailureLeavesTheFileAsItWas)
 {
     StoreFile({{"durmens", std::int32_t{4}}});
