@@ -396,8 +396,15 @@ void Window::Build()
 void Window::SetTitle(std::string_view title)
 {
     m_title = title;
-    // A window without a title of its own shows the application's.
-    d->frameWidget->setWindowTitle(detail::ToQString(title.empty() ? ApplicationTitle() : title));
+    ShowTitle();
+}
+
+void Window::ShowTitle()
+{
+    // A window without a title of its own shows the application's, and so
+    // does one without a title bar, whose stored title nobody ever saw.
+    const bool titleBar = m_frame != kPlainBox && m_frame != kShadowedBox;
+    d->frameWidget->setWindowTitle(detail::ToQString(m_title.empty() || !titleBar ? ApplicationTitle() : m_title));
 }
 
 void Window::SetVisible(bool visible)
@@ -453,8 +460,7 @@ void Window::ShowNow()
         Place();
         d->placed = true;
     }
-    if (m_title.empty())
-        d->frameWidget->setWindowTitle(detail::ToQString(ApplicationTitle()));
+    ShowTitle();
     d->frameWidget->show();
     d->frameWidget->raise();
     d->frameWidget->activateWindow();

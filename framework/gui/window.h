@@ -155,6 +155,7 @@ private:
     // Makes the widgets its controls are due and the drawn runs' widgets.
     void Realize();
     void ApplyFlags();
+    void ShowTitle();
     void KeepAboveOpener();
     void Place();
     void ContentResized();

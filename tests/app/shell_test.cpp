@@ -64,6 +64,8 @@ TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
         WaitShown(splash);
         EXPECT_EQ(fw::FrontWindow(), splash);
         EXPECT_EQ(splash->StaticText1->Text(), "Ver. 1.0.0");
+        // It has no title bar; the desktop lists it by the program's name.
+        EXPECT_EQ(splash->Handle()->windowTitle(), "Cyclane Duvivarode");
         EXPECT_FALSE(win::main()->Visible());
         // Only a stored key of the preferences window makes start-up create it.
         EXPECT_EQ(Exists<windows::preferences>(), !check);

@@ -23,7 +23,6 @@ from checks import Failure, check
 import checks
 
 SKIP = 77
-SPLASH = "Untitled"
 CALENDAR = "Cyclane Duvivarode"
 UPDATES = "Checking for Updates"
 PANEL = (0xFD, 0xFF, 0xC9)  # the calendar window's panels
@@ -58,6 +57,13 @@ class Session:
         ids = self.xdotool("search", "--onlyvisible", "--name", f"^{title}$").split()
         return ids[0] if ids else None
 
+    def splash(self):
+        """The splash, which goes by the program's name: by its width."""
+        for wid in self.xdotool("search", "--onlyvisible", "--name", f"^{CALENDAR}$").split():
+            if "WIDTH=379\n" in self.xdotool("getwindowgeometry", "--shell", wid):
+                return wid
+        return None
+
     def click(self, wid, x, y, content_height):
         """Clicks at content coordinates, below the window's menu bar if any."""
         geo = dict(line.split("=", 1) for line in self.xdotool("getwindowgeometry", "--shell", wid).split())
@@ -81,8 +87,9 @@ class Session:
         wait_for("the quick start to go", lambda: self.pixel(calendar, 300, 230, 335) != PANEL)
 
     def calendar(self):
-        splash = wait_for("the splash", lambda: self.window(SPLASH))
+        splash = wait_for("the splash", self.splash)
         self.click(splash, 262, 171, 214)  # Ok
+        wait_for("the splash to go", lambda: not self.splash())
         return wait_for("the calendar window", lambda: self.window(CALENDAR))
 
     def ended(self, what):
@@ -146,7 +153,7 @@ def display_lost(args, workdir, home):
     for moment in ("the splash", "the calendar window"):
         with Session(workdir, home, args.program) as s:
             if moment == "the splash":
-                wait_for("the splash", lambda: s.window(SPLASH))
+                wait_for("the splash", s.splash)
             else:
                 calendar = s.calendar()
                 updates = wait_for("the update window", lambda: s.window(UPDATES))

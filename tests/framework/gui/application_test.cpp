@@ -191,6 +191,16 @@ TEST_F(ApplicationTest, UntitledWindowsAndMessageBoxesShowTheApplicationTitle)
 {
     fw::SetApplicationTitle("Some Program");
     EXPECT_EQ(MakeWindow({})->Handle()->windowTitle(), "Some Program");
+    // Nor does a window without a title bar show the title it keeps.
+    for (const std::int32_t frame : {fw::Window::kPlainBox, fw::Window::kShadowedBox, fw::Window::kFloating}) {
+        SCOPED_TRACE(frame);
+        fw::Window* w = MakeWindow({});
+        w->SetFrame(frame);
+        w->SetTitle("Untitled");
+        w->Show();
+        EXPECT_EQ(w->Title(), "Untitled");
+        EXPECT_EQ(w->Handle()->windowTitle(), frame == fw::Window::kFloating ? "Untitled" : "Some Program");
+    }
     // The real box, read and dismissed from the event loop.
     const fw::TextHook recording = fw::SetMsgBoxHook({});
     QString boxTitle;
