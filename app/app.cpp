@@ -17,7 +17,6 @@
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
 #include "resources/textos.h"
-#include "update/ckwin.h"
 #include "update/createdfile.h"
 
 #include <stdexcept>
@@ -253,17 +252,9 @@ void ApplicationAddMenuHandlers()
 
 void MakeDefaultView()
 {
-    // Check for Updates serves while the calendar window is in front.
-    if (windows::main* calendar = win::main()) {
-        calendar->AddMenuHandler("ckupdt", [] {
-            if (windows::ckwin* updates = win::ckwin())
-                updates->Show();
-            return false;
-        });
-        // The splash's Ok shows it: its widgets are made while the splash
-        // waits.
+    // The splash's Ok shows it: its widgets are made while the splash waits.
+    if (windows::main* calendar = win::main())
         calendar->PrepareWhenIdle();
-    }
 }
 
 std::unique_ptr<::App> StartUp()

@@ -2,11 +2,10 @@
 #include "calendar/daygrid.h"
 
 #include "resources/pictureresources.h"
-#include "calendar/logic/datetext.h"
+#include "framework/core/date.h"
 #include "framework/core/text.h"
 #include "framework/gui/canvas.h"
 #include "framework/gui/editfield.h"
-#include "framework/gui/groupbox.h"
 #include "framework/gui/listbox.h"
 #include "framework/gui/shapes.h"
 #include "framework/gui/statictext.h"
@@ -94,11 +93,8 @@ DayGrid::DayGrid(fw::Window& window)
         check(m_palette[std::size_t(k)], "ovalo", k);
     m_todayStrip = need<fw::Rectangle>(window, "Rectangle2");
     m_todayNumber = need<fw::Rectangle>(window, "Rectangle4");
-    m_caption = need<fw::GroupBox>(window, "boxcal");
-    m_back = need<fw::RoundRectangle>(window, "RoundRectangle1");
     m_month = need<fw::EditField>(window, "mes");
     m_year = need<fw::EditField>(window, "ano");
-    m_monthLength = need<fw::EditField>(window, "EditField13");
     m_table = need<fw::ListBox>(window, "ListBox1");
 }
 
@@ -109,39 +105,27 @@ Palette DayGrid::ReadPalette() const
             m_todayNumber->FillColor()};
 }
 
-void DayGrid::Fill(year_month month, year_month_day today)
-{
-    const MonthGrid grid = MakeMonthGrid(month, today);
-    Show(grid, Painting{std::nullopt, grid.todayCell});
-}
-
-void DayGrid::Show(const MonthGrid& grid, const Painting& painting)
+void DayGrid::Refill(const MonthGrid& days)
 {
     const Palette palette = ReadPalette();
-    const year_month month = grid.month;
-    m_month->SetText(fw::Str(std::int32_t(unsigned(month.month()))));
-    m_year->SetText(fw::Str(std::int32_t(int(month.year()))));
-    m_caption->SetCaption(Module1::mes(std::int32_t(unsigned(month.month()))) + " " + m_year->Text());
-    m_back->SetFillColor(palette.regularBackground);
-    m_monthLength->SetText(fw::Str(std::int32_t(unsigned((month / last).day()))));
-    // Each cell gets its final look at once, so a cell that looks as before
-    // is not repainted. Nothing here yields: a second click must not find
-    // the grid half filled.
-    const CellLook regular{palette.regularBackground, palette.regularStrip, DayMark::None};
     for (int k = 0; k < kCells; ++k) {
         Cell& cell = m_cells[std::size_t(k)];
-        const unsigned d = grid.day[std::size_t(k)];
-        const bool today = k == painting.todayCell;
-        const CellLook& look = painting.cells ? (*painting.cells)[std::size_t(k)] : regular;
+        const unsigned d = days.day[std::size_t(k)];
+        const bool today = k == days.todayCell;
         cell.number->SetText(d ? fw::Str(std::int32_t(d)) : std::string());
         cell.number->SetEnabled(true);
         cell.number->SetTextColor(today ? palette.todayNumber : d ? kInMonth : kOutsideMonth);
         cell.number->SetBold(today);
-        cell.background->SetFillColor(look.background);
+        cell.background->SetFillColor(palette.regularBackground);
         cell.background->SetBorderWidth(0);
-        cell.strip->SetFillColor(today ? palette.todayStrip : look.strip);
-        SetMark(cell, pictureOf(look.mark));
+        cell.strip->SetFillColor(today ? palette.todayStrip : palette.regularStrip);
+        SetMark(cell, nullptr);
     }
+}
+
+bool DayGrid::ShowsMonthOf(const fw::Date& now) const
+{
+    return fw::Val(m_year->Text()) == now.Year() && fw::Val(m_month->Text()) == now.Month();
 }
 
 std::optional<year_month> DayGrid::ShownMonth() const
@@ -153,7 +137,7 @@ std::optional<year_month> DayGrid::ShownMonth() const
     return year(y) / std::chrono::month(unsigned(m));
 }
 
-MonthGrid DayGrid::ShownGrid(year_month_day today) const
+MonthGrid DayGrid::ShownGrid() const
 {
     MonthGrid grid;
     const auto shown = ShownMonth();
@@ -170,7 +154,6 @@ MonthGrid DayGrid::ShownGrid(year_month_day today) const
         if (d >= 1 && unsigned(d) <= length)
             grid.day[std::size_t(k)] = std::uint8_t(d);
     }
-    grid.todayCell = TodayCell(*shown, today);
     return grid;
 }
 
@@ -198,6 +181,8 @@ void DayGrid::SetMark(Cell& cell, const fw::PicturePtr& picture)
 
 void DayGrid::HighlightToday(int k)
 {
+    if (k < 0 || k >= kCells)
+        return;
     Cell& cell = m_cells[std::size_t(k)];
     cell.strip->SetFillColor(m_todayStrip->FillColor());
     cell.number->SetBold(true);

@@ -12,12 +12,11 @@
 #include <vector>
 
 namespace fw {
+class Date;
 class EditField;
-class GroupBox;
 class ListBox;
 class Oval;
 class Rectangle;
-class RoundRectangle;
 class StaticText;
 class Canvas;
 class Picture;
@@ -34,19 +33,17 @@ public:
     // Throws std::logic_error when the window lacks one of the controls.
     explicit DayGrid(fw::Window& window);
 
-    // The grid fill: caption, shown month and year, every cell back to the
-    // regular look, the days numbered, today highlighted. Cells outside the
-    // month get the blue-1 number colour that tells the painting so.
-    void Fill(std::chrono::year_month month, std::chrono::year_month_day today);
-    // The same for a month and its painting together, as a fill followed by
-    // the painting would leave it.
-    void Show(const MonthGrid& grid, const Painting& painting);
-    // The shown month from the hidden month and year fields; nothing when
-    // they do not name one.
-    std::optional<std::chrono::year_month> ShownMonth() const;
+    // The grid fill: every cell back to the regular look, the days of
+    // `days` numbered in black, its today cell highlighted. Cells outside
+    // the month get no number and the colour RGB 0, 0, 1, the painting's
+    // mark for them. Each cell gets its final look at once, so that a cell
+    // looking as before is not redrawn.
+    void Refill(const MonthGrid& days);
+    // Whether the hidden month and year fields name the month of `now`.
+    bool ShowsMonthOf(const fw::Date& now) const;
     // The shown grid as the cells hold it: a cell is a day of the month when
-    // its number is black or in today's colour.
-    MonthGrid ShownGrid(std::chrono::year_month_day today) const;
+    // its number is black or in today's colour. No today cell.
+    MonthGrid ShownGrid() const;
     Palette ReadPalette() const;
     void Apply(const Painting& painting);
 
@@ -61,17 +58,18 @@ private:
         fw::Canvas* mark = nullptr;
     };
     static void SetMark(Cell& cell, const std::shared_ptr<fw::Picture>& picture);
+    // Today's cell: the strip and the number in today's colours, bold.
     void HighlightToday(int cell);
+    // The shown month from the hidden month and year fields; nothing when
+    // they do not name one.
+    std::optional<std::chrono::year_month> ShownMonth() const;
 
     std::array<Cell, kCells> m_cells;
     std::array<fw::Oval*, 9> m_palette{};
     fw::Rectangle* m_todayStrip = nullptr;
     fw::Rectangle* m_todayNumber = nullptr;
-    fw::GroupBox* m_caption = nullptr;
-    fw::RoundRectangle* m_back = nullptr;
     fw::EditField* m_month = nullptr;
     fw::EditField* m_year = nullptr;
-    fw::EditField* m_monthLength = nullptr;
     fw::ListBox* m_table = nullptr;
 };
 

@@ -3,7 +3,6 @@
 
 #include "calendar/calendartexts.h"
 #include "calendar/logic/cycletable.h"
-#include "calendar/logic/datetext.h"
 #include "calendar/daygrid.h"
 #include "calendar/logic/daypainting.h"
 #include "calendar/module1.h"
@@ -16,6 +15,7 @@
 #include "prefs/window/preferences.h"
 #include "resources/menubars.h"
 #include "resources/textos.h"
+#include "update/ckwin.h"
 #include "update/createdfile.h"
 
 namespace windows {
@@ -59,10 +59,7 @@ Lengths typedLengths(const fw::EditField& cycleField, const fw::EditField& lutea
 
 } // namespace
 
-main::main()
-{
-    AddMenuHandler("FileQuit", this, &main::FileQuit_Action);
-}
+main::main() = default;
 
 main::~main() = default;
 
@@ -93,10 +90,7 @@ void main::Event_Open()
     }
     tempmenst->SetText(Module1::DateText(fechamens1->Date()));
     EditField1->SetText(tempmenst->Text());
-    // The month is taken from the clock, not from a two-digit date text, so
-    // that years after 2050 show as themselves.
-    const auto today = calendar::CivilDay(fw::Date());
-    Grid().Fill(today.year() / today.month(), today);
+    Module1::calend(Module1::DateText(fw::Date()));
 }
 
 void main::Event_Close()
@@ -108,9 +102,28 @@ void main::Event_Close()
         app->Quit(0);
 }
 
+void main::AddMenuHandlers()
+{
+    AddMenuHandler("FileQuit", this, &main::FileQuit_Action);
+    AddMenuHandler("ckupdt", this, &main::ckupdt_Action);
+}
+
+// Quit writes the store even when nothing changed. The inputs go in first,
+// as the quit's closing of the window stores them again, so that the second
+// save finds nothing new and the file is written once.
 bool main::FileQuit_Action()
 {
+    if (fw::Application* app = fw::App(); !app || !app->Quitting())
+        StoreInputs();
+    BPrefs::Save();
     fw::Quit(0);
+    return false;
+}
+
+bool main::ckupdt_Action()
+{
+    if (windows::ckwin* updates = win::ckwin())
+        updates->Show();
     return false;
 }
 
@@ -223,7 +236,11 @@ void main::ciclo()
 
 void main::coloron()
 {
-    Grid().Apply(Paint(Grid().ShownGrid(calendar::CivilDay(fw::Date()))));
+    calendar::MonthGrid grid = Grid().ShownGrid();
+    const fw::Date now;
+    if (Grid().ShowsMonthOf(now))
+        grid.todayCell = Module1::primero(Module1::DateText(now)) + now.Day() - 2;
+    Grid().Apply(Paint(grid));
 }
 
 calendar::Painting main::Paint(const calendar::MonthGrid& grid)
@@ -361,14 +378,16 @@ std::array<fw::Control*, 9> main::QuickStartPanel() const
     return {RoundRectangle5, StaticText37, StaticText34, StaticText35, StaticText36, Oval2, Oval3, Oval4, PushButton6};
 }
 
-// The grid fill and the painting of the new month in one pass.
+// From the first of the shown month, one month on or back (the date carries
+// across the year's end), shown and then painted from the same table. The
+// year is written in full: two digits would name only 1951 to 2050.
 void main::PageBy(int delta)
 {
-    const auto shown = Grid().ShownMonth();
-    const auto today = calendar::CivilDay(fw::Date());
-    const auto month = calendar::PageMonth(shown ? *shown : today.year() / today.month(), delta);
-    const auto grid = calendar::MakeMonthGrid(month, today);
-    Grid().Show(grid, Paint(grid));
+    const std::string first = mes->Text() + "/01/" + Module1::FourDigitYear(fw::ToInt32(fw::Val(ano->Text())));
+    fw::Date d = Module1::Str2date(first);
+    d.SetMonth(d.Month() + delta);
+    Module1::calend(fw::Str(d.Month()) + "/" + fw::Str(d.Day()) + "/" + Module1::FourDigitYear(d.Year()));
+    coloron();
 }
 
 void main::mesanterior_MouseDown(int, int)
@@ -383,8 +402,7 @@ void main::mesproximo_MouseDown(int, int)
 
 void main::mesanterior3_MouseDown(int, int)
 {
-    const auto today = calendar::CivilDay(fw::Date());
-    Grid().Fill(today.year() / today.month(), today);
+    Module1::calend(Module1::hoy());
     calcular->Push();
 }
 

@@ -41,6 +41,8 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
+    // Quit and Check for Updates, served while the window is in front.
+    void AddMenuHandlers() override;
     void Event_Open() override;
     void Event_Close() override;
 
@@ -79,6 +81,7 @@ protected:
 
 private:
     bool FileQuit_Action();
+    bool ckupdt_Action();
     // Shows the month delta months from the shown one and repaints it.
     void PageBy(int delta);
     // The painting of a month grid from the table, the start, the cycle

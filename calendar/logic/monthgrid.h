@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "framework/core/date.h"
-
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -22,17 +20,10 @@ struct MonthGrid {
     int todayCell = -1;
 };
 
-// Cell of day 1 of a month: its weekday, Sunday 0.
-int FirstCell(std::chrono::year_month month);
-// Today's cell in the grid of `shown`, or -1 when today lies in another month.
-int TodayCell(std::chrono::year_month shown, std::chrono::year_month_day today);
-MonthGrid MakeMonthGrid(std::chrono::year_month shown, std::chrono::year_month_day today);
-
-// The civil day of a framework date.
-std::chrono::year_month_day CivilDay(const fw::Date& date);
-
-// The month `delta` months from `month`, across year ends, kept within the
-// years 1 to 9999 that dates can hold.
-std::chrono::year_month PageMonth(std::chrono::year_month month, int delta);
+// The days of a month numbered from the cell of its first: first is the
+// weekday of day 1 (1 Sunday to 7 Saturday), so day 1 lies in cell first - 1
+// and day `length` in cell first + length - 2 (at most cell 36). No today
+// cell.
+MonthGrid NumberDays(std::int32_t first, std::int32_t length);
 
 } // namespace calendar

@@ -385,6 +385,7 @@ void Window::Build()
     // Every control exists before the first Open handler runs.
     for (std::size_t i = 0; i < d->controls.size(); ++i)
         Control::Private::Open(*d->controls[i]);
+    AddMenuHandlers();
     Event_Open();
     d->built = true;
     if (m_visible && !m_closing)

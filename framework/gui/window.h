@@ -59,8 +59,9 @@ public:
     // is malformed.
     void ApplyWindowBlock(std::span<const std::uint8_t> block);
 
-    // Layout(), CreateControls(), then the controls' Open events in creation
-    // order, then the window's; shows the window when Visible is set.
+    // Layout(), CreateControls(), the controls' Open events in creation
+    // order, AddMenuHandlers(), then the window's Open; shows the window when
+    // Visible is set.
     // WindowInstance() calls it.
     void Build();
 
@@ -148,6 +149,8 @@ protected:
     virtual void Layout() {}
     // Creates the controls in creation order.
     virtual void CreateControls() {}
+    // Binds the window's menu handlers (AddMenuHandler).
+    virtual void AddMenuHandlers() {}
 
 private:
     void Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index, Control* control);

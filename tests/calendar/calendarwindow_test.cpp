@@ -2,6 +2,7 @@
 // The calendar window, built as its accessor builds it and driven as a user
 // does: the panels, Calculate, paging and the help tip.
 #include "calendar/mainwindow.h"
+#include "calendar/module1.h"
 #include "framework/core/date.h"
 #include "framework/core/date_seam.h"
 #include "framework/core/text.h"
@@ -9,7 +10,10 @@
 #include "framework/gui/canvas.h"
 #include "framework/gui/checkbox.h"
 #include "framework/gui/editfield.h"
+#include "framework/gui/groupbox.h"
 #include "framework/gui/listbox.h"
+#include "framework/gui/menubar.h"
+#include "framework/gui/network_seam.h"
 #include "framework/gui/popupmenu.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/radiobutton.h"
@@ -21,14 +25,18 @@
 #include "prefs/window/preferences.h"
 #include "resources/menubars.h"
 #include "resources/pictureresources.h"
+#include "update/ckwin.h"
 #include "support/gui.h"
 #include "support/guifixture.h"
 #include "support/testenv.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -209,6 +217,202 @@ TEST_F(CalendarWindowTest, CalculatePaintsAndPages)
     win::preferences()->PushButton1->Push();
     testenv::click(w->mesanterior3);
     EXPECT_EQ(Phases(4, 31), "....mmm......fffffoff..........");
+}
+
+// Each month filled over a painted month with today highlighted: its days
+// from the cell of its first's weekday in black, every other cell empty in
+// the outside colour, every cell back to the regular look, today highlighted
+// only in today's month of today's year.
+TEST_F(CalendarWindowTest, MonthGridFill)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    struct Row {
+        const char* name;
+        const char* text;
+        const char* caption;
+        const char* mes;
+        const char* ano;
+        int first, last;
+        const char* length;
+        int today;
+    };
+    const Row rows[] = {
+        {"March 2007, today's month", "3/5/07", "March 2007", "3", "2007", 4, 34, "31", 23},
+        {"April 2007, first on a Sunday", "4/20/07", "April 2007", "4", "2007", 0, 29, "30", -1},
+        {"September 2007, into the sixth row", "9/1/2007", "September 2007", "9", "2007", 6, 35, "30", -1},
+        {"December 2007, the last cell used", "12/01/07", "December 2007", "12", "2007", 6, 36, "31", -1},
+        {"February 2008, leap year", "2/1/08", "February 2008", "2", "2008", 5, 33, "29", -1},
+        {"February 2009, four rows", "2/1/09", "February 2009", "2", "2009", 0, 27, "28", -1},
+        {"March 2006, today's month of another year", "3/20/06", "March 2006", "3", "2006", 3, 33, "31", -1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Module1::calend("3/1/07");
+        testenv::click(w->calcular);
+        ASSERT_NE(Phases(4, 31), std::string(31, '.'));
+        ASSERT_TRUE(w->std(23)->Bold());
+
+        Module1::calend(row.text);
+        EXPECT_EQ(w->boxcal->Caption(), row.caption);
+        EXPECT_EQ(w->mes->Text(), row.mes);
+        EXPECT_EQ(w->ano->Text(), row.ano);
+        EXPECT_EQ(w->EditField13->Text(), row.length);
+        EXPECT_EQ(w->RoundRectangle1->FillColor(), w->ovalo(0)->FillColor());
+        for (int k = 0; k < 42; ++k) {
+            const bool inMonth = k >= row.first && k <= row.last;
+            const bool today = k == row.today;
+            EXPECT_EQ(w->std(k)->Text(), inMonth ? std::to_string(k - row.first + 1) : "") << k;
+            const fw::Color number = today ? w->Rectangle4->FillColor() : fw::Color{0, 0, std::uint8_t(!inMonth)};
+            EXPECT_EQ(w->std(k)->TextColor(), number) << k;
+            EXPECT_EQ(w->std(k)->Bold(), today) << k;
+            EXPECT_TRUE(w->std(k)->Enabled()) << k;
+            EXPECT_EQ(w->bg(k)->FillColor(), w->ovalo(0)->FillColor()) << k;
+            EXPECT_EQ(w->bg(k)->BorderWidth(), 0) << k;
+            EXPECT_EQ(w->recfondofecha(k)->FillColor(),
+                      today ? w->Rectangle2->FillColor() : w->ovalo(8)->FillColor())
+                << k;
+            EXPECT_EQ(w->Cansex(k)->Backdrop(), nullptr) << k;
+        }
+    }
+}
+
+// One click on a month button from the first of a month: the month shown,
+// the hidden month and year, day 1 in the column of its weekday.
+TEST_F(CalendarWindowTest, PagingAcrossYears)
+{
+    Open();
+    struct Row {
+        const char* name;
+        const char* from;
+        bool next;
+        const char* caption;
+        int month, year;
+    };
+    const Row rows[] = {
+        {"December 2050 on to January 2051", "12/1/50", true, "January 2051", 1, 2051},
+        {"January 2051 on to February 2051", "1/1/2051", true, "February 2051", 2, 2051},
+        {"January 2051 back to December 2050", "1/1/2051", false, "December 2050", 12, 2050},
+        {"January 1951 back to December 1950", "1/1/51", false, "December 1950", 12, 1950},
+        {"December 1999 on to January 2000", "12/1/99", true, "January 2000", 1, 2000},
+        {"January 2000 back to December 1999", "1/1/00", false, "December 1999", 12, 1999},
+        {"December 2007 on to January 2008", "12/1/07", true, "January 2008", 1, 2008},
+        {"January 2008 back to December 2007", "1/1/08", false, "December 2007", 12, 2007},
+        {"December 999 on to January 1000", "12/1/0999", true, "January 1000", 1, 1000},
+        {"the last month a date holds stays", "12/1/9999", true, "December 9999", 12, 9999},
+        {"the first month a date holds stays", "1/1/0001", false, "January 1", 1, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Module1::calend(row.from);
+        testenv::click(row.next ? w->mesproximo : w->mesanterior);
+        EXPECT_EQ(w->boxcal->Caption(), row.caption);
+        EXPECT_EQ(w->mes->Text(), std::to_string(row.month));
+        EXPECT_EQ(w->ano->Text(), std::to_string(row.year));
+        using namespace std::chrono;
+        const int first = int(weekday(sys_days(year(row.year) / month(unsigned(row.month)) / 1)).c_encoding());
+        EXPECT_EQ(w->std(first)->Text(), "1");
+        if (first > 0) {
+            EXPECT_EQ(w->std(first - 1)->Text(), "");
+        }
+    }
+}
+
+// Today shows today's month from any other and calculates.
+TEST_F(CalendarWindowTest, TodayFromAnotherMonth)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    for (const char* from : {"6/1/07", "3/1/06", "3/1/2051"}) {
+        SCOPED_TRACE(from);
+        Module1::calend(from);
+        EXPECT_FALSE(w->std(23)->Bold());
+        testenv::click(w->mesanterior3);
+        EXPECT_EQ(w->boxcal->Caption(), "March 2007");
+        EXPECT_TRUE(w->std(23)->Bold());
+        EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+        EXPECT_EQ(w->ListBox1->ListCount(), 30);
+        EXPECT_EQ(Phases(4, 31), "....mmmmm....fffffoff..........");
+    }
+}
+
+// After 2050 the window opens on today's month of its own year, and Today
+// comes back to it.
+TEST_F(CalendarWindowTest, TodayAfter2050)
+{
+    fw::SetDateClock([] { return std::int64_t(fw::Date(2051, 1, 15, 9, 0, 0).TotalSeconds()); });
+    Open();
+    EXPECT_EQ(w->boxcal->Caption(), "January 2051");
+    EXPECT_EQ(w->std(14)->Text(), "15"); // 1 January 2051 is a Sunday
+    EXPECT_TRUE(w->std(14)->Bold());
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(w->boxcal->Caption(), "February 2051");
+    EXPECT_FALSE(w->std(14)->Bold());
+    testenv::click(w->mesanterior3);
+    EXPECT_EQ(w->boxcal->Caption(), "January 2051");
+    EXPECT_TRUE(w->std(14)->Bold());
+    EXPECT_EQ(Phases(0, 31).substr(14, 1), "m"); // the entered day, today, is cycle day 1
+}
+
+TEST_F(CalendarWindowTest, InputsFollowTheLastCall)
+{
+    Open();
+    struct Row { const char* name; std::vector<bool> calls; int enabled; };
+    const Row rows[] = {
+        {"off, then on", {false, true}, 14},
+        {"off twice, then on", {false, false, true}, 14},
+        {"on, then off", {true, false}, 0},
+    };
+    for (const Row& row : rows) {
+        for (const bool on : row.calls)
+            Module1::botonesmain(on);
+        EXPECT_EQ(EnabledInputs(), row.enabled) << row.name;
+        // The month buttons and the day cells are never switched.
+        EXPECT_TRUE(w->mesproximo->Enabled()) << row.name;
+        EXPECT_TRUE(w->std(0)->Enabled()) << row.name;
+    }
+}
+
+// Check for Updates and Quit answer from the menu while the calendar window
+// is in front; Check for Updates does nothing with another window in front.
+TEST_F(CalendarWindowTest, MenuCommands)
+{
+    const auto previous = fw::Network::SetIsConnectedHook([] { return false; });
+    Open();
+    const auto updates = [] {
+        for (fw::Window* window : fw::Windows())
+            if (auto* found = dynamic_cast<windows::ckwin*>(window))
+                return found;
+        return static_cast<windows::ckwin*>(nullptr);
+    };
+    const auto choose = [](const char* item) {
+        MenuBar1()->EnableMenuItems();
+        MenuBar1()->FindItem(item)->Handle()->trigger();
+    };
+    const auto bringToFront = [](fw::Window* window) {
+        window->Show();
+        QApplication::setActiveWindow(window->Handle());
+        ASSERT_EQ(fw::FrontWindow(), window);
+    };
+    bringToFront(win::preferences());
+    choose("ckupdt");
+    EXPECT_EQ(updates(), nullptr);
+    bringToFront(w);
+    choose("ckupdt");
+    ASSERT_NE(updates(), nullptr);
+    EXPECT_TRUE(updates()->Visible());
+
+    // Quit writes the settings with the inputs as they stand.
+    bringToFront(w);
+    w->durciclo->SetText("33");
+    const auto file = folders.config() / "com.tarcyc Prefs";
+    ASSERT_FALSE(std::filesystem::exists(file));
+    choose("FileQuit");
+    EXPECT_TRUE(app->Quitting());
+    ASSERT_TRUE(std::filesystem::exists(file));
+    BPrefs::ResetForTesting();
+    EXPECT_EQ(BPrefs::Value("durciclo"), fw::Variant(std::string("33")));
+    fw::Network::SetIsConnectedHook(previous);
 }
 
 TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)

@@ -25,6 +25,20 @@ std::optional<sys_days> startOf(const fw::Date& entered)
     return EnteredDay(fw::Val(fw::Str(CycleStartSeconds(entered.TotalSeconds()))));
 }
 
+// A month laid out as the grid shows it: day 1 in the column of its
+// weekday, Sunday first; today's cell when today lies in it.
+MonthGrid gridOf(year_month month, year_month_day today = 1900y / 1 / 1)
+{
+    MonthGrid grid;
+    grid.month = month;
+    const int first = int(weekday(sys_days(month / 1)).c_encoding());
+    for (unsigned d = 1; d <= unsigned((month / last).day()); ++d)
+        grid.day[std::size_t(first) + d - 1] = std::uint8_t(d);
+    if (today.year() / today.month() == month)
+        grid.todayCell = first + int(unsigned(today.day())) - 1;
+    return grid;
+}
+
 // One character per day of the month: '.' regular, 'm', 'f', 'o'; and the
 // marks: '.' none, 'H' heart, 'X' forbid, 'M' male, 'F' female.
 struct Shown {
@@ -35,7 +49,7 @@ struct Shown {
 Shown paint(year_month month, const fw::Date& entered, Goal goal, const std::vector<CycleDayRecord>& table,
             std::optional<int> cycle = 28)
 {
-    const auto grid = MakeMonthGrid(month, 1900y / 1 / 1);
+    const auto grid = gridOf(month);
     const Painting p = PaintMonth({grid, &table, startOf(entered), cycle, goal}, kPalette);
     Shown out;
     if (!p.cells)
@@ -114,7 +128,7 @@ TEST(DayPainting, MissingRowsAndFields)
     const fw::Date entered(2007, 3, 5, 10, 30, 0);
     const std::string regular(31, '.');
     // No table yet: the cells are left as they are, today still highlighted.
-    const Painting none = PaintMonth({MakeMonthGrid(2007y / March, 2007y / March / 20), &empty, startOf(entered), 28,
+    const Painting none = PaintMonth({gridOf(2007y / March, 2007y / March / 20), &empty, startOf(entered), 28,
                                       Goal::Conceive},
                                      kPalette);
     EXPECT_FALSE(none.cells);
