@@ -28,10 +28,12 @@ using namespace shelltest;
 
 constexpr const char* kPrefsFile = "com.tarcyc Prefs";
 
-// Calls back at each paint of a widget, before the widget handles it.
-class PaintWatch : public QObject {
+// Calls back at each event of that type to a widget (a paint, a hide),
+// before the widget handles it.
+class EventWatch : public QObject {
 public:
-    PaintWatch(QWidget* widget, std::function<void()> onPaint) : m_onPaint(std::move(onPaint))
+    EventWatch(QWidget* widget, QEvent::Type type, std::function<void()> onEvent)
+        : m_type(type), m_onEvent(std::move(onEvent))
     {
         widget->installEventFilter(this);
     }
@@ -39,13 +41,14 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            m_onPaint();
+        if (event->type() == m_type)
+            m_onEvent();
         return false;
     }
 
 private:
-    std::function<void()> m_onPaint;
+    QEvent::Type m_type;
+    std::function<void()> m_onEvent;
 };
 
 // The splash shows over the hidden calendar window; Ok hides it for good and
@@ -75,7 +78,8 @@ TEST_F(ShellTest, SplashOkShowsTheCalendarWindowAndTheUpdateCheck)
         if (!check)
             testenv::screenshot(splash, "shell_splash");
         std::vector<bool> checkAtPaint;
-        PaintWatch paints(win::main()->Handle(), [&] { checkAtPaint.push_back(Exists<windows::ckwin>()); });
+        EventWatch paints(win::main()->Handle(), QEvent::Paint,
+                          [&] { checkAtPaint.push_back(Exists<windows::ckwin>()); });
         testenv::click(splash->PushButton1);
         EXPECT_FALSE(splash->Visible());
         EXPECT_TRUE(win::main()->Visible());
@@ -391,26 +395,6 @@ TEST_F(ShellTest, StartUpDeclaresTheFileTypesAndTheApplicationsParts)
     EXPECT_EQ(BPrefs::Value("app_vers"), fw::Variant(std::int32_t(8389376)));
 }
 
-// Calls back when a widget is hidden, before the widget handles it.
-class HideWatch : public QObject {
-public:
-    HideWatch(QWidget* widget, std::function<void()> onHide) : m_onHide(std::move(onHide))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Hide && m_onHide)
-            std::exchange(m_onHide, nullptr)();
-        return false;
-    }
-
-private:
-    std::function<void()> m_onHide;
-};
-
 // Quit saves first, with the inputs the calendar window shows, then quits:
 // the file is written before the windows close, and once, although closing
 // the calendar window stores the inputs again and the quit saves again.
@@ -422,7 +406,10 @@ TEST_F(ShellTest, QuitSavesThenQuitsAndWritesOnce)
     win::main()->durciclo->SetText("35");
     FileWrites writes(folders.config(), kPrefsFile);
     int writtenWhenTheWindowClosed = -1;
-    HideWatch watch(win::main()->Handle(), [&] { writtenWhenTheWindowClosed = writes.Count(); });
+    EventWatch hides(win::main()->Handle(), QEvent::Hide, [&] {
+        if (writtenWhenTheWindowClosed < 0)
+            writtenWhenTheWindowClosed = writes.Count();
+    });
     EXPECT_FALSE(application->FileQuit_Action());
     EXPECT_EQ(writtenWhenTheWindowClosed, 1);
     EXPECT_TRUE(application->Quitting());
