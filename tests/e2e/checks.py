@@ -23,3 +23,12 @@ def wait_for(what, probe, timeout=15.0):
         if time.monotonic() > deadline:
             raise Failure(f"timed out waiting for {what}")
         time.sleep(0.1)
+
+
+def splash(xdotool):
+    """The visible splash, or None. Without a title bar it goes by the
+    program's name, as the calendar window does: it is told by its width."""
+    for wid in xdotool("search", "--onlyvisible", "--name", "^Cyclane Duvivarode$").split():
+        if "WIDTH=379\n" in xdotool("getwindowgeometry", "--shell", wid):
+            return wid
+    return None

@@ -30,7 +30,7 @@ import time
 import zlib
 
 import xserver
-from checks import Failure, check, wait_for
+from checks import Failure, check, splash, wait_for
 
 SKIP = 77
 
@@ -191,14 +191,6 @@ def root_windows(display, prop):
     return [int(w, 16) for w in re.findall(r"0x[0-9a-fA-F]+", out.partition("#")[2])]
 
 
-def splash(display):
-    """The splash, which goes by the program's name: by its width."""
-    for wid in display.xdotool("search", "--onlyvisible", "--name", f"^{CALENDAR}$").split():
-        if "WIDTH=379\n" in display.xdotool("getwindowgeometry", "--shell", wid):
-            return wid
-    return None
-
-
 def wait_window(display, title, width, height, timeout=15.0):
     wid = wait_for(f"the window '{title}'", lambda: visible(display, title), timeout)
     return Window(display, wid, width, height)
@@ -276,12 +268,12 @@ class Run:
             return any(library in line for line in maps)
 
     def splash_then_calendar(self):
-        window = Window(self.d, wait_for("the splash", lambda: splash(self.d)), 379, 214)
+        window = Window(self.d, wait_for("the splash", lambda: splash(self.d.xdotool)), 379, 214)
         self.d.screenshot("splash")
         # The network is loaded when a check first needs it, never by a start.
         check(not self.maps("libQt6Network"), "the start loaded the network library")
         window.click(262, 171)
-        wait_for("the splash to go", lambda: not splash(self.d), 10)
+        wait_for("the splash to go", lambda: not splash(self.d.xdotool), 10)
         return wait_window(self.d, CALENDAR, 702, 335)
 
     def quit(self, calendar):

@@ -58,11 +58,7 @@ class Session:
         return ids[0] if ids else None
 
     def splash(self):
-        """The splash, which goes by the program's name: by its width."""
-        for wid in self.xdotool("search", "--onlyvisible", "--name", f"^{CALENDAR}$").split():
-            if "WIDTH=379\n" in self.xdotool("getwindowgeometry", "--shell", wid):
-                return wid
-        return None
+        return checks.splash(self.xdotool)
 
     def click(self, wid, x, y, content_height):
         """Clicks at content coordinates, below the window's menu bar if any."""
