@@ -2,6 +2,7 @@
 #include "framework/gui/menubar.h"
 
 #include "framework/gui/application.h"
+#include "framework/gui/editmenu_p.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/window.h"
 #include "framework/gui/window_p.h"
@@ -211,13 +212,21 @@ void MenuBar::EnableMenuItems()
             if (app->HasMenuHandler(item->Name()))
                 item->SetEnabled(true);
     }
+    for (MenuItem* item : leaves)
+        if (detail::FieldServes(item->Name()))
+            item->SetEnabled(true);
 }
 
 bool MenuBar::Dispatch(std::string_view itemName)
 {
-    if (Window* front = FrontWindow(); front && front->HandleMenuCommand(itemName))
+    Window* front = FrontWindow();
+    Application* app = App();
+    // The focused text field serves the Edit items nobody else handles.
+    if (!(front && front->HasMenuHandler(itemName)) && !(app && app->HasMenuHandler(itemName)))
+        return detail::ServeByField(itemName);
+    if (front && front->HandleMenuCommand(itemName))
         return true;
-    if (Application* app = App())
+    if (app)
         return app->HandleMenuCommand(itemName);
     return false;
 }

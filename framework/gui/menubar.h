@@ -109,11 +109,14 @@ public:
 
     // The enabling pass, run before the menus are used: every item is
     // disabled unless AutoEnable; then the front window's EnableMenuItems runs
-    // and its handled items are enabled; then the same for the application.
+    // and its handled items are enabled; then the same for the application;
+    // then the front window's focused text field enables those of "EditUndo",
+    // "EditCut", "EditCopy", "EditPaste" and "EditClear" that apply to it.
     void EnableMenuItems();
 
     // Runs the command of the item: the front window's handler first, then,
-    // unless that returned true, the application's. False: nobody took it.
+    // unless that returned true, the application's. An item that neither
+    // handles goes to the focused text field. False: nobody took it.
     static bool Dispatch(std::string_view itemName);
 };
 

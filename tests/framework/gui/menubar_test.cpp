@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
+#include "framework/gui/pushbutton.h"
 #include "support/guifixture.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -110,6 +115,105 @@ TEST_F(MenuBarTest, CommandsGoToTheFrontWindowThenTheApplication)
         bar.FindItem(item)->Handle()->trigger();
         EXPECT_EQ(calls, expected) << item;
     }
+}
+
+// The front window's focused text field enables the Edit items that apply to
+// it and acts on them from the menu; what it changed, Undo takes back.
+TEST_F(MenuBarTest, TheFocusedTextFieldServesTheEditItems)
+{
+    static constexpr std::array<fw::MenuRow, 6> kEdit{{
+        {"", "EditMenu", Kind::Item, "&Edit", "", false},
+        {"EditMenu", "EditUndo", Kind::Item, "Undo", "Cmd+Z", false},
+        {"EditMenu", "EditCut", Kind::Item, "Cut", "Cmd+X", false},
+        {"EditMenu", "EditCopy", Kind::Item, "Copy", "Cmd+C", false},
+        {"EditMenu", "EditPaste", Kind::Item, "Paste", "Cmd+V", false},
+        {"EditMenu", "EditClear", Kind::Item, "Clear", "", false},
+    }};
+    fw::MenuBar edit;
+    edit.Build(kEdit);
+    app->SetMenuBar(&edit);
+    // The field and its state; the items enabled (Undo, cuT, Copy, Paste,
+    // cLear); the item chosen, the text and clipboard it leaves.
+    struct Row {
+        const char* name;
+        bool multiLine = false, readOnly = false, password = false, focused = true;
+        std::int32_t selStart = 1, selLength = 2;
+        const char* clipboard = "77";
+        const char* enabled;
+        const char* item;
+        const char* text;
+        const char* clipboardAfter;
+    };
+    const Row rows[] = {
+        {.name = "a selection cut", .enabled = "TCPL", .item = "EditCut", .text = "145", .clipboardAfter = "23"},
+        {.name = "pasted at the caret", .selStart = 2, .selLength = 0, .enabled = "P", .item = "EditPaste",
+         .text = "1277345", .clipboardAfter = "77"},
+        {.name = "nothing to paste", .selLength = 0, .clipboard = "", .enabled = "", .item = "EditPaste",
+         .text = "12345", .clipboardAfter = ""},
+        {.name = "read-only: copy only", .readOnly = true, .enabled = "C", .item = "EditCopy", .text = "12345",
+         .clipboardAfter = "23"},
+        {.name = "a password is not copied out", .password = true, .enabled = "PL", .item = "EditClear",
+         .text = "145", .clipboardAfter = "77"},
+        {.name = "multi-line, cleared", .multiLine = true, .enabled = "TCPL", .item = "EditClear", .text = "145",
+         .clipboardAfter = "77"},
+        {.name = "multi-line read-only", .multiLine = true, .readOnly = true, .enabled = "C", .item = "EditCopy",
+         .text = "12345", .clipboardAfter = "23"},
+        {.name = "a button has the focus", .focused = false, .enabled = "", .item = "EditCut", .text = "12345",
+         .clipboardAfter = "77"},
+    };
+    const std::pair<char, const char*> items[] = {
+        {'U', "EditUndo"}, {'T', "EditCut"}, {'C', "EditCopy"}, {'P', "EditPaste"}, {'L', "EditClear"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fw::EditField* field = nullptr;
+        fw::PushButton* button = nullptr;
+        TestWindow* w = MakeWindow([&](TestWindow& t) {
+            field = t.Add<fw::EditField>("field", 10, 10, 120, 40);
+            button = t.Add<fw::PushButton>("button", 10, 60, 80, 20);
+        });
+        field->SetMultiLine(row.multiLine);
+        field->SetReadOnly(row.readOnly);
+        field->SetPassword(row.password);
+        field->SetText("12345");
+        field->SetSelStart(row.selStart);
+        field->SetSelLength(row.selLength);
+        (row.focused ? field->Handle() : button->Handle())->setFocus();
+        QGuiApplication::clipboard()->setText(row.clipboard);
+        ASSERT_EQ(fw::FrontWindow(), w);
+
+        edit.EnableMenuItems();
+        std::string enabled;
+        for (const auto& [letter, item] : items)
+            if (edit.FindItem(item)->Handle()->isEnabled())
+                enabled += letter;
+        EXPECT_EQ(enabled, row.enabled);
+        const char letter = std::find_if(std::begin(items), std::end(items), [&](const auto& i) {
+                                return std::string_view(i.second) == row.item;
+                            })->first;
+        EXPECT_EQ(fw::MenuBar::Dispatch(row.item), enabled.find(letter) != std::string::npos);
+        EXPECT_EQ(field->Text(), row.text);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), row.clipboardAfter);
+        // Passwords and multi-line fields keep no undo history.
+        if (field->Text() != "12345" && !row.password && !row.multiLine) {
+            edit.EnableMenuItems();
+            ASSERT_TRUE(edit.FindItem("EditUndo")->Handle()->isEnabled());
+            edit.FindItem("EditUndo")->Handle()->trigger();
+            EXPECT_EQ(field->Text(), "12345");
+        }
+        w->Close();
+    }
+    // A handler of the item takes it instead of the field.
+    fw::EditField* field = nullptr;
+    TestWindow* w = MakeWindow([&](TestWindow& t) { field = t.Add<fw::EditField>("field", 10, 10, 120, 20); });
+    field->SetText("12345");
+    field->SetSelLength(5);
+    field->Handle()->setFocus();
+    bool handled = false;
+    w->AddMenuHandler("EditClear", [&handled] { return handled = true; });
+    EXPECT_TRUE(fw::MenuBar::Dispatch("EditClear"));
+    EXPECT_TRUE(handled);
+    EXPECT_EQ(field->Text(), "12345");
+    app->SetMenuBar(&bar);
 }
 
 TEST_F(MenuBarTest, WindowsShowTheirBarAboveAnExactContentArea)
