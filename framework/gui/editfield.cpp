@@ -348,9 +348,11 @@ void EditField::SetReadOnly(bool on)
     m_readOnly = on;
     if (d->area) {
         d->area->setReadOnly(on);
-        // Read-only, not unselectable: the caret still moves by keyboard.
+        // Read-only, not unselectable: the caret still moves by keyboard,
+        // but is not drawn.
         if (on)
             d->area->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        d->area->setCursorWidth(on ? 0 : 1);
     } else if (d->edit)
         d->edit->setReadOnly(on);
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -98,6 +99,33 @@ TEST_F(StyledFieldTest, RunsLandOnTheirCharacters)
     // The caret after the line break, where the screenshot has it.
     field->SetSelStart(7);
     testenv::screenshot(&field->ParentWindow(), "styled-field");
+}
+
+// A read-only field shows no caret but stays selectable by keyboard; a
+// writable one shows its caret.
+TEST_F(StyledFieldTest, AReadOnlyFieldShowsNoCaret)
+{
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "writable");
+        fw::EditField* field = Make(true);
+        field->SetReadOnly(readOnly);
+        field->SetText("x\r");
+        auto* area = qobject_cast<QTextEdit*>(field->Handle());
+        area->setFocus();
+        ASSERT_TRUE(area->hasFocus());
+        // On the empty second line only the caret can draw.
+        field->SetSelStart(2);
+        const QImage shown = area->viewport()->grab().toImage();
+        const QRect line = area->cursorRect().adjusted(-2, 0, 2, 0);
+        int dark = 0;
+        for (int y = line.top(); y <= line.bottom(); ++y)
+            for (int x = line.left(); x <= line.right(); ++x)
+                dark += qGray(shown.pixel(x, y)) < 128;
+        EXPECT_EQ(dark > 0, !readOnly);
+        QTest::keyClick(area, Qt::Key_Up, Qt::ShiftModifier);
+        EXPECT_EQ(field->SelStart(), 0);
+        EXPECT_EQ(field->SelLength(), 2);
+    }
 }
 
 } // namespace
