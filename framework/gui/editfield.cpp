@@ -444,6 +444,8 @@ void EditField::SetLimitText(std::int32_t limit)
 
 std::pair<int, int> EditField::QtSelection() const
 {
+    if (!d->editSelection.isNull())
+        return {d->editSelection.anchor(), d->editSelection.position()};
     if (d->area) {
         const QTextCursor cursor = d->area->textCursor();
         return {cursor.anchor(), cursor.position()};
@@ -461,7 +463,11 @@ std::pair<int, int> EditField::QtSelection() const
 
 void EditField::SetQtSelection(int anchor, int position)
 {
-    if (IsArea()) {
+    if (!d->editSelection.isNull()) {
+        d->editSelection.setPosition(anchor);
+        d->editSelection.setPosition(position, QTextCursor::KeepAnchor);
+        CheckSelection();
+    } else if (IsArea()) {
         QTextCursor cursor = d->area ? d->area->textCursor() : d->cursor;
         cursor.setPosition(anchor);
         cursor.setPosition(position, QTextCursor::KeepAnchor);

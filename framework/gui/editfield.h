@@ -9,6 +9,7 @@
 #include <utility>
 
 class QString;
+class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
 
@@ -74,6 +75,40 @@ public:
     std::int32_t SelLength() const;
     void SetSelLength(std::int32_t length);
 
+    // Character styles of the selection in a styled multi-line field, read at
+    // its first character; where none was set there, the field's own. The
+    // setters change the selected characters; in any other field, and on an
+    // empty selection, they do nothing. SelTextFont reads System and
+    // SmallSystem back as the application font's family.
+    bool SelBold() const;
+    void SetSelBold(bool on);
+    bool SelItalic() const;
+    void SetSelItalic(bool on);
+    bool SelUnderline() const;
+    void SetSelUnderline(bool on);
+    std::string SelTextFont() const;
+    void SetSelTextFont(std::string_view name);
+    // Pixel size; 0 or less sets the field's own size.
+    std::int32_t SelTextSize() const;
+    void SetSelTextSize(std::int32_t size);
+    Color SelTextColor() const;
+    void SetSelTextColor(Color color);
+
+    // While one lives, the field's selection and style changes are one edit
+    // of its text: the lines are laid out once, when the last one ends, and
+    // the selection shows then. SelChange is raised as the selection moves.
+    // The text itself must not change meanwhile.
+    class StyleEdit {
+    public:
+        explicit StyleEdit(EditField& field);
+        ~StyleEdit();
+        StyleEdit(const StyleEdit&) = delete;
+        StyleEdit& operator=(const StyleEdit&) = delete;
+
+    private:
+        EditField& m_field;
+    };
+
     // Replaces the text and all its character styles at once (runs applied in
     // order, each outside the text clipped to it; a size of 0 or less is the
     // field's own); the selection goes to 0.
@@ -126,6 +161,12 @@ private:
     const detail::CharIndex& Index() const;
     std::pair<int, int> QtSelection() const;
     void SetQtSelection(int anchor, int position);
+    // Styles Qt positions from .. to of a styled multi-line field.
+    void MergeStyle(int from, int to, const StyleRun& style);
+    void SetSelStyle(const StyleRun& style);
+    // The format of the selection's first character; empty where styles
+    // are not kept.
+    QTextCharFormat SelFormat() const;
 
     std::unique_ptr<Private> d;
     bool m_styled = false;

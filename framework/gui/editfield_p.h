@@ -49,6 +49,10 @@ struct EditField::Private {
     int shownPosition = 0;
     std::vector<Run> runs;
     std::int32_t scrollLine = 0;
+    // During a StyleEdit: how deep, and the selection, kept off the widget
+    // until the edit ends.
+    int styleEdits = 0;
+    QTextCursor editSelection;
 
     // Character offsets to Qt positions, rebuilt after the text changes.
     detail::CharIndex index;

@@ -132,6 +132,18 @@ QTextCharFormat FormatOf(const StyleRun& run, int ownSize)
 
 } // namespace
 
+void EditField::MergeStyle(int from, int to, const StyleRun& style)
+{
+    QTextCursor cursor(&Doc());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    const QTextCharFormat format = FormatOf(style, ShownTextSize());
+    cursor.mergeCharFormat(format);
+    // Laid on the widget's document again when it is made.
+    if (!d->area)
+        d->runs.push_back({from, to, format});
+}
+
 void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun> runs)
 {
     if (!IsArea()) {
@@ -143,22 +155,157 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
     if (!m_styled)
         return;
     const detail::CharIndex& index = Index();
-    QTextCursor cursor(&Doc());
-    cursor.beginEditBlock();
+    QTextCursor edit(&Doc());
+    edit.beginEditBlock();
     for (const StyleRun& run : runs) {
         const int start = index.ToQt(run.start);
         const int end = index.ToQt(run.end);
-        if (start >= end)
-            continue;
-        cursor.setPosition(start);
-        cursor.setPosition(end, QTextCursor::KeepAnchor);
-        const QTextCharFormat format = FormatOf(run, ShownTextSize());
-        cursor.mergeCharFormat(format);
-        // Laid on the widget's document again when it is made.
-        if (!d->area)
-            d->runs.push_back({start, end, format});
+        if (start < end)
+            MergeStyle(start, end, run);
     }
-    cursor.endEditBlock();
+    edit.endEditBlock();
+}
+
+namespace {
+
+// The format of the character at Qt position at; a line break, which has
+// none of its own, takes the one before it.
+QTextCharFormat FormatAt(QTextDocument& doc, int at)
+{
+    const QTextBlock block = doc.findBlock(at);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(at))
+            return it.fragment().charFormat();
+    QTextCursor cursor(&doc);
+    cursor.setPosition(at);
+    return cursor.charFormat();
+}
+
+} // namespace
+
+void EditField::SetSelStyle(const StyleRun& style)
+{
+    if (!IsArea() || !m_styled)
+        return;
+    const auto [anchor, position] = QtSelection();
+    if (anchor != position)
+        MergeStyle(std::min(anchor, position), std::max(anchor, position), style);
+}
+
+QTextCharFormat EditField::SelFormat() const
+{
+    if (!IsArea() || !m_styled)
+        return {};
+    const auto [anchor, position] = QtSelection();
+    return FormatAt(Doc(), std::min(anchor, position));
+}
+
+bool EditField::SelBold() const
+{
+    const QTextCharFormat format = SelFormat();
+    return format.hasProperty(QTextFormat::FontWeight) ? format.fontWeight() >= QFont::Bold : Bold();
+}
+
+void EditField::SetSelBold(bool on)
+{
+    StyleRun style;
+    style.bold = on;
+    SetSelStyle(style);
+}
+
+bool EditField::SelItalic() const
+{
+    const QTextCharFormat format = SelFormat();
+    return format.hasProperty(QTextFormat::FontItalic) ? format.fontItalic() : Italic();
+}
+
+void EditField::SetSelItalic(bool on)
+{
+    StyleRun style;
+    style.italic = on;
+    SetSelStyle(style);
+}
+
+bool EditField::SelUnderline() const
+{
+    const QTextCharFormat format = SelFormat();
+    return format.hasProperty(QTextFormat::TextUnderlineStyle) ? format.fontUnderline() : Underline();
+}
+
+void EditField::SetSelUnderline(bool on)
+{
+    StyleRun style;
+    style.underline = on;
+    SetSelStyle(style);
+}
+
+std::string EditField::SelTextFont() const
+{
+    const QTextCharFormat format = SelFormat();
+    return format.hasProperty(QTextFormat::FontFamilies)
+               ? format.fontFamilies().toStringList().value(0).toStdString()
+               : TextFont();
+}
+
+void EditField::SetSelTextFont(std::string_view name)
+{
+    StyleRun style;
+    style.font = std::string(name);
+    SetSelStyle(style);
+}
+
+std::int32_t EditField::SelTextSize() const
+{
+    const QTextCharFormat format = SelFormat();
+    return format.hasProperty(QTextFormat::FontPixelSize) ? format.intProperty(QTextFormat::FontPixelSize)
+                                                           : ShownTextSize();
+}
+
+void EditField::SetSelTextSize(std::int32_t size)
+{
+    StyleRun style;
+    style.size = size;
+    SetSelStyle(style);
+}
+
+Color EditField::SelTextColor() const
+{
+    const QTextCharFormat format = SelFormat();
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return m_textColor;
+    const QColor c = format.foreground().color();
+    return RGB(c.red(), c.green(), c.blue());
+}
+
+void EditField::SetSelTextColor(Color color)
+{
+    StyleRun style;
+    style.color = color;
+    SetSelStyle(style);
+}
+
+EditField::StyleEdit::StyleEdit(EditField& field) : m_field(field)
+{
+    // The selection moves on a cursor of the field's own, so that the widget
+    // neither lays out nor scrolls to it before the edit ends.
+    Private& d = *field.d;
+    if (d.styleEdits++ > 0 || !field.IsArea())
+        return;
+    const auto [anchor, position] = field.QtSelection();
+    d.editSelection = QTextCursor(&field.Doc());
+    d.editSelection.setPosition(anchor);
+    d.editSelection.setPosition(position, QTextCursor::KeepAnchor);
+    d.editSelection.beginEditBlock();
+}
+
+EditField::StyleEdit::~StyleEdit()
+{
+    Private& d = *m_field.d;
+    if (--d.styleEdits > 0 || d.editSelection.isNull())
+        return;
+    QTextCursor selection = std::exchange(d.editSelection, QTextCursor());
+    selection.endEditBlock();
+    m_field.SetQtSelection(selection.anchor(), selection.position());
 }
 
 std::int32_t EditField::ScrollPosition() const

@@ -79,6 +79,12 @@ TEST_F(EditFieldStateTest, AFieldWithoutItsWidgetAnswersAndRaisesAsOneWithIt)
         {"over a break", [](F& f) { f.SetSelStart(2), f.SetSelLength(3); }},
         {"limit on lines", [](F& f) { f.SetLimitText(3); }},
         {"styled lines", StyledLines},
+        {"selection styled in one edit",
+         [](F& f) {
+             F::StyleEdit edit(f);
+             f.SetSelStart(1), f.SetSelLength(3), f.SetSelItalic(true), f.SetSelStart(5), f.SetSelLength(2);
+             f.SetSelTextSize(9);
+         }},
         {"one line again", [](F& f) { f.SetMultiLine(false); }},
         {"lines again", [](F& f) { f.SetMultiLine(true); }},
         {"empty", [](F& f) { f.SetText(""); }},
@@ -109,6 +115,11 @@ TEST_F(EditFieldStateTest, StateSetBeforeTheWidgetShowsOnceItIsMade)
         {"limit, font", [](F& f) { f.SetText("123456"), f.SetLimitText(3), f.SetTextSize(18), f.SetBold(true); }},
         {"styled lines, selected, scrolled",
          [](F& f) { StyledLines(f), f.SetSelStart(5), f.SetSelLength(3), f.SetScrollPosition(3); }},
+        {"selection styles",
+         [](F& f) {
+             StyledLines(f), f.SetSelStart(2), f.SetSelLength(5), f.SetSelUnderline(true);
+             f.SetSelTextColor(fw::RGB(0, 120, 0)), f.SetSelLength(1), f.SetSelTextFont("Times");
+         }},
         {"lines centred, read-only, no scroll bar",
          [](F& f) {
              f.SetMultiLine(true), f.SetScrollBarVertical(false), f.SetReadOnly(true);

@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
+#include <functional>
 #include <tuple>
 
 namespace {
@@ -99,6 +100,115 @@ TEST_F(StyledFieldTest, RunsLandOnTheirCharacters)
     // The caret after the line break, where the screenshot has it.
     field->SetSelStart(7);
     testenv::screenshot(&field->ParentWindow(), "styled-field");
+}
+
+// One mark per character of kText, from what the Sel... getters read there.
+std::string Marks(fw::EditField* field, const std::function<std::string(fw::EditField&)>& read)
+{
+    std::string marks;
+    for (std::int32_t i = 0; i < 8; ++i) {
+        field->SetSelStart(i);
+        field->SetSelLength(1);
+        marks += read(*field);
+    }
+    return marks;
+}
+
+std::string Styles(fw::EditField& f)
+{
+    std::string s = std::string(f.SelBold() ? "B" : "") + (f.SelItalic() ? "I" : "") + (f.SelUnderline() ? "U" : "");
+    if (f.SelTextSize() != f.ShownTextSize())
+        s += std::to_string(f.SelTextSize());
+    if (f.SelTextFont() != f.TextFont())
+        s += f.SelTextFont();
+    if (f.SelTextColor() != f.TextColor())
+        s += "#" + std::to_string(f.SelTextColor().ToRGB());
+    return "[" + s + "]";
+}
+
+TEST_F(StyledFieldTest, SelectionStylesActOnTheSelectedCharacters)
+{
+    using Set = std::function<void(fw::EditField&)>;
+    struct Row { const char* name; std::int32_t start, length; Set set; std::string styles; };
+    const Row rows[] = {
+        // A line break reads as the character before it.
+        {"bold across the astral character", 4, 2, [](auto& f) { f.SetSelBold(true); },
+         "[][][][][B][B][B][]"},
+        {"italic after it, over the line break", 5, 2, [](auto& f) { f.SetSelItalic(true); },
+         "[][][][][][I][I][]"},
+        {"underline over non-ASCII", 1, 3, [](auto& f) { f.SetSelUnderline(true); },
+         "[][U][U][U][][][][]"},
+        {"size, and 0 the field's own", 2, 9, [](auto& f) { f.SetSelTextSize(20), f.SetSelStart(7), f.SetSelLength(1),
+                                                              f.SetSelTextSize(0); },
+         "[][][20][20][20][20][20][]"},
+        {"face", 7, 1, [](auto& f) { f.SetSelTextFont("Times"); }, "[][][][][][][][Times]"},
+        {"colour of all", 0, 8, [](auto& f) { f.SetSelTextColor(fw::RGB(0, 0, 9)); },
+         "[#9][#9][#9][#9][#9][#9][#9][#9]"},
+        {"off again inside", 0, 8, [](auto& f) { f.SetSelBold(true), f.SetSelStart(3), f.SetSelLength(2),
+                                                   f.SetSelBold(false); },
+         "[B][B][B][][][B][B][B]"},
+        {"empty selection styles nothing", 3, 0, [](auto& f) { f.SetSelBold(true); }, "[][][][][][][][]"},
+    };
+    for (const bool widget : {true, false}) {
+        fw::EditField* field = nullptr;
+        MakeWindow([&](TestWindow& w) {
+            // Below the window, the field keeps its text and styles itself.
+            field = testenv::Add<fw::EditField>(w, "field", 10, widget ? 10 : 900, 200, 80);
+            testenv::Set(field, {{"MultiLine", true}, {"Styled", true}, {"ReadOnly", true}});
+        });
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + (widget ? "" : ", no widget"));
+            field->SetText("");
+            field->SetText(kText);
+            field->SetSelStart(row.start);
+            field->SetSelLength(row.length);
+            row.set(*field);
+            EXPECT_EQ(Marks(field, Styles), row.styles);
+        }
+        EXPECT_EQ(field->Handle() != nullptr, widget);
+    }
+}
+
+TEST_F(StyledFieldTest, SelectionStylesOnlyInAStyledMultiLineField)
+{
+    for (const auto& [multiLine, styled] : {std::pair{true, false}, {false, true}}) {
+        fw::EditField* field = Make(multiLine);
+        field->SetStyled(styled);
+        field->SetBold(true);
+        field->SetText(kText);
+        field->SetSelStart(0);
+        field->SetSelLength(8);
+        field->SetSelItalic(true);
+        field->SetSelTextSize(30);
+        EXPECT_EQ(Marks(field, Styles), "[B][B][B][B][B][B][B][B]") << multiLine;
+    }
+}
+
+// Styled and selected in one edit: the document changes once, when the edit
+// ends, and the widget's selection moves then; SelChange follows every move.
+TEST_F(StyledFieldTest, AStyleEditIsOneChangeOfTheDocument)
+{
+    fw::EditField* field = Make(true);
+    field->SetText(kText);
+    auto* area = qobject_cast<QTextEdit*>(field->Handle());
+    int changes = 0, selChanges = 0;
+    QObject::connect(area->document(), &QTextDocument::contentsChange, area, [&] { ++changes; });
+    field->SelChange.Bind([&] { ++selChanges; });
+    {
+        fw::EditField::StyleEdit edit(*field);
+        for (std::int32_t i = 0; i < 4; ++i) {
+            field->SetSelStart(i);
+            field->SetSelLength(2);
+            field->SetSelBold(true);
+        }
+        EXPECT_EQ(changes, 0);
+        EXPECT_EQ(area->textCursor().position(), 0);
+        EXPECT_EQ(field->SelStart(), 3);
+    }
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(selChanges, 7);
+    EXPECT_EQ(Selected(field), "é😀");
+    EXPECT_EQ(Marks(field, Styles), "[B][B][B][B][B][][][]");
 }
 
 // A read-only field shows no caret but stays selectable by keyboard; a
