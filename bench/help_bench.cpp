@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The largest built-in help page rendered into the help window's field and
-// painted (the page of most source bytes and the one of most characters),
-// and the renderer's pure part alone for comparison. Offscreen.
+// painted (the page of most source bytes and the one of most characters).
+// Offscreen.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -15,8 +15,7 @@
 #include "framework/gui/platform.h"
 #include "framework/gui/window.h"
 #include "help/ayuda.h"
-#include "help/render/htmlrender.h"
-#include "help/render/htmlstyles.h"
+#include "help/controls/htmlfield.h"
 #include "resources/textos.h"
 
 namespace {
@@ -43,16 +42,6 @@ void BM_RenderIntoHelpWindow(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RenderIntoHelpWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-void BM_RenderPureCore(benchmark::State& state)
-{
-    const std::string page = PageOf(state);
-    for (auto _ : state) {
-        const help::HTMLPage rendered = help::Render(page, 13);
-        benchmark::DoNotOptimize(help::DoStyles(rendered));
-    }
-}
-BENCHMARK(BM_RenderPureCore)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

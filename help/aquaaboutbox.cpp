@@ -29,7 +29,7 @@ void FillOrCollapse(AquaAboutBox& box, Field* field, const std::string& text)
 
 AquaAboutBox::AquaAboutBox()
 {
-    AddMenuHandler("FileClose", this, &AquaAboutBox::FileClose_Action);
+    AddMenuHandlers();
 }
 
 void AquaAboutBox::hideControl(fw::Control* c)
@@ -95,6 +95,16 @@ void AquaAboutBox::copyright_Open()
 void AquaAboutBox::homePage_Open()
 {
     help::Tagged("AquaAboutBox.HomePage.Open", [&] { SetHomePage(kHomePage); });
+}
+
+void AquaAboutBox::AddMenuHandlers()
+{
+    AddMenuHandler("FileClose", this, &AquaAboutBox::FileClose_Action);
+}
+
+void AquaAboutBox::Event_EnableMenuItems()
+{
+    help::Tagged("AquaAboutBox.EnableMenuItems", [] {});
 }
 
 void AquaAboutBox::Event_Open()

@@ -28,6 +28,8 @@ public:
 protected:
     void Layout() override;
     void CreateControls() override;
+    // Nothing: the menu bar enables "FileClose" itself.
+    void Event_EnableMenuItems() override;
     void Event_Open() override;
     void Event_Close() override;
 
@@ -38,6 +40,8 @@ private:
     void credits_Open();
     void copyright_Open();
     void homePage_Open();
+    // "FileClose" closes the window.
+    void AddMenuHandlers();
     bool FileClose_Action();
 };
 

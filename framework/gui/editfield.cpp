@@ -208,6 +208,17 @@ QTextDocument& EditField::Doc() const
 void EditField::SetPlain(const QString& text)
 {
     d->runs.clear();
+    if (!d->editSelection.isNull()) {
+        // Within a style edit the old text goes as part of the edit, so that
+        // it is never laid out again; the new one takes no style of it.
+        QTextCursor cursor(&Doc());
+        cursor.select(QTextCursor::Document);
+        cursor.removeSelectedText();
+        cursor.insertText(EditFieldArea::Paragraphs(text));
+        d->indexStale = true;
+        SetQtSelection(0, 0);
+        return;
+    }
     if (d->area)
         d->area->SetPlainText(text);
     else

@@ -97,7 +97,8 @@ public:
     // While one lives, the field's selection and style changes are one edit
     // of its text: the lines are laid out once, when the last one ends, and
     // the selection shows then. SelChange is raised as the selection moves.
-    // The text itself must not change meanwhile.
+    // A text set meanwhile replaces the old one within the edit, so that the
+    // old text is not laid out again.
     class StyleEdit {
     public:
         explicit StyleEdit(EditField& field);

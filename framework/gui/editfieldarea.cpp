@@ -168,14 +168,16 @@ void EditField::SetTextAndStyle(std::string_view text, std::span<const StyleRun>
 
 namespace {
 
-// The format of the character at Qt position at; a line break, which has
-// none of its own, takes the one before it.
+// The format of the character at Qt position at. A line break's is the
+// next line's block format; the end of the text takes the last character's.
 QTextCharFormat FormatAt(QTextDocument& doc, int at)
 {
     const QTextBlock block = doc.findBlock(at);
     for (auto it = block.begin(); !it.atEnd(); ++it)
         if (it.fragment().contains(at))
             return it.fragment().charFormat();
+    if (block.next().isValid())
+        return block.next().charFormat();
     QTextCursor cursor(&doc);
     cursor.setPosition(at);
     return cursor.charFormat();

@@ -2,7 +2,6 @@
 #include "support/shell_fixture.h"
 #include "help/ayuda.h"
 #include "help/controls/htmlfield.h"
-#include "help/render/htmlrender.h"
 #include "resources/textos.h"
 
 #include <QTextEdit>
@@ -57,7 +56,13 @@ protected:
         EXPECT_EQ(EnabledInputs(), 0);
         return help;
     }
-    static std::string PageText(std::string (*page)()) { return help::Render(page(), 13).text; }
+    // Whether the field shows the page: rendering it again changes nothing.
+    static bool Shows(help::HTMLField* field, std::string (*page)())
+    {
+        const std::string shown = field->Text();
+        field->Render(page());
+        return !shown.empty() && field->Text() == shown;
+    }
     static int EnabledInputs()
     {
         const windows::main& c = *win::main();
@@ -72,14 +77,16 @@ TEST_F(AyudaTest, EveryTopicShowsItsPage)
                           Textos::kayuda04, Textos::kayuda05, Textos::kayuda06};
     windows::ayuda* help = Open(false);
     EXPECT_EQ(help->Title(), "Help");
+    // The titles were its rows before Open made one row of each.
+    EXPECT_EQ(help->PopupMenu1->InitialValue(), Textos::k501());
     ASSERT_EQ(help->PopupMenu1->ListCount(), 6);
     EXPECT_EQ(help->PopupMenu1->ListIndex(), 0);
     for (int row = 0; row < 6; ++row) {
         help->PopupMenu1->SetListIndex(row);
-        EXPECT_EQ(help->HTMLField1->Text(), PageText(pages[row])) << row;
         EXPECT_EQ(help->HTMLField1->SelStart(), 0);
         EXPECT_EQ(help->HTMLField1->ScrollPosition(), 0);
         testenv::screenshot(help, "help-page-" + std::to_string(row));
+        EXPECT_TRUE(Shows(help->HTMLField1, pages[row])) << row;
     }
 }
 
@@ -105,8 +112,8 @@ TEST_F(AyudaTest, CloseHelpHidesAndKeepsTheTopicTheCloseBoxStartsAgain)
 
         help = Open(false);
         EXPECT_EQ(help->PopupMenu1->ListIndex(), closeBox ? 0 : 4);
-        EXPECT_EQ(help->HTMLField1->Text(), PageText(closeBox ? Textos::kayuda00 : Textos::kayuda05));
         EXPECT_EQ(help->HTMLField1->ScrollPosition(), closeBox ? 0 : 5);
+        EXPECT_TRUE(Shows(help->HTMLField1, closeBox ? Textos::kayuda00 : Textos::kayuda05));
         help->Handle()->close();
         testenv::runFor(10);
     }
@@ -133,7 +140,7 @@ TEST_F(AyudaTest, LinksAndAnchorsInTheField)
     // A hash link scrolls its anchor's line to the top.
     ClickAt(field, 12); // inside "go down"
     EXPECT_EQ(clicked.size(), 1u);
-    EXPECT_EQ(field->ScrollPosition(), field->LineNumAtCharPos(field->Page().anchors.at(0).position));
+    EXPECT_EQ(field->ScrollPosition(), field->LineNumAtCharPos(field->anchors.at(0).position));
     EXPECT_GT(field->ScrollPosition(), 0);
 }
 

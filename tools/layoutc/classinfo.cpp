@@ -13,6 +13,7 @@ using Names = std::span<const std::string_view>;
 constexpr std::string_view kHelpTag[] = {"HelpTag"};
 constexpr std::string_view kCaption[] = {"Caption", "HelpTag"};
 constexpr std::string_view kText[] = {"Text", "HelpTag"};
+constexpr std::string_view kRows[] = {"InitialValue", "HelpTag"};
 constexpr std::string_view kTitle[] = {"Title"};
 
 #define CONTROL_EVENTS                                                                                      \
@@ -47,7 +48,7 @@ const ClassInfo kClasses[] = {
     {"RadioButton", "fw::RadioButton", "framework/gui/radiobutton.h", true, kCaption, false, kActionEvents},
     {"GroupBox", "fw::GroupBox", "framework/gui/groupbox.h", true, kCaption, false, kControlEvents},
     {"Listbox", "fw::ListBox", "framework/gui/listbox.h", true, kHelpTag, false, kChangeEvents},
-    {"PopupMenu", "fw::PopupMenu", "framework/gui/popupmenu.h", true, kHelpTag, false, kChangeEvents},
+    {"PopupMenu", "fw::PopupMenu", "framework/gui/popupmenu.h", true, kRows, false, kChangeEvents},
     {"Canvas", "fw::Canvas", "framework/gui/canvas.h", true, kHelpTag, true, kCanvasEvents},
     {"RoundedEditFieldCanvas", "", "", true, kHelpTag, true, kCanvasEvents},
     {"CABClass", "", "", true, kHelpTag, true, kCanvasEvents},

@@ -131,9 +131,8 @@ TEST_F(StyledFieldTest, SelectionStylesActOnTheSelectedCharacters)
     using Set = std::function<void(fw::EditField&)>;
     struct Row { const char* name; std::int32_t start, length; Set set; std::string styles; };
     const Row rows[] = {
-        // A line break reads as the character before it.
         {"bold across the astral character", 4, 2, [](auto& f) { f.SetSelBold(true); },
-         "[][][][][B][B][B][]"},
+         "[][][][][B][B][][]"},
         {"italic after it, over the line break", 5, 2, [](auto& f) { f.SetSelItalic(true); },
          "[][][][][][I][I][]"},
         {"underline over non-ASCII", 1, 3, [](auto& f) { f.SetSelUnderline(true); },
@@ -209,6 +208,38 @@ TEST_F(StyledFieldTest, AStyleEditIsOneChangeOfTheDocument)
     EXPECT_EQ(selChanges, 7);
     EXPECT_EQ(Selected(field), "é😀");
     EXPECT_EQ(Marks(field, Styles), "[B][B][B][B][B][][][]");
+}
+
+// A text set within a style edit replaces the old one in the same edit and
+// takes none of its styles.
+TEST_F(StyledFieldTest, ATextSetWithinAStyleEditJoinsIt)
+{
+    for (const bool widget : {true, false}) {
+        SCOPED_TRACE(widget ? "widget" : "no widget");
+        fw::EditField* field = nullptr;
+        MakeWindow([&](TestWindow& w) {
+            field = testenv::Add<fw::EditField>(w, "field", 10, widget ? 10 : 900, 200, 80);
+            testenv::Set(field, {{"MultiLine", true}, {"Styled", true}, {"ReadOnly", true}});
+        });
+        field->SetText(kText);
+        int changes = 0;
+        field->TextChange.Bind([&] { ++changes; });
+        {
+            fw::EditField::StyleEdit edit(*field);
+            field->SetSelStart(0);
+            field->SetSelLength(8);
+            field->SetSelBold(true);
+            field->SetSelTextColor(fw::RGB(200, 0, 0));
+            field->SetTextAndStyle("new\r\u00e9\U0001F600", {});
+            EXPECT_EQ(field->SelStart(), 0);
+            field->SetSelStart(5);
+            field->SetSelLength(1);
+            field->SetSelItalic(true);
+        }
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(field->Text(), "new\r\u00e9\U0001F600");
+        EXPECT_EQ(Marks(field, Styles).substr(0, 13), "[][][][][][I]");
+    }
 }
 
 // A read-only field shows no caret but stays selectable by keyboard; a

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help/render/utf32.h"
+#include "help/render/validutf8.h"
 
 namespace help {
+
+namespace {
 
 std::u32string FromUtf8(std::string_view text)
 {
@@ -65,6 +67,13 @@ std::string ToUtf8(std::u32string_view text)
         }
     }
     return out;
+}
+
+} // namespace
+
+std::string ValidUtf8(std::string_view text)
+{
+    return ToUtf8(FromUtf8(text));
 }
 
 } // namespace help
