@@ -93,12 +93,12 @@ void RoundedEditFieldCanvas::SetEditField(RoundedEditFieldField* field)
 {
     if (!field)
         return;
-    if (m_field && m_field != field && m_field->m_frame == this)
-        m_field->m_frame = nullptr;
+    if (m_field != field)
+        KillEditfield();
     // A field sits in one frame: the canvas it leaves lets go of it, so no
     // canvas keeps a pointer to a field that another one owns.
     if (field->m_frame && field->m_frame != this)
-        field->m_frame->m_field = nullptr;
+        field->m_frame->KillEditfield();
     m_field = field;
     field->m_frame = this;
     field->SetTop(Top() + kFieldInset);
@@ -112,6 +112,13 @@ void RoundedEditFieldCanvas::SetEditField(RoundedEditFieldField* field)
     field->SetLockTop(LockTop());
     field->SetLockRight(LockRight());
     field->SetLockLeft(LockLeft());
+}
+
+void RoundedEditFieldCanvas::KillEditfield()
+{
+    if (m_field && m_field->m_frame == this)
+        m_field->m_frame = nullptr;
+    m_field = nullptr;
 }
 
 void RoundedEditFieldCanvas::DrawTheField()

@@ -36,6 +36,8 @@ public:
     // side, 2 below the top, 17 high; the canvas becomes 20 high and the
     // field takes its lock flags. Repaints nothing.
     void SetEditField(RoundedEditFieldField* field);
+    // Lets go of the field: the frame spans the whole canvas again.
+    void KillEditfield();
     // Paints the frame on the canvas's drawing surface.
     void DrawTheField();
 

@@ -94,6 +94,28 @@ TEST_F(RoundedEditFieldTest, AFieldMovedToAnotherFrameLeavesTheFirst)
     EXPECT_EQ(OpaqueSpan(testenv::DrawnAlone(canvas), kRow), std::make_pair(CapFirst(), 82 + CapLast()));
 }
 
+// A frame follows its bound field's width; once it lets go of the field it
+// spans the whole canvas again, whatever the field does.
+TEST_F(RoundedEditFieldTest, AFrameLetGoOfItsFieldSpansTheCanvas)
+{
+    const std::pair<int, int> whole{CapFirst(), 82 + CapLast()};
+    field->SetWidth(40);
+    canvas->Refresh();
+    EXPECT_EQ(OpaqueSpan(testenv::DrawnAlone(canvas), kRow), std::make_pair(CapFirst(), 50 + CapLast()));
+    canvas->KillEditfield();
+    EXPECT_EQ(canvas->MyEditfield(), nullptr);
+    const QImage plain = testenv::DrawnAlone(canvas);
+    EXPECT_EQ(OpaqueSpan(plain, kRow), whole);
+    // The field is no longer this frame's: its focus draws no ring here.
+    field->Handle()->setFocus();
+    testenv::runFor(0);
+    EXPECT_TRUE(field->HasFocus());
+    EXPECT_EQ(testenv::DrawnAlone(canvas), plain);
+    first->Handle()->setFocus();
+    canvas->SetEditField(field);
+    EXPECT_EQ(OpaqueSpan(testenv::DrawnAlone(canvas), kRow), whole);
+}
+
 // The focused field's frame shows a ring; the inside stays white and the ring
 // goes with the focus, as HasFocus does.
 TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
