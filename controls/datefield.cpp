@@ -40,7 +40,11 @@ DateField::DateField(fw::Window& window) : fw::EditField(window)
 
 std::span<const fw::PropertyInfo> DateField::StoredProperties()
 {
-    static constexpr fw::PropertyInfo kRows[] = {fw::Row<&DateField::SetEditable>(0x4d, "Editable")};
+    static constexpr fw::PropertyInfo kRows[] = {
+        fw::Row<&DateField::SetDisplayMonthName>(0x4c, "DisplayingMonthName"),
+        fw::Row<&DateField::SetEditable>(0x4d, "Editable"),
+        fw::Row<&DateField::SetDisplayDayName>(0x4e, "DisplayingDayName"),
+    };
     return kRows;
 }
 
@@ -50,9 +54,38 @@ void DateField::SetDate(const std::optional<fw::Date>& d)
     DrawDate();
 }
 
+void DateField::SetDisplayMonthName(bool on)
+{
+    if (on == m_displayingMonthName)
+        return;
+    m_displayingMonthName = on;
+    DrawDate();
+}
+
+void DateField::SetDisplayDayName(bool on)
+{
+    if (on == m_displayingDayName)
+        return;
+    m_displayingDayName = on;
+    DrawDate();
+}
+
 DatePart DateField::CaretPart() const
 {
     return PartAt(SelStart(), m_parts);
+}
+
+std::int32_t DateField::SelectionValue() const
+{
+    switch (CaretPart()) {
+    case DatePart::Year:
+        return m_date.Year();
+    case DatePart::Month:
+        return m_date.Month();
+    case DatePart::Day:
+        break;
+    }
+    return m_date.Day();
 }
 
 void DateField::SelectionUp()
@@ -67,17 +100,9 @@ void DateField::SelectionDown()
 
 void DateField::Step(std::int32_t delta)
 {
-    if (ChangeDate(StepDatePart(m_date, CaretPart(), delta)))
-        DateChanged.Raise();
-}
-
-bool DateField::ChangeDate(const fw::Date& d)
-{
-    if (d == m_date)
-        return false;
-    m_date = d;
+    m_date = StepDatePart(m_date, CaretPart(), delta);
     DrawDate();
-    return true;
+    DateChanged.Raise();
 }
 
 void DateField::DrawDate()
@@ -85,7 +110,7 @@ void DateField::DrawDate()
     const bool hadSelection = SelLength() > 0;
     const std::int32_t caret = SelStart();
     const DateParts before = m_parts;
-    DateFieldText shown = MakeDateFieldText(m_date);
+    DateFieldText shown = MakeDateFieldText(m_date, m_displayingMonthName, m_displayingDayName);
     // The parts are known before the text changes, so that nothing sees the
     // new text with the old boundaries.
     m_parts = shown.parts;
@@ -194,7 +219,10 @@ bool DateField::Event_KeyDown(const std::string& key)
     const std::optional<fw::Date> typed = TypeDateKey(m_date, part, key);
     if (!typed)
         return false;
-    if (ChangeDate(*typed))
+    const std::string before = Text();
+    m_date = *typed;
+    DrawDate();
+    if (Text() != before)
         DateChanged.Raise();
     return true;
 }

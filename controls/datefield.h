@@ -15,7 +15,8 @@ namespace controls {
 // by part: while it has the focus one whole part is selected; the left and
 // right arrows move between the parts; with Editable set, the up and down
 // arrows step the selected part and digits type it. The window's arrow
-// buttons call SelectionUp and SelectionDown.
+// buttons call SelectionUp and SelectionDown. The month may show as its
+// English name, and the weekday's name may follow the day (in the day part).
 //
 // It starts with the date stored under "fechamens1" in the preferences, or
 // today when there is none (or it is not a date), and keeps its own copy.
@@ -30,6 +31,12 @@ public:
     // A copy of d, or now when there is none; redraws, raises no event.
     void SetDate(const std::optional<fw::Date>& d);
 
+    // Each setter redraws only when the value changes.
+    bool DisplayMonthName() const { return m_displayingMonthName; }
+    void SetDisplayMonthName(bool on);
+    bool DisplayDayName() const { return m_displayingDayName; }
+    void SetDisplayDayName(bool on);
+
     bool Editable() const { return m_editable; }
     void SetEditable(bool on) { m_editable = on; }
     // True from the field's GotFocus to its LostFocus.
@@ -37,11 +44,22 @@ public:
     // Where the parts of the text end (first "/", second "/", text length).
     const DateParts& Parts() const { return m_parts; }
 
-    // Steps the year, month or day that holds the caret by one.
-    void SelectionUp();
-    void SelectionDown();
+    // Step the year, month or day that holds the caret by one, redraw and
+    // raise DateChanged, even where the date cannot move (beyond the years
+    // 1 to 9999). The up and down arrow keys come here too.
+    virtual void SelectionUp();
+    virtual void SelectionDown();
+    // The year, month or day that holds the caret.
+    std::int32_t SelectionValue() const;
 
-    // Raised when the date changes through the keyboard or the stepping.
+    static std::string Month2STR(std::int32_t month) { return controls::Month2STR(month); }
+    static std::string Day2STR(std::int32_t dayOfWeek) { return controls::Day2STR(dayOfWeek); }
+    static std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year)
+    {
+        return controls::DaysOfMonth(month, year);
+    }
+
+    // Raised after every step, and after a key that changed the text.
     fw::Event<void()> DateChanged;
 
     void Event_Open() override;
@@ -63,12 +81,12 @@ private:
     void SelectLeft();
     void SelectRight();
     DatePart CaretPart() const;
-    // Shows d when it differs from the date; true then.
-    bool ChangeDate(const fw::Date& d);
     void Step(std::int32_t delta);
 
     fw::Date m_date;
+    bool m_displayingMonthName = false;
     bool m_editable = false;
+    bool m_displayingDayName = false;
     bool m_hasFocus = false;
     DateParts m_parts{};
     // Set while the field moves its own text and selection, whose SelChange

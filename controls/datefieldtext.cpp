@@ -28,6 +28,24 @@ std::optional<std::int32_t> DigitOf(std::string_view key)
 
 } // namespace
 
+std::string Month2STR(std::int32_t month)
+{
+    static constexpr const char* kNames[] = {"January", "February", "March",     "April",   "May",      "June",
+                                             "July",    "August",   "September", "October", "November", "December"};
+    if (month < 1 || month > 12)
+        return kNames[0];
+    return kNames[month - 1];
+}
+
+std::string Day2STR(std::int32_t dayOfWeek)
+{
+    static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                             "Thursday", "Friday", "Saturday"};
+    if (dayOfWeek < 1 || dayOfWeek > 7)
+        return kNames[0];
+    return kNames[dayOfWeek - 1];
+}
+
 std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year)
 {
     switch (month) {
@@ -47,16 +65,18 @@ std::string Complete(std::int32_t n)
     return n < 10 ? "0" + std::to_string(n) : std::to_string(n);
 }
 
-DateFieldText MakeDateFieldText(const fw::Date& date)
+DateFieldText MakeDateFieldText(const fw::Date& date, bool monthName, bool dayName)
 {
     DateFieldText result;
     std::string& text = result.text;
     text = std::to_string(date.Year()) + "/";
     result.parts[0] = static_cast<std::int32_t>(text.size()) - 1;
-    text += Complete(date.Month());
+    text += monthName ? Month2STR(date.Month()) : Complete(date.Month());
     text += "/";
     result.parts[1] = static_cast<std::int32_t>(text.size()) - 1;
     text += std::to_string(date.Day());
+    if (dayName)
+        text += " " + Day2STR(date.DayOfWeek());
     result.parts[2] = static_cast<std::int32_t>(text.size());
     return result;
 }

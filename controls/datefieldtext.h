@@ -24,14 +24,19 @@ struct DateFieldText {
     DateParts parts{};
 };
 
+// "January" .. "December"; "January" for any other number.
+std::string Month2STR(std::int32_t month);
+// "Sunday" (1) .. "Saturday" (7); "Sunday" for any other number.
+std::string Day2STR(std::int32_t dayOfWeek);
 // Days of a Gregorian month; 30 for a month outside 1 to 12.
 std::int32_t DaysOfMonth(std::int32_t month, std::int32_t year);
 // Two digits below 10 ("09"), else the plain digits.
 std::string Complete(std::int32_t n);
 
-// year "/" month "/" day, the month as two digits, the day without a
-// leading zero.
-DateFieldText MakeDateFieldText(const fw::Date& date);
+// year "/" month "/" day: the month as two digits or its English name, the
+// day without a leading zero, then with dayName " " and the weekday's name,
+// which belongs to the day part.
+DateFieldText MakeDateFieldText(const fw::Date& date, bool monthName, bool dayName);
 
 // The part a caret index belongs to: an index just before a "/" belongs to
 // the part on its left, one just after it to the part on its right.

@@ -158,4 +158,90 @@ TEST_F(DateFieldTest, KeysAndArrowButtonsEditTheSelectedPart)
     }
 }
 
+// Shown with both names: the month's name is the month part and the
+// weekday's name belongs to the day part, for clicks, values and steps. A
+// step keeps the caret in its part however the names change, and every step
+// raises DateChanged, also one that cannot move the date.
+TEST_F(DateFieldTest, NamesArePartsOfTheText)
+{
+    MakeDateWindow([](DateField& f) {
+        f.SetProperty("DisplayingMonthName", true);
+        f.SetProperty("DisplayingDayName", true);
+    });
+    EXPECT_EQ(field->Text(), "2007/March/5 Monday");
+    EXPECT_EQ(field->Parts(), (controls::DateParts{4, 10, 19}));
+    struct Row { DatePart part; controls::TextRange selected; int value; };
+    const Row rows[] = {{DatePart::Year, {0, 4}, 2007}, {DatePart::Month, {5, 5}, 3}, {DatePart::Day, {11, 8}, 5}};
+    for (const Row& row : rows) {
+        ClickPart(row.part);
+        EXPECT_EQ(Selection(), row.selected) << int(row.part);
+        EXPECT_EQ(field->SelectionValue(), row.value) << int(row.part);
+    }
+    field->SetDate(fw::Date(2007, 5, 31));
+    EXPECT_EQ(Selection(), (controls::TextRange{9, 11}));
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2007/June/1 Friday");
+    EXPECT_EQ(Selection(), (controls::TextRange{10, 8}));
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "2007/June/2 Saturday");
+    EXPECT_EQ(field->SelectionValue(), 2);
+    const auto png = testenv::screenshot(&field->ParentWindow(), "datefield-names");
+    EXPECT_TRUE(std::filesystem::exists(png));
+
+    field->SetDate(fw::Date(9999, 12, 31));
+    ClickPart(DatePart::Year);
+    dateChanged = 0;
+    field->SelectionUp();
+    EXPECT_EQ(field->Text(), "9999/December/31 Friday");
+    EXPECT_EQ(dateChanged, 1);
+
+    // A name setter redraws when the value changes, and only then.
+    field->SetText("typed over");
+    field->SetDisplayDayName(true);
+    field->SetDisplayMonthName(true);
+    EXPECT_EQ(field->Text(), "typed over");
+    field->SetDisplayDayName(false);
+    EXPECT_EQ(field->Text(), "9999/December/31");
+    EXPECT_FALSE(field->DisplayDayName());
+    field->SetDisplayMonthName(false);
+    EXPECT_EQ(field->Text(), "9999/12/31");
+    EXPECT_EQ(dateChanged, 1);
+}
+
+// The up and down arrow keys go through the stepping a subclass gives.
+TEST_F(DateFieldTest, ArrowKeysStepThroughTheSubclass)
+{
+    struct Logging : DateField {
+        using DateField::DateField;
+        void SelectionUp() override { log += "up "; }
+        void SelectionDown() override { log += "down "; }
+        std::string log;
+    };
+    Logging* logging = nullptr;
+    MakeWindow([&](ControlWindow& w) {
+        logging = w.Add<Logging>("fechamens1", 20, 20, 200, 22);
+        logging->SetProperty("Editable", true);
+    });
+    field = logging;
+    ClickPart(DatePart::Month);
+    testenv::key(field, Qt::Key_Up);
+    testenv::key(field, Qt::Key_Down);
+    EXPECT_EQ(logging->log, "up down ");
+    EXPECT_EQ(field->Text(), "2007/03/5");
+}
+
+TEST(DateFieldNames, EveryNumberHasAName)
+{
+    struct Row { std::int32_t value; const char* month; const char* day; };
+    const Row rows[] = {
+        {0, "January", "Sunday"},  {1, "January", "Sunday"},   {2, "February", "Monday"},
+        {7, "July", "Saturday"},   {8, "August", "Sunday"},    {12, "December", "Sunday"},
+        {13, "January", "Sunday"}, {-1, "January", "Sunday"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(DateField::Month2STR(row.value), row.month) << row.value;
+        EXPECT_EQ(DateField::Day2STR(row.value), row.day) << row.value;
+    }
+}
+
 } // namespace

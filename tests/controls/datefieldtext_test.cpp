@@ -16,18 +16,27 @@ std::string Ymd(const fw::Date& d) { return d.SQLDate(); }
 
 TEST(DateFieldText, TextAndParts)
 {
-    struct Row { const char* name; fw::Date date; const char* text; DateParts parts; };
+    struct Row { const char* name; fw::Date date; bool monthName, dayName; const char* text; DateParts parts; };
+    const fw::Date monday(2007, 3, 5);
     const Row rows[] = {
-        {"one-digit day", fw::Date(2007, 3, 5), "2007/03/5", {4, 7, 9}},
-        {"year 2 has one digit", fw::Date(2, 3, 5), "2/03/5", {1, 4, 6}},
-        {"two-digit month and day", fw::Date(2007, 11, 26), "2007/11/26", {4, 7, 10}},
+        {"one-digit day", monday, false, false, "2007/03/5", {4, 7, 9}},
+        {"weekday", monday, false, true, "2007/03/5 Monday", {4, 7, 16}},
+        {"month name", monday, true, false, "2007/March/5", {4, 10, 12}},
+        {"both names", monday, true, true, "2007/March/5 Monday", {4, 10, 19}},
+        {"year 2 has one digit", fw::Date(2, 3, 5), false, false, "2/03/5", {1, 4, 6}},
+        {"two-digit month and day", fw::Date(2007, 11, 26), false, false, "2007/11/26", {4, 7, 10}},
+        {"Saturday in September", fw::Date(2007, 9, 15), true, true, "2007/September/15 Saturday", {4, 14, 26}},
+        {"Sunday", fw::Date(2007, 3, 4), false, true, "2007/03/4 Sunday", {4, 7, 16}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const controls::DateFieldText shown = controls::MakeDateFieldText(row.date);
+        const controls::DateFieldText shown = controls::MakeDateFieldText(row.date, row.monthName, row.dayName);
         EXPECT_EQ(shown.text, row.text);
         EXPECT_EQ(shown.parts, row.parts);
     }
+    // The weekday's name is in the day part: "5 Monday".
+    EXPECT_EQ(controls::PartRange(DatePart::Day, {4, 7, 16}), (controls::TextRange{8, 8}));
+    EXPECT_EQ(controls::PartAt(15, {4, 7, 16}), DatePart::Day);
 }
 
 TEST(DateFieldText, CaretStaysInItsPartWhenTheTextChanges)
