@@ -86,6 +86,7 @@ void Canvas::Draw(QPainter& painter)
     m_paintGraphics = nullptr;
     if (m_direct && !m_direct->isNull())
         painter.drawImage(0, 0, *m_direct);
+    m_direct.reset();
 }
 
 void Canvas::DirectDrawingDone()

@@ -16,9 +16,9 @@ using PicturePtr = std::shared_ptr<Picture>;
 class Canvas;
 
 // Drawing straight onto a canvas outside its Paint event. What is drawn
-// shows with the next update of the screen, which this object asks for when
-// it goes away, and stays until the next Refresh.
-// Inside Paint it draws into the paint itself.
+// shows with the next paint of the canvas, which this object asks for when
+// it goes away; any later paint shows only what Paint draws, as drawing on
+// the screen itself would. Inside Paint it draws into the paint itself.
 class CanvasGraphics {
 public:
     CanvasGraphics(CanvasGraphics&&) = delete;
@@ -62,7 +62,7 @@ public:
     bool EraseBackground() const { return m_eraseBackground; }
     void SetEraseBackground(bool on) { m_eraseBackground = on; }
 
-    // Repaints soon, dropping what was drawn outside Paint.
+    // Repaints soon, dropping what was drawn outside Paint and not shown yet.
     using Control::Refresh;
     void Refresh() override;
     // The canvas's own drawing surface, for drawing at once.
@@ -78,7 +78,7 @@ private:
     friend class CanvasGraphics;
     void DirectDrawingDone();
 
-    // What was drawn outside Paint, shown over it until the next Refresh.
+    // What was drawn outside Paint, shown over it by the next paint.
     std::unique_ptr<QImage> m_direct;
     PicturePtr m_backdrop;
     bool m_acceptFocus = false;

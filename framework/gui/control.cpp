@@ -14,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScopeGuard>
 #include <QToolTip>
 #include <QWidget>
 
@@ -51,6 +52,8 @@ public:
     // window's content area. True when the control took the event.
     static bool Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint inContent);
     static bool Drag(Control& c, QEvent* event, QPoint local);
+    // The press the control holds, if any, is over without its release.
+    static void PressLost(Control& c);
 
 private:
     Control* m_control;
@@ -71,6 +74,12 @@ bool ControlFilter::eventFilter(QObject* watched, QEvent* event)
         const QPoint p = mouse->position().toPoint();
         return Mouse(c, mouse, widget->mapTo(c.Handle(), p), widget->mapTo(c.m_window->Content(), p));
     }
+    case QEvent::Leave:
+        // While a button is held the pointer leaves only once it is released,
+        // unless a popup or another program takes the mouse.
+        if (widget == c.Handle())
+            PressLost(c);
+        return false;
     case QEvent::FocusIn:
         if (widget == c.Handle() && !c.Quiet())
             Dispatch([&] { c.Event_GotFocus(); });
@@ -98,6 +107,8 @@ bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint i
     switch (event->type()) {
     case QEvent::MouseMove: {
         Dispatch([&] { Window::Private::TrackPointer(*c.m_window, true, inContent.x(), inContent.y()); });
+        if (!(event->buttons() & Qt::LeftButton))
+            PressLost(c);
         if (c.m_impl->captured) {
             Dispatch([&] { c.Event_MouseDrag(local.x(), local.y()); });
             return true;
@@ -127,6 +138,14 @@ bool ControlFilter::Mouse(Control& c, QMouseEvent* event, QPoint local, QPoint i
     default:
         return false;
     }
+}
+
+void ControlFilter::PressLost(Control& c)
+{
+    if (!c.m_impl->captured)
+        return;
+    c.m_impl->captured = false;
+    Dispatch([&] { c.Event_PressLost(); });
 }
 
 bool ControlFilter::Drag(Control& c, QEvent* event, QPoint local)
@@ -172,12 +191,7 @@ public:
     // The run goes with its last control.
     void Remove(Control* c);
     // A control's box or shown state changed.
-    void Changed()
-    {
-        m_dirty = true;
-        if (m_window.Content()->isVisible())
-            SyncShape();
-    }
+    void Changed();
     void SyncShape();
     // Repaints a box in content coordinates: the control, and whatever
     // shows through where it no longer lies.
@@ -213,6 +227,7 @@ public:
     }
 
     bool Holds(const Control& c) const { return c.m_impl->drawnShown && c.m_impl->underneath == m_lower; }
+    bool Painting() const { return m_painting; }
     void Forget(const Control* c)
     {
         if (m_grab == c)
@@ -236,6 +251,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
+        m_painting = true;
+        const auto done = qScopeGuard([this] { m_painting = false; });
         QPainter painter(this);
         const QPoint origin = pos();
         for (Control* c : m_run.Controls()) {
@@ -258,6 +275,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override { Mouse(event); }
     bool event(QEvent* event) override
     {
+        // While a button is held the pointer leaves only once it is released,
+        // unless a popup or another program takes the mouse.
+        if (event->type() == QEvent::Leave && m_grab)
+            ControlFilter::PressLost(*std::exchange(m_grab, nullptr));
         if (event->type() != QEvent::ToolTip)
             return QWidget::event(event);
         auto* help = static_cast<QHelpEvent*>(event);
@@ -292,6 +313,13 @@ private:
     void Mouse(QMouseEvent* event)
     {
         const QPoint inContent = event->position().toPoint() + pos();
+        // A press whose release went elsewhere: the button is up, or down
+        // again.
+        const bool leftPress = event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonRelease
+                               && event->button() == Qt::LeftButton;
+        const bool leftUp = event->type() == QEvent::MouseMove && !(event->buttons() & Qt::LeftButton);
+        if (m_grab && m_grab->m_impl->captured && (leftPress || leftUp))
+            ControlFilter::PressLost(*std::exchange(m_grab, nullptr));
         Control* target = nullptr;
         switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -332,6 +360,7 @@ private:
 
     DrawnRun& m_run;
     const bool m_lower;
+    bool m_painting = false;
     Control* m_grab = nullptr;
     Control* m_dragTarget = nullptr;
 };
@@ -350,6 +379,20 @@ void DrawnRun::Remove(Control* c)
         m_upper->Forget(c);
     }
     Changed();
+}
+
+void DrawnRun::Changed()
+{
+    m_dirty = true;
+    if (!m_window.Content()->isVisible())
+        return;
+    // A control resized by a paint handler: the widgets take their new
+    // shape once the paint is over, not in the middle of it.
+    if (m_lower && (m_lower->Painting() || m_upper->Painting())) {
+        QMetaObject::invokeMethod(m_lower, [this] { SyncShape(); }, Qt::QueuedConnection);
+        return;
+    }
+    SyncShape();
 }
 
 void DrawnRun::SyncShape()

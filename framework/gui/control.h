@@ -154,6 +154,10 @@ protected:
     virtual void Event_Close() { Close.Raise(); }
     virtual bool Event_MouseDown(int x, int y) { return MouseDown.Raise(x, y); }
     virtual void Event_MouseUp(int x, int y) { MouseUp.Raise(x, y); }
+    // A press the control took ended without its release reaching it: a
+    // menu or another program took the mouse, or the pointer left the
+    // window. No MouseUp follows.
+    virtual void Event_PressLost() {}
     virtual void Event_MouseDrag(int x, int y) { MouseDrag.Raise(x, y); }
     virtual void Event_MouseMove(int x, int y) { MouseMove.Raise(x, y); }
     virtual void Event_MouseEnter() { MouseEnter.Raise(); }
