@@ -1,55 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/buttonimagecache.h"
 
+#include "framework/core/binarystream.h"
 #include "framework/core/digest.h"
+#include "framework/gui/picture.h"
 
-#include <cerrno>
 #include <map>
 #include <optional>
 #include <stdexcept>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
-
-// Closes a descriptor on every path out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    bool Close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd;
-};
-
-bool WriteAll(int fd, const std::string& bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
 
 // The live files by cache name; a file goes when its last holder does. Never
 // destroyed: buttons still alive at an exit() erase their names from it.
@@ -63,7 +23,7 @@ std::map<std::string, std::weak_ptr<controls::ButtonImageFile>, std::less<>>& Re
 
 namespace controls {
 
-ButtonImageFile::ButtonImageFile(std::string name, fw::FolderItemPtr item, Identity identity)
+ButtonImageFile::ButtonImageFile(std::string name, fw::FolderItemPtr item, fw::FileIdentity identity)
     : m_name(std::move(name)), m_item(std::move(item)), m_identity(identity)
 {
 }
@@ -79,10 +39,14 @@ ButtonImageFile::~ButtonImageFile()
 
 bool ButtonImageFile::Present() const
 {
-    struct stat info {};
-    if (::lstat(m_item->NativePath().c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    return info.st_dev == m_identity.device && info.st_ino == m_identity.inode;
+    return m_item->Identity() == m_identity;
+}
+
+fw::PicturePtr ButtonImageFile::OpenAsPicture()
+{
+    if (!m_picture && Present())
+        m_picture = fw::OpenAsPicture(*m_item);
+    return m_picture;
 }
 
 namespace ButtonImageCache {
@@ -113,22 +77,23 @@ ButtonImageFilePtr Acquire(std::string_view name, std::string_view base64)
         fw::FolderItemPtr item = folder->Child(fileName);
         if (!item)
             break;
-        Descriptor fd(::open(item->NativePath().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-        if (fd.get() < 0) {
-            if (errno == EEXIST)
+        fw::BinaryStreamPtr stream = item->CreateBinaryFile("application/binary");
+        if (!stream) {
+            if (item->Identity())
                 continue;
             break;
         }
-        struct stat info {};
-        const bool written = ::fstat(fd.get(), &info) == 0 && WriteAll(fd.get(), *bytes);
-        const bool closed = fd.Close();
-        if (!written || !closed) {
-            ::unlink(item->NativePath().c_str());
+        stream->Write(*bytes);
+        const std::optional<fw::FileIdentity> identity = item->Identity();
+        const bool written = !stream->WriteError() && identity;
+        // Closed without the sync of Close(): the files live only as long as
+        // the run and are written again by the next one.
+        stream.reset();
+        if (!written) {
+            item->Delete();
             break;
         }
-        auto file = ButtonImageFilePtr(new ButtonImageFile(
-            std::string(name), std::move(item),
-            {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)}));
+        auto file = ButtonImageFilePtr(new ButtonImageFile(std::string(name), std::move(item), *identity));
         files.insert_or_assign(std::string(name), file);
         return file;
     }

@@ -7,6 +7,11 @@
 #include <string>
 #include <string_view>
 
+namespace fw {
+class Picture;
+using PicturePtr = std::shared_ptr<Picture>;
+} // namespace fw
+
 namespace controls {
 
 class ButtonImageFile;
@@ -47,18 +52,19 @@ public:
 
     // Whether the file written here is still there.
     bool Present() const;
+    // The picture the file holds, read when first asked for and then shared
+    // by every holder, which must not draw into it; null when the file
+    // cannot be read as a picture (asked again, it is read again).
+    fw::PicturePtr OpenAsPicture();
 
 private:
     friend ButtonImageFilePtr ButtonImageCache::Acquire(std::string_view, std::string_view);
-    struct Identity {
-        unsigned long long device = 0;
-        unsigned long long inode = 0;
-    };
-    ButtonImageFile(std::string name, fw::FolderItemPtr item, Identity identity);
+    ButtonImageFile(std::string name, fw::FolderItemPtr item, fw::FileIdentity identity);
 
     std::string m_name;
     fw::FolderItemPtr m_item;
-    Identity m_identity;
+    fw::FileIdentity m_identity;
+    fw::PicturePtr m_picture;
 };
 
 } // namespace controls

@@ -2,15 +2,12 @@
 #include "controls/cabclass.h"
 
 #include "controls/cabartwork.gen.h"
-#include "framework/core/digest.h"
 #include "framework/gui/application.h"
 #include "framework/gui/graphics.h"
 #include "framework/gui/picture.h"
 
-#include <map>
-#include <optional>
-#include <span>
 #include <stdexcept>
+#include <utility>
 
 namespace controls {
 
@@ -43,22 +40,21 @@ void Guarded(std::string_view message, Step&& step)
     }
 }
 
-// Artwork decoded from the program's own copy, shared by the buttons that
-// show it while any of them holds it. The cache files hold the same bytes.
-fw::PicturePtr Artwork(std::string_view base64)
+// A step whose failure has been reported ends the routine that ran it.
+template <class Step>
+void Reporting(Step&& step)
 {
-    // Never destroyed; one entry per piece of artwork.
-    static auto& decoded = *new std::map<const char*, std::weak_ptr<fw::Picture>>;
-    std::weak_ptr<fw::Picture>& slot = decoded[base64.data()];
-    if (fw::PicturePtr held = slot.lock())
-        return held;
-    const std::optional<std::string> bytes = fw::DecodeBase64(base64);
-    fw::PicturePtr picture =
-        bytes ? fw::Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()))
-              : nullptr;
+    try {
+        step();
+    } catch (const Reported&) {
+    }
+}
+
+fw::PicturePtr Read(const ButtonImageFilePtr& file)
+{
+    fw::PicturePtr picture = file ? file->OpenAsPicture() : nullptr;
     if (!picture)
-        throw std::runtime_error("the artwork holds no picture");
-    slot = picture;
+        throw std::runtime_error("a picture file cannot be read");
     return picture;
 }
 
@@ -100,16 +96,16 @@ std::span<const fw::PropertyInfo> CABClass::StoredProperties()
         fw::Row<&CABClass::SetAppleButton>(0x3b, "AppleButton"),
         fw::Row<&CABClass::SetBackButton>(0x3c, "BackButton"),
         fw::Row<&CABClass::SetPauseButton>(0x3d, "PauseButton"),
-        fw::Row<&CABClass::SetHomeButton>(0x3e, "HomeButton"),
-        fw::Row<&CABClass::SetGearButton>(0x3f, "GearButton"),
-        fw::Row<&CABClass::SetCDButton>(0x40, "CDButton"),
-        fw::Row<&CABClass::SetDiskButton>(0x41, "DiskButton"),
-        fw::Row<&CABClass::SetEnvelopeButton>(0x42, "EnvelopeButton"),
+        fw::Row<&CABClass::SetHomeButtonFlag>(0x3e, "HomeButton"),
+        fw::Row<&CABClass::SetGearButtonFlag>(0x3f, "GearButton"),
+        fw::Row<&CABClass::SetCDButtonFlag>(0x40, "CDButton"),
+        fw::Row<&CABClass::SetDiskButtonFlag>(0x41, "DiskButton"),
+        fw::Row<&CABClass::SetEnvelopeButtonFlag>(0x42, "EnvelopeButton"),
         fw::Row<&CABClass::SetMiniArrowUp>(0x50, "MiniArrowUp"),
         fw::Row<&CABClass::SetMiniArrowDown>(0x51, "MiniArrowDown"),
         fw::Row<&CABClass::SetMiniArrowRight>(0x52, "MiniArrowRight"),
         fw::Row<&CABClass::SetMiniArrowLeft>(0x53, "MiniArrowLeft"),
-        fw::Row<&CABClass::SetPrinterButton>(0x5a, "PrinterButton"),
+        fw::Row<&CABClass::SetPrinterButtonFlag>(0x5a, "PrinterButton"),
         fw::Row<&CABClass::SetPowerButton>(0x5b, "PowerButton"),
         fw::Row<&CABClass::SetHeadPhonesButton>(0x5c, "HeadPhonesButton"),
         fw::Row<&CABClass::SetWebButton>(0x5d, "WebButton"),
@@ -160,7 +156,7 @@ void CABClass::Setup()
 
 void CABClass::Event_Open()
 {
-    try {
+    Reporting([this] {
         Guarded("Error in Open Class", [this] {
             Setup();
             Open.Raise();
@@ -168,79 +164,69 @@ void CABClass::Event_Open()
             ChooseKind();
             BuildPictures();
         });
-    } catch (const Reported&) {
-    }
+    });
 }
 
 void CABClass::ChooseKind()
 {
     // Mini arrows first, then round, then the pre-drawn kinds in table order.
-    if (cabkinds::AnyMiniArrow(m_flags))
+    if (cabkinds::AnyMiniArrow(m_flags)) {
         SetMiniArrows();
-    else if (cabkinds::AnyRound(m_flags))
+        return;
+    }
+    if (cabkinds::AnyRound(m_flags)) {
         SetRoundButton();
-    else if (const cabkinds::PreDrawn* kind = cabkinds::FirstPreDrawn(m_flags))
-        SetPreDrawn(*kind);
+        return;
+    }
+    const cabkinds::PreDrawn* kind = cabkinds::FirstPreDrawn(m_flags);
+    if (!kind)
+        return;
+    using F = cabkinds::Flag;
+    static constexpr std::pair<F, void (CABClass::*)()> kSetUps[] = {
+        {F::GearButton, &CABClass::SetGearButton},         {F::HomeButton, &CABClass::SetHomeButton},
+        {F::CDButton, &CABClass::SetCdButton},             {F::DiskButton, &CABClass::SetDiskButton},
+        {F::EnvelopeButton, &CABClass::SetEnvelopeButton}, {F::PrinterButton, &CABClass::SetPrinterButton},
+    };
+    for (const auto& [flag, setUp] : kSetUps)
+        if (flag == kind->flag)
+            (this->*setUp)();
 }
 
 void CABClass::BuildPictures()
 {
-    // By the kind chosen, whatever other flags are set: the files now, the
-    // pictures when first needed.
+    // By the kind chosen, whatever other flags are set.
     switch (cabkinds::FamilyOf(m_buttonType)) {
     case Family::Round:
     case Family::MiniArrow:
+        // The files now; reading and recolouring them waits until the
+        // pictures are first needed, so that opening a window stays quick.
         GeneratePics();
+        TakeColours();
+        m_loadDue = true;
         break;
     case Family::PreDrawn:
         GenerateOthers();
+        LoadOthers();
         break;
     case Family::None:
         break;
     }
-    PlanPictures();
-}
-
-void CABClass::PlanPictures()
-{
-    m_framed = {};
-    m_shown = Enabled() ? State::Plain : State::Disabled;
-    const Family family = cabkinds::FamilyOf(m_buttonType);
-    const bool sized = m_buttonWidth > 0 && m_buttonHeight > 0;
-    if (family == Family::PreDrawn && !sized)
-        Guarded("Error in LoadOthers", [] { throw std::runtime_error("no picture of the button's size"); });
-    // No kind, or a round button of no size: nothing is built and the
-    // earlier pictures stay.
-    if (family == Family::None || !sized) {
-        m_plan.family = Family::None;
-        return;
-    }
-    m_plan = {family, family == Family::PreDrawn ? "Error in LoadOthers" : "Error in LoadFrom",
-              m_upFace, m_pressedFace, m_upSymbol, m_pressedSymbol, AppleButton()};
-    m_faces = {};
-    m_buttonMask.reset();
 }
 
 void CABClass::Event_Close()
 {
-    try {
+    Reporting([this] {
         Guarded("Error in Close Class", [this] {
-            ReleaseFiles();
+            // In the order Normal, Symbol, Masked, Pressed, Disabled; each
+            // file goes with its last holder.
+            m_files.normal.reset();
+            m_files.symbol.reset();
+            m_files.masked.reset();
+            m_files.pressed.reset();
+            m_files.disabled.reset();
             Close.Raise();
         });
-    } catch (const Reported&) {
-    }
-}
-
-void CABClass::ReleaseFiles()
-{
-    // In the order Normal, Symbol, Masked, Pressed, Disabled; each file goes
-    // with its last holder.
-    m_files.normal.reset();
-    m_files.symbol.reset();
-    m_files.masked.reset();
-    m_files.pressed.reset();
-    m_files.disabled.reset();
+    });
 }
 
 void CABClass::SizeCheck()
@@ -288,8 +274,39 @@ void CABClass::SetMiniArrows()
     });
 }
 
-void CABClass::SetPreDrawn(const cabkinds::PreDrawn& kind)
+void CABClass::SetGearButton()
 {
+    SetPreDrawn(cabkinds::Flag::GearButton);
+}
+
+void CABClass::SetHomeButton()
+{
+    SetPreDrawn(cabkinds::Flag::HomeButton);
+}
+
+void CABClass::SetCdButton()
+{
+    SetPreDrawn(cabkinds::Flag::CDButton);
+}
+
+void CABClass::SetDiskButton()
+{
+    SetPreDrawn(cabkinds::Flag::DiskButton);
+}
+
+void CABClass::SetEnvelopeButton()
+{
+    SetPreDrawn(cabkinds::Flag::EnvelopeButton);
+}
+
+void CABClass::SetPrinterButton()
+{
+    SetPreDrawn(cabkinds::Flag::PrinterButton);
+}
+
+void CABClass::SetPreDrawn(cabkinds::Flag flag)
+{
+    const cabkinds::PreDrawn& kind = *cabkinds::PreDrawnKind(flag);
     Guarded(kind.setUpError, [&] {
         m_normalPicString = kind.normal;
         m_maskPicString = kind.mask;
@@ -299,31 +316,74 @@ void CABClass::SetPreDrawn(const cabkinds::PreDrawn& kind)
     });
 }
 
-// ---------------------------------------------------------------- drawing
-
-template <class Step>
-void CABClass::Deferred(Step&& step) const
+void CABClass::SwitchSymbol(std::string_view name)
 {
-    if (m_plan.family == Family::None)
+    if (m_buttonType != cabkinds::kRoundType)
         return;
-    try {
-        Guarded(m_plan.failure, step);
-    } catch (const Reported&) {
-    }
+    for (const cabkinds::RoundSymbol& symbol : cabkinds::kRoundSymbols)
+        SetFlag(symbol.flag, false);
+    if (const std::optional<cabkinds::Flag> flag = cabkinds::SwitchSymbolFlag(name))
+        SetFlag(*flag, true);
 }
 
-// The state's picture at the control's size with the shape mask as its mask;
-// the mask is clear wherever the built pictures do not reach.
-const fw::PicturePtr& CABClass::Framed(State state) const
+void CABClass::Update()
 {
+    Reporting([this] {
+        const std::string oldButton = m_buttonType;
+        const std::string oldSymbol = m_symbolType;
+        bool chosen = true;
+        if (cabkinds::AnyRound(m_flags))
+            SetRoundButton();
+        else if (cabkinds::AnyMiniArrow(m_flags))
+            SetMiniArrows();
+        else
+            chosen = false;
+        if (chosen && (m_symbolType != oldSymbol || m_buttonType != oldButton)) {
+            // The old symbol's file goes with its last holder. Another kind
+            // brings another face too, read from its own file.
+            m_files.symbol.reset();
+            if (m_buttonType != oldButton) {
+                m_files = {};
+                m_masterButton.reset();
+            }
+            GeneratePics();
+            m_masterSymbol.reset();
+        }
+        // Built now, with the colours of now. A pre-drawn button is built
+        // again from its own files; one without a kind has nothing to build.
+        TakeColours();
+        m_loadDue = false;
+        switch (cabkinds::FamilyOf(m_buttonType)) {
+        case Family::Round:
+        case Family::MiniArrow:
+            LoadFromTemp();
+            break;
+        case Family::PreDrawn:
+            LoadOthers();
+            break;
+        case Family::None:
+            break;
+        }
+    });
+    Refresh(true);
+}
+
+// ---------------------------------------------------------------- drawing
+
+const fw::PicturePtr& CABClass::Framed(State state)
+{
+    const fw::PicturePtr& picture = state == State::Plain ? PlainButtonPic() : BuiltState(state);
     fw::PicturePtr& framed = m_framed[std::size_t(state)];
-    const fw::PicturePtr& picture = Face(state);
-    if (framed || !picture || !ButtonMask())
+    if (framed && framed->Width() == Width() && framed->Height() == Height())
         return framed;
-    fw::PicturePtr made = NewPicture(m_buttonWidth, m_buttonHeight);
+    framed.reset();
+    if (!picture || !m_buttonMask)
+        return framed;
+    fw::PicturePtr made = NewPicture(Width(), Height());
     if (!made)
         return framed;
     made->Graphics().DrawPicture(*picture, 0, 0);
+    // Clear wherever the shape mask does not reach.
     fw::Graphics& mask = made->Mask()->Graphics();
     mask.SetForeColor(fw::RGB(255, 255, 255));
     mask.FillRect(0, 0, made->Width(), made->Height());
@@ -332,32 +392,37 @@ const fw::PicturePtr& CABClass::Framed(State state) const
     return framed;
 }
 
+void CABClass::Display(fw::Graphics& g)
+{
+    m_buttonPic = Framed(Enabled() ? State::Plain : State::Disabled);
+    if (m_buttonPic)
+        g.DrawPicture(*m_buttonPic, 0, 0);
+}
+
 void CABClass::Pressed()
 {
-    if (!Framed(State::Pressed))
+    m_buttonPic = Framed(State::Pressed);
+    if (!m_buttonPic)
         return;
-    m_shown = State::Pressed;
-    // Straight onto the screen, before anyone hears of the press.
+    // Straight onto the screen, before anyone hears of the press; the next
+    // paint shows what Display draws.
     fw::CanvasGraphics g = Graphics();
-    g->DrawPicture(*ButtonPic(), 0, 0);
+    g->DrawPicture(*m_buttonPic, 0, 0);
 }
 
 void CABClass::Event_Paint(fw::Graphics& g)
 {
-    if (const fw::PicturePtr& face = Framed(Enabled() ? State::Plain : State::Disabled))
-        g.DrawPicture(*face, 0, 0);
+    Display(g);
     Paint.Raise(g);
+    SizeCheck();
 }
 
 bool CABClass::InsideShape(int x, int y) const
 {
-    // Nothing drawn yet, or a point beyond the built pictures: outside.
-    const fw::PicturePtr& picture = ButtonPic();
-    const fw::PicturePtr& mask = ButtonMask();
-    if (!picture || !mask || x < 0 || y < 0 || x >= picture->Width() || y >= picture->Height() || x >= mask->Width()
-        || y >= mask->Height())
+    // Nothing drawn yet, or a point beyond the picture: outside.
+    if (!m_buttonPic || x < 0 || y < 0 || x >= m_buttonPic->Width() || y >= m_buttonPic->Height())
         return false;
-    return picture->Mask()->RGBSurface().Pixel(x, y).Red != 255;
+    return m_buttonPic->Mask()->RGBSurface().Pixel(x, y).Red != 255;
 }
 
 bool CABClass::Event_MouseDown(int x, int y)
@@ -373,9 +438,16 @@ void CABClass::Event_MouseUp(int x, int y)
 {
     if (m_toggle)
         return;
-    m_shown = Enabled() ? State::Plain : State::Disabled;
     Refresh(true);
     MouseUp.Raise(x, y);
+}
+
+void CABClass::Event_PressLost()
+{
+    // No release came (a menu or another program took the mouse): the
+    // button comes up as at a release, without MouseUp.
+    if (!m_toggle)
+        Refresh(true);
 }
 
 // ----------------------------------------------------- files and pictures
@@ -401,15 +473,24 @@ void CABClass::GenerateOthers()
     });
 }
 
-void CABClass::AttachSymbol(fw::Picture& b, const fw::Picture& s) const
+void CABClass::TakeColours()
 {
-    const cabkinds::Point at = cabkinds::SymbolOrigin(b.Width(), b.Height(), s.Width(), s.Height(), m_plan.apple);
-    b.Graphics().DrawPicture(s, at.x, at.y);
+    m_plan = {m_upFace, m_pressedFace, m_upSymbol, m_pressedSymbol, AppleButton()};
 }
 
-namespace {
+const fw::PicturePtr& CABClass::Built(const fw::PicturePtr& picture) const
+{
+    // The deferred step of Open runs once; the button is never a const
+    // object.
+    if (m_loadDue) {
+        auto* self = const_cast<CABClass*>(this);
+        self->m_loadDue = false;
+        Reporting([self] { self->LoadFromTemp(); });
+    }
+    return picture;
+}
 
-void Recolour(fw::Picture& p, double red, double green, double blue)
+void CABClass::ColorChange(fw::Picture& p, double red, double green, double blue) const
 {
     if (red == 0 && green == 0 && blue == 0)
         return;
@@ -417,35 +498,17 @@ void Recolour(fw::Picture& p, double red, double green, double blue)
                                cabkinds::ShiftedChannel(blue));
 }
 
-} // namespace
-
-void CABClass::LoadMasters() const
+void CABClass::AttachSymbol(fw::Picture& b, const fw::Picture& s) const
 {
-    if (!m_masterButton)
-        m_masterButton = Artwork(m_normalPicString);
-    if (!m_masterSymbol)
-        m_masterSymbol = Artwork(m_symbolPicString);
-}
-
-const fw::PicturePtr& CABClass::MasterButton() const
-{
-    if (!m_masterButton && m_plan.family != Family::PreDrawn)
-        Deferred([this] { LoadMasters(); });
-    return m_masterButton;
-}
-
-const fw::PicturePtr& CABClass::MasterSymbol() const
-{
-    if (!m_masterSymbol && m_plan.family != Family::PreDrawn)
-        Deferred([this] { LoadMasters(); });
-    return m_masterSymbol;
+    const cabkinds::Point at = cabkinds::SymbolOrigin(b.Width(), b.Height(), s.Width(), s.Height(), m_plan.apple);
+    b.Graphics().DrawPicture(s, at.x, at.y);
 }
 
 // One state picture: copies of the face and the symbol, each recoloured, the
-// symbol set into the face, all scaled to the button's size.
-fw::PicturePtr CABClass::BuildState(const Offsets& faceOffsets, const Offsets& symbolOffsets) const
+// symbol set into the face, all scaled to the button's size. Null when the
+// platform cannot make the picture at the button's size and mayFail.
+fw::PicturePtr CABClass::StatePicture(const Offsets& faceOffsets, const Offsets& symbolOffsets, bool mayFail)
 {
-    LoadMasters();
     const int faceWidth = m_masterButton->Width();
     const int faceHeight = m_masterButton->Height();
     fw::PicturePtr face = MustNewPicture(faceWidth, faceHeight);
@@ -454,64 +517,90 @@ fw::PicturePtr CABClass::BuildState(const Offsets& faceOffsets, const Offsets& s
     symbol->Graphics().DrawPicture(*m_masterSymbol, 0, 0);
     // Its white ground is left out wherever it is drawn.
     symbol->SetTransparent(1);
-    fw::PicturePtr target = MustNewPicture(m_buttonWidth, m_buttonHeight);
-    Recolour(*face, faceOffsets.red, faceOffsets.green, faceOffsets.blue);
-    Recolour(*symbol, symbolOffsets.red, symbolOffsets.green, symbolOffsets.blue);
+    fw::PicturePtr target = mayFail ? NewPicture(m_buttonWidth, m_buttonHeight)
+                                    : MustNewPicture(m_buttonWidth, m_buttonHeight);
+    if (!target)
+        return nullptr;
+    ColorChange(*face, faceOffsets.red, faceOffsets.green, faceOffsets.blue);
+    ColorChange(*symbol, symbolOffsets.red, symbolOffsets.green, symbolOffsets.blue);
     AttachSymbol(*face, *symbol);
     target->Graphics().DrawPicture(*face, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, faceWidth, faceHeight);
     return target;
 }
 
-// A pre-drawn button's artwork scaled from the size of its normal picture.
-fw::PicturePtr CABClass::ScaledArtwork(std::string_view art) const
+// A file's picture drawn into a new picture of the button's size, scaled
+// from width x height.
+fw::PicturePtr CABClass::ScaledFromFile(const ButtonImageFilePtr& file, std::int32_t width, std::int32_t height)
 {
-    const fw::PicturePtr normal = Artwork(m_normalPicString);
-    const fw::PicturePtr source = Artwork(art);
+    const fw::PicturePtr source = Read(file);
     fw::PicturePtr target = MustNewPicture(m_buttonWidth, m_buttonHeight);
-    target->Graphics().DrawPicture(*source, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, normal->Width(),
-                                   normal->Height());
+    target->Graphics().DrawPicture(*source, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, width, height);
     return target;
 }
 
-const fw::PicturePtr& CABClass::Face(State state) const
+void CABClass::SetPictures(fw::PicturePtr plain, fw::PicturePtr pressed, fw::PicturePtr mask,
+                           fw::PicturePtr disabled)
 {
-    fw::PicturePtr& face = m_faces[std::size_t(state)];
-    if (face)
-        return face;
-    Deferred([&] {
-        if (m_plan.family == Family::PreDrawn) {
-            const std::string_view art[kStates] = {m_normalPicString, m_pressedPicString, m_disabledPicString};
-            face = ScaledArtwork(art[std::size_t(state)]);
-            return;
-        }
-        // Disabled: greyer face, much greyer symbol.
-        const Offsets disabledFace{15, 15, 15}, disabledSymbol{75, 75, 75};
-        const Offsets* offsets[kStates][2] = {{&m_plan.upFace, &m_plan.upSymbol},
-                                              {&m_plan.pressedFace, &m_plan.pressedSymbol},
-                                              {&disabledFace, &disabledSymbol}};
-        const auto& [faceOffsets, symbolOffsets] = offsets[std::size_t(state)];
-        face = BuildState(*faceOffsets, *symbolOffsets);
-    });
-    return face;
+    m_plainButtonPic = std::move(plain);
+    m_pressButtonPic = std::move(pressed);
+    m_buttonMask = std::move(mask);
+    m_disabledButtonPic = std::move(disabled);
+    m_framed = {};
+    m_stateDue = {};
 }
 
-const fw::PicturePtr& CABClass::ButtonMask() const
+void CABClass::LoadFromTemp()
 {
-    if (m_buttonMask)
-        return m_buttonMask;
-    Deferred([this] {
-        if (m_plan.family == Family::PreDrawn) {
-            m_buttonMask = ScaledArtwork(m_maskPicString);
+    Guarded("Error in LoadFrom", [this] {
+        if (!m_masterButton)
+            m_masterButton = Read(m_files.normal);
+        if (!m_masterSymbol)
+            m_masterSymbol = Read(m_files.symbol);
+        fw::PicturePtr plain = StatePicture(m_plan.upFace, m_plan.upSymbol, true);
+        // No picture at the button's size: nothing is built and the earlier
+        // pictures stay.
+        if (!plain)
             return;
-        }
-        LoadMasters();
-        const fw::PicturePtr art = Artwork(m_maskPicString);
-        fw::PicturePtr mask = MustNewPicture(m_buttonWidth, m_buttonHeight);
-        mask->Graphics().DrawPicture(*art, 0, 0, m_buttonWidth, m_buttonHeight, 0, 0, m_masterButton->Width(),
-                                     m_masterButton->Height());
-        m_buttonMask = std::move(mask);
+        fw::PicturePtr mask = ScaledFromFile(m_files.masked, m_masterButton->Width(), m_masterButton->Height());
+        // The pressed and disabled pictures follow from the same masters and
+        // colours when first needed: most buttons show neither before the
+        // window has long been on screen.
+        SetPictures(std::move(plain), nullptr, std::move(mask), nullptr);
+        m_stateDue[std::size_t(State::Pressed)] = true;
+        m_stateDue[std::size_t(State::Disabled)] = true;
     });
-    return m_buttonMask;
+}
+
+const fw::PicturePtr& CABClass::BuiltState(State state) const
+{
+    Built(m_plainButtonPic);
+    auto* self = const_cast<CABClass*>(this);
+    fw::PicturePtr& picture = state == State::Pressed ? self->m_pressButtonPic : self->m_disabledButtonPic;
+    if (std::exchange(self->m_stateDue[std::size_t(state)], false))
+        Reporting([&] {
+            Guarded("Error in LoadFrom", [&] {
+                // Disabled: greyer face, much greyer symbol.
+                picture = state == State::Pressed ? self->StatePicture(m_plan.pressedFace, m_plan.pressedSymbol, false)
+                                                  : self->StatePicture({15, 15, 15}, {75, 75, 75}, false);
+            });
+        });
+    return picture;
+}
+
+void CABClass::LoadOthers()
+{
+    Guarded("Error in LoadOthers", [this] {
+        // The normal picture's size is the source size of all four.
+        const fw::PicturePtr normal = Read(m_files.normal);
+        const auto scaled = [&](const ButtonImageFilePtr& file) {
+            return ScaledFromFile(file, normal->Width(), normal->Height());
+        };
+        fw::PicturePtr plain = scaled(m_files.normal);
+        fw::PicturePtr pressed = scaled(m_files.pressed);
+        fw::PicturePtr mask = scaled(m_files.masked);
+        fw::PicturePtr disabled = scaled(m_files.disabled);
+        SetPictures(std::move(plain), std::move(pressed), std::move(mask), std::move(disabled));
+    });
 }
 
 } // namespace controls

@@ -21,11 +21,11 @@ using PicturePtr = std::shared_ptr<Picture>;
 namespace controls {
 
 // A drawn push button: a glossy face with an optional symbol, built when it
-// opens from artwork the class carries. The holder picks the kind by setting
-// one flag in its Open handler: a round button with one of 18 symbols
-// (PlayButton ... FindButton), a mini arrow (MiniArrowUp ...) or one of six
-// pre-drawn buttons (GearButton ...). Flags stored in the layout are cleared
-// before that handler runs.
+// opens from artwork the class carries, by way of picture files. The holder
+// picks the kind by setting one flag in its Open handler: a round button
+// with one of 18 symbols (PlayButton ... FindButton), a mini arrow
+// (MiniArrowUp ...) or one of six pre-drawn buttons (GearButton ...). Flags
+// stored in the layout are cleared before that handler runs.
 //
 // Events: Open (after the set-up, before the kind is chosen), Close, Paint
 // (over the button), MouseDown (a press inside the button's shape, once the
@@ -33,6 +33,8 @@ namespace controls {
 // the step ("Error in Open Class", "Error in Set Round", ...) and quits the
 // application with a failure status.
 class CABClass : public fw::Canvas {
+    enum class State : std::size_t { Plain, Pressed, Disabled };
+
 public:
     explicit CABClass(fw::Window& window);
     ~CABClass() override;
@@ -46,48 +48,52 @@ public:
     bool Flag(cabkinds::Flag flag) const { return m_flags[cabkinds::Bit(flag)]; }
     void SetFlag(cabkinds::Flag flag, bool on) { m_flags[cabkinds::Bit(flag)] = on; }
 
-#define CAB_FLAG(name)                                                    \
+#define CAB_FLAG(name, setter)                                            \
     bool name() const { return Flag(cabkinds::Flag::name); }              \
-    void Set##name(bool on) { SetFlag(cabkinds::Flag::name, on); }
-    CAB_FLAG(PlayButton)
-    CAB_FLAG(StopButton)
-    CAB_FLAG(ForwardButton)
-    CAB_FLAG(BackButton)
-    CAB_FLAG(PauseButton)
-    CAB_FLAG(AppleButton)
-    CAB_FLAG(ReloadButton)
-    CAB_FLAG(PlusButton)
-    CAB_FLAG(MinusButton)
-    CAB_FLAG(NoteButton)
-    CAB_FLAG(XButton)
-    CAB_FLAG(HelpButton)
-    CAB_FLAG(PowerButton)
-    CAB_FLAG(HeadPhonesButton)
-    CAB_FLAG(WebButton)
-    CAB_FLAG(UsersButton)
-    CAB_FLAG(HammerButton)
-    CAB_FLAG(FindButton)
-    CAB_FLAG(MiniArrowUp)
-    CAB_FLAG(MiniArrowDown)
-    CAB_FLAG(MiniArrowRight)
-    CAB_FLAG(MiniArrowLeft)
-    CAB_FLAG(GearButton)
-    CAB_FLAG(HomeButton)
-    CAB_FLAG(CDButton)
-    CAB_FLAG(DiskButton)
-    CAB_FLAG(EnvelopeButton)
-    CAB_FLAG(PrinterButton)
+    void setter(bool on) { SetFlag(cabkinds::Flag::name, on); }
+    CAB_FLAG(PlayButton, SetPlayButton)
+    CAB_FLAG(StopButton, SetStopButton)
+    CAB_FLAG(ForwardButton, SetForwardButton)
+    CAB_FLAG(BackButton, SetBackButton)
+    CAB_FLAG(PauseButton, SetPauseButton)
+    CAB_FLAG(AppleButton, SetAppleButton)
+    CAB_FLAG(ReloadButton, SetReloadButton)
+    CAB_FLAG(PlusButton, SetPlusButton)
+    CAB_FLAG(MinusButton, SetMinusButton)
+    CAB_FLAG(NoteButton, SetNoteButton)
+    CAB_FLAG(XButton, SetXButton)
+    CAB_FLAG(HelpButton, SetHelpButton)
+    CAB_FLAG(PowerButton, SetPowerButton)
+    CAB_FLAG(HeadPhonesButton, SetHeadPhonesButton)
+    CAB_FLAG(WebButton, SetWebButton)
+    CAB_FLAG(UsersButton, SetUsersButton)
+    CAB_FLAG(HammerButton, SetHammerButton)
+    CAB_FLAG(FindButton, SetFindButton)
+    CAB_FLAG(MiniArrowUp, SetMiniArrowUp)
+    CAB_FLAG(MiniArrowDown, SetMiniArrowDown)
+    CAB_FLAG(MiniArrowRight, SetMiniArrowRight)
+    CAB_FLAG(MiniArrowLeft, SetMiniArrowLeft)
+    // SetGearButton ... SetPrinterButton are the set-up routines of these
+    // kinds, so their flags' setters end in Flag.
+    CAB_FLAG(GearButton, SetGearButtonFlag)
+    CAB_FLAG(HomeButton, SetHomeButtonFlag)
+    CAB_FLAG(CDButton, SetCDButtonFlag)
+    CAB_FLAG(DiskButton, SetDiskButtonFlag)
+    CAB_FLAG(EnvelopeButton, SetEnvelopeButtonFlag)
+    CAB_FLAG(PrinterButton, SetPrinterButtonFlag)
 #undef CAB_FLAG
 
-    // When on, releasing the mouse neither redraws nor raises MouseUp.
+    // When on, releasing the mouse neither redraws nor raises MouseUp: the
+    // pressed picture stays until the control is next painted.
     bool Toggle() const { return m_toggle; }
     void SetToggle(bool on) { m_toggle = on; }
     bool UseBorder() const { return m_useBorder; }
     void SetUseBorder(bool on) { m_useBorder = on; }
 
     // Amounts added to the red, green and blue of the face or the symbol of
-    // the up or pressed picture; the pictures take those set by the end of
-    // the holder's Open handler.
+    // the up or pressed picture. The pictures take them when they are next
+    // built: at Open when set from the holder's Open handler, else at the
+    // next Update.
     void SetPressedButtonColor(int red, int green, int blue);
     void SetUpButtonColor(int red, int green, int blue);
     void SetUpSymbolColor(int red, int green, int blue);
@@ -105,6 +111,15 @@ public:
     double PressedSymbolSat() const { return m_pressedSymbol.green; }
     double PressedSymbolValue() const { return m_pressedSymbol.blue; }
 
+    // On a round button, sets the flag of the symbol of that name ("Play",
+    // "Back", "HeadPhones" ..., exactly as written) in place of the others;
+    // an unknown name leaves none set. Update shows it.
+    void SwitchSymbol(std::string_view name);
+    // Rebuilds a round or mini arrow button after its flags or colours
+    // changed, from its picture files (a new symbol's file written and read,
+    // the old one let go), then redraws.
+    void Update();
+
     // The kind's tags: ".round", ".miniup", ".Gear" ...; "" when no kind was
     // chosen. SymbolType names the symbol (".back", ".Up").
     const std::string& ButtonType() const { return m_buttonType; }
@@ -112,21 +127,34 @@ public:
     // The size every picture is built at: the control's, as last limited.
     std::int32_t ButtonWidth() const { return m_buttonWidth; }
     std::int32_t ButtonHeight() const { return m_buttonHeight; }
+    // The kind's artwork, base64 PNG; empty where the kind has none.
+    std::string_view NormalPicString() const { return m_normalPicString; }
+    std::string_view SymbolPicString() const { return m_symbolPicString; }
+    std::string_view MaskPicString() const { return m_maskPicString; }
+    std::string_view PressedPicString() const { return m_pressedPicString; }
+    std::string_view DisabledPicString() const { return m_disabledPicString; }
+    // A picture for the holder; the button neither sets nor reads it.
+    const fw::PicturePtr& SymbolPic() const { return m_symbolPic; }
+    void SetSymbolPic(fw::PicturePtr picture) { m_symbolPic = std::move(picture); }
 
-    // The pictures Open planned, each built when first needed (a paint, a
-    // press, a caller) and then kept. A failure in building one shows its
-    // step's message ("Error in LoadFrom", "Error in LoadOthers") and quits
-    // with a failure status, as at Open; the picture stays null.
-    // The picture of the last draw, whose mask decides what a press hits.
-    const fw::PicturePtr& ButtonPic() const { return Framed(m_shown); }
-    const fw::PicturePtr& PlainButtonPic() const { return Face(State::Plain); }
-    const fw::PicturePtr& PressButtonPic() const { return Face(State::Pressed); }
-    const fw::PicturePtr& DisabledButtonPic() const { return Face(State::Disabled); }
-    const fw::PicturePtr& ButtonMask() const;
-    // The decoded face and symbol, kept for rebuilds; shared with the other
-    // buttons that show the same artwork, so never drawn into.
-    const fw::PicturePtr& MasterButton() const;
-    const fw::PicturePtr& MasterSymbol() const;
+    // The picture of the last draw, at the control's size with the shape as
+    // its mask, which decides what a press hits; null before the first.
+    const fw::PicturePtr& ButtonPic() const { return m_buttonPic; }
+    // The pictures built from the picture files at the button's size. Open
+    // asks for them; they are read and built when first needed (a paint, a
+    // press, one of these getters), a round or mini arrow button's pressed
+    // and disabled pictures only when they are. A failure then shows its
+    // step's message ("Error in LoadFrom", "Error in LoadOthers") once and
+    // quits with a failure status; the pictures stay null.
+    const fw::PicturePtr& PlainButtonPic() const { return Built(m_plainButtonPic); }
+    const fw::PicturePtr& PressButtonPic() const { return BuiltState(State::Pressed); }
+    const fw::PicturePtr& DisabledButtonPic() const { return BuiltState(State::Disabled); }
+    const fw::PicturePtr& ButtonMask() const { return Built(m_buttonMask); }
+    // The face and the symbol read from their files, kept for rebuilds;
+    // shared with the other buttons that hold the same files, so never
+    // drawn into.
+    const fw::PicturePtr& MasterButton() const { return Built(m_masterButton); }
+    const fw::PicturePtr& MasterSymbol() const { return Built(m_masterSymbol); }
 
 protected:
     // A new picture, or null when the platform cannot make one of that size.
@@ -135,6 +163,7 @@ protected:
     void Event_Close() override;
     bool Event_MouseDown(int x, int y) override;
     void Event_MouseUp(int x, int y) override;
+    void Event_PressLost() override;
     void Event_Paint(fw::Graphics& g) override;
 
 private:
@@ -142,15 +171,11 @@ private:
         double red = 0;
         double green = 0;
         double blue = 0;
-        bool Zero() const { return red == 0 && green == 0 && blue == 0; }
     };
-    enum class State : std::size_t { Plain, Pressed, Disabled };
-    static constexpr std::size_t kStates = 3;
-    // What Open chose for the pictures: they are built from it when first
-    // needed, whatever the holder changes later.
+    // The colours a build of the pictures takes, as they were when the
+    // build was asked for (at Open or by Update), whatever the holder
+    // changes later.
     struct Plan {
-        cabkinds::Family family = cabkinds::Family::None;
-        std::string_view failure;
         Offsets upFace, pressedFace, upSymbol, pressedSymbol;
         bool apple = false;
     };
@@ -158,30 +183,38 @@ private:
     void Setup();
     void SizeCheck();
     void ChooseKind();
-    void BuildPictures();
-    void PlanPictures();
     void SetRoundButton();
     void SetMiniArrows();
-    void SetPreDrawn(const cabkinds::PreDrawn& kind);
+    void SetGearButton();
+    void SetHomeButton();
+    void SetCdButton();
+    void SetDiskButton();
+    void SetEnvelopeButton();
+    void SetPrinterButton();
+    void SetPreDrawn(cabkinds::Flag flag);
+    void BuildPictures();
+    void Display(fw::Graphics& g);
     void Pressed();
     bool InsideShape(int x, int y) const;
+
     void GeneratePics();
     void GenerateOthers();
-    void ReleaseFiles();
-
-    // On demand: a state's picture at the button's size, and that picture
-    // as it draws (at the control's size, through the shape mask).
-    const fw::PicturePtr& Face(State state) const;
-    const fw::PicturePtr& Framed(State state) const;
-    // Runs a build Open planned under the plan's failure message; a failure
-    // leaves the picture null and is reported once, as the run quits.
-    template <class Step>
-    void Deferred(Step&& step) const;
-    fw::PicturePtr MustNewPicture(std::int32_t width, std::int32_t height) const;
-    void LoadMasters() const;
-    fw::PicturePtr BuildState(const Offsets& face, const Offsets& symbol) const;
-    fw::PicturePtr ScaledArtwork(std::string_view art) const;
+    void LoadFromTemp();
+    void LoadOthers();
+    void ColorChange(fw::Picture& p, double red, double green, double blue) const;
     void AttachSymbol(fw::Picture& b, const fw::Picture& s) const;
+    void TakeColours();
+    // Runs the LoadFromTemp Open left for later, if it has not run yet;
+    // gives the picture.
+    const fw::PicturePtr& Built(const fw::PicturePtr& picture) const;
+    // The pressed or disabled picture, built now if LoadFromTemp left it due.
+    const fw::PicturePtr& BuiltState(State state) const;
+    fw::PicturePtr MustNewPicture(std::int32_t width, std::int32_t height) const;
+    fw::PicturePtr StatePicture(const Offsets& face, const Offsets& symbol, bool mayFail);
+    fw::PicturePtr ScaledFromFile(const ButtonImageFilePtr& file, std::int32_t width, std::int32_t height);
+    void SetPictures(fw::PicturePtr plain, fw::PicturePtr pressed, fw::PicturePtr mask, fw::PicturePtr disabled);
+    // The state's picture at the control's size through the shape mask.
+    const fw::PicturePtr& Framed(State state);
 
     cabkinds::Flags m_flags;
     bool m_toggle = false;
@@ -196,9 +229,18 @@ private:
     std::int32_t m_buttonHeight = 0;
 
     Plan m_plan;
-    State m_shown = State::Plain;
-    mutable std::array<fw::PicturePtr, kStates> m_faces, m_framed;
-    mutable fw::PicturePtr m_buttonMask, m_masterButton, m_masterSymbol;
+    // Open's LoadFromTemp is yet to run: it runs when a picture is first
+    // needed.
+    bool m_loadDue = false;
+    // The pressed and disabled pictures LoadFromTemp leaves until needed.
+    std::array<bool, 3> m_stateDue{};
+    fw::PicturePtr m_plainButtonPic, m_pressButtonPic, m_disabledButtonPic, m_buttonMask;
+    fw::PicturePtr m_masterButton, m_masterSymbol;
+    fw::PicturePtr m_symbolPic;
+    fw::PicturePtr m_buttonPic;
+    // Framed pictures by state, made when first drawn and kept while the
+    // pictures and the control's size stay.
+    std::array<fw::PicturePtr, 3> m_framed;
 
     // The picture files this button holds, by role.
     struct Files {

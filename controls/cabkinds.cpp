@@ -28,24 +28,24 @@ int Channel(int value, double offset)
 using namespace cabart;
 
 const std::array<RoundSymbol, 18> kRoundSymbols = {{
-    {Flag::PlayButton, ".play", kSymbolPlay},
-    {Flag::StopButton, ".stop", kSymbolStop},
-    {Flag::ForwardButton, ".forw", kSymbolForward},
-    {Flag::BackButton, ".back", kSymbolBack},
-    {Flag::PauseButton, ".pause", kSymbolPause},
-    {Flag::AppleButton, ".apple", kSymbolApple},
-    {Flag::ReloadButton, ".relod", kSymbolReload},
-    {Flag::PlusButton, ".plus", kSymbolPlus},
-    {Flag::MinusButton, ".minus", kSymbolMinus},
-    {Flag::NoteButton, ".note", kSymbolNote},
-    {Flag::XButton, ".x", kSymbolX},
-    {Flag::HelpButton, ".help", kSymbolHelp},
-    {Flag::PowerButton, ".power", kSymbolPower},
-    {Flag::HeadPhonesButton, ".head", kSymbolHeadPhones},
-    {Flag::WebButton, ".web", kSymbolWeb},
-    {Flag::UsersButton, ".users", kSymbolUsers},
-    {Flag::HammerButton, ".hammer", kSymbolHammer},
-    {Flag::FindButton, ".find", kSymbolFind},
+    {Flag::PlayButton, ".play", "Play", kSymbolPlay},
+    {Flag::StopButton, ".stop", "Stop", kSymbolStop},
+    {Flag::ForwardButton, ".forw", "Forward", kSymbolForward},
+    {Flag::BackButton, ".back", "Back", kSymbolBack},
+    {Flag::PauseButton, ".pause", "Pause", kSymbolPause},
+    {Flag::AppleButton, ".apple", "Apple", kSymbolApple},
+    {Flag::ReloadButton, ".relod", "Reload", kSymbolReload},
+    {Flag::PlusButton, ".plus", "Plus", kSymbolPlus},
+    {Flag::MinusButton, ".minus", "Minus", kSymbolMinus},
+    {Flag::NoteButton, ".note", "Note", kSymbolNote},
+    {Flag::XButton, ".x", "X", kSymbolX},
+    {Flag::HelpButton, ".help", "Help", kSymbolHelp},
+    {Flag::PowerButton, ".power", "Power", kSymbolPower},
+    {Flag::HeadPhonesButton, ".head", "HeadPhones", kSymbolHeadPhones},
+    {Flag::WebButton, ".web", "Web", kSymbolWeb},
+    {Flag::UsersButton, ".users", "Users", kSymbolUsers},
+    {Flag::HammerButton, ".hammer", "Hammer", kSymbolHammer},
+    {Flag::FindButton, ".find", "Find", kSymbolFind},
 }};
 
 const std::array<MiniArrow, 4> kMiniArrows = {{
@@ -99,6 +99,22 @@ const PreDrawn* FirstPreDrawn(const Flags& flags)
         if (flags[Bit(k.flag)])
             return &k;
     return nullptr;
+}
+
+const PreDrawn* PreDrawnKind(Flag flag)
+{
+    for (const PreDrawn& k : kPreDrawn)
+        if (k.flag == flag)
+            return &k;
+    return nullptr;
+}
+
+std::optional<Flag> SwitchSymbolFlag(std::string_view name)
+{
+    for (const RoundSymbol& s : kRoundSymbols)
+        if (s.switchName == name)
+            return s.flag;
+    return std::nullopt;
 }
 
 Family FamilyOf(std::string_view buttonType)

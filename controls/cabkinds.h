@@ -40,6 +40,7 @@ enum class Family { None, Round, MiniArrow, PreDrawn };
 struct RoundSymbol {
     Flag flag;
     std::string_view symbolType;   // ".play"
+    std::string_view switchName;   // SwitchSymbol's name, "Play"
     std::string_view art;          // base64 PNG
 };
 
@@ -77,6 +78,11 @@ const MiniArrow* ChosenMiniArrow(const Flags& flags);
 // The first pre-drawn flag set, in the order Gear, Home, CD, Disk, Envelope,
 // Printer.
 const PreDrawn* FirstPreDrawn(const Flags& flags);
+// The pre-drawn kind of a flag; null for a flag of another family.
+const PreDrawn* PreDrawnKind(Flag flag);
+// The round flag that SwitchSymbol sets for a name (compared exactly), or
+// none when the name is not one of the eighteen.
+std::optional<Flag> SwitchSymbolFlag(std::string_view name);
 
 // The family whose pictures a button of that ButtonType builds.
 Family FamilyOf(std::string_view buttonType);

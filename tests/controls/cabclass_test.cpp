@@ -13,11 +13,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -76,6 +80,13 @@ int Matching(const QImage& screen, const fw::PicturePtr& picture, const std::vec
     return same;
 }
 
+// Whether the screen shows the picture over the whole of the button's shape.
+bool Shows(CABClass* button, const fw::PicturePtr& picture)
+{
+    const std::vector<QPoint> inside = Inside(*button);
+    return Matching(OnScreen(button), picture, inside) == int(inside.size());
+}
+
 struct Offsets {
     int red, green, blue;
 };
@@ -105,16 +116,18 @@ QImage Composed(const CABClass& b, Offsets face, Offsets symbol)
     return target->Image();
 }
 
-// Refuses every picture while told to, as a platform out of memory would.
+// Refuses every picture, or those of one width, while told to, as a
+// platform out of memory would.
 class RefusingButton : public CABClass {
 public:
     using CABClass::CABClass;
     bool refuse = true;
+    std::optional<int> onlyWidth;
 
 protected:
     fw::PicturePtr NewPicture(std::int32_t w, std::int32_t h) const override
     {
-        return refuse ? nullptr : CABClass::NewPicture(w, h);
+        return refuse && (!onlyWidth || *onlyWidth == w) ? nullptr : CABClass::NewPicture(w, h);
     }
 };
 
@@ -146,6 +159,12 @@ protected:
     }
 
     std::string Content(const std::string& name) const { return *fw::FolderItem(folder / name).ReadAll(); }
+    // Writes over a file of the cache in place, as the same file.
+    void Overwrite(const std::string& name, const std::string& bytes) const
+    {
+        ASSERT_TRUE(fs::exists(folder / name));
+        std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << bytes;
+    }
 
     fs::path folder;
 };
@@ -165,9 +184,6 @@ TEST_F(CABClassTest, PressShowsThePressedPictureAndOnlyTheShapeTakesClicks)
     });
     const std::vector<QPoint> inside = Inside(*button);
     ASSERT_GT(inside.size(), 200u);
-    const auto shows = [&](const fw::PicturePtr& picture) {
-        return Matching(OnScreen(button), picture, inside) == int(inside.size());
-    };
     // The pictures differ inside the shape, so the comparisons below tell them apart.
     ASSERT_LT(Matching(button->PlainButtonPic()->Image().convertToFormat(QImage::Format_RGB32),
                        button->PressButtonPic(), inside),
@@ -178,13 +194,13 @@ TEST_F(CABClassTest, PressShowsThePressedPictureAndOnlyTheShapeTakesClicks)
         testenv::runFor(10);
     }
     EXPECT_TRUE(log.empty());
-    EXPECT_TRUE(shows(button->PlainButtonPic()));
+    EXPECT_TRUE(Shows(button, button->PlainButtonPic()));
     testenv::press(button);
     testenv::runFor(10);
-    EXPECT_TRUE(shows(button->PressButtonPic()));
+    EXPECT_TRUE(Shows(button, button->PressButtonPic()));
     testenv::release(button);
     testenv::runFor(30);
-    EXPECT_TRUE(shows(button->PlainButtonPic()));
+    EXPECT_TRUE(Shows(button, button->PlainButtonPic()));
     button->SetEnabled(false);
     testenv::click(button);
     testenv::runFor(10);
@@ -266,8 +282,8 @@ TEST_F(CABClassTest, EveryKindShowsItsPicture)
     EXPECT_TRUE(fs::exists(testenv::screenshot(w, "cabclass-every-kind")));
 }
 
-// Pictures are built when first asked for, in any order, from the colours
-// set by the end of the holder's Open handler, whatever is set after it.
+// Pictures are built when first asked for, from the colours set by the end
+// of the holder's Open handler, whatever is set after it until Update.
 TEST_F(CABClassTest, EachPictureIsBuiltFromTheColoursOfItsOpen)
 {
     // Colours: up face, up symbol, pressed face, pressed symbol.
@@ -301,6 +317,10 @@ TEST_F(CABClassTest, EachPictureIsBuiltFromTheColoursOfItsOpen)
         EXPECT_EQ(b->PressButtonPic()->Image(), Composed(*b, pressed, pressedSymbol));
         EXPECT_EQ(b->PlainButtonPic()->Image(), Composed(*b, up, upSymbol));
         EXPECT_EQ(b->DisabledButtonPic()->Image(), Composed(*b, {15, 15, 15}, {75, 75, 75}));
+        // Update builds them again with the colours of now.
+        b->Update();
+        EXPECT_EQ(b->PressButtonPic()->Image(), Composed(*b, later[2], later[3]));
+        EXPECT_EQ(b->PlainButtonPic()->Image(), Composed(*b, later[0], later[1]));
         b->ParentWindow().Close();
     }
 }
@@ -311,14 +331,14 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
     const Setter throwing = [](CABClass&) { throw std::runtime_error("broken"); };
     // blocked: a name taken by folders before the run.
     struct Row { const char* name; std::string blocked; std::function<void()> run; std::string message; };
-    // Buttons that refuse pictures after the given number of paints, then pressed.
-    const auto Refusing = [&](std::initializer_list<const char*> names, int paints) {
+    // Buttons that refuse every picture from the start or once shown, then pressed.
+    const auto Refusing = [&](std::initializer_list<const char*> names, bool fromStart) {
         std::vector<RefusingButton*> buttons;
         MakeWindow([&](ControlWindow& w) {
             for (const char* name : names) {
                 auto* b = buttons.emplace_back(w.AddControl<RefusingButton>(name, fw::kNoIndex));
                 testenv::Set(b, {{"Left", 10}, {"Top", 10}, {"Width", 30}, {"Height", 30}});
-                b->refuse = paints == 0;
+                b->refuse = fromStart;
                 b->Open.Bind([b] { b->SetFlag(b->Name() == "disk" ? Flag::DiskButton : Flag::BackButton, true); });
             }
         });
@@ -328,6 +348,16 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
             testenv::press(b);
         }
         testenv::runFor(10);
+    };
+    // A button opened hidden, whose file is spoilt before it first shows.
+    const auto Spoilt = [&](const char* file) {
+        CABClass* b = MakeButton([](CABClass& button) {
+            button.SetBackButton(true);
+            button.SetVisible(false);
+        });
+        Overwrite(file, "not a picture");
+        b->SetVisible(true);
+        testenv::runFor(20);
     };
     const Row rows[] = {
         {"the Open handler throws", "", [&] { MakeButton(throwing); }, "Error in Open Class"},
@@ -340,10 +370,12 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
              });
          },
          "Error in Generate."},
-        // Opened fine; the first paint, or a pre-drawn kind's first press, needs a
-        // picture that cannot be made.
-        {"no picture when first drawn, two buttons", "", [&] { Refusing({"back", "stop"}, 0); }, "Error in LoadFrom"},
-        {"no pressed picture", "", [&] { Refusing({"disk"}, 1); }, "Error in LoadOthers"},
+        // Opened fine; the first paint needs a picture that cannot be made or read.
+        {"no picture when first drawn, two buttons", "", [&] { Refusing({"back", "stop"}, true); }, "Error in LoadFrom"},
+        {"no pressed picture when first pressed", "", [&] { Refusing({"back"}, false); }, "Error in LoadFrom"},
+        {"a pre-drawn button with no picture", "", [&] { Refusing({"disk"}, true); }, "Error in LoadOthers"},
+        {"a face file that holds no picture", "", [&] { Spoilt("Normal.round"); }, "Error in LoadFrom"},
+        {"a mask file that holds no picture", "", [&] { Spoilt("Masked.round"); }, "Error in LoadFrom"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -366,6 +398,199 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
             fs::remove(entry.path());
         }
     }
+}
+
+// The pictures are what the files hold: a symbol file written over before
+// the button first shows gives the button that symbol.
+TEST_F(CABClassTest, PicturesAreReadFromTheirFiles)
+{
+    CABClass* button = MakeButton([](CABClass& b) {
+        b.SetBackButton(true);
+        b.SetVisible(false);
+    });
+    Overwrite("Symbol.back", *fw::DecodeBase64(controls::cabart::kSymbolStop));
+    button->SetVisible(true);
+    testenv::runFor(20);
+    ASSERT_NE(button->MasterSymbol(), nullptr);
+    EXPECT_EQ(std::pair(button->MasterSymbol()->Width(), button->MasterSymbol()->Height()), std::pair(25, 26));
+    EXPECT_EQ(button->PlainButtonPic()->Image(), Composed(*button, {}, {}));
+    EXPECT_TRUE(Shows(button, button->PlainButtonPic()));
+}
+
+// SwitchSymbol changes a round button's symbol flag only; Update then builds
+// the button again, letting the old symbol's file go and reading the new one.
+TEST_F(CABClassTest, SwitchSymbolThenUpdate)
+{
+    struct Row {
+        const char* name;
+        Flag kind;
+        const char* symbol;
+        std::optional<Flag> flagAfter;   // the only kind flag set after SwitchSymbol
+        const char* symbolType;          // after Update
+        Files files;
+    };
+    const Row rows[] = {
+        {"Play on a mini arrow", Flag::MiniArrowUp, "Play", Flag::MiniArrowUp, ".Up",
+         {"Normal.miniup", "Symbol.Up", "Masked.miniup"}},
+        {"Play on a pre-drawn button", Flag::GearButton, "Play", Flag::GearButton, "",
+         {"Normal.Gear", "Pressed.Gear", "Masked.Gear", "Disabled.Gear"}},
+        {"an unknown name", Flag::PlayButton, "Rewind", std::nullopt, ".play",
+         {"Normal.round", "Symbol.play", "Masked.round"}},
+        {"a name in other letters", Flag::PlayButton, "back", std::nullopt, ".play",
+         {"Normal.round", "Symbol.play", "Masked.round"}},
+        {"Back on a play button", Flag::PlayButton, "Back", Flag::BackButton, ".back",
+         {"Normal.round", "Symbol.back", "Masked.round"}},
+        {"HeadPhones on a stop button", Flag::StopButton, "HeadPhones", Flag::HeadPhonesButton, ".head",
+         {"Normal.round", "Symbol.head", "Masked.round"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CABClass* b = MakeButton(With({row.kind}), 40, 40);
+        const QImage before = b->PlainButtonPic()->Image();
+        const fw::PicturePtr oldSymbol = b->MasterSymbol();
+        b->SwitchSymbol(row.symbol);
+        for (std::size_t f = 0; f < controls::cabkinds::kFlagCount; ++f)
+            EXPECT_EQ(b->Flag(Flag(f)), row.flagAfter == Flag(f)) << f;
+        b->Update();
+        EXPECT_EQ(b->SymbolType(), row.symbolType);
+        EXPECT_EQ(InFolder(), row.files);
+        testenv::runFor(20);
+        EXPECT_TRUE(Shows(b, b->PlainButtonPic()));
+        if (row.flagAfter == row.kind || !row.flagAfter) {
+            EXPECT_EQ(b->PlainButtonPic()->Image(), before);
+            EXPECT_EQ(b->MasterSymbol(), oldSymbol);
+        } else {
+            EXPECT_NE(b->PlainButtonPic()->Image(), before);
+            EXPECT_EQ(b->PlainButtonPic()->Image(), Composed(*b, {}, {}));
+            EXPECT_EQ(fw::OpenAsPicture(fw::FolderItem(folder / ("Symbol" + b->SymbolType())))->Image(),
+                      b->MasterSymbol()->Image());
+        }
+        b->ParentWindow().Close();
+        EXPECT_TRUE(InFolder().empty());
+    }
+}
+
+// A button made larger than its kind allows after Open is brought back at its
+// next paint; the pictures keep the size they were built at.
+TEST_F(CABClassTest, AnEnlargedButtonShrinksAtTheNextPaint)
+{
+    struct Row { const char* name; Flag kind; int width, height; int enlarged, limitedWidth, limitedHeight; };
+    const Row rows[] = {
+        {"round", Flag::BackButton, 20, 20, 70, 50, 50},
+        {"mini arrow", Flag::MiniArrowDown, 22, 24, 60, 50, 50},
+        {"printer", Flag::PrinterButton, 40, 20, 100, 72, 31},
+        {"within the limit", Flag::HomeButton, 20, 20, 30, 30, 30},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CABClass* b = MakeButton(With({row.kind}), row.width, row.height);
+        b->SetWidth(row.enlarged);
+        b->SetHeight(row.enlarged);
+        EXPECT_EQ(b->ButtonWidth(), row.width);
+        testenv::runFor(30);
+        EXPECT_EQ(std::pair(b->Width(), b->Height()), std::pair(row.limitedWidth, row.limitedHeight));
+        EXPECT_EQ(std::pair(b->ButtonWidth(), b->ButtonHeight()), std::pair(row.limitedWidth, row.limitedHeight));
+        EXPECT_EQ(b->PlainButtonPic()->Width(), row.width);
+        // Its last paint drew it at that size.
+        EXPECT_EQ(b->ButtonPic()->Width(), row.limitedWidth);
+        b->ParentWindow().Close();
+    }
+}
+
+// With Toggle, the pressed picture stays after the release until something
+// repaints the button; a repaint then shows what Paint draws: the up picture.
+TEST_F(CABClassTest, AToggleButtonRepaintsItsUpPicture)
+{
+    std::vector<std::string> log;
+    CABClass* b = MakeButton([&](CABClass& button) {
+        button.SetForwardButton(true);
+        button.SetToggle(true);
+        button.MouseUp.Bind([&](int, int) { log.push_back("up"); });
+    });
+    testenv::press(b);
+    testenv::runFor(10);
+    EXPECT_TRUE(Shows(b, b->PressButtonPic()));
+    testenv::release(b);
+    testenv::runFor(10);
+    EXPECT_TRUE(Shows(b, b->PressButtonPic()));
+    EXPECT_TRUE(log.empty());
+    b->ParentWindow().Content()->update();
+    testenv::runFor(10);
+    EXPECT_TRUE(Shows(b, b->PlainButtonPic()));
+}
+
+// A press that ends without its release reaching the button (a menu takes
+// the mouse, the window loses the pointer) brings the up picture back, and
+// raises no MouseUp; a toggle button keeps its pressed picture, as at a
+// release. The next click works as ever.
+TEST_F(CABClassTest, APressEndedWithoutAReleaseBringsTheButtonUp)
+{
+    struct Row { const char* name; bool toggle; bool leave; };
+    const Row rows[] = {
+        {"the pointer leaves while held", false, true},
+        {"the pointer comes back with the button up", false, false},
+        {"a toggle button", true, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::vector<std::string> log;
+        CABClass* b = MakeButton([&](CABClass& button) {
+            button.SetForwardButton(true);
+            button.SetToggle(row.toggle);
+            button.MouseDown.Bind([&](int, int) { log.push_back("down"); });
+            button.MouseUp.Bind([&](int, int) { log.push_back("up"); });
+        });
+        const QPoint centre(b->Left() + b->Width() / 2, b->Top() + b->Height() / 2);
+        QWidget* under = b->ParentWindow().Content()->childAt(centre);
+        ASSERT_NE(under, nullptr);
+        testenv::press(b);
+        testenv::runFor(10);
+        ASSERT_TRUE(Shows(b, b->PressButtonPic()));
+        if (row.leave) {
+            // What the platform sends when a popup grabs the mouse.
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(under, &leave);
+        }
+        // The release reaches another window.
+        QWidget elsewhere;
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+        if (!row.leave) {
+            const QPoint at = under->mapFrom(b->ParentWindow().Content(), centre);
+            QMouseEvent move(QEvent::MouseMove, at, under->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
+            QCoreApplication::sendEvent(under, &move);
+        }
+        testenv::runFor(10);
+        EXPECT_TRUE(Shows(b, row.toggle ? b->PressButtonPic() : b->PlainButtonPic()));
+        EXPECT_EQ(log, std::vector<std::string>{"down"});
+        testenv::click(b);
+        testenv::runFor(10);
+        const std::vector<std::string> afterClick =
+            row.toggle ? std::vector<std::string>{"down", "down"} : std::vector<std::string>{"down", "down", "up"};
+        EXPECT_EQ(log, afterClick);
+        b->ParentWindow().Close();
+    }
+}
+
+// When no picture can be made at the button's size, the build makes none and
+// says nothing; an Update that can make them builds them.
+TEST_F(CABClassTest, NoPictureAtTheButtonsSizeBuildsNothing)
+{
+    RefusingButton* b = nullptr;
+    MakeWindow([&](ControlWindow& w) {
+        b = w.AddControl<RefusingButton>("b", fw::kNoIndex);
+        testenv::Set(b, {{"Left", 10}, {"Top", 10}, {"Width", 30}, {"Height", 30}});
+        b->onlyWidth = 30;
+        b->Open.Bind([b] { b->SetBackButton(true); });
+    });
+    testenv::runFor(20);
+    EXPECT_EQ(b->PlainButtonPic(), nullptr);
+    EXPECT_EQ(b->ButtonMask(), nullptr);
+    EXPECT_EQ(b->ButtonPic(), nullptr);
+    EXPECT_TRUE(messages.empty());
+    b->refuse = false;
+    b->Update();
+    ASSERT_NE(b->PlainButtonPic(), nullptr);
+    EXPECT_EQ(b->PlainButtonPic()->Width(), 30);
 }
 
 } // namespace
