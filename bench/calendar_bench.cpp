@@ -20,6 +20,7 @@
 #include "controls/datefield.h"
 #include "framework/gui/application.h"
 #include "framework/gui/pushbutton.h"
+#include "prefs/bprefs.h"
 
 namespace {
 
@@ -97,8 +98,12 @@ void BM_OpenArrows(benchmark::State& state)
 }
 BENCHMARK(BM_OpenArrows)->ArgName("shown")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The calendar window as it is used: past the disclaimer, which a first
+// start shows over the grid.
 windows::main* calendarWindow()
 {
+    if (!BPrefs::HasKey("disclaimer"))
+        BPrefs::SetValue("disclaimer", false);
     windows::main* w = win::main();
     if (!w->Visible()) {
         w->Show();

@@ -256,6 +256,8 @@ protected:
         QPainter painter(this);
         const QPoint origin = pos();
         for (Control* c : m_run.Controls()) {
+            if (c->m_impl->pendingIn == this)
+                c->m_impl->pendingIn = nullptr;
             if (!Holds(*c))
                 continue;
             const QRect box = BoxOf(*c).translated(-origin);
@@ -453,8 +455,15 @@ QWidget* DrawnRun::WidgetAbove(const fw::Window& window, const Control* control)
 
 void DrawnRun::Update(const Control& c)
 {
-    if (DrawnLayer* layer = c.m_impl->underneath ? m_lower : m_upper)
-        layer->update(BoxOf(c).translated(-layer->pos()));
+    DrawnLayer* layer = c.m_impl->underneath ? m_lower : m_upper;
+    if (!layer)
+        return;
+    const QRect box = BoxOf(c).translated(-layer->pos());
+    if (c.m_impl->pendingIn == layer && c.m_impl->pendingBox == box)
+        return;
+    layer->update(box);
+    c.m_impl->pendingIn = layer;
+    c.m_impl->pendingBox = box;
 }
 
 Control::Control(fw::Window& window, QWidget* widget)

@@ -4,6 +4,8 @@
 
 #include "framework/gui/control.h"
 
+#include <QRect>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,6 +25,11 @@ struct Control::Private {
     DrawnRun* layer = nullptr;
     bool drawnShown = false;
     bool underneath = false;
+    // The box a drawn control last asked its layer's widget to repaint, kept
+    // until that widget next paints: asking again for the same box adds
+    // nothing, while Qt would merge it into a dirty region of many cells.
+    QRect pendingBox;
+    const QWidget* pendingIn = nullptr;
     std::vector<Control*> children;
     // Mouse state, kept by the window's tracking.
     bool pointerInside = false;

@@ -70,6 +70,30 @@ TEST_F(ControlTest, VisibilityFollowsLogicalParents)
     }
 }
 
+// What a drawn control shows after each change, once the window has
+// painted: a change made twice before a paint, one made after it, one made
+// together with a move.
+TEST_F(ControlTest, DrawnChangesReachTheScreen)
+{
+    fw::Rectangle* cell = nullptr;
+    MakeWindow([&](TestWindow& win) { cell = Add<fw::Rectangle>(win, "cell", 20, 20, 40, 40); });
+    testenv::runFor(0);
+    struct Step { const char* name; std::function<void()> change; QRgb shown; };
+    const Step steps[] = {
+        {"twice before a paint", [&] { cell->SetFillColor(fw::RGB(255, 0, 0)); cell->SetFillColor(fw::RGB(0, 255, 0)); },
+         qRgb(0, 255, 0)},
+        {"again after the paint", [&] { cell->SetFillColor(fw::RGB(0, 0, 255)); }, qRgb(0, 0, 255)},
+        {"changed and moved", [&] { cell->SetFillColor(fw::RGB(255, 0, 0)); cell->SetLeft(100); }, qRgb(255, 0, 0)},
+        {"moved back and changed", [&] { cell->SetLeft(20); cell->SetFillColor(fw::RGB(0, 255, 0)); },
+         qRgb(0, 255, 0)},
+    };
+    for (const Step& step : steps) {
+        step.change();
+        testenv::runFor(0);
+        EXPECT_EQ(testenv::OnScreen(cell).pixel(20, 20), step.shown) << step.name;
+    }
+}
+
 // A stored property reaches what it sets through the row of the class's
 // table, its base's rows and the shared text rows included; one that means
 // nothing here is dropped; a name outside the table or a value of another
