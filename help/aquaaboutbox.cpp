@@ -27,10 +27,7 @@ void FillOrCollapse(AquaAboutBox& box, Field* field, const std::string& text)
 }
 } // namespace
 
-AquaAboutBox::AquaAboutBox()
-{
-    AddMenuHandlers();
-}
+AquaAboutBox::AquaAboutBox() = default;
 
 void AquaAboutBox::hideControl(fw::Control* c)
 {

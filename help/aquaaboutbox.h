@@ -32,6 +32,8 @@ protected:
     void Event_EnableMenuItems() override;
     void Event_Open() override;
     void Event_Close() override;
+    // "FileClose" closes the window.
+    void AddMenuHandlers() override;
 
 private:
     void name_Open();
@@ -40,8 +42,6 @@ private:
     void credits_Open();
     void copyright_Open();
     void homePage_Open();
-    // "FileClose" closes the window.
-    void AddMenuHandlers();
     bool FileClose_Action();
 };
 
