@@ -11,6 +11,8 @@
 #include "resources/textos.h"
 
 
+#include <QApplication>
+
 #include <sys/resource.h>
 
 #include <cerrno>
@@ -148,10 +150,17 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
 {
     const auto quit = [](fw::MenuBar* bar) { return [bar](windows::main&) { Choose(bar, "FileQuit"); }; };
     const auto closeBox = [](windows::main& calendar) { calendar.Handle()->close(); };
+    // The calendar window's own Quit, which saves before it quits.
+    const auto quitInFront = [](windows::main& calendar) {
+        QApplication::setActiveWindow(calendar.Handle());
+        ASSERT_EQ(fw::FrontWindow(), &calendar);
+        Choose(MenuBar1(), "FileQuit");
+    };
     struct Row { const char* name; bool showCalendar, showPreferences; std::function<void(windows::main&)> leave; };
     const Row rows[] = {
         {"Quit from the menu, splash in front", false, false, quit(MenuBar1())},
         {"Quit from the menu, preferences window in front", true, true, quit(MenuBar2())},
+        {"Quit from the menu, calendar window in front", true, false, quitInFront},
         {"closing the calendar window", true, false, closeBox},
         {"closing the calendar window, preferences window open", true, true, closeBox},
     };
