@@ -256,8 +256,12 @@ void ShowURL(std::string_view url)
 std::optional<std::string> PageSetupDialog(std::string_view setup)
 {
     const print::Module* module = detail::PrintModule();
-    if (!module)
+    if (!module) {
+        // Said to the user, not only on standard error: otherwise the menu
+        // command would seem to do nothing at all.
+        MsgBox("Page Setup is not available: the printing support of this installation could not be loaded.");
         return std::nullopt;
+    }
     Window* front = FrontWindow();
     QString result;
     if (!module->pageSetup(detail::ToQString(setup), front ? front->Handle() : nullptr, result))

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/application.h"
+#include "framework/gui/modules_seam.h"
 #include "framework/gui/platform.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/statictext.h"
@@ -231,6 +232,16 @@ TEST_F(ApplicationTest, PageSetupGivesBackTheSetupItWasGivenWhenConfirmedAndNoth
         else
             EXPECT_EQ(result, std::nullopt);
     }
+}
+
+TEST_F(ApplicationTest, PageSetupWithoutItsModuleSaysSoAndGivesNothing)
+{
+    fw::detail::SetModulesMissing(true);
+    const std::optional<std::string> result = fw::PageSetupDialog("9 1 10 20 30 40");
+    fw::detail::SetModulesMissing(false);
+    EXPECT_EQ(result, std::nullopt);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Page Setup is not available"), std::string::npos);
 }
 
 } // namespace
