@@ -4,7 +4,6 @@
 #include "framework/gui/application.h"
 #include "help/controls/handlertag.h"
 
-
 namespace help {
 
 namespace {
@@ -48,6 +47,13 @@ void StaticURL::Event_MouseUp(int x, int y)
             fw::ShowURL(m_url.empty() ? Text() : m_url);
         SetTextColor(kIdle);
     });
+}
+
+// A press that ends without its release (a menu took the mouse) ends as a
+// release outside would: blue, nothing opened.
+void StaticURL::Event_PressLost()
+{
+    SetTextColor(kIdle);
 }
 
 void StaticURL::Event_MouseEnter()

@@ -30,6 +30,7 @@ protected:
     void Event_MouseUp(int x, int y) override;
     void Event_MouseEnter() override;
     void Event_MouseExit() override;
+    void Event_PressLost() override;
 
 private:
     std::string m_url;
