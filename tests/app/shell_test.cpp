@@ -203,27 +203,10 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
 }
 
 // With nothing stored the start-up options are on, as the preferences window
-// shows them: a first start shows the disclaimer, then the quick start.
-TEST_F(ShellTest, AFirstStartShowsTheDisclaimerThenTheQuickStartAsThePreferencesWindowSays)
-{
-    Start();
-    testenv::click(win::splashreg()->PushButton1);
-    windows::main* calendar = win::main();
-    EXPECT_TRUE(calendar->RoundRectangle4->Shown());
-    EXPECT_TRUE(calendar->CheckBox1->Value());
-    EXPECT_FALSE(calendar->calcular->Enabled());
-    EXPECT_EQ(ShownBy(*win::preferences()), (Shown{"5", "5", "2", true, true, true}));
-    testenv::click(calendar->PushButton5);
-    EXPECT_FALSE(calendar->RoundRectangle4->Shown());
-    EXPECT_TRUE(calendar->RoundRectangle5->Shown());
-    EXPECT_FALSE(calendar->calcular->Enabled());
-    testenv::click(calendar->PushButton6);
-    EXPECT_TRUE(calendar->calcular->Enabled());
-}
-
-// The disclaimer's "Always show this alert." is kept as the user left it,
-// whichever way the program ends, without the preferences window's Ok.
-TEST_F(ShellTest, TheDisclaimerBoxIsKeptAsLeftAtTheNextStart)
+// shows them: a first start shows the disclaimer, then the quick start. Its
+// "Always show this alert." is kept as the user left it, whichever way the
+// program ends, without the preferences window's Ok.
+TEST_F(ShellTest, AFirstStartShowsTheDisclaimerWhoseBoxIsKeptAsLeft)
 {
     const auto quit = [](windows::main&) { Choose(MenuBar1(), "FileQuit"); };
     const auto closeBox = [](windows::main& calendar) { calendar.Handle()->close(); };
@@ -239,9 +222,16 @@ TEST_F(ShellTest, TheDisclaimerBoxIsKeptAsLeftAtTheNextStart)
         Start();
         testenv::click(win::splashreg()->PushButton1);
         windows::main* calendar = win::main();
+        EXPECT_TRUE(calendar->RoundRectangle4->Shown());
+        EXPECT_TRUE(calendar->CheckBox1->Value());
+        EXPECT_EQ(ShownBy(*win::preferences()), (Shown{"5", "5", "2", true, true, true}));
         if (row.untick)
             testenv::click(calendar->CheckBox1);
-        PastTheFirstStartPanels();
+        testenv::click(calendar->PushButton5);
+        EXPECT_TRUE(calendar->RoundRectangle5->Shown());
+        EXPECT_FALSE(calendar->calcular->Enabled());
+        testenv::click(calendar->PushButton6);
+        EXPECT_TRUE(calendar->calcular->Enabled());
         row.leave(*calendar);
         End();
 
@@ -365,10 +355,6 @@ TEST_F(ShellTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
     Choose(MenuBar1(), "FileQuit");
     EXPECT_EQ(listing(), others);
 }
-
-} // namespace
-
-namespace {
 
 // Start-up's steps leave the file types declared, the application reachable
 // with its bar and its four commands, and the calendar window made hidden;

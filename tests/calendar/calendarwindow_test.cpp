@@ -36,7 +36,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -227,16 +226,7 @@ TEST_F(CalendarWindowTest, MonthGridFill)
 {
     Open();
     w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
-    struct Row {
-        const char* name;
-        const char* text;
-        const char* caption;
-        const char* mes;
-        const char* ano;
-        int first, last;
-        const char* length;
-        int today;
-    };
+    struct Row { const char* name, *text, *caption, *mes, *ano; int first, last; const char* length; int today; };
     const Row rows[] = {
         {"March 2007, today's month", "3/5/07", "March 2007", "3", "2007", 4, 34, "31", 23},
         {"April 2007, first on a Sunday", "4/20/07", "April 2007", "4", "2007", 0, 29, "30", -1},
@@ -282,22 +272,13 @@ TEST_F(CalendarWindowTest, MonthGridFill)
 TEST_F(CalendarWindowTest, PagingAcrossYears)
 {
     Open();
-    struct Row {
-        const char* name;
-        const char* from;
-        bool next;
-        const char* caption;
-        int month, year;
-    };
+    struct Row { const char* name; const char* from; bool next; const char* caption; int month, year; };
     const Row rows[] = {
         {"December 2050 on to January 2051", "12/1/50", true, "January 2051", 1, 2051},
-        {"January 2051 on to February 2051", "1/1/2051", true, "February 2051", 2, 2051},
         {"January 2051 back to December 2050", "1/1/2051", false, "December 2050", 12, 2050},
         {"January 1951 back to December 1950", "1/1/51", false, "December 1950", 12, 1950},
         {"December 1999 on to January 2000", "12/1/99", true, "January 2000", 1, 2000},
         {"January 2000 back to December 1999", "1/1/00", false, "December 1999", 12, 1999},
-        {"December 2007 on to January 2008", "12/1/07", true, "January 2008", 1, 2008},
-        {"January 2008 back to December 2007", "1/1/08", false, "December 2007", 12, 2007},
         {"December 999 on to January 1000", "12/1/0999", true, "January 1000", 1, 1000},
         {"the last month a date holds stays", "12/1/9999", true, "December 9999", 12, 9999},
         {"the first month a date holds stays", "1/1/0001", false, "January 1", 1, 1},
@@ -354,28 +335,9 @@ TEST_F(CalendarWindowTest, TodayAfter2050)
     EXPECT_EQ(Phases(0, 31).substr(14, 1), "m"); // the entered day, today, is cycle day 1
 }
 
-TEST_F(CalendarWindowTest, InputsFollowTheLastCall)
-{
-    Open();
-    struct Row { const char* name; std::vector<bool> calls; int enabled; };
-    const Row rows[] = {
-        {"off, then on", {false, true}, 14},
-        {"off twice, then on", {false, false, true}, 14},
-        {"on, then off", {true, false}, 0},
-    };
-    for (const Row& row : rows) {
-        for (const bool on : row.calls)
-            Module1::botonesmain(on);
-        EXPECT_EQ(EnabledInputs(), row.enabled) << row.name;
-        // The month buttons and the day cells are never switched.
-        EXPECT_TRUE(w->mesproximo->Enabled()) << row.name;
-        EXPECT_TRUE(w->std(0)->Enabled()) << row.name;
-    }
-}
-
-// Check for Updates and Quit answer from the menu while the calendar window
-// is in front; Check for Updates does nothing with another window in front.
-TEST_F(CalendarWindowTest, MenuCommands)
+// Check for Updates answers from the menu while the calendar window is in
+// front, and does nothing with another window in front.
+TEST_F(CalendarWindowTest, CheckForUpdatesFromTheMenu)
 {
     const auto previous = fw::Network::SetIsConnectedHook([] { return false; });
     Open();
@@ -385,33 +347,14 @@ TEST_F(CalendarWindowTest, MenuCommands)
                 return found;
         return static_cast<windows::ckwin*>(nullptr);
     };
-    const auto choose = [](const char* item) {
+    for (fw::Window* front : {static_cast<fw::Window*>(win::preferences()), static_cast<fw::Window*>(w)}) {
+        front->Show();
+        QApplication::setActiveWindow(front->Handle());
+        ASSERT_EQ(fw::FrontWindow(), front);
         MenuBar1()->EnableMenuItems();
-        MenuBar1()->FindItem(item)->Handle()->trigger();
-    };
-    const auto bringToFront = [](fw::Window* window) {
-        window->Show();
-        QApplication::setActiveWindow(window->Handle());
-        ASSERT_EQ(fw::FrontWindow(), window);
-    };
-    bringToFront(win::preferences());
-    choose("ckupdt");
-    EXPECT_EQ(updates(), nullptr);
-    bringToFront(w);
-    choose("ckupdt");
-    ASSERT_NE(updates(), nullptr);
-    EXPECT_TRUE(updates()->Visible());
-
-    // Quit writes the settings with the inputs as they stand.
-    bringToFront(w);
-    w->durciclo->SetText("33");
-    const auto file = folders.config() / "com.tarcyc Prefs";
-    ASSERT_FALSE(std::filesystem::exists(file));
-    choose("FileQuit");
-    EXPECT_TRUE(app->Quitting());
-    ASSERT_TRUE(std::filesystem::exists(file));
-    BPrefs::ResetForTesting();
-    EXPECT_EQ(BPrefs::Value("durciclo"), fw::Variant(std::string("33")));
+        MenuBar1()->FindItem("ckupdt")->Handle()->trigger();
+        EXPECT_EQ(updates() && updates()->Visible(), front == w);
+    }
     fw::Network::SetIsConnectedHook(previous);
 }
 

@@ -128,12 +128,8 @@ TEST(BDictionaryRecords, ValuesWithoutARecordMakeNoBlock)
 TEST(BDictionaryRecords, EachKindHasOneWriterAndOneReader)
 {
     using namespace BDictionary;
-    struct Row {
-        const char* name;
-        fw::MemoryBlockPtr written;
-        std::string record;
-        std::function<bool(const fw::MemoryBlock&)> readsBack;
-    };
+    struct Row { const char* name; fw::MemoryBlockPtr written; std::string record;
+                 std::function<bool(const fw::MemoryBlock&)> readsBack; };
     const auto item = std::make_shared<fw::FolderItem>("/tmp/a b");
     const Row rows[] = {
         {"integer 28", IntegerData(28), bytes("00 02 00 00 00 1C"),

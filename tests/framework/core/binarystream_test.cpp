@@ -21,31 +21,24 @@ using fw::FolderItem;
 
 namespace {
 
-void writeEveryKind(BinaryStream& s)
-{
-    s.Write("BPrefs");
-    s.WriteInt16(0x0100);
-    s.WriteUInt8(0x80);
-    s.WriteUInt16(0xFFFE);
-    s.WriteInt32(-2);
-    s.WriteUInt32(0x08000100);
-    s.WriteDouble(1.5);
-}
-
 TEST(BinaryStream, WritesAndReadsTypedValuesInItsByteOrder)
 {
     testenv::TempFolders folders;
-    const std::string bigEndian = std::string("BPrefs\x01\x00\x80\xFF\xFE\xFF\xFF\xFF\xFE\x08\x00\x01\x00", 19)
-        + std::string("\x3F\xF8\0\0\0\0\0\0", 8);
-    const std::string littleEndian = std::string("BPrefs\x00\x01\x80\xFE\xFF\xFE\xFF\xFF\xFF\x00\x01\x00\x08", 19)
-        + std::string("\0\0\0\0\0\0\xF8\x3F", 8);
+    const std::string bigEndian("BPrefs\x01\x00\x80\xFF\xFE\xFF\xFF\xFF\xFE\x08\x00\x01\x00\x3F\xF8\0\0\0\0\0\0", 27),
+        littleEndian("BPrefs\x00\x01\x80\xFE\xFF\xFE\xFF\xFF\xFF\x00\x01\x00\x08\0\0\0\0\0\0\xF8\x3F", 27);
     for (const bool little : {false, true}) {
         SCOPED_TRACE(little ? "little-endian" : "big-endian");
         FolderItem file(folders.home() / (little ? "little" : "big"));
         const BinaryStreamPtr out = file.CreateBinaryFile("????");
         ASSERT_NE(out, nullptr);
         out->SetLittleEndian(little);
-        writeEveryKind(*out);
+        out->Write("BPrefs");
+        out->WriteInt16(0x0100);
+        out->WriteUInt8(0x80);
+        out->WriteUInt16(0xFFFE);
+        out->WriteInt32(-2);
+        out->WriteUInt32(0x08000100);
+        out->WriteDouble(1.5);
         EXPECT_EQ(out->Position(), 27u);
         EXPECT_EQ(out->Length(), 27u);
         EXPECT_TRUE(out->Close());
@@ -75,15 +68,9 @@ TEST(BinaryStream, WritesAndReadsTypedValuesInItsByteOrder)
 // the stream says so.
 TEST(BinaryStream, ReadingPastTheEndIsSafeAndSaysSo)
 {
-    struct Row {
-        const char* name;
-        std::uint64_t from;
-        std::function<bool(BinaryStream&)> reads;
-        bool pastTheEnd;
-        std::uint64_t to;
-    };
+    struct Row { const char* name; std::uint64_t from; std::function<bool(BinaryStream&)> reads; bool pastTheEnd;
+                 std::uint64_t to; };
     const Row rows[] = {
-        {"one byte", 0, [](BinaryStream& s) { return s.ReadUInt8() == 1; }, false, 1},
         {"all three bytes", 0, [](BinaryStream& s) { return s.Read(3) == "\x01\x02\x03"; }, false, 3},
         {"more bytes than there are", 1, [](BinaryStream& s) { return s.Read(10) == "\x02\x03"; }, true, 3},
         {"a 32-bit number over the end", 0, [](BinaryStream& s) { return s.ReadUInt32() == 0x01020300u; }, true, 3},
@@ -110,7 +97,7 @@ TEST(BinaryStream, ReadingPastTheEndIsSafeAndSaysSo)
     }
 }
 
-TEST(BinaryStream, ABlockGrowsAsItIsWrittenAndAReadOnlyFileIsNot)
+TEST(BinaryStream, ABlockGrowsAsItIsWrittenAndFailedWritesAreReported)
 {
     const auto block = std::make_shared<fw::MemoryBlock>();
     BinaryStream memory(block);
@@ -138,51 +125,22 @@ TEST(BinaryStream, ABlockGrowsAsItIsWrittenAndAReadOnlyFileIsNot)
     both->Write("ep it");
     EXPECT_TRUE(both->Close());
     EXPECT_EQ(testenv::ReadFile(file.Path()), "keep it");
-}
 
-TEST(BinaryStream, AFailedWriteIsReportedByClose)
-{
-    testenv::TempFolders folders;
-    FolderItem file(folders.home() / "full");
-    const BinaryStreamPtr stream = file.CreateBinaryFile();
-    ASSERT_NE(stream, nullptr);
+    // A full disk: Close reports the failed write.
+    const BinaryStreamPtr full = FolderItem(folders.home() / "full").CreateBinaryFile();
+    ASSERT_NE(full, nullptr);
     {
-        const testenv::ScopedFileSizeLimit full(4096);
-        stream->Write(std::string(10000, 'x'));
+        const testenv::ScopedFileSizeLimit limit(4096);
+        full->Write(std::string(10000, 'x'));
     }
-    EXPECT_TRUE(stream->WriteError());
-    EXPECT_FALSE(stream->Close());
-    EXPECT_EQ(stream->LastError(), std::strerror(EFBIG));
+    EXPECT_TRUE(full->WriteError());
+    EXPECT_FALSE(full->Close());
+    EXPECT_EQ(full->LastError(), std::strerror(EFBIG));
 }
 
-TEST(FolderItem, CreateBinaryFileMakesOnlyNewPrivateFiles)
-{
-    testenv::TempFolders folders;
-    const fs::path h = folders.home();
-    const mode_t oldMask = ::umask(0277);
-    const BinaryStreamPtr made = FolderItem(h / "new").CreateBinaryFile("TEXT");
-    ::umask(oldMask);
-    ASSERT_NE(made, nullptr);
-    EXPECT_EQ(unsigned(fs::status(h / "new").permissions()), 0600u);
-    EXPECT_EQ(made->Length(), 0u);
-
-    testenv::WriteFile(h / "taken", "old");
-    fs::create_symlink(h / "nowhere", h / "dangling");
-    fs::create_directory(h / "folder");
-    const std::pair<fs::path, int> rows[] = {
-        {h / "taken", EEXIST}, {h / "dangling", EEXIST}, {h / "folder", EEXIST}, {h / "missing" / "file", ENOENT},
-    };
-    for (const auto& [path, error] : rows) {
-        SCOPED_TRACE(path.string());
-        FolderItem item(path);
-        EXPECT_EQ(item.CreateBinaryFile(), nullptr);
-        EXPECT_EQ(item.LastError(), std::strerror(error));
-    }
-    EXPECT_EQ(testenv::ReadFile(h / "taken"), "old");
-    EXPECT_FALSE(fs::exists(h / "nowhere"));
-}
-
-TEST(FolderItem, ExistsAndOpenAsBinaryFileFollowLinksToFiles)
+// Whether a name exists and opens as a binary file, and why no new file can
+// be made there; a new file is private whatever the mask.
+TEST(FolderItem, ExistsOpensAndCreatesFollowingLinksOnlyToRead)
 {
     testenv::TempFolders folders;
     const fs::path h = folders.home();
@@ -191,52 +149,33 @@ TEST(FolderItem, ExistsAndOpenAsBinaryFileFollowLinksToFiles)
     fs::create_symlink(h / "file", h / "link");
     fs::create_symlink(h / "nowhere", h / "dangling");
     ::mkfifo((h / "fifo").c_str(), 0600);
-    struct Row {
-        const char* name;
-        bool exists;
-        bool opens;
-    };
+    struct Row { const char* name; bool exists, opens; int createError; };
     const Row rows[] = {
-        {"file", true, true},    {"link", true, true},  {"folder", true, false},
-        {"fifo", true, false},   {"dangling", false, false}, {"missing", false, false},
+        {"file", true, true, EEXIST},    {"link", true, true, EEXIST},          {"folder", true, false, EEXIST},
+        {"fifo", true, false, EEXIST},   {"dangling", false, false, EEXIST},   {"missing/file", false, false, ENOENT},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const FolderItem item(h / row.name);
+        FolderItem item(h / row.name);
         EXPECT_EQ(item.Exists(), row.exists);
         const BinaryStreamPtr stream = item.OpenAsBinaryFile();
         EXPECT_EQ(stream != nullptr, row.opens);
         if (stream) {
             EXPECT_EQ(stream->Read(1), "f");
         }
+        EXPECT_EQ(item.CreateBinaryFile(), nullptr);
+        EXPECT_EQ(item.LastError(), std::strerror(row.createError));
     }
+    EXPECT_EQ(testenv::ReadFile(h / "file"), "f");
+    EXPECT_FALSE(fs::exists(h / "nowhere"));
+
+    const mode_t oldMask = ::umask(0277);
+    const BinaryStreamPtr made = FolderItem(h / "new").CreateBinaryFile("TEXT");
+    ::umask(oldMask);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(unsigned(fs::status(h / "new").permissions()), 0600u);
+    EXPECT_EQ(made->Length(), 0u);
 }
-
-// Sets TMPDIR (or clears it, for nullptr) for its lifetime.
-class ScopedTmpdir {
-public:
-    explicit ScopedTmpdir(const char* value)
-    {
-        if (const char* old = std::getenv("TMPDIR"))
-            m_old = old;
-        if (value)
-            ::setenv("TMPDIR", value, 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    ~ScopedTmpdir()
-    {
-        if (m_old)
-            ::setenv("TMPDIR", m_old->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-    ScopedTmpdir(const ScopedTmpdir&) = delete;
-    ScopedTmpdir& operator=(const ScopedTmpdir&) = delete;
-
-private:
-    std::optional<std::string> m_old;
-};
 
 TEST(FolderItem, TemporaryFolderIsTmpdirOnlyWhenThatIsAnExistingFolder)
 {
@@ -247,14 +186,14 @@ TEST(FolderItem, TemporaryFolderIsTmpdirOnlyWhenThatIsAnExistingFolder)
     // Relative names would be found from the working folder.
     const fs::path oldWorking = fs::current_path();
     fs::current_path(h);
-    struct Row {
-        const char* name;
-        std::optional<std::string> tmpdir;
-        fs::path expected;
+    const char* old = std::getenv("TMPDIR");
+    const std::optional<std::string> oldTmpdir = old ? std::optional<std::string>(old) : std::nullopt;
+    const auto setTmpdir = [](const std::optional<std::string>& value) {
+        value ? ::setenv("TMPDIR", value->c_str(), 1) : ::unsetenv("TMPDIR");
     };
+    struct Row { const char* name; std::optional<std::string> tmpdir; fs::path expected; };
     const Row rows[] = {
         {"unset", std::nullopt, "/tmp"},
-        {"empty", "", "/tmp"},
         {"an existing folder", (h / "tmp").string(), h / "tmp"},
         {"with a trailing slash", (h / "tmp").string() + "/", h / "tmp"},
         {"a folder that does not exist", (h / "missing").string(), "/tmp"},
@@ -263,9 +202,10 @@ TEST(FolderItem, TemporaryFolderIsTmpdirOnlyWhenThatIsAnExistingFolder)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const ScopedTmpdir tmpdir(row.tmpdir ? row.tmpdir->c_str() : nullptr);
+        setTmpdir(row.tmpdir);
         EXPECT_EQ(FolderItem::TemporaryFolder()->Path(), row.expected);
     }
+    setTmpdir(oldTmpdir);
     fs::current_path(oldWorking);
 }
 

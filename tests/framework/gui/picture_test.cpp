@@ -276,15 +276,11 @@ TEST(Picture, OpenAsPictureReadsThePNGAFileHolds)
     write("picture.png", bytes);
     write("cut.png", bytes.left(bytes.size() / 2));
     write("text", "not a picture");
-    struct Row {
-        const char* name;
-        bool readable;
-    };
-    for (const Row& row : {Row{"picture.png", true}, Row{"cut.png", false}, Row{"text", false},
-                           Row{"folder", false}, Row{"missing", false}}) {
-        SCOPED_TRACE(row.name);
-        const PicturePtr picture = fw::OpenAsPicture(fw::FolderItem(dir / row.name));
-        ASSERT_EQ(picture != nullptr, row.readable);
+    for (const auto& [name, readable] : {std::pair{"picture.png", true}, {"cut.png", false}, {"text", false},
+                                          {"folder", false}, {"missing", false}}) {
+        SCOPED_TRACE(name);
+        const PicturePtr picture = fw::OpenAsPicture(fw::FolderItem(dir / name));
+        ASSERT_EQ(picture != nullptr, readable);
         if (picture) {
             EXPECT_EQ(picture->Width(), 3);
             EXPECT_EQ(picture->Height(), 2);

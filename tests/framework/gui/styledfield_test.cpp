@@ -2,6 +2,7 @@
 #include "framework/gui/editfield.h"
 #include "support/guifixture.h"
 #include "support/gui.h"
+#include "support/selstyles.h"
 
 #include <gtest/gtest.h>
 
@@ -102,51 +103,22 @@ TEST_F(StyledFieldTest, RunsLandOnTheirCharacters)
     testenv::screenshot(&field->ParentWindow(), "styled-field");
 }
 
-// One mark per character of kText, from what the Sel... getters read there.
-std::string Marks(fw::EditField* field, const std::function<std::string(fw::EditField&)>& read)
-{
-    std::string marks;
-    for (std::int32_t i = 0; i < 8; ++i) {
-        field->SetSelStart(i);
-        field->SetSelLength(1);
-        marks += read(*field);
-    }
-    return marks;
-}
-
-std::string Styles(fw::EditField& f)
-{
-    std::string s = std::string(f.SelBold() ? "B" : "") + (f.SelItalic() ? "I" : "") + (f.SelUnderline() ? "U" : "");
-    if (f.SelTextSize() != f.ShownTextSize())
-        s += std::to_string(f.SelTextSize());
-    if (f.SelTextFont() != f.TextFont())
-        s += f.SelTextFont();
-    if (f.SelTextColor() != f.TextColor())
-        s += "#" + std::to_string(f.SelTextColor().ToRGB());
-    return "[" + s + "]";
-}
-
 TEST_F(StyledFieldTest, SelectionStylesActOnTheSelectedCharacters)
 {
     using Set = std::function<void(fw::EditField&)>;
     struct Row { const char* name; std::int32_t start, length; Set set; std::string styles; };
     const Row rows[] = {
-        {"bold across the astral character", 4, 2, [](auto& f) { f.SetSelBold(true); },
-         "[][][][][B][B][][]"},
-        {"italic after it, over the line break", 5, 2, [](auto& f) { f.SetSelItalic(true); },
-         "[][][][][][I][I][]"},
-        {"underline over non-ASCII", 1, 3, [](auto& f) { f.SetSelUnderline(true); },
-         "[][U][U][U][][][][]"},
-        {"size, and 0 the field's own", 2, 9, [](auto& f) { f.SetSelTextSize(20), f.SetSelStart(7), f.SetSelLength(1),
-                                                              f.SetSelTextSize(0); },
-         "[][][20][20][20][20][20][]"},
-        {"face", 7, 1, [](auto& f) { f.SetSelTextFont("Times"); }, "[][][][][][][][Times]"},
-        {"colour of all", 0, 8, [](auto& f) { f.SetSelTextColor(fw::RGB(0, 0, 9)); },
-         "[#9][#9][#9][#9][#9][#9][#9][#9]"},
-        {"off again inside", 0, 8, [](auto& f) { f.SetSelBold(true), f.SetSelStart(3), f.SetSelLength(2),
-                                                   f.SetSelBold(false); },
-         "[B][B][B][][][B][B][B]"},
-        {"empty selection styles nothing", 3, 0, [](auto& f) { f.SetSelBold(true); }, "[][][][][][][][]"},
+        {"bold across the astral character", 4, 2, [](auto& f) { f.SetSelBold(true); }, "4-6 b"},
+        {"italic after it, over the line break", 5, 2, [](auto& f) { f.SetSelItalic(true); }, "5-7 i"},
+        {"underline over non-ASCII", 1, 3, [](auto& f) { f.SetSelUnderline(true); }, "1-4 u"},
+        {"size, and 0 the field's own", 2, 9,
+         [](auto& f) { f.SetSelTextSize(20), f.SetSelStart(7), f.SetSelLength(1), f.SetSelTextSize(0); }, "2-7 20"},
+        {"face", 7, 1, [](auto& f) { f.SetSelTextFont("Times"); }, "7-8 F:Times"},
+        {"colour of all", 0, 8, [](auto& f) { f.SetSelTextColor(fw::RGB(0, 0, 9)); }, "0-8 #000009"},
+        {"off again inside", 0, 8,
+         [](auto& f) { f.SetSelBold(true), f.SetSelStart(3), f.SetSelLength(2), f.SetSelBold(false); },
+         "0-3 b; 5-8 b"},
+        {"empty selection styles nothing", 3, 0, [](auto& f) { f.SetSelBold(true); }, ""},
     };
     for (const bool widget : {true, false}) {
         fw::EditField* field = nullptr;
@@ -162,7 +134,7 @@ TEST_F(StyledFieldTest, SelectionStylesActOnTheSelectedCharacters)
             field->SetSelStart(row.start);
             field->SetSelLength(row.length);
             row.set(*field);
-            EXPECT_EQ(Marks(field, Styles), row.styles);
+            EXPECT_EQ(testenv::SelStyles(*field), row.styles);
         }
         EXPECT_EQ(field->Handle() != nullptr, widget);
     }
@@ -179,7 +151,7 @@ TEST_F(StyledFieldTest, SelectionStylesOnlyInAStyledMultiLineField)
         field->SetSelLength(8);
         field->SetSelItalic(true);
         field->SetSelTextSize(30);
-        EXPECT_EQ(Marks(field, Styles), "[B][B][B][B][B][B][B][B]") << multiLine;
+        EXPECT_EQ(testenv::SelStyles(*field), "0-8 b") << multiLine;
     }
 }
 
@@ -207,7 +179,7 @@ TEST_F(StyledFieldTest, AStyleEditIsOneChangeOfTheDocument)
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(selChanges, 7);
     EXPECT_EQ(Selected(field), "é😀");
-    EXPECT_EQ(Marks(field, Styles), "[B][B][B][B][B][][][]");
+    EXPECT_EQ(testenv::SelStyles(*field), "0-5 b");
 }
 
 // A text set within a style edit replaces the old one in the same edit and
@@ -238,7 +210,7 @@ TEST_F(StyledFieldTest, ATextSetWithinAStyleEditJoinsIt)
         }
         EXPECT_EQ(changes, 1);
         EXPECT_EQ(field->Text(), "new\r\u00e9\U0001F600");
-        EXPECT_EQ(Marks(field, Styles).substr(0, 13), "[][][][][][I]");
+        EXPECT_EQ(testenv::SelStyles(*field), "5-6 i");
     }
 }
 

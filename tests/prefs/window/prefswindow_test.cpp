@@ -53,10 +53,6 @@ TEST_F(PrefsWindowTest, OnlyOkStoresTheSettings)
     }
 }
 
-} // namespace
-
-namespace {
-
 // Closing the window (as a quit does while the calendar window stays)
 // rebuilds the cycle table from its lists and repaints the shown month.
 TEST_F(PrefsWindowTest, CloseRebuildsTheCycleTableAndRepaints)
