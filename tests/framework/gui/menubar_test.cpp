@@ -156,8 +156,6 @@ TEST_F(MenuBarTest, TheFocusedTextFieldServesTheEditItems)
          .text = "145", .clipboardAfter = "77"},
         {.name = "multi-line, cleared", .multiLine = true, .enabled = "TCPL", .item = "EditClear", .text = "145",
          .clipboardAfter = "77"},
-        {.name = "multi-line read-only", .multiLine = true, .readOnly = true, .enabled = "C", .item = "EditCopy",
-         .text = "12345", .clipboardAfter = "23"},
         {.name = "a button has the focus", .focused = false, .enabled = "", .item = "EditCut", .text = "12345",
          .clipboardAfter = "77"},
     };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The renderer's pure steps: the text passes, the entity table, the title,
-// the tag loop, the colour and size conversions and the link lookup.
+// the tag loop, the size conversion and the link lookup.
 #include "help/render/htmllinks.h"
 #include "help/render/htmlrender.h"
 #include "help/render/runsline.h"
