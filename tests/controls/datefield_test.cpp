@@ -207,28 +207,6 @@ TEST_F(DateFieldTest, NamesArePartsOfTheText)
     EXPECT_EQ(dateChanged, 1);
 }
 
-// The up and down arrow keys go through the stepping a subclass gives.
-TEST_F(DateFieldTest, ArrowKeysStepThroughTheSubclass)
-{
-    struct Logging : DateField {
-        using DateField::DateField;
-        void SelectionUp() override { log += "up "; }
-        void SelectionDown() override { log += "down "; }
-        std::string log;
-    };
-    Logging* logging = nullptr;
-    MakeWindow([&](ControlWindow& w) {
-        logging = w.Add<Logging>("fechamens1", 20, 20, 200, 22);
-        logging->SetProperty("Editable", true);
-    });
-    field = logging;
-    ClickPart(DatePart::Month);
-    testenv::key(field, Qt::Key_Up);
-    testenv::key(field, Qt::Key_Down);
-    EXPECT_EQ(logging->log, "up down ");
-    EXPECT_EQ(field->Text(), "2007/03/5");
-}
-
 TEST(DateFieldNames, EveryNumberHasAName)
 {
     struct Row { std::int32_t value; const char* month; const char* day; };
