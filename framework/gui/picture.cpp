@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/gui/picture.h"
+#include "framework/gui/picture_seam.h"
 
 #include "framework/core/folderitem.h"
 #include "framework/gui/graphics.h"
@@ -365,8 +366,21 @@ PicturePtr OpenAsPicture(const FolderItem& file)
     return Picture::FromPNG(std::span(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size()));
 }
 
+namespace {
+
+GetPictureHook s_getPictureHook;
+
+} // namespace
+
+GetPictureHook SetGetPictureHook(GetPictureHook hook)
+{
+    return std::exchange(s_getPictureHook, std::move(hook));
+}
+
 PicturePtr GetPicture(int id)
 {
+    if (s_getPictureHook)
+        s_getPictureHook(id);
     return Picture::FromResource(QStringLiteral(":/pictures/%1.png").arg(id).toStdString());
 }
 
