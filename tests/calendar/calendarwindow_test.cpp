@@ -35,6 +35,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -393,17 +394,190 @@ TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
     }
 }
 
+// Each arrow, each way, inside its range and at both ends: the cycle length
+// stays within 15..40, the luteal length within 8..20.
 TEST_F(CalendarWindowTest, ArrowsStepTheirFieldWithinItsRange)
 {
     Open();
-    const std::tuple<fw::EditField*, fw::UpDownArrows*, const char*, bool, const char*> steps[] = {
-        {w->durciclo, w->UpDownArrows2, "40", true, "40"}, {w->durciclo, w->UpDownArrows2, "15", false, "15"},
-        {w->luteo, w->UpDownArrows3, "8", true, "9"},      {w->luteo, w->UpDownArrows3, "20", false, "19"},
+    struct Row { fw::EditField* field; fw::UpDownArrows* arrows; const char* from; bool up; const char* to; };
+    const Row steps[] = {
+        {w->durciclo, w->UpDownArrows2, "28", true, "29"},  {w->durciclo, w->UpDownArrows2, "28", false, "27"},
+        {w->durciclo, w->UpDownArrows2, "39", true, "40"},  {w->durciclo, w->UpDownArrows2, "40", true, "40"},
+        {w->durciclo, w->UpDownArrows2, "16", false, "15"}, {w->durciclo, w->UpDownArrows2, "15", false, "15"},
+        {w->luteo, w->UpDownArrows3, "14", true, "15"},     {w->luteo, w->UpDownArrows3, "14", false, "13"},
+        {w->luteo, w->UpDownArrows3, "19", true, "20"},     {w->luteo, w->UpDownArrows3, "20", true, "20"},
+        {w->luteo, w->UpDownArrows3, "9", false, "8"},      {w->luteo, w->UpDownArrows3, "8", false, "8"},
+        {w->luteo, w->UpDownArrows3, "8", true, "9"},       {w->luteo, w->UpDownArrows3, "20", false, "19"},
     };
-    for (const auto& [field, arrows, from, up, to] : steps) {
-        field->SetText(from);
-        (up ? arrows->Up : arrows->Down).Raise();
-        EXPECT_EQ(field->Text(), to) << from << " " << up;
+    for (const Row& row : steps) {
+        fw::EditField* other = row.field == w->durciclo ? w->luteo : w->durciclo;
+        const std::string kept = other->Text();
+        row.field->SetText(row.from);
+        (row.up ? row.arrows->Up : row.arrows->Down).Raise();
+        EXPECT_EQ(row.field->Text(), row.to) << row.field->Name() << " " << row.from << (row.up ? " up" : " down");
+        EXPECT_EQ(other->Text(), kept);
+    }
+}
+
+// Days of a month as one character each, '.' where no range lies.
+struct DaySpan {
+    int from, to;
+    char code;
+};
+
+std::string Days(int days, std::initializer_list<DaySpan> spans)
+{
+    std::string out(std::size_t(days), '.');
+    for (const DaySpan& s : spans)
+        for (int d = s.from; d <= s.to; ++d)
+            out[std::size_t(d - 1)] = s.code;
+    return out;
+}
+
+// Cycle days from..to and the five fields of their records.
+struct RecordSpan {
+    int from, to;
+    std::array<const char*, 5> fields;
+};
+
+// The records the window's table holds, fields joined by "|".
+std::vector<std::string> Records(const windows::main& w)
+{
+    std::vector<std::string> rows;
+    for (std::int32_t r = 0; r < w.ListBox1->ListCount(); ++r) {
+        std::string row = w.ListBox1->Cell(r, 0);
+        for (std::int32_t c = 1; c < 5; ++c)
+            row += "|" + w.ListBox1->Cell(r, c);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The selected row of a cycle-settings list, by the number it shows.
+void Choose(fw::PopupMenu* list, const std::string& days)
+{
+    for (std::int32_t r = 0; r < list->ListCount(); ++r)
+        if (list->List(r) == days) {
+            list->SetListIndex(r);
+            return;
+        }
+    ADD_FAILURE() << list->Name() << " offers no " << days;
+}
+
+// The two worked tables: each record as designed, the blank records around
+// them, the ovulation reference; a second Calculate with nothing changed
+// gives the same table, start and grid.
+TEST_F(CalendarWindowTest, CalculateBuildsTheWorkedTables)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    struct Row {
+        const char* name;
+        const char *cycle, *luteal, *menses, *before, *after;
+        const char* ov;
+        std::vector<RecordSpan> days;
+    };
+    const Row rows[] = {
+        {"the defaults: C 28, L 14, M 5, A 5, P 2", "28", "14", "5", "5", "2", "16",
+         {{1, 5, {"m", "", "", "", ""}},
+          {6, 7, {" ", "", "", "x", ""}},
+          {8, 9, {" ", "x", "", "x", ""}},
+          {10, 11, {"f", "x", "g", "x", "s"}},
+          {12, 14, {"f", "x", "x", "x", "s"}},
+          {15, 15, {"o", "x", "x", "b", "s"}},
+          {16, 16, {"f", "x", "x", "b", "s"}},
+          {17, 17, {"f", "x", "x", "x", "s"}},
+          {18, 19, {" ", "x", "", "", ""}},
+          {20, 28, {" ", "", "", "", ""}}}},
+        {"C 32, L 12, M 4, A 3, P 1", "32", "12", "4", "3", "1", "22",
+         {{1, 4, {"m", "", "", "", ""}},
+          {5, 15, {" ", "", "", "x", ""}},
+          {16, 17, {" ", "x", "", "x", ""}},
+          {18, 19, {"f", "x", "g", "x", "s"}},
+          {20, 20, {"f", "x", "x", "x", "s"}},
+          {21, 21, {"o", "x", "x", "b", "s"}},
+          {22, 22, {"f", "x", "x", "b", "s"}},
+          {23, 23, {" ", "x", "x", "x", ""}},
+          {24, 24, {" ", "x", "", "", ""}},
+          {25, 32, {" ", "", "", "", ""}}}},
+    };
+    windows::preferences* settings = win::preferences();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        w->durciclo->SetText(row.cycle);
+        w->luteo->SetText(row.luteal);
+        Choose(settings->durmens, row.menses);
+        Choose(settings->fertpre, row.before);
+        Choose(settings->fertpost, row.after);
+        testenv::click(w->calcular);
+        EXPECT_EQ(w->ov->Text(), row.ov);
+        std::vector<std::string> expected{" ||||"};
+        for (const RecordSpan& span : row.days)
+            for (int d = span.from; d <= span.to; ++d) {
+                const auto& f = span.fields;
+                expected.push_back(std::string(f[0]) + "|" + f[1] + "|" + f[2] + "|" + f[3] + "|" + f[4]);
+            }
+        expected.push_back(" ||||");
+        const std::vector<std::string> built = Records(*w);
+        ASSERT_EQ(built.size(), expected.size());
+        for (std::size_t r = 0; r < built.size(); ++r)
+            EXPECT_EQ(built[r], expected[r]) << "record " << r;
+
+        const std::string bs = w->bs->Text();
+        const auto look = Look();
+        testenv::click(w->calcular);
+        EXPECT_EQ(Records(*w), built);
+        EXPECT_EQ(w->ov->Text(), row.ov);
+        EXPECT_EQ(w->bs->Text(), bs);
+        EXPECT_EQ(Look(), look);
+    }
+}
+
+// A goal chosen after Calculate shows at the next paging, over the colours
+// of the same table: the marks of March and April 2007 for each goal, from
+// 5 March 2007 with the default settings.
+TEST_F(CalendarWindowTest, AGoalChosenAfterCalculateShowsWhenPaging)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    testenv::click(w->calcular);
+    const std::vector<std::string> table = Records(*w);
+    const std::string bs = w->bs->Text();
+    // 'H' heart, 'X' forbid, 'M' male, 'F' female; March's day d lies in
+    // cell d + 3, April's in cell d - 1.
+    const auto marks = [this](int firstCell, int days) {
+        std::string out;
+        for (int k = firstCell; k < firstCell + days; ++k) {
+            const fw::PicturePtr shown = w->Cansex(k)->Backdrop();
+            out += !shown ? '.' : shown == heart() ? 'H' : shown == forbid() ? 'X' : shown == male() ? 'M'
+                 : shown == female() ? 'F' : '?';
+        }
+        return out;
+    };
+    const std::string marchPhases = Days(31, {{5, 9, 'm'}, {14, 18, 'f'}, {19, 19, 'o'}, {20, 21, 'f'}});
+    const std::string aprilPhases =
+        Days(30, {{2, 6, 'm'}, {11, 15, 'f'}, {16, 16, 'o'}, {17, 18, 'f'}, {30, 30, 'm'}});
+    struct Row { const char* name; fw::RadioButton* goal; std::string march, april; };
+    const Row rows[] = {
+        {"avoid", w->rbevitar, Days(31, {{12, 23, 'X'}}), Days(30, {{9, 20, 'X'}})},
+        {"boy", w->rbnino, Days(31, {{10, 18, 'X'}, {19, 20, 'M'}, {21, 21, 'X'}}),
+         Days(30, {{7, 15, 'X'}, {16, 17, 'M'}, {18, 18, 'X'}})},
+        {"girl", w->rbnina, Days(31, {{14, 15, 'F'}, {16, 21, 'X'}}), Days(30, {{11, 12, 'F'}, {13, 18, 'X'}})},
+        {"conceive", w->rbconcebir, Days(31, {{14, 21, 'H'}}), Days(30, {{11, 18, 'H'}})},
+    };
+    ASSERT_EQ(marks(4, 31), rows[3].march); // conceive is the layout's goal
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.goal->SetValue(true);
+        testenv::click(w->mesproximo);
+        EXPECT_EQ(w->boxcal->Caption(), "April 2007");
+        EXPECT_EQ(Phases(0, 30), aprilPhases);
+        EXPECT_EQ(marks(0, 30), row.april);
+        testenv::click(w->mesanterior);
+        EXPECT_EQ(Phases(4, 31), marchPhases);
+        EXPECT_EQ(marks(4, 31), row.march);
+        EXPECT_EQ(Records(*w), table);
+        EXPECT_EQ(w->bs->Text(), bs);
     }
 }
 
