@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -205,6 +206,62 @@ TEST_F(CABClassTest, PressShowsThePressedPictureAndOnlyTheShapeTakesClicks)
     testenv::click(button);
     testenv::runFor(10);
     EXPECT_EQ(log, (std::vector<std::string>{"10,10", "up"}));
+}
+
+// Open takes the kind from the flags that the holder's Open handler sets,
+// and from nothing else: flags stored in the layout are cleared before the
+// handler runs, no flag gives no file and no picture, and of several flags
+// the mini arrows are tested first, then the symbols in their order.
+TEST_F(CABClassTest, OpenTakesTheKindFromTheFlagsItsHandlerSets)
+{
+    using namespace controls::cabart;
+    struct Row {
+        const char* name;
+        std::vector<const char*> stored;
+        std::initializer_list<Flag> set;
+        const char *buttonType, *symbolType;
+        Files files;
+        std::string_view face, symbol;
+    };
+    const Row rows[] = {
+        {"no flag", {}, {}, "", "", {}, {}, {}},
+        {"PlayButton stored in the layout", {"PlayButton"}, {}, "", "", {}, {}, {}},
+        {"MiniArrowUp stored in the layout, Back set", {"MiniArrowUp"}, {Flag::BackButton}, ".round", ".back",
+         {"Normal.round", "Symbol.back", "Masked.round"}, kRoundFace, kSymbolBack},
+        {"Stop and Back", {}, {Flag::StopButton, Flag::BackButton}, ".round", ".stop",
+         {"Normal.round", "Symbol.stop", "Masked.round"}, kRoundFace, kSymbolStop},
+        {"MiniArrowDown and PlayButton", {}, {Flag::MiniArrowDown, Flag::PlayButton}, ".minidown", ".Down",
+         {"Normal.minidown", "Symbol.Down", "Masked.minidown"}, kMiniDownFace, kMiniDownSymbol},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CABClass* b = nullptr;
+        MakeWindow([&](ControlWindow& w) {
+            b = AddButton(w, "b", 10, 10, 40, 40, With(row.set));
+            for (const char* flag : row.stored)
+                testenv::Set(b, {{flag, true}});
+        });
+        testenv::runFor(20);
+        // The flags are the handler's, whatever the layout stored.
+        for (std::size_t f = 0; f < controls::cabkinds::kFlagCount; ++f)
+            EXPECT_EQ(b->Flag(Flag(f)), std::find(row.set.begin(), row.set.end(), Flag(f)) != row.set.end()) << f;
+        EXPECT_EQ(b->ButtonType(), row.buttonType);
+        EXPECT_EQ(b->SymbolType(), row.symbolType);
+        EXPECT_EQ(InFolder(), row.files);
+        if (row.files.empty()) {
+            EXPECT_EQ(b->MasterButton(), nullptr);
+            EXPECT_EQ(b->PlainButtonPic(), nullptr);
+            EXPECT_EQ(b->ButtonMask(), nullptr);
+            EXPECT_EQ(b->ButtonPic(), nullptr);
+        } else {
+            EXPECT_EQ(Content("Normal" + b->ButtonType()), fw::DecodeBase64(row.face));
+            EXPECT_EQ(Content("Symbol" + b->SymbolType()), fw::DecodeBase64(row.symbol));
+            ASSERT_NE(b->PlainButtonPic(), nullptr);
+            EXPECT_TRUE(Shows(b, b->PlainButtonPic()));
+        }
+        b->ParentWindow().Close();
+        EXPECT_TRUE(InFolder().empty());
+    }
 }
 
 TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
