@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/datefield.h"
 
+#include "framework/core/text.h"
 #include "prefs/bprefs.h"
 
+#include <algorithm>
 
 namespace controls {
 
@@ -12,19 +14,6 @@ constexpr std::string_view kLeftArrow = "\x1c";
 constexpr std::string_view kRightArrow = "\x1d";
 constexpr std::string_view kUpArrow = "\x1e";
 constexpr std::string_view kDownArrow = "\x1f";
-
-// Sets a flag for the life of the scope.
-class FlagScope {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_old; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_old;
-};
 
 } // namespace
 
@@ -107,20 +96,20 @@ void DateField::Step(std::int32_t delta)
 
 void DateField::DrawDate()
 {
-    const bool hadSelection = SelLength() > 0;
     const std::int32_t caret = SelStart();
+    const std::int32_t length = SelLength();
     const DateParts before = m_parts;
     DateFieldText shown = MakeDateFieldText(m_date, m_displayingMonthName, m_displayingDayName);
-    // The parts are known before the text changes, so that nothing sees the
-    // new text with the old boundaries.
+    // The parts are known before the text changes, so that the selection
+    // changes of setting it already see the new boundaries.
     m_parts = shown.parts;
-    {
-        FlagScope adjusting(m_adjusting);
-        SetText(shown.text);
-        SetSelStart(CaretAfterRedraw(caret, before, m_parts));
-    }
-    if (m_hasFocus || hadSelection)
-        SelectPart(CaretPart());
+    SetText(shown.text);
+    SetSelStart(CaretAfterRedraw(caret, before, m_parts));
+    // Setting SelStart leaves a bare caret; a selection there was stays one,
+    // so that the part is selected again also without the focus.
+    if (length > 0 && SelLength() == 0)
+        SetSelLength(length);
+    FixSelection();
     Refresh();
 }
 
@@ -134,30 +123,29 @@ void DateField::FixSelection()
 
 void DateField::SelectPart(DatePart part)
 {
+    // Within the text as it stands (one set from outside may be shorter than
+    // the parts say), so that the selection changes that setting it raises
+    // find it selected and stop.
+    const auto end = static_cast<std::int32_t>(fw::Len(Text()));
     const TextRange range = PartRange(part, m_parts);
-    if (SelStart() == range.start && SelLength() == range.length)
+    const std::int32_t start = std::clamp(range.start, 0, end);
+    const std::int32_t length = std::clamp(range.length, 0, end - start);
+    if (SelStart() == start && SelLength() == length)
         return;
-    FlagScope adjusting(m_adjusting);
-    SetSelStart(range.start);
-    SetSelLength(range.length);
+    SetSelStart(start);
+    SetSelLength(length);
 }
 
+// Both set only the caret: the selection change that follows selects the
+// part it went into.
 void DateField::SelectLeft()
 {
-    {
-        FlagScope adjusting(m_adjusting);
-        SetSelStart(CaretLeftOf(CaretPart(), m_parts));
-    }
-    SelectPart(CaretPart());
+    SetSelStart(CaretLeftOf(CaretPart(), m_parts));
 }
 
 void DateField::SelectRight()
 {
-    {
-        FlagScope adjusting(m_adjusting);
-        SetSelStart(CaretRightOf(CaretPart(), m_parts));
-    }
-    SelectPart(CaretPart());
+    SetSelStart(CaretRightOf(CaretPart(), m_parts));
 }
 
 void DateField::Event_Open()
@@ -183,8 +171,7 @@ void DateField::Event_LostFocus()
 
 void DateField::Event_SelChange()
 {
-    if (!m_adjusting)
-        FixSelection();
+    FixSelection();
 }
 
 bool DateField::Event_MouseDown(int, int)

@@ -89,9 +89,6 @@ private:
     bool m_displayingDayName = false;
     bool m_hasFocus = false;
     DateParts m_parts{};
-    // Set while the field moves its own text and selection, whose SelChange
-    // it answers itself.
-    bool m_adjusting = false;
 };
 
 } // namespace controls

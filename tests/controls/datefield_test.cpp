@@ -41,14 +41,15 @@ protected:
         ControlTest::TearDown();
     }
 
-    // The date field with an arrow pair bound to its stepping, and another
-    // field to take the focus away.
+    // The date field (of class Field) with an arrow pair bound to its
+    // stepping, and another field to take the focus away.
+    template <class Field = DateField>
     ControlWindow* MakeDateWindow(std::function<void(DateField&)> configure = {})
     {
         return MakeWindow([this, configure](ControlWindow& w) {
             // First, so that it has the focus when the window opens.
             other = w.Add<fw::EditField>("other", 20, 60, 100, 22);
-            field = w.Add<DateField>("fechamens1", 20, 20, 200, 22);
+            field = w.Add<Field>("fechamens1", 20, 20, 200, 22);
             field->SetProperty("ReadOnly", false);
             field->SetProperty("UseFocusRing", false);
             field->SetProperty("Editable", false);
@@ -205,6 +206,60 @@ TEST_F(DateFieldTest, NamesArePartsOfTheText)
     field->SetDisplayMonthName(false);
     EXPECT_EQ(field->Text(), "9999/12/31");
     EXPECT_EQ(dateChanged, 1);
+}
+
+// Every selection change ends on one whole part while the field has the
+// focus, and on a bare caret or a whole part without it: also the changes
+// that the field makes itself, as it moves to the next part, steps, types
+// or redraws its text with the names growing and shrinking.
+TEST_F(DateFieldTest, EverySelectionChangeEndsOnAWholePart)
+{
+    struct Watched : DateField {
+        using DateField::DateField;
+        void Event_SelChange() override
+        {
+            DateField::Event_SelChange();
+            ++changes;
+            const controls::TextRange selected{SelStart(), SelLength()};
+            if ((HasFocus() || selected.length > 0)
+                && selected != controls::PartRange(controls::PartAt(selected.start, Parts()), Parts()))
+                stray.push_back(Text() + " at " + std::to_string(selected.start) + "+"
+                                + std::to_string(selected.length) + (HasFocus() ? " with" : " without")
+                                + " the focus");
+        }
+        int changes = 0;
+        std::vector<std::string> stray;
+    };
+    for (const bool names : {false, true}) {
+        SCOPED_TRACE(names ? "names" : "digits");
+        MakeDateWindow<Watched>([names](DateField& f) {
+            f.SetProperty("Editable", true);
+            f.SetProperty("DisplayingMonthName", names);
+            f.SetProperty("DisplayingDayName", names);
+        });
+        auto* watched = static_cast<Watched*>(field);
+        field->SetDate(fw::Date(2007, 5, 31));
+        ClickPart(DatePart::Day);
+        for (const int key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_1,
+                              Qt::Key_2, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_Right, Qt::Key_Right})
+            testenv::key(field, key);
+        // Without the focus a bare caret steps its part; a selection made by
+        // code widens to the part and stays over the step.
+        testenv::click(other);
+        const auto arrowUp = [this] {
+            testenv::clickAt(&field->ParentWindow(), arrows->Left() + arrows->Width() / 2, arrows->Top() + 4);
+        };
+        arrowUp();
+        EXPECT_EQ(field->SelLength(), 0);
+        field->SetSelStart(RangeOf(DatePart::Month).start + 1);
+        field->SetSelLength(1);
+        EXPECT_EQ(Selection(), RangeOf(DatePart::Month));
+        arrowUp();
+        EXPECT_EQ(field->Text(), names ? "201/January/2 Friday" : "201/01/2");
+        EXPECT_EQ(Selection(), RangeOf(DatePart::Month));
+        EXPECT_GE(watched->changes, 11); // one at least for each key
+        EXPECT_EQ(watched->stray, std::vector<std::string>{});
+    }
 }
 
 TEST(DateFieldNames, EveryNumberHasAName)
