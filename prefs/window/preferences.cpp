@@ -31,14 +31,14 @@ void preferences::Event_Open()
     for (const auto& [key, box] : kOptions)
         if (const auto on = BPrefs::BooleanValue(key))
             Find<fw::CheckBox>(box)->SetValue(*on);
-    // The rows are added without yielding: a yield here would let other
-    // handlers reach the lists while they are half filled.
-    for (const CycleSettings::List& list : CycleSettings::kLists) {
-        auto* popup = Find<fw::PopupMenu>(list.name);
+    // Every row of the three lists first, then the three selections. The
+    // rows are added without yielding: a yield here would let other handlers
+    // reach the lists while they are half filled.
+    for (const CycleSettings::List& list : CycleSettings::kLists)
         for (const std::string& row : CycleSettings::Rows(list))
-            popup->AddRow(row);
-        popup->SetListIndex(list.defaultPosition);
-    }
+            Find<fw::PopupMenu>(list.name)->AddRow(row);
+    for (const CycleSettings::List& list : CycleSettings::kLists)
+        Find<fw::PopupMenu>(list.name)->SetListIndex(list.defaultPosition);
 }
 
 void preferences::PushButton1_Action()

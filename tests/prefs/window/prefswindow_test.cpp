@@ -24,6 +24,30 @@ TEST_F(PrefsWindowTest, ShownAgainItKeepsItsLists)
     testenv::screenshot(prefs, "prefswindow");
 }
 
+// The window fills every row of its three lists before it selects a row in
+// any of them: the first selection already sees five, three and three rows.
+TEST_F(PrefsWindowTest, ListsGetAllTheirRowsBeforeAnySelection)
+{
+    struct Watched : windows::preferences {
+        std::vector<std::string> changes;
+
+    protected:
+        void CreateControls() override
+        {
+            windows::preferences::CreateControls();
+            for (fw::PopupMenu* list : {durmens, fertpre, fertpost})
+                list->Change.Bind([this, list] {
+                    changes.push_back(list->Name() + " " + list->Text() + " of "
+                                      + std::to_string(durmens->ListCount()) + std::to_string(fertpre->ListCount())
+                                      + std::to_string(fertpost->ListCount()));
+                });
+        }
+    };
+    Start();
+    const Watched* prefs = fw::WindowInstance<Watched>();
+    EXPECT_EQ(prefs->changes, (std::vector<std::string>{"durmens 5 of 533", "fertpre 5 of 533", "fertpost 2 of 533"}));
+}
+
 // Ok stores the settings in memory and leaves the file to the next save;
 // quitting without Ok keeps nothing changed.
 TEST_F(PrefsWindowTest, OnlyOkStoresTheSettings)
