@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    [](const help::TagAttributes& attributes) {
                        for (const auto& [key, value] : attributes)
                            (void)help::ColorFromHex(value);
-                   }});
+                   },
+                   help::StripHTML});
     Check(help::ValidUtf8(text) == text);
     const auto length = static_cast<std::int32_t>(fw::Len(text));
     for (const auto* array : {&runs.bolds, &runs.italics, &runs.headers, &runs.fonts, &runs.colors, &runs.sizes,

@@ -14,7 +14,7 @@ namespace {
 using Page = std::string (*)();
 
 // The page of each topic row, in the order of the titles of k501.
-constexpr Page kHelpTopics[] = {
+constexpr Page HelpTopics[] = {
     Textos::kayuda00, Textos::kayuda01, Textos::kayuda02, Textos::kayuda04, Textos::kayuda05, Textos::kayuda06,
 };
 
@@ -42,8 +42,8 @@ void ayuda::Event_Open()
 void ayuda::PopupMenu1_Change()
 {
     const std::int32_t row = PopupMenu1->ListIndex();
-    if (row >= 0 && row < std::int32_t(std::size(kHelpTopics)))
-        HTMLField1->Render(kHelpTopics[row]());
+    if (row >= 0 && row < std::int32_t(std::size(HelpTopics)))
+        HTMLField1->Render(HelpTopics[row]());
 }
 
 void ayuda::PushButton1_Action()

@@ -144,7 +144,8 @@ void HTMLField::Render(std::string_view html)
                                        linkColor = ColorOr(attributes, "link", kBlue);
                                        SetBackColor(ColorOr(attributes, "bgcolor", kWhite));
                                        SetTextColor(ColorOr(attributes, "text", kBlack));
-                                   }});
+                                   },
+                                   [this](std::string_view content) { return StripHTML(content); }});
         ReplaceAll(s, kLessThan, "<");
         ReplaceAll(s, kGreaterThan, ">");
         SetText(s);
@@ -204,7 +205,7 @@ void HTMLField::DoStyles()
     });
 }
 
-std::string HTMLField::StripHTML(std::string_view s)
+std::string HTMLField::StripHTML(std::string_view s) const
 {
     return help::StripHTML(s);
 }

@@ -41,7 +41,8 @@ public:
     // underlined). Where runs overlap, a later pass wins for what it sets,
     // and within a pass the later run.
     void DoStyles();
-    static std::string StripHTML(std::string_view s);
+    // s without its tags; Render measures each paired tag's content with it.
+    virtual std::string StripHTML(std::string_view s) const;
     static std::string ReplaceEntities(std::string_view s);
 
     // Set by every Render.

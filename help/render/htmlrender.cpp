@@ -195,7 +195,7 @@ private:
         if (closeEnd == std::string::npos)
             return;
         const std::string_view content = std::string_view(m_text).substr(p, close - p);
-        const std::int32_t end = start + Chars(StripHTML(LabelImages(content)));
+        const std::int32_t end = start + Chars(m_hooks.stripHTML(LabelImages(content)));
         m_text.erase(close, closeEnd - close + 1);
         Record(tag, start, end);
     }

@@ -73,10 +73,12 @@ inline constexpr std::string_view kGreaterThan{"\1", 1};
 using TagAttributes = std::map<std::string, std::string, std::less<>>;
 
 // What the tag loop asks of the field it renders for: a font tag's size in
-// points, and the attributes of a body tag that is closed.
+// points, the attributes of a body tag that is closed, and a paired tag's
+// content without its tags, whose length ends the tag's run.
 struct TagLoopHooks {
     std::function<std::int32_t(std::string_view size)> sizeFromParam;
     std::function<void(const TagAttributes& attributes)> body;
+    std::function<std::string(std::string_view content)> stripHTML;
 };
 
 // Takes the tags out of text from the front, one at a time, and records a

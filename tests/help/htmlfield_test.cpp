@@ -183,6 +183,28 @@ TEST_F(HTMLFieldTest, NoLinkClickWhileRendering)
     }
 }
 
+// Render measures each paired tag's content, inner tags still in it, with
+// the field's own StripHTML; an image is no paired tag and needs none.
+TEST_F(HTMLFieldTest, RenderMeasuresTagContentsWithItsStripHTML)
+{
+    struct Measuring : HTMLField {
+        using HTMLField::HTMLField;
+        std::string StripHTML(std::string_view s) const override
+        {
+            measured.emplace_back(s);
+            return HTMLField::StripHTML(s);
+        }
+        mutable std::vector<std::string> measured;
+    };
+    Measuring* field = nullptr;
+    MakeWindow([&](testenv::TestWindow& w) { field = testenv::Add<Measuring>(w, "HTMLField1", 9, 54, 444, 292); },
+               462, 418);
+    field->Render("<b>a<i>b</i></b><img alt=X><font color=#f00>c<br>d</font><a name=n></a>");
+    EXPECT_EQ(field->measured, (std::vector<std::string>{"a<i>b</i>", "b", "c\rd", ""}));
+    EXPECT_EQ(field->Text(), "ab[IMAGE: X]c\rd");
+    EXPECT_EQ(helptest::RunsLine(*field), "b0-2 i1-2 c12-15:#f00 a15:n");
+}
+
 struct BuiltIn { const char* key; std::string (*page)(); };
 constexpr BuiltIn kPages[] = {
     {"kayuda00", Textos::kayuda00}, {"kayuda01", Textos::kayuda01}, {"kayuda02", Textos::kayuda02},

@@ -85,7 +85,8 @@ LoopResult Loop(std::string text)
         [&result](const help::TagAttributes& attributes) {
             for (const auto& [key, value] : attributes)
                 result.body += key + "=" + value + ";";
-        }};
+        },
+        help::StripHTML};
     result.hadBody = help::TagLoop(text, runs, hooks);
     result.text = text;
     result.runs = helptest::RunsLine(runs);
@@ -173,7 +174,7 @@ TEST(HTMLLinks, SelectionStartDecides)
         {"two anchors of a name, then the inner link", 12, {{11, ""}, {11, ""}, {std::nullopt, "mail"}}},
     };
     HTMLRuns runs;
-    help::TagLoop(text, runs, {[](std::string_view) { return 0; }, [](const help::TagAttributes&) {}});
+    help::TagLoop(text, runs, {[](std::string_view) { return 0; }, [](const help::TagAttributes&) {}, help::StripHTML});
     ASSERT_EQ(text, "Topup extnotm");
     for (const Row& row : rows)
         EXPECT_EQ(help::LinkActionsAt(runs, row.p), row.actions) << row.name;
