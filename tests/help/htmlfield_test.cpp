@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The help field: pages rendered into it, their styles laid on through the
-// selection and read back through it, its link clicks, and every built-in
-// page against tests/help/pages.golden (its text, as a reader sees it, and
-// its runs). After a deliberate change of a page or of the renderer,
+// selection and read back through it, its link clicks, the built-in pages'
+// styles as worked out by hand, and every built-in page against
+// tests/help/pages.golden (its text, as a reader sees it, and its runs). After a deliberate change of a page or of the renderer,
 // CYC_REGENERATE_GOLDEN=1 writes the file anew; review its diff.
 #include "help/controls/htmlfield.h"
 
@@ -211,6 +211,54 @@ constexpr BuiltIn kPages[] = {
     {"kayuda04", Textos::kayuda04}, {"kayuda05", Textos::kayuda05}, {"kayuda06", Textos::kayuda06},
     {"kayuda08", Textos::kayuda08},
 };
+
+// What a reader sees on the built-in pages, worked out from the pages by
+// the renderer's rules: a line break in the source joins its words, "<br>"
+// breaks the line, a face list is cut at its first blank, and a font tag
+// pairs with the first "</font" after it, so that where fonts nest the
+// outer face covers the title alone and each colour holds until the next
+// font's colour. The pages hold no link, heading or size.
+TEST_F(HTMLFieldTest, BuiltInPagesShowTheirStyles)
+{
+    struct Row { const char* name; std::string (*page)(); std::string phrase; int occurrence; std::string styles; };
+    const Row rows[] = {
+        {"title, bold and blue in its face", Textos::kayuda00, "What is ", 1, " b F:Helvetica, #3333ff"},
+        {"title's name, italic too", Textos::kayuda00, "Cyclane Duvivarode?", 1, " b i F:Helvetica, #3333ff"},
+        {"bold name in a black paragraph", Textos::kayuda00, "Cyclane Duvivarode", 2, " b F:Helvetica,"},
+        {"black paragraph", Textos::kayuda00, " is a program that works out", 1, " F:Helvetica,"},
+        {"blue heading of a later part", Textos::kayuda00, " helps you avoid an unwanted pregnancy.", 1,
+         " b F:Helvetica, #3333ff"},
+        {"nested fonts: face and blue over the title", Textos::kayuda01, "What is the Luteal Phase?", 1,
+         " b F:Helvetica, #3333ff"},
+        {"nested fonts: no face after the title", Textos::kayuda01, "The luteal phase is the second half", 1, ""},
+        {"nested fonts: a later heading blue", Textos::kayuda01, "How do I deteremine the duration", 1, " b #3333ff"},
+        {"nested fonts: a later paragraph black", Textos::kayuda01, "Only a laboratory test", 1, ""},
+        {"bold label", Textos::kayuda04, "Technical Support:", 1, " b F:Helvetica,"},
+        {"an address is plain text", Textos::kayuda04, "support@tarcyc.example", 1, " F:Helvetica,"},
+        {"Quick Start title", Textos::kayuda06, "Quick Start", 1, " b F:Helvetica, #3333ff"},
+    };
+    HTMLField* field = Make();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        field->Render(row.page());
+        const std::string text = field->Text();
+        std::size_t at = text.find(row.phrase);
+        for (int n = 1; n < row.occurrence && at != std::string::npos; ++n)
+            at = text.find(row.phrase, at + 1);
+        ASSERT_NE(at, std::string::npos);
+        const auto first = static_cast<std::int32_t>(fw::Len(text.substr(0, at)));
+        for (std::int32_t i = first; i < first + fw::Len(row.phrase); ++i)
+            ASSERT_EQ(testenv::CharStyles(*field, i), row.styles) << "at " << i;
+    }
+    field->Render(Textos::kayuda00());
+    EXPECT_TRUE(field->Text().starts_with("What is Cyclane Duvivarode?\rCyclane Duvivarode is a program"));
+    for (const BuiltIn& b : kPages) {
+        field->Render(b.page());
+        EXPECT_TRUE(field->links.empty() && field->headers.empty() && field->sizes.empty()) << b.key;
+        EXPECT_EQ(field->linkColor, fw::RGB(0, 0, 255));
+        EXPECT_EQ(field->BackColor(), fw::RGB(255, 255, 255));
+    }
+}
 
 TEST_F(HTMLFieldTest, BuiltInPagesRenderAsTheGoldenFileSays)
 {

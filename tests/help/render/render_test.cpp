@@ -164,18 +164,19 @@ TEST(HTMLLinks, SelectionStartDecides)
 {
     using A = help::LinkAction;
     std::string text = "<a name=top></a>Top<a href=#top>up</a> <a href=http://x>ext</a>"
-                       "<a href=#none>no</a><a name=two></a><a name=two></a>"
+                       "<a href=#none>no</a><a name=two></a>x<a name=two></a>"
                        "<a href=#two>t<a href=mail>m</a></a>";
-    // Text "Topup extnotm": #top 3-5, http://x 6-9, #none 9-11, #two 11-13 around mail 12-13.
+    // Text "Topup extnoxtm": #top 3-5, http://x 6-9, #none 9-11, anchors "two" at 11 and 12, #two 12-14
+    // around mail 13-14.
     struct Row { const char* name; std::int32_t p; std::vector<A> actions; };
     const Row rows[] = {
         {"before any link", 2, {}}, {"link start", 3, {{0, ""}}}, {"just after the link's end", 5, {{0, ""}}},
         {"between an external link and one to no anchor", 9, {{std::nullopt, "http://x"}}},
-        {"two anchors of a name, then the inner link", 12, {{11, ""}, {11, ""}, {std::nullopt, "mail"}}},
+        {"two anchors of a name in turn, then the inner link", 13, {{11, ""}, {12, ""}, {std::nullopt, "mail"}}},
     };
     HTMLRuns runs;
     help::TagLoop(text, runs, {[](std::string_view) { return 0; }, [](const help::TagAttributes&) {}, help::StripHTML});
-    ASSERT_EQ(text, "Topup extnotm");
+    ASSERT_EQ(text, "Topup extnoxtm");
     for (const Row& row : rows)
         EXPECT_EQ(help::LinkActionsAt(runs, row.p), row.actions) << row.name;
 }
