@@ -18,6 +18,8 @@
 #include <QWidget>
 
 #include <array>
+#include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -124,5 +126,67 @@ TEST_F(AboutBoxTest, AboutButtonAndMenuShowOneWindowAndClosingReEnablesTheInputs
     EXPECT_TRUE(calendar->PushButton4->Enabled());
     EXPECT_TRUE(calendar->FindControl("durciclo")->Enabled());
 }
+
+// A failure inside a link's handler leaves it with the handler's tag after a
+// carriage return, the innermost handler's first, and ends in the
+// framework's error report.
+struct TagRow {
+    const char* name;
+    // Makes the failure happen, inside an event as the program meets it.
+    void (*provoke)(class HandlerTagTest& test);
+    const char* tags;
+};
+
+void PrintTo(const TagRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class HandlerTagTest : public AboutBoxTest, public ::testing::WithParamInterface<TagRow> {
+public:
+    // A window whose link's Open handler fails.
+    void MakeWindowWithFailingLink()
+    {
+        MakeWindow([](testenv::TestWindow& w) {
+            w.Add<help::StaticURL>("link", 10, 10, 200, 16)->Open.Bind([] {
+                throw std::out_of_range("no address");
+            });
+        });
+    }
+    // A release inside the About window's link, which hands the address to
+    // the browser.
+    void ClickTheHomePage(const fw::TextHook& browser)
+    {
+        windows::AquaAboutBox* box = win::AquaAboutBox();
+        fw::SetShowURLHook(browser);
+        const help::StaticURL* link = box->homePage;
+        testenv::clickAt(box, link->Left() + link->Width() / 2, link->Top() + link->Height() / 2);
+    }
+};
+
+const TagRow kTagRows[] = {
+    {"LinkOpen", [](HandlerTagTest& t) { fw::Dispatch([&t] { t.MakeWindowWithFailingLink(); }); },
+     "no address\rStaticURL.Open"},
+    {"LinkMouseUp",
+     [](HandlerTagTest& t) {
+         t.ClickTheHomePage([](const std::string&) { throw std::runtime_error("no browser"); });
+     },
+     "no browser\rStaticURL.MouseUp"},
+    {"LinkOpenInsideLinkMouseUp",
+     [](HandlerTagTest& t) { t.ClickTheHomePage([&t](const std::string&) { t.MakeWindowWithFailingLink(); }); },
+     "no address\rStaticURL.Open\rStaticURL.MouseUp"},
+};
+
+TEST_P(HandlerTagTest, FailureCarriesItsTags)
+{
+    GetParam().provoke(*this);
+    ASSERT_EQ(messages.size(), 1u);
+    const std::string tail = std::string(".\r") + GetParam().tags;
+    EXPECT_TRUE(messages[0].ends_with(tail)) << messages[0];
+    EXPECT_TRUE(app->Quitting());
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, HandlerTagTest, ::testing::ValuesIn(kTagRows),
+                         [](const ::testing::TestParamInfo<TagRow>& info) { return std::string(info.param.name); });
 
 } // namespace
