@@ -3,7 +3,8 @@
 #include "prefs/bprefs_seam.h"
 
 #include <bit>
-#include <chrono>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <exception>
 #include <memory>
@@ -26,12 +27,13 @@ constexpr std::uint8_t kEnciphered = 0x80;
 // key made from it: changing it makes them all unreadable.
 constexpr std::string_view kSeed = "tarcycle";
 
+// Files that did not load whole are kept under this name, or with " 2",
+// " 3" and so on after it when it is taken: no copy replaces another.
 constexpr std::string_view kDamagedName = "com.tarcyc Prefs.damaged";
+constexpr int kMostDamagedCopies = 9999;
 // The program writes well under 1 MB; this leaves room for 100,000 keys. A
 // larger file is not read, so that no file can take the memory.
 constexpr std::uintmax_t kMaxFileSize = 16 * 1024 * 1024;
-// A save takes well under this; a temporary file older is a killed save's.
-constexpr std::chrono::seconds kStaleAge{60};
 
 fw::DictionaryPtr mPrefs;
 // The bytes of a file that did not load whole, until a save has kept them.
@@ -110,6 +112,29 @@ fw::MemoryBlockPtr encipheredBody(const fw::DictionaryPtr& store)
     return BDictionary::Encrypt(BDictionary::Convert(store), GenerateKey());
 }
 
+// The file that did not load whole, kept under the first free name of the
+// damaged copies: its bytes as read, or, too large to have been read, the
+// file itself moved there. Null, and why, when it cannot be kept.
+fw::FolderItemPtr keepAside(fw::FolderItem& file, std::string& why)
+{
+    const fw::FolderItemPtr folder = fw::FolderItem::PreferencesFolder();
+    for (int n = 1; n <= kMostDamagedCopies; ++n) {
+        fw::FolderItemPtr copy = folder->Child(std::string(kDamagedName) + (n > 1 ? " " + std::to_string(n) : ""));
+        const bool kept = mTooLarge ? file.MoveWithoutReplacing(*copy)
+                                    : file.WriteCopyAtomically(*copy, [](fw::BinaryStream& s) { s.Write(*mUnread); });
+        const std::string error = mTooLarge ? std::string(std::strerror(errno)) : file.LastError();
+        if (kept)
+            return copy;
+        // Only a name taken by an earlier copy sends the copy on to the next.
+        if (!copy->Identity()) {
+            why = copy->NativePath() + ": " + error;
+            return nullptr;
+        }
+    }
+    why = folder->Child(kDamagedName)->NativePath() + ": every numbered name is taken";
+    return nullptr;
+}
+
 } // namespace
 
 void InitPrefs()
@@ -123,8 +148,10 @@ void InitPrefs()
     mLaterVersion = false;
     try {
         const fw::FolderItemPtr file = PrefsFile();
+        // A save killed before it finished leaves its temporary file; one
+        // that another running instance is writing stays.
         if (file)
-            file->RemoveStaleTemporaryFiles(kStaleAge);
+            file->RemoveLeftoverTemporaryFiles();
         if (file && file->Exists()) {
             const fw::BinaryStreamPtr stream = file->OpenAsBinaryFile();
             std::error_code ec;
@@ -233,14 +260,10 @@ bool Save()
             return true;
         }
         if (mUnread || mTooLarge) {
-            auto copy = fw::FolderItem::PreferencesFolder()->Child(kDamagedName);
-            std::error_code ec;
-            // Too large to have been read: the file itself moves aside.
-            if (mTooLarge)
-                std::filesystem::rename(file->Path(), copy->Path(), ec);
-            if (mTooLarge ? bool(ec) : !copy->WriteAll(*mUnread)) {
-                out.reason = "The unreadable file could not be kept as " + copy->NativePath() + ": "
-                    + (ec ? ec.message() : copy->LastError());
+            std::string why;
+            fw::FolderItemPtr copy = keepAside(*file, why);
+            if (!copy) {
+                out.reason = "The unreadable file could not be kept as " + why;
                 return false;
             }
             mUnread.reset();

@@ -35,9 +35,11 @@ void SetValue(const fw::Variant& key, fw::Variant value);
 // preferences file. The old file is replaced only once the new one is
 // complete; false (and the old file as it was) when the store cannot be
 // serialised or the file cannot be written. When the file read at load time
-// did not load whole, its bytes are first kept in "com.tarcyc Prefs.damaged",
-// once; a save that cannot keep them does not replace the file. A file of
-// over 16 MB is not read at all; the save moves it to that name. A save
+// did not load whole, its bytes are first kept in "com.tarcyc Prefs.damaged"
+// (or, when that is taken, the same name with " 2", " 3"... after it: no kept
+// copy is ever replaced), once; a save that cannot keep them does not
+// replace the file. A file of over 16 MB is not read at all; the save moves
+// it to such a name. A save
 // that would write what the last save of this run wrote, to a file that
 // still holds it, writes nothing and succeeds.
 bool Save();
@@ -52,7 +54,8 @@ struct SaveOutcome {
 const SaveOutcome& LastSave();
 
 // Loads the store when it is not loaded yet, first removing temporary files
-// of earlier saves that were killed before they finished.
+// of earlier saves that were killed before they finished (never those of a
+// save that another running instance is making).
 void InitPrefs();
 // "com.tarcyc Prefs" in the preferences folder, whether or not it exists.
 fw::FolderItemPtr PrefsFile();

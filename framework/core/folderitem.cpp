@@ -94,17 +94,7 @@ std::optional<fs::path> writeTarget(const fs::path& path, std::string& reason)
 // "<name>.tmp-XXXXXX", the temporary names of WriteAtomically: distinct enough that
 // no file a user names, such as "<name>.backup", is taken for one.
 constexpr std::string_view kTemporaryInfix = ".tmp-";
-
-bool isTemporaryOf(std::string_view candidate, std::string_view name)
-{
-    if (candidate.size() != name.size() + kTemporaryInfix.size() + 6 || !candidate.starts_with(name)
-        || candidate.substr(name.size(), kTemporaryInfix.size()) != kTemporaryInfix)
-        return false;
-    for (const char c : candidate.substr(name.size() + kTemporaryInfix.size()))
-        if (!std::isalnum(static_cast<unsigned char>(c)))
-            return false;
-    return true;
-}
+constexpr std::size_t kTemporaryRandomChars = 6;
 
 std::string randomCharacters(std::size_t count)
 {
@@ -299,25 +289,50 @@ std::optional<std::string> FolderItem::ReadAll() const
 bool FolderItem::WriteAtomically(const std::function<void(BinaryStream&)>& write, std::string_view macType)
 {
     m_lastError.clear();
+    const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
+    if (!target)
+        return false;
+    return writeThroughTemporary(*target, write, macType, [&](const FolderItem& temporary) {
+        return ::rename(temporary.m_path.c_str(), target->c_str()) == 0 ? 0 : errno;
+    });
+}
+
+bool FolderItem::WriteCopyAtomically(const FolderItem& copy, const std::function<void(BinaryStream&)>& write,
+                                      std::string_view macType)
+{
+    m_lastError.clear();
+    return writeThroughTemporary(m_path, write, macType, [&](FolderItem& temporary) {
+        return temporary.MoveWithoutReplacing(copy) ? 0 : errno;
+    });
+}
+
+bool FolderItem::writeThroughTemporary(const fs::path& besides, const std::function<void(BinaryStream&)>& write,
+                                       std::string_view macType,
+                                       const std::function<int(FolderItem& temporary)>& place)
+{
     const auto failed = [this](int error) {
         m_lastError = reasonOf(error);
         return false;
     };
-    const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
-    if (!target)
-        return false;
-    FolderItem temporary(*target);
+    FolderItem temporary(besides);
     BinaryStreamPtr stream;
-    // A name already taken, by chance or by another writer, gives way to another.
-    for (int attempt = 0; attempt < 100 && !stream; ++attempt) {
-        temporary = FolderItem(target->string() + std::string(kTemporaryInfix) + randomCharacters(6));
+    // Held while it is written, so that another instance's start leaves it
+    // alone. A name already taken, by chance or by another writer, or taken
+    // away by a start's clean-up before it was held, gives way to another.
+    std::unique_ptr<FileHold> hold;
+    for (int attempt = 0; attempt < 100 && !hold; ++attempt) {
+        temporary = FolderItem(besides.string() + std::string(kTemporaryInfix) + randomCharacters(kTemporaryRandomChars));
         stream = temporary.CreateBinaryFile(macType);
         if (!stream && !temporary.Exists()) {
             m_lastError = temporary.LastError();
             return false;
         }
+        const std::optional<FileIdentity> made = stream ? temporary.Identity() : std::nullopt;
+        hold = made ? FileHold::Open(temporary) : nullptr;
+        if (hold && hold->Identity() != made)
+            hold.reset();
     }
-    if (!stream)
+    if (!hold)
         return failed(EEXIST);
     write(*stream);
     if (!stream->Close()) {
@@ -325,13 +340,12 @@ bool FolderItem::WriteAtomically(const std::function<void(BinaryStream&)>& write
         ::unlink(temporary.m_path.c_str());
         return false;
     }
-    if (::rename(temporary.m_path.c_str(), target->c_str()) != 0) {
-        const int error = errno;
+    if (const int error = place(temporary); error != 0) {
         ::unlink(temporary.m_path.c_str());
         return failed(error);
     }
     // The rename itself survives a power cut only once the folder is synced.
-    const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
+    const fs::path folder = besides.has_parent_path() ? besides.parent_path() : fs::path(".");
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return failed(errno);
@@ -346,18 +360,19 @@ bool FolderItem::WriteAll(std::string_view bytes, std::string_view macType, std:
     return WriteAtomically([bytes](BinaryStream& stream) { stream.Write(bytes); }, macType);
 }
 
-void FolderItem::RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const
+int FolderItem::RemoveLeftoverTemporaryFiles() const
 {
-    const std::string name = Name();
-    const auto limit = fs::file_time_type::clock::now() - olderThan;
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(m_path.parent_path(), ec)) {
-        std::error_code entryError;
-        if (!isTemporaryOf(entry.path().filename().string(), name) || !entry.is_regular_file(entryError)
-            || entry.is_symlink(entryError) || entry.last_write_time(entryError) >= limit || entryError)
-            continue;
-        fs::remove(entry.path(), entryError);
-    }
+    const auto removeBeside = [](const fs::path& path) {
+        const std::string prefix = path.filename().string() + std::string(kTemporaryInfix);
+        const FolderItem folder(path.has_parent_path() ? path.parent_path() : fs::path("."));
+        return RemoveUnheld(folder, {prefix, kTemporaryRandomChars, {}});
+    };
+    int removed = removeBeside(m_path);
+    // A write through a link leaves its temporary files beside the link's target.
+    std::string unused;
+    if (const std::optional<fs::path> target = writeTarget(m_path, unused); target && *target != m_path)
+        removed += removeBeside(*target);
+    return removed;
 }
 
 std::string FolderItem::GetSaveInfo() const

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -83,21 +82,29 @@ public:
     std::optional<std::string> ReadAll() const;
     // Writes the file atomically and privately: write fills a new temporary
     // file beside it (its name, ".tmp-" and six characters) made by
-    // CreateBinaryFile; once the stream has closed cleanly (and so is synced)
-    // that file is renamed over this one, then the folder synced. A link is
-    // followed only to a regular file or to a name not taken yet; anything
-    // else is refused. On any failure, a write through the stream included,
-    // the old file stays whole, the temporary file goes, the result is false
-    // and LastError() tells why.
+    // CreateBinaryFile and held (FileHold) until it has its place; once the
+    // stream has closed cleanly (and so is synced) that file is renamed over
+    // this one, then the folder synced. A link is followed only to a regular
+    // file or to a name not taken yet; anything else is refused. On any
+    // failure, a write through the stream included, the old file stays whole,
+    // the temporary file goes, the result is false and LastError() tells why.
     bool WriteAtomically(const std::function<void(BinaryStream&)>& write, std::string_view macType = {});
     // The bytes as the whole file, through WriteAtomically.
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
+    // Writes a new file as WriteAtomically does, through a temporary file
+    // beside this one and named as its own are, and gives it the name of
+    // `copy` only when nothing has that name: nothing is ever replaced. False
+    // when the name is taken (LastError() says the file exists) or the write
+    // fails.
+    bool WriteCopyAtomically(const FolderItem& copy, const std::function<void(BinaryStream&)>& write,
+                             std::string_view macType = {});
     // Why the last CreateBinaryFile or write failed, in words; empty after a
     // success.
     const std::string& LastError() const { return m_lastError; }
-    // Removes the temporary files of WriteAtomically for this file that are older
-    // than the given age: a write killed before its rename leaves one.
-    void RemoveStaleTemporaryFiles(std::chrono::seconds olderThan) const;
+    // Removes the temporary files of this file's writes that no write holds:
+    // a write killed before its rename leaves one. Those that another
+    // process is writing stay. Returns how many went.
+    int RemoveLeftoverTemporaryFiles() const;
 
     // Opaque bytes (the absolute path) that FromSaveInfo turns back into the
     // same location; FromSaveInfo gives null for bytes that name no absolute path.
@@ -105,6 +112,9 @@ public:
     static FolderItemPtr FromSaveInfo(std::string_view info);
 
 private:
+    bool writeThroughTemporary(const std::filesystem::path& besides, const std::function<void(BinaryStream&)>& write,
+                               std::string_view macType, const std::function<int(FolderItem& temporary)>& place);
+
     std::filesystem::path m_path;
     std::string m_lastError;
 };

@@ -297,14 +297,16 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
     StoreFile({{"durciclo", "31"}});
     std::string later = *fw::FolderItem(PrefsPath()).ReadAll();
     later[7] = '\x01';
-    const auto copy = folders.config() / "com.tarcyc Prefs.damaged";
-    struct Row { const char* name; std::string file; std::string (*notice)(); };
+    // The second file kept aside does not replace the first.
+    struct Row { const char* name; std::string file; std::string (*notice)(); const char* copy; };
     const Row rows[] = {
-        {"cut short", "BPrefs\x01\x00\x00" "\x00\x5B\x00\x00\x00\x0A\x00\x00 cut short", Textos::k220},
-        {"a later version", later, Textos::k222},
+        {"cut short", "BPrefs\x01\x00\x00" "\x00\x5B\x00\x00\x00\x0A\x00\x00 cut short", Textos::k220,
+         "com.tarcyc Prefs.damaged"},
+        {"a later version", later, Textos::k222, "com.tarcyc Prefs.damaged 2"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        const auto copy = folders.config() / row.copy;
         std::ofstream(PrefsPath(), std::ios::binary | std::ios::trunc) << row.file;
         messages.clear();
         for (int run = 0; run < 2; ++run) {
@@ -318,6 +320,8 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
         EXPECT_TRUE(BPrefs::HasKey("app_vers"));
         BPrefs::ResetForTesting();
     }
+    for (const Row& row : rows)
+        EXPECT_EQ(fw::FolderItem(folders.config() / row.copy).ReadAll(), row.file) << row.copy;
 }
 
 // A start removes the partial files that killed runs left and nothing else;

@@ -2,10 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <stdexcept>
+#include <utility>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "framework/core/binarystream.h"
 #include "framework/core/folderitem.h"
 #include "prefs/bdictionary.h"
 #include "prefs/bprefs.h"
@@ -183,27 +191,36 @@ TEST_F(BPrefsTest, CorruptedFiles)
     }
 }
 
+// Each file that did not load whole is kept under the next free name, so
+// that no copy replaces an earlier one, nor anything else of that name.
 TEST_F(BPrefsTest, FilesKeptAsideAndWhy)
 {
     BPrefs::SetValue("durciclo", "31");
     ASSERT_TRUE(BPrefs::Save());
     const std::string later = header("01 01", "80") + readFile().substr(9);
     const std::string tooLarge = later + std::string(16 * 1024 * 1024, '\0');
+    const fs::path link = folders.config() / "com.tarcyc Prefs.damaged 3";
+    fs::create_symlink("elsewhere", link);
     // moved: too large to read, so the file itself is renamed, not copied.
-    struct Row { std::string data; bool loads, moved, laterVersion; };
-    const Row rows[] = {{later, true, false, true}, {later.substr(0, later.size() - 1), true, false, false},
-                        {tooLarge, false, true, false}};
+    struct Row { std::string data; bool loads, moved, laterVersion; const char* copy; };
+    const Row rows[] = {{later, true, false, true, "com.tarcyc Prefs.damaged"},
+                        {later.substr(0, later.size() - 1), true, false, false, "com.tarcyc Prefs.damaged 2"},
+                        {tooLarge, false, true, false, "com.tarcyc Prefs.damaged 4"}};
     for (const Row& row : rows) {
-        SCOPED_TRACE(row.data.size());
+        SCOPED_TRACE(row.copy);
         restart();
         writeFile(row.data);
         const auto identity = fw::FolderItem(file()).Identity();
         EXPECT_EQ(BPrefs::HasKey("durciclo"), row.loads);
         EXPECT_TRUE(BPrefs::Save());
         EXPECT_EQ(BPrefs::LastSave().laterVersion, row.laterVersion);
-        EXPECT_EQ(fs::file_size(damaged()), row.data.size());
-        EXPECT_EQ(fw::FolderItem(damaged()).Identity() == identity, row.moved);
+        ASSERT_NE(BPrefs::LastSave().damagedCopy, nullptr);
+        EXPECT_EQ(BPrefs::LastSave().damagedCopy->Path(), folders.config() / row.copy);
+        EXPECT_EQ(fw::FolderItem(folders.config() / row.copy).Identity() == identity, row.moved);
     }
+    for (const Row& row : rows)
+        EXPECT_EQ(fs::file_size(folders.config() / row.copy), row.data.size()) << row.copy;
+    EXPECT_EQ(fs::read_symlink(link), "elsewhere");
 }
 
 TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
@@ -222,23 +239,114 @@ TEST(BPrefsData, StoresOfAnySizeReadBackWhole)
     }
 }
 
-TEST_F(BPrefsTest, StaleTemporaryFilesOfKilledSavesAreRemovedAtLoad)
+namespace {
+
+// A save by another instance of the program: a child process writes the
+// bytes to the settings file as a save does, and stops half-way until it is
+// told to go on, or killed there.
+class SaveInAnotherProcess {
+public:
+    SaveInAnotherProcess(const fw::FolderItemPtr& file, const std::string& data)
+    {
+        int toParent[2], toChild[2];
+        if (::pipe(toParent) != 0 || ::pipe(toChild) != 0)
+            throw std::runtime_error("no pipe");
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            char c = 1;
+            const bool written = file->WriteAtomically([&](fw::BinaryStream& stream) {
+                stream.Write(data.substr(0, data.size() / 2));
+                if (::write(toParent[1], &c, 1) != 1 || ::read(toChild[0], &c, 1) != 1)
+                    ::_exit(2);
+                stream.Write(data.substr(data.size() / 2));
+            });
+            ::_exit(written ? 0 : 1);
+        }
+        ::close(toParent[1]);
+        ::close(toChild[0]);
+        m_toChild = toChild[1];
+        char c = 0;
+        EXPECT_EQ(::read(toParent[0], &c, 1), 1) << "the save reached its middle";
+        ::close(toParent[0]);
+    }
+    ~SaveInAnotherProcess()
+    {
+        if (m_pid > 0)
+            Kill();
+        ::close(m_toChild);
+    }
+    SaveInAnotherProcess(const SaveInAnotherProcess&) = delete;
+    SaveInAnotherProcess& operator=(const SaveInAnotherProcess&) = delete;
+
+    // Killed in the middle of its save, as a crash or a power cut does.
+    void Kill()
+    {
+        ::kill(m_pid, SIGKILL);
+        ::waitpid(std::exchange(m_pid, 0), nullptr, 0);
+    }
+    // Goes on to the end; whether its save succeeded.
+    bool Finish()
+    {
+        const char c = 1;
+        int status = -1;
+        EXPECT_EQ(::write(m_toChild, &c, 1), 1);
+        ::waitpid(std::exchange(m_pid, 0), &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+
+private:
+    pid_t m_pid = 0;
+    int m_toChild = -1;
+};
+
+} // namespace
+
+// A save killed half-way leaves its temporary file; the next start removes
+// it, but never the one of a save that another instance is making at that
+// moment, and neither instance's save disturbs the other's.
+TEST_F(BPrefsTest, AKilledSavesLeftoverGoesAtTheNextStartARunningOnesStays)
 {
-    const auto aged = [&](const char* name, std::chrono::seconds age) {
-        writeFile(); // the preferences file itself stays
-        const auto path = folders.config() / name;
-        std::ofstream(path) << "x";
-        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
-        return path;
+    // Names a save does not make stay whatever their age.
+    const std::set<fs::path> others = {folders.config() / "com.tarcyc Prefs.damaged",
+                                       folders.config() / "com.tarcyc Prefs.backup",
+                                       folders.config() / "com.tarcyc Prefs.tmp-12345"};
+    const auto temporaries = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folders.config()))
+            if (entry.path().filename().string().starts_with("com.tarcyc Prefs.tmp-") && !others.count(entry.path()))
+                names.insert(entry.path().filename().string());
+        return names;
     };
-    const auto stale = aged("com.tarcyc Prefs.tmp-a1B2c3", std::chrono::seconds(61));
-    const auto fresh = aged("com.tarcyc Prefs.tmp-Zz9Yy8", std::chrono::seconds(30));
-    const auto longer = aged("com.tarcyc Prefs.damaged", std::chrono::hours(1));
-    const auto other = aged("com.tarcyc Prefs.backup", std::chrono::hours(1));
-    EXPECT_FALSE(BPrefs::HasKey("durciclo"));
-    EXPECT_FALSE(fs::exists(stale));
-    for (const auto& kept : {fresh, longer, other, file()})
-        EXPECT_TRUE(fs::exists(kept)) << kept;
+    BPrefs::SetValue("durciclo", "30");
+    ASSERT_TRUE(BPrefs::Save());
+    for (const fs::path& other : others) {
+        std::ofstream(other) << "theirs";
+        fs::last_write_time(other, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    }
+
+    SaveInAnotherProcess killed(BPrefs::PrefsFile(), std::string(4096, 'k'));
+    killed.Kill();
+    const auto leftover = temporaries();
+    ASSERT_EQ(leftover.size(), 1u);
+    SaveInAnotherProcess running(BPrefs::PrefsFile(), *BPrefs::PrefsData(dict({{"durciclo", "32"}})));
+    auto itsOwn = temporaries();
+    for (const std::string& name : leftover)
+        itsOwn.erase(name);
+    ASSERT_EQ(itsOwn.size(), 1u);
+
+    restart();
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
+    EXPECT_EQ(temporaries(), itsOwn);
+    BPrefs::SetValue("luteo", "12");
+    EXPECT_TRUE(BPrefs::Save());
+    EXPECT_EQ(temporaries(), itsOwn);
+
+    EXPECT_TRUE(running.Finish());
+    EXPECT_TRUE(temporaries().empty());
+    for (const fs::path& other : others)
+        EXPECT_TRUE(fs::exists(other)) << other;
+    restart();
+    EXPECT_EQ(BPrefs::StringValue("durciclo"), "32");
 }
 
 TEST(BPrefsVersion, VersionCode)

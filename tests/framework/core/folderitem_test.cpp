@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/core/binarystream.h"
+#include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
 #include "support/testenv.h"
 
@@ -130,4 +132,38 @@ TEST(FolderItem, DeleteRemovesOnlyFilesAndLinks)
     }
     EXPECT_TRUE(fs::exists(h / "full" / "keep"));
     EXPECT_TRUE(fs::exists(h / "target"));
+}
+
+// A copy never replaces what has its name; the temporary files of killed
+// writes go, beside the name and beside a link's target, unless a write
+// holds them.
+TEST(FolderItem, CopiesReplaceNothingAndOnlyUnheldLeftoversGo)
+{
+    testenv::TempFolders folders;
+    const fs::path h = folders.home(), sub = h / "sub";
+    fs::create_directory(sub);
+    FolderItem linked(h / "linked");
+    fs::create_symlink(sub / "target", linked.Path());
+    testenv::WriteFile(h / "taken", "theirs");
+    EXPECT_FALSE(linked.WriteCopyAtomically(FolderItem(h / "taken"), [](fw::BinaryStream& s) { s.Write("copy"); }));
+    EXPECT_EQ(linked.LastError(), std::strerror(EEXIST));
+    EXPECT_TRUE(linked.WriteCopyAtomically(FolderItem(h / "free"), [](fw::BinaryStream& s) { s.Write("copy"); }));
+    EXPECT_EQ(FolderItem(h / "taken").ReadAll(), "theirs");
+    EXPECT_EQ(FolderItem(h / "free").ReadAll(), "copy");
+    EXPECT_EQ(unsigned(fs::status(h / "free").permissions()), 0600u);
+
+    const std::pair<fs::path, bool> rows[] = {
+        {h / "linked.tmp-a1B2c3", true}, {sub / "target.tmp-Zz9Yy8", true},
+        {sub / "target.tmp-held00", false}, {h / "linked.tmp-short", false}, {h / "linked.tmp-a1B2c3d", false},
+        {h / "other.tmp-a1B2c3", false},
+    };
+    for (const auto& [path, goes] : rows)
+        testenv::WriteFile(path, "left");
+    fs::create_symlink(h / "taken", h / "linked.tmp-link00");
+    const auto hold = fw::FileHold::Open(FolderItem(sub / "target.tmp-held00"));
+    ASSERT_NE(hold, nullptr);
+    EXPECT_EQ(linked.RemoveLeftoverTemporaryFiles(), 2);
+    for (const auto& [path, goes] : rows)
+        EXPECT_EQ(fs::exists(path), !goes) << path;
+    EXPECT_TRUE(fs::is_symlink(h / "linked.tmp-link00"));
 }
