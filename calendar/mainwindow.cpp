@@ -247,10 +247,9 @@ calendar::Painting main::Paint(const calendar::MonthGrid& grid)
 {
     using calendar::Goal;
     const auto table = Grid().ReadTable();
-    calendar::PaintInput in{grid, &table, std::nullopt, std::nullopt, Goal::None};
+    calendar::PaintInput in{grid, &table, std::nullopt, Goal::None};
     if (!fw::Trim(bs->Text()).empty())
         in.start = calendar::EnteredDay(fw::Val(bs->Text()));
-    in.cycle = calendar::WholeNumberWithin(durciclo->Text(), 1, 999999999);
     in.goal = rbconcebir->Value() ? Goal::Conceive
               : rbevitar->Value() ? Goal::Avoid
               : rbnino->Value()   ? Goal::Boy

@@ -84,8 +84,8 @@ private:
     bool ckupdt_Action();
     // Shows the month delta months from the shown one and repaints it.
     void PageBy(int delta);
-    // The painting of a month grid from the table, the start, the cycle
-    // field and the goal as the window holds them.
+    // The painting of a month grid from the table, the start and the goal
+    // as the window holds them.
     calendar::Painting Paint(const calendar::MonthGrid& grid);
     // One arrow click on a number field whose arrows hold it within lo..hi.
     static void Step(fw::EditField* field, bool up, int lo, int hi);

@@ -45,9 +45,9 @@ Painting PaintMonth(const PaintInput& in, const Palette& palette)
 
     std::array<CellLook, kCells> cells;
     cells.fill({palette.regularBackground, palette.regularStrip, DayMark::None});
-    if (in.start && in.cycle && *in.cycle >= 1) {
-        const std::int64_t C = *in.cycle;
-        const auto& table = *in.table;
+    const auto& table = *in.table;
+    if (in.start && table.size() >= 3) {
+        const std::int64_t C = std::int64_t(table.size()) - 2;
         for (int k = 0; k < kCells; ++k) {
             const unsigned d = in.grid.day[std::size_t(k)];
             if (d == 0)
@@ -55,10 +55,7 @@ Painting PaintMonth(const PaintInput& in, const Palette& palette)
             const std::int64_t n = (sys_days(in.grid.month / day(d)) - *in.start).count();
             if (n < 0)
                 continue;
-            const std::size_t row = std::size_t(n % C + 1);
-            if (row >= table.size())
-                continue;
-            const CycleDayRecord& record = table[row];
+            const CycleDayRecord& record = table[std::size_t(n % C + 1)];
             CellLook& cell = cells[std::size_t(k)];
             const std::string& phase = record[kPhaseColumn];
             if (phase == "m")

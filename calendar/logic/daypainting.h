@@ -46,14 +46,13 @@ struct PaintInput {
     const std::vector<CycleDayRecord>* table = nullptr;
     // The entered day, cycle day 1; nothing before the first Calculate.
     std::optional<std::chrono::sys_days> start;
-    // The cycle length the field holds, when it is a whole number of at least 1.
-    std::optional<int> cycle;
     Goal goal = Goal::None;
 };
 
 // Days on or after the start take the colour of their cycle day's phase and
-// the selected goal's mark; only records the table holds are read, so a
-// cycle longer than the table leaves the days past it regular.
+// the selected goal's mark. The days repeat with the cycle length the table
+// was built with (its records 0 to C + 1), so that a length typed since
+// counts only from the next Calculate.
 Painting PaintMonth(const PaintInput& input, const Palette& palette);
 
 // The mark of the goal for one record.

@@ -366,15 +366,11 @@ TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
     testenv::click(w->calcular);
     const auto painted = Look();
     const std::string bs = w->bs->Text();
-    // Each text, and whether paging still paints with it as the cycle length
-    // (a whole number of at least 1; March lies within the table's rows).
-    const std::pair<std::string, bool> typed[] = {
-        {"abc", false}, {"", false},        {"0", false},       {"-3", false},
-        {"28.5", false}, {"999", true},     {"99999999", true}, {std::string(10000, '7'), false},
-    };
+    // Texts Calculate refuses.
+    const std::string typed[] = {"abc", "", "0", "-3", "28.5", "999", "99999999", std::string(10000, '7')};
     for (fw::EditField* field : {w->durciclo, w->luteo}) {
         const std::string kept = field->Text();
-        for (const auto& [text, paints] : typed) {
+        for (const std::string& text : typed) {
             SCOPED_TRACE(field->Name() + " " + text.substr(0, 12));
             messages.clear();
             field->SetText(text);
@@ -382,16 +378,50 @@ TEST_F(CalendarWindowTest, TypedLengthsNothingBreaks)
             EXPECT_EQ(messages.size(), 1u);
             EXPECT_EQ(Look(), painted);
             EXPECT_EQ(w->bs->Text(), bs);
-            // Paging repaints from the field: a cycle length it cannot use
-            // paints no phases, and nothing hangs.
+            // Paging repaints what the last Calculate said, and nothing hangs.
             testenv::click(w->mesproximo);
             testenv::click(w->mesanterior);
-            const bool phases = field == w->luteo || paints;
-            EXPECT_EQ(Phases(4, 31), phases ? "....mmmmm....fffffoff.........." : std::string(31, '.'));
+            EXPECT_EQ(Look(), painted);
             field->SetText(kept);
             testenv::click(w->calcular);
         }
     }
+}
+
+// A cycle length typed without Calculate counts from the next Calculate:
+// paging paints every month as the last Calculate said, and before any
+// Calculate it paints no cycle at all.
+TEST_F(CalendarWindowTest, PagingAfterAnEditPaintsWhatTheLastCalculateSaid)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    w->durciclo->SetText("40");
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(Phases(0, 30), std::string(30, '.'));
+    testenv::click(w->mesanterior);
+
+    w->durciclo->SetText("28");
+    testenv::click(w->calcular);
+    const auto march = Look();
+    testenv::click(w->mesproximo);
+    const auto april = Look();
+    // April 2007 begins on a Sunday: day d in cell d - 1.
+    EXPECT_EQ(Phases(0, 30), ".mmmmm....fffffoff...........m");
+    EXPECT_EQ(w->Cansex(10)->Backdrop(), heart()); // 11 April, cycle day 10
+    testenv::click(w->mesanterior);
+    for (const char* typed : {"40", "abc", "15", ""}) {
+        SCOPED_TRACE(typed);
+        w->durciclo->SetText(typed);
+        testenv::click(w->mesproximo);
+        EXPECT_EQ(Look(), april);
+        testenv::click(w->mesanterior);
+        EXPECT_EQ(Look(), march);
+    }
+    // The next Calculate takes the field's length.
+    w->durciclo->SetText("40");
+    testenv::click(w->calcular);
+    testenv::click(w->mesproximo);
+    EXPECT_EQ(Phases(0, 30), "ff...........mmmmm............");
 }
 
 // Each arrow, each way, inside its range and at both ends: the cycle length

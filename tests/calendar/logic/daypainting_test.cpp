@@ -46,11 +46,10 @@ struct Shown {
     std::string marks;
 };
 
-Shown paint(year_month month, const fw::Date& entered, Goal goal, const std::vector<CycleDayRecord>& table,
-            std::optional<int> cycle = 28)
+Shown paint(year_month month, const fw::Date& entered, Goal goal, const std::vector<CycleDayRecord>& table)
 {
     const auto grid = gridOf(month);
-    const Painting p = PaintMonth({grid, &table, startOf(entered), cycle, goal}, kPalette);
+    const Painting p = PaintMonth({grid, &table, startOf(entered), goal}, kPalette);
     Shown out;
     if (!p.cells)
         return out;
@@ -126,20 +125,19 @@ TEST(DayPainting, MissingRowsAndFields)
     const auto table = BuildCycleTable({});
     const std::vector<CycleDayRecord> empty;
     const fw::Date entered(2007, 3, 5, 10, 30, 0);
-    const std::string regular(31, '.');
     // No table yet: the cells are left as they are, today still highlighted.
-    const Painting none = PaintMonth({gridOf(2007y / March, 2007y / March / 20), &empty, startOf(entered), 28,
+    const Painting none = PaintMonth({gridOf(2007y / March, 2007y / March / 20), &empty, startOf(entered),
                                       Goal::Conceive},
                                      kPalette);
     EXPECT_FALSE(none.cells);
     EXPECT_EQ(none.todayCell, 23);
-    // A cycle field without a whole number of at least 1: only the reset.
-    EXPECT_EQ(paint(2007y / March, entered, Goal::Conceive, table, std::nullopt).phases, regular);
-    EXPECT_EQ(paint(2007y / March, entered, Goal::Conceive, table, 0).phases, regular);
-    // A cycle raised past the table: days past its rows stay regular.
-    const Shown raised = paint(2007y / April, entered, Goal::Conceive, table, 35);
-    EXPECT_EQ(raised.phases, "........mmmmm....fffffoff.....");
-    EXPECT_EQ(raised.marks, ".................HHHHHHHH.....");
+    // No start yet: only the reset.
+    EXPECT_EQ(PaintMonth({gridOf(2007y / March), &table, std::nullopt, Goal::None}, kPalette).cells->at(10).background,
+              kPalette.regularBackground);
+    // A table of 35 days repeats every 35 days: 9 April is cycle day 1 again.
+    const Shown longer = paint(2007y / April, entered, Goal::Conceive, BuildCycleTable({35, 14, 5, 5, 2}));
+    EXPECT_EQ(longer.phases, "........mmmmm...........fffffo");
+    EXPECT_EQ(longer.marks, "........................HHHHHH");
     // Far later the rhythm holds: 5 March 2107 is 36524 days on, cycle day 13.
     EXPECT_EQ(paint(2107y / March, entered, Goal::None, table).phases.substr(4, 3), "ffo");
     EXPECT_FALSE(EnteredDay(std::nan("")));
