@@ -16,7 +16,6 @@
 #include "prefs/bprefs.h"
 #include "prefs/window/cyclesettings.h"
 #include "prefs/window/preferences.h"
-#include "resources/textos.h"
 #include "update/createdfile.h"
 
 #include <stdexcept>
@@ -104,23 +103,6 @@ void Restore(const RestoreRow& row)
     }
 }
 
-// BPrefs.Save, saying what a user must know: a file kept aside, or a save
-// that failed, which ends the process as a failure.
-void SaveAndReport()
-{
-    const bool saved = BPrefs::Save();
-    const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
-    if (outcome.damagedCopy)
-        fw::MsgBox((outcome.laterVersion ? Textos::k222() : Textos::k220()) + "\r"
-                   + outcome.damagedCopy->NativePath());
-    if (saved)
-        return;
-    const fw::FolderItemPtr file = BPrefs::PrefsFile();
-    fw::MsgBox(Textos::k221() + "\r" + (file ? file->NativePath() : std::string()) + "\r" + outcome.reason);
-    // The settings are lost: the process must not end as a success.
-    fw::Quit(1);
-}
-
 fw::MenuItem* ItemOfTheApplicationsBar(std::string_view name)
 {
     const ::App* application = app::App();
@@ -163,10 +145,7 @@ void App::Event_Open()
 void App::Event_Close()
 {
     update::RemovePartialFiles();
-    // A quit on a failure leaves the file as it was.
-    if (ExitStatus() != 0)
-        return;
-    SaveAndReport();
+    windows::SaveInputs();
 }
 
 void App::Event_ExitDuringRun()
@@ -211,13 +190,9 @@ bool App::FilePSetup_Action()
 
 bool App::FileQuit_Action()
 {
-    // The calendar window stores its inputs again as the quit closes it, and
-    // Close saves again; with the inputs stored first, those change nothing
-    // and the file is written once.
-    if (!Quitting())
-        if (windows::main* calendar = win::main())
-            calendar->StoreInputs();
-    SaveAndReport();
+    // The quit's closing of the calendar window and Close save again: those
+    // find nothing new, so the file is written once.
+    windows::SaveInputs();
     Quit(0);
     return false;
 }

@@ -95,9 +95,8 @@ void main::Event_Open()
 
 void main::Event_Close()
 {
-    StoreInputs();
-    // Quitting closes the other windows and then saves the store, once; a
-    // close that is part of a quit already under way changes nothing more.
+    SaveInputs();
+    // A close that is part of a quit already under way changes nothing more.
     if (fw::Application* app = fw::App(); app && !app->Quitting())
         app->Quit(0);
 }
@@ -108,14 +107,12 @@ void main::AddMenuHandlers()
     AddMenuHandler("ckupdt", this, &main::ckupdt_Action);
 }
 
-// Quit writes the store even when nothing changed. The inputs go in first,
-// as the quit's closing of the window stores them again, so that the second
-// save finds nothing new and the file is written once.
+// Quit writes the store even when nothing changed. The quit's closing of the
+// window and the application's Quit, asked next, save again: those find
+// nothing new, so the file is written once.
 bool main::FileQuit_Action()
 {
-    if (fw::Application* app = fw::App(); !app || !app->Quitting())
-        StoreInputs();
-    BPrefs::Save();
+    SaveInputs();
     fw::Quit(0);
     return false;
 }
@@ -424,6 +421,26 @@ void main::Timer1_Action()
     }
     PushButton7->Push();
     Timer1->SetMode(fw::Timer::kModeOff);
+}
+
+void SaveInputs()
+{
+    // A quit on a failure leaves the file as it was, and has said so.
+    if (const fw::Application* app = fw::App(); app && app->Quitting() && app->ExitStatus() != 0)
+        return;
+    if (main* calendar = win::main())
+        calendar->StoreInputs();
+    const bool saved = BPrefs::Save();
+    const BPrefs::SaveOutcome& outcome = BPrefs::LastSave();
+    if (outcome.damagedCopy)
+        fw::MsgBox((outcome.laterVersion ? Textos::k222() : Textos::k220()) + "\r"
+                   + outcome.damagedCopy->NativePath());
+    if (saved)
+        return;
+    const fw::FolderItemPtr file = BPrefs::PrefsFile();
+    fw::MsgBox(Textos::k221() + "\r" + (file ? file->NativePath() : std::string()) + "\r" + outcome.reason);
+    // The settings are lost: the process must not end as a success.
+    fw::Quit(1);
 }
 
 } // namespace windows

@@ -35,7 +35,7 @@ public:
     // The day cells and the controls the grid fill and the painting use.
     calendar::DayGrid& Grid();
     // The inputs that the window holds, and its disclaimer box, go into the
-    // preferences store.
+    // preferences store (in memory).
     void StoreInputs();
 
 protected:
@@ -94,6 +94,13 @@ private:
 
     std::unique_ptr<calendar::DayGrid> m_grid;
 };
+
+// Every way out runs this: the calendar window's inputs, while it is open,
+// go into the store, which is then written to the file, and the user is told
+// what they must know: a file that did not load whole, kept aside, or a save
+// that failed, which ends the process as a failure. Once a quit has failed,
+// it saves and says nothing more, so each way out tells the user once.
+void SaveInputs();
 
 } // namespace windows
 

@@ -324,6 +324,72 @@ TEST_F(ShellTest, AFileThatDidNotLoadWholeIsKeptAndSaidSoOnce)
         EXPECT_EQ(fw::FolderItem(folders.config() / row.copy).ReadAll(), row.file) << row.copy;
 }
 
+// Whichever way the user leaves, a file kept aside or a save that failed is
+// told once, in the same words, and the file is written once at most.
+TEST_F(ShellTest, EveryWayOutTellsTheUserOnce)
+{
+    const auto inFront = [](windows::main& calendar) {
+        QApplication::setActiveWindow(calendar.Handle());
+        ASSERT_EQ(fw::FrontWindow(), &calendar);
+    };
+    struct Way { const char* name; bool showCalendar; std::function<void(windows::main&)> leave; };
+    const Way ways[] = {
+        {"Quit from the menu, splash in front", false, [](windows::main&) { Choose(MenuBar1(), "FileQuit"); }},
+        {"Quit from the menu, calendar window in front", true,
+         [&](windows::main& calendar) {
+             inFront(calendar);
+             Choose(MenuBar1(), "FileQuit");
+         }},
+        {"Ctrl+Q, calendar window in front", true,
+         [&](windows::main& calendar) {
+             inFront(calendar);
+             QTest::keyClick(calendar.Handle(), Qt::Key_Q, Qt::ControlModifier);
+         }},
+        {"the close box", true, [](windows::main& calendar) { calendar.Handle()->close(); }},
+        // What a termination signal runs once the event loop takes it.
+        {"a termination signal", true, [](windows::main&) { fw::Dispatch([] { fw::Quit(0); }); }},
+    };
+    StoreFile({{"durciclo", "31"}});
+    const std::string whole = *fw::FolderItem(PrefsPath()).ReadAll();
+    std::string later = whole;
+    later[7] = '\x01';
+    const auto copy = folders.config() / "com.tarcyc Prefs.damaged";
+    const auto config = folders.config();
+    struct Condition { const char* name; std::string file; bool readOnly; std::string message; int status; };
+    const Condition conditions[] = {
+        {"cut short", "BPrefs\x01\x00\x00" "\x00\x5B cut", false, Textos::k220() + "\r" + copy.string(), 0},
+        {"a later version", later, false, Textos::k222() + "\r" + copy.string(), 0},
+        {"a folder that cannot be written", whole, true,
+         Textos::k221() + "\r" + PrefsPath().string() + "\r" + std::strerror(EACCES), 1},
+    };
+    for (const Condition& condition : conditions)
+        for (const Way& way : ways) {
+            SCOPED_TRACE(std::string(condition.name) + ", " + way.name);
+            std::filesystem::remove(copy);
+            testenv::WriteFile(PrefsPath(), condition.file);
+            messages.clear();
+            Start();
+            windows::main* calendar = win::main();
+            if (way.showCalendar) {
+                testenv::click(win::splashreg()->PushButton1);
+                WaitShown(calendar);
+            }
+            FileWrites writes(config, kPrefsFile);
+            if (condition.readOnly)
+                std::filesystem::permissions(config, std::filesystem::perms(0555));
+            {
+                const testenv::ScopedModeBitsBind unprivileged;
+                way.leave(*calendar);
+            }
+            std::filesystem::permissions(config, std::filesystem::perms(0700));
+            EXPECT_TRUE(application->Quitting());
+            EXPECT_EQ(application->ExitStatus(), condition.status);
+            EXPECT_EQ(messages, std::vector<std::string>{condition.message});
+            EXPECT_EQ(writes.Count(), condition.readOnly ? 0 : 1);
+            End();
+        }
+}
+
 // A start removes the partial files that killed runs left and nothing else;
 // a quit right after a Cancel, as every quit, removes those of its run at once.
 TEST_F(ShellTest, StartRemovesLeftPartialFilesAndQuitThoseOfItsRun)
