@@ -159,17 +159,19 @@ MonthGrid DayGrid::ShownGrid() const
 
 void DayGrid::Apply(const Painting& painting)
 {
-    if (painting.cells)
-        for (int k = 0; k < kCells; ++k) {
-            const CellLook& look = (*painting.cells)[std::size_t(k)];
-            Cell& cell = m_cells[std::size_t(k)];
-            SetMark(cell, pictureOf(look.mark));
-            cell.background->SetFillColor(look.background);
-            cell.background->SetBorderWidth(0);
+    if (!painting.cells)
+        return;
+    const fw::Color todayColour = m_todayNumber->FillColor();
+    for (int k = 0; k < kCells; ++k) {
+        const CellLook& look = (*painting.cells)[std::size_t(k)];
+        Cell& cell = m_cells[std::size_t(k)];
+        SetMark(cell, pictureOf(look.mark));
+        cell.background->SetFillColor(look.background);
+        cell.background->SetBorderWidth(0);
+        // Today's cell is the one whose number the fill gave today's colour.
+        if (cell.number->TextColor() != todayColour)
             cell.strip->SetFillColor(look.strip);
-        }
-    if (painting.todayCell >= 0)
-        HighlightToday(painting.todayCell);
+    }
 }
 
 void DayGrid::SetMark(Cell& cell, const fw::PicturePtr& picture)
@@ -177,16 +179,6 @@ void DayGrid::SetMark(Cell& cell, const fw::PicturePtr& picture)
     // A canvas repaints on every backdrop set; most cells keep theirs.
     if (cell.mark->Backdrop() != picture)
         cell.mark->SetBackdrop(picture);
-}
-
-void DayGrid::HighlightToday(int k)
-{
-    if (k < 0 || k >= kCells)
-        return;
-    Cell& cell = m_cells[std::size_t(k)];
-    cell.strip->SetFillColor(m_todayStrip->FillColor());
-    cell.number->SetBold(true);
-    cell.number->SetTextColor(m_todayNumber->FillColor());
 }
 
 std::vector<CycleDayRecord> DayGrid::ReadTable() const

@@ -34,10 +34,11 @@ public:
     explicit DayGrid(fw::Window& window);
 
     // The grid fill: every cell back to the regular look, the days of
-    // `days` numbered in black, its today cell highlighted. Cells outside
-    // the month get no number and the colour RGB 0, 0, 1, the painting's
-    // mark for them. Each cell gets its final look at once, so that a cell
-    // looking as before is not redrawn.
+    // `days` numbered in black, its today cell highlighted (the strip and the
+    // number in today's colours, bold), the one place that does. Cells
+    // outside the month get no number and the colour RGB 0, 0, 1, the
+    // painting's mark for them. Each cell gets its final look at once, so
+    // that a cell looking as before is not redrawn.
     void Refill(const MonthGrid& days);
     // Whether the hidden month and year fields name the month of `now`.
     bool ShowsMonthOf(const fw::Date& now) const;
@@ -45,6 +46,7 @@ public:
     // its number is black or in today's colour. No today cell.
     MonthGrid ShownGrid() const;
     Palette ReadPalette() const;
+    // The painted cells; today's cell keeps the strip the fill gave it.
     void Apply(const Painting& painting);
 
     std::vector<CycleDayRecord> ReadTable() const;
@@ -58,8 +60,6 @@ private:
         fw::Canvas* mark = nullptr;
     };
     static void SetMark(Cell& cell, const std::shared_ptr<fw::Picture>& picture);
-    // Today's cell: the strip and the number in today's colours, bold.
-    void HighlightToday(int cell);
     // The shown month from the hidden month and year fields; nothing when
     // they do not name one.
     std::optional<std::chrono::year_month> ShownMonth() const;

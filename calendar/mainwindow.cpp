@@ -42,21 +42,6 @@ int listValue(fw::PopupMenu* popup, const CycleSettings::List& list)
     return value < list.first ? list.first : value > list.last ? list.last : value;
 }
 
-// The typed cycle and luteal lengths, and why Calculate cannot use them.
-struct Lengths {
-    std::optional<int> cycle, luteal;
-    calendar::LengthsProblem problem;
-};
-
-Lengths typedLengths(const fw::EditField& cycleField, const fw::EditField& lutealField)
-{
-    Lengths l;
-    l.cycle = calendar::WholeNumberWithin(cycleField.Text(), calendar::kShortestCycle, calendar::kLongestCycle);
-    l.luteal = calendar::WholeNumberWithin(lutealField.Text(), calendar::kShortestLuteal, calendar::kLongestLuteal);
-    l.problem = calendar::CheckLengths(l.cycle, l.luteal);
-    return l;
-}
-
 } // namespace
 
 main::main() = default;
@@ -195,12 +180,14 @@ bool main::std_MouseDown(int, int, int)
 }
 
 // Calculate: the start of the cycle one day before the entered date, at its
-// time of day; then the table and the painting. Lengths it cannot use are
-// refused with a message, and the grid and table stay as they were.
+// time of day; then the table and the painting. Lengths the table cannot be
+// built from are refused with a message, and the grid, the table and the
+// start stay as they were.
 void main::calcular_Action()
 {
     using calendar::LengthsProblem;
-    switch (typedLengths(*durciclo, *luteo).problem) {
+    const double start = calendar::CycleStartSeconds(fechamens1->Date().TotalSeconds());
+    switch (ciclo()) {
     case LengthsProblem::Cycle:
         fw::MsgBox(Textos::k340());
         return;
@@ -213,31 +200,32 @@ void main::calcular_Action()
     case LengthsProblem::None:
         break;
     }
-    bs->SetText(fw::Str(calendar::CycleStartSeconds(fechamens1->Date().TotalSeconds())));
-    ciclo();
+    bs->SetText(fw::Str(start));
     coloron();
 }
 
-void main::ciclo()
+// The one check of the typed lengths: Calculate reports what it finds.
+calendar::LengthsProblem main::ciclo()
 {
-    const Lengths typed = typedLengths(*durciclo, *luteo);
+    using namespace calendar;
+    const std::optional<int> cycle = WholeNumberWithin(durciclo->Text(), kShortestCycle, kLongestCycle);
+    const std::optional<int> luteal = WholeNumberWithin(luteo->Text(), kShortestLuteal, kLongestLuteal);
+    const LengthsProblem problem = CheckLengths(cycle, luteal);
     windows::preferences* settings = win::preferences();
-    if (typed.problem != calendar::LengthsProblem::None || !settings)
-        return;
-    const calendar::CycleSettings s{*typed.cycle, *typed.luteal, listValue(settings->durmens, CycleSettings::kMenses),
-                                    listValue(settings->fertpre, CycleSettings::kFertilePre),
-                                    listValue(settings->fertpost, CycleSettings::kFertilePost)};
+    if (problem != LengthsProblem::None || !settings)
+        return problem;
+    const calendar::CycleSettings s{*cycle, *luteal, listValue(settings->durmens, ::CycleSettings::kMenses),
+                                    listValue(settings->fertpre, ::CycleSettings::kFertilePre),
+                                    listValue(settings->fertpost, ::CycleSettings::kFertilePost)};
     ov->SetText(fw::Str(s.OvulationReference()));
-    Grid().WriteTable(calendar::BuildCycleTable(s));
+    Grid().WriteTable(BuildCycleTable(s));
+    return LengthsProblem::None;
 }
 
+// Today's cell keeps the highlight that the month's fill found for it.
 void main::coloron()
 {
-    calendar::MonthGrid grid = Grid().ShownGrid();
-    const fw::Date now;
-    if (Grid().ShowsMonthOf(now))
-        grid.todayCell = Module1::primero(Module1::DateText(now)) + now.Day() - 2;
-    Grid().Apply(Paint(grid));
+    Grid().Apply(Paint(Grid().ShownGrid()));
 }
 
 calendar::Painting main::Paint(const calendar::MonthGrid& grid)

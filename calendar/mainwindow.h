@@ -13,6 +13,7 @@ class EditField;
 struct DragItem;
 }
 namespace calendar {
+enum class LengthsProblem;
 class DayGrid;
 struct MonthGrid;
 struct Painting;
@@ -28,8 +29,9 @@ public:
     ~main() override;
 
     // Rebuilds the cycle table and the ovulation reference from the settings;
-    // leaves them as they were when the typed lengths cannot be used.
-    void ciclo();
+    // leaves them as they were, and says why, when the typed lengths cannot
+    // be used.
+    calendar::LengthsProblem ciclo();
     // Paints the shown month from the cycle table for the selected goal.
     void coloron();
     // The day cells and the controls the grid fill and the painting use.

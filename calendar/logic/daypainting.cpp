@@ -39,7 +39,6 @@ DayMark MarkFor(const CycleDayRecord& record, Goal goal)
 Painting PaintMonth(const PaintInput& in, const Palette& palette)
 {
     Painting painting;
-    painting.todayCell = in.grid.todayCell;
     if (!in.table || in.table->empty())
         return painting;
 

@@ -33,11 +33,10 @@ struct CellLook {
     DayMark mark = DayMark::None;
 };
 
-// What the painting does to the grid. The cells are repainted only when a
-// cycle table exists; today's cell gets its strip and bold number either way.
+// What the painting does to the grid: the cells are repainted only when a
+// cycle table exists. Today's highlight is the month grid fill's.
 struct Painting {
     std::optional<std::array<CellLook, kCells>> cells;
-    int todayCell = -1;
 };
 
 struct PaintInput {

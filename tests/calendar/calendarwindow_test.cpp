@@ -318,6 +318,35 @@ TEST_F(CalendarWindowTest, TodayFromAnotherMonth)
     }
 }
 
+// Today's cell is the one the month's fill found, and the painting keeps its
+// highlight: after midnight a Calculate paints under it and highlights no
+// second cell; the next fill finds the new day.
+TEST_F(CalendarWindowTest, TodayIsTheCellTheFillFound)
+{
+    Open();
+    w->fechamens1->SetDate(fw::Date(2007, 3, 5, 10, 30, 0));
+    const auto highlighted = [&] {
+        std::vector<int> cells;
+        for (int k = 0; k < 42; ++k)
+            if (w->std(k)->Bold() || w->std(k)->TextColor() == w->Rectangle4->FillColor()
+                || w->recfondofecha(k)->FillColor() == w->Rectangle2->FillColor())
+                cells.push_back(k);
+        return cells;
+    };
+    testenv::click(w->calcular);
+    EXPECT_EQ(highlighted(), std::vector<int>{23});
+    fw::SetDateClock([] { return kNow + 86400; }); // 21 March
+    testenv::click(w->calcular);
+    EXPECT_EQ(highlighted(), std::vector<int>{23});
+    EXPECT_TRUE(w->std(23)->Bold());
+    EXPECT_EQ(w->recfondofecha(23)->FillColor(), w->Rectangle2->FillColor());
+    EXPECT_EQ(w->bg(23)->FillColor(), w->ovalo(6)->FillColor()); // 20 March, a fertile day
+    testenv::click(w->mesproximo);
+    testenv::click(w->mesanterior);
+    EXPECT_EQ(highlighted(), std::vector<int>{24});
+    EXPECT_EQ(Phases(4, 31), "....mmmmm....fffffoff..........");
+}
+
 // After 2050 the window opens on today's month of its own year, and Today
 // comes back to it.
 TEST_F(CalendarWindowTest, TodayAfter2050)

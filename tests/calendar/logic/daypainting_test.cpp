@@ -26,16 +26,14 @@ std::optional<sys_days> startOf(const fw::Date& entered)
 }
 
 // A month laid out as the grid shows it: day 1 in the column of its
-// weekday, Sunday first; today's cell when today lies in it.
-MonthGrid gridOf(year_month month, year_month_day today = 1900y / 1 / 1)
+// weekday, Sunday first.
+MonthGrid gridOf(year_month month)
 {
     MonthGrid grid;
     grid.month = month;
     const int first = int(weekday(sys_days(month / 1)).c_encoding());
     for (unsigned d = 1; d <= unsigned((month / last).day()); ++d)
         grid.day[std::size_t(first) + d - 1] = std::uint8_t(d);
-    if (today.year() / today.month() == month)
-        grid.todayCell = first + int(unsigned(today.day())) - 1;
     return grid;
 }
 
@@ -125,12 +123,8 @@ TEST(DayPainting, MissingRowsAndFields)
     const auto table = BuildCycleTable({});
     const std::vector<CycleDayRecord> empty;
     const fw::Date entered(2007, 3, 5, 10, 30, 0);
-    // No table yet: the cells are left as they are, today still highlighted.
-    const Painting none = PaintMonth({gridOf(2007y / March, 2007y / March / 20), &empty, startOf(entered),
-                                      Goal::Conceive},
-                                     kPalette);
-    EXPECT_FALSE(none.cells);
-    EXPECT_EQ(none.todayCell, 23);
+    // No table yet: the cells are left as they are.
+    EXPECT_FALSE(PaintMonth({gridOf(2007y / March), &empty, startOf(entered), Goal::Conceive}, kPalette).cells);
     // No start yet: only the reset.
     EXPECT_EQ(PaintMonth({gridOf(2007y / March), &table, std::nullopt, Goal::None}, kPalette).cells->at(10).background,
               kPalette.regularBackground);
