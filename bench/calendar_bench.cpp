@@ -76,7 +76,7 @@ protected:
             b->SetTop(10);
             b->SetWidth(20);
             b->SetHeight(20);
-            b->Open.Bind([b, flag = flags[i]] { b->SetFlag(flag, true); });
+            b->Open.InstallInstanceEventHandler([b, flag = flags[i]] { b->SetFlag(flag, true); });
         }
     }
 };

@@ -31,7 +31,7 @@ protected:
             c->SetProperty("Top", CellAt(i).y);
             c->SetProperty("Width", 32);
             c->SetProperty("Height", 32);
-            c->Paint.Bind([this, i](fw::Graphics& g) {
+            c->Paint.InstallInstanceEventHandler([this, i](fw::Graphics& g) {
                 ++g_cellPaints;
                 g.DrawPicture(heart().get(), 4, 4);
                 g.SetForeColor(fw::RGB(40, 40, 40 + numbers[std::size_t(i)]));

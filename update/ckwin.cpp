@@ -61,7 +61,7 @@ void ckwin::Event_Open()
     CheckDeadline = AddControl<fw::Timer>("CheckDeadline", fw::kNoIndex);
     CheckDeadline->SetMode(fw::Timer::kModeOff);
     CheckDeadline->SetPeriod(30000);
-    CheckDeadline->Action.Bind(this, &ckwin::CheckDeadline_Action);
+    CheckDeadline->Action.InstallInstanceEventHandler(this, &ckwin::CheckDeadline_Action);
     if (!fw::Network::IsConnected()) {
         StatusLabel->SetText(Textos::k014());
         return;

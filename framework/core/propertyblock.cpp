@@ -321,7 +321,7 @@ std::vector<std::uint8_t> EncodeBlock(std::span<const PropertyRecord> records, c
     return out;
 }
 
-void ApplyBlock(PropertyTarget& target, std::span<const std::uint8_t> block)
+void SetProperties(PropertyTarget& target, std::span<const std::uint8_t> block)
 {
     const std::string_view className = target.ClassName();
     const PropertyTable* table = PropertyTableFor(className);

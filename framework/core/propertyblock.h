@@ -187,12 +187,12 @@ protected:
     virtual void ApplyRow(const PropertyInfo& row, const PropertyValue& value);
 
 private:
-    friend void ApplyBlock(PropertyTarget& target, std::span<const std::uint8_t> block);
+    friend void SetProperties(PropertyTarget& target, std::span<const std::uint8_t> block);
 };
 
 // Decodes the whole block first, then applies the records in stored order, so
 // a malformed block changes nothing. Throws std::runtime_error naming the
 // class and the fault when the class has no table or the block is malformed.
-void ApplyBlock(PropertyTarget& target, std::span<const std::uint8_t> block);
+void SetProperties(PropertyTarget& target, std::span<const std::uint8_t> block);
 
 } // namespace fw

@@ -11,21 +11,21 @@ template <class Signature>
 class Event;
 
 // An event of a window, control or service that a handler is bound to, e.g.
-//   PushButton1->Action.Bind(this, &windows::main::PushButton1_Action);
-// Raising an unbound event does nothing and gives R{}. Binding again replaces
-// the handler.
+//   PushButton1->Action.InstallInstanceEventHandler(this, &windows::main::PushButton1_Action);
+// Raising an unbound event does nothing and gives R{}. Installing again
+// replaces the handler.
 template <class R, class... Args>
 class Event<R(Args...)> {
 public:
     template <class Obj, class Method>
         requires std::is_invocable_r_v<R, Method, Obj*, Args...>
-    void Bind(Obj* obj, Method method)
+    void InstallInstanceEventHandler(Obj* obj, Method method)
     {
         m_handler = [obj, method](Args... args) -> R {
             return std::invoke(method, obj, std::forward<Args>(args)...);
         };
     }
-    void Bind(std::function<R(Args...)> handler) { m_handler = std::move(handler); }
+    void InstallInstanceEventHandler(std::function<R(Args...)> handler) { m_handler = std::move(handler); }
     void Unbind() { m_handler = nullptr; }
     bool IsBound() const { return static_cast<bool>(m_handler); }
 

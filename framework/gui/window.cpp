@@ -367,11 +367,6 @@ std::span<const PropertyInfo> Window::StoredProperties()
     return kRows;
 }
 
-void Window::ApplyWindowBlock(std::span<const std::uint8_t> block)
-{
-    ApplyBlock(*this, block);
-}
-
 void Window::Build()
 {
     if (d->built)

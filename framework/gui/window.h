@@ -55,9 +55,6 @@ public:
     // Its block's rows (Visible, Width, Height, Placement, Title, Frame,
     // CloseButton, HasBackColor, BackColor, ...); applying them raises no event.
     static std::span<const PropertyInfo> StoredProperties();
-    // Applies the window's property block; throws std::runtime_error when it
-    // is malformed.
-    void ApplyWindowBlock(std::span<const std::uint8_t> block);
 
     // Layout(), CreateControls(), the controls' Open events in creation
     // order, AddMenuHandlers(), then the window's Open; shows the window when

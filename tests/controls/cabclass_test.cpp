@@ -56,7 +56,7 @@ CABClass* AddButton(ControlWindow& w, const std::string& name, int left, int top
 {
     CABClass* button = w.Add<CABClass>(name, left, top, width, height);
     if (open)
-        button->Open.Bind([button, open] { open(*button); });
+        button->Open.InstallInstanceEventHandler([button, open] { open(*button); });
     return button;
 }
 
@@ -178,10 +178,10 @@ TEST_F(CABClassTest, PressShowsThePressedPictureAndOnlyTheShapeTakesClicks)
     std::vector<std::string> log;
     MakeWindow([&](ControlWindow& w) {
         button = AddButton(w, "mesanterior", 40, 30, 20, 20, With({Flag::BackButton}));
-        button->MouseDown.Bind([&](int x, int y) {
+        button->MouseDown.InstallInstanceEventHandler([&](int x, int y) {
             log.push_back(std::to_string(x) + "," + std::to_string(y));
         });
-        button->MouseUp.Bind([&](int, int) { log.push_back("up"); });
+        button->MouseUp.InstallInstanceEventHandler([&](int, int) { log.push_back("up"); });
     });
     const std::vector<QPoint> inside = Inside(*button);
     ASSERT_GT(inside.size(), 200u);
@@ -396,7 +396,8 @@ TEST_F(CABClassTest, AFailureShowsItsStepAndQuitsWithAFailureStatus)
                 auto* b = buttons.emplace_back(w.AddControl<RefusingButton>(name, fw::kNoIndex));
                 testenv::Set(b, {{"Left", 10}, {"Top", 10}, {"Width", 30}, {"Height", 30}});
                 b->refuse = fromStart;
-                b->Open.Bind([b] { b->SetFlag(b->Name() == "disk" ? Flag::DiskButton : Flag::BackButton, true); });
+                b->Open.InstallInstanceEventHandler(
+                    [b] { b->SetFlag(b->Name() == "disk" ? Flag::DiskButton : Flag::BackButton, true); });
             }
         });
         testenv::runFor(20);
@@ -557,7 +558,7 @@ TEST_F(CABClassTest, AToggleButtonRepaintsItsUpPicture)
     CABClass* b = MakeButton([&](CABClass& button) {
         button.SetForwardButton(true);
         button.SetToggle(true);
-        button.MouseUp.Bind([&](int, int) { log.push_back("up"); });
+        button.MouseUp.InstallInstanceEventHandler([&](int, int) { log.push_back("up"); });
     });
     testenv::press(b);
     testenv::runFor(10);
@@ -589,8 +590,8 @@ TEST_F(CABClassTest, APressEndedWithoutAReleaseBringsTheButtonUp)
         CABClass* b = MakeButton([&](CABClass& button) {
             button.SetForwardButton(true);
             button.SetToggle(row.toggle);
-            button.MouseDown.Bind([&](int, int) { log.push_back("down"); });
-            button.MouseUp.Bind([&](int, int) { log.push_back("up"); });
+            button.MouseDown.InstallInstanceEventHandler([&](int, int) { log.push_back("down"); });
+            button.MouseUp.InstallInstanceEventHandler([&](int, int) { log.push_back("up"); });
         });
         const QPoint centre(b->Left() + b->Width() / 2, b->Top() + b->Height() / 2);
         QWidget* under = b->ParentWindow().Content()->childAt(centre);
@@ -632,7 +633,7 @@ TEST_F(CABClassTest, NoPictureAtTheButtonsSizeBuildsNothing)
         b = w.AddControl<RefusingButton>("b", fw::kNoIndex);
         testenv::Set(b, {{"Left", 10}, {"Top", 10}, {"Width", 30}, {"Height", 30}});
         b->onlyWidth = 30;
-        b->Open.Bind([b] { b->SetBackButton(true); });
+        b->Open.InstallInstanceEventHandler([b] { b->SetBackButton(true); });
     });
     testenv::runFor(20);
     EXPECT_EQ(b->PlainButtonPic(), nullptr);

@@ -55,10 +55,10 @@ protected:
             field->SetProperty("Editable", false);
             if (configure)
                 configure(*field);
-            field->DateChanged.Bind([this] { ++dateChanged; });
+            field->DateChanged.InstallInstanceEventHandler([this] { ++dateChanged; });
             arrows = w.Add<fw::UpDownArrows>("UpDownArrows1", 230, 20, 13, 23);
-            arrows->Up.Bind([this] { field->SelectionUp(); });
-            arrows->Down.Bind([this] { field->SelectionDown(); });
+            arrows->Up.InstallInstanceEventHandler([this] { field->SelectionUp(); });
+            arrows->Down.InstallInstanceEventHandler([this] { field->SelectionDown(); });
         });
     }
 

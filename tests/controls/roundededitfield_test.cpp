@@ -59,8 +59,8 @@ protected:
             field->SetProperty("Border", false);
             field->SetProperty("Alignment", 2);
             field->SetProperty("UseFocusRing", false);
-            frame->Open.Bind([frame, field] { frame->SetEditField(field); });
-            field->KeyDown.Bind([frame, field](const std::string&) {
+            frame->Open.InstallInstanceEventHandler([frame, field] { frame->SetEditField(field); });
+            field->KeyDown.InstallInstanceEventHandler([frame, field](const std::string&) {
                 field->SetCanvas(frame);
                 return false;
             });

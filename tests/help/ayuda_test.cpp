@@ -125,7 +125,8 @@ TEST_F(AyudaTest, LinksAndAnchorsInTheField)
 {
     help::HTMLField* field = Open(true)->HTMLField1;
     std::vector<std::string> clicked;
-    field->LinkClicked.Bind([&clicked](const std::string& href) { clicked.push_back(href); });
+    field->LinkClicked.InstallInstanceEventHandler(
+        [&clicked](const std::string& href) { clicked.push_back(href); });
     field->Render(TestPage());
     field->Handle()->setFocus();
     // Rendering puts the caret at 0, inside the external link, and raises nothing.

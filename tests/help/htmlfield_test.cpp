@@ -46,7 +46,8 @@ TEST_F(HTMLFieldTest, OpenEndsRendering)
     MakeWindow([&](testenv::TestWindow& w) {
         HTMLField* field = testenv::Add<HTMLField>(w, "HTMLField1", 9, 54, 444, 292);
         field->nowRendering = true;
-        field->Open.Bind([&renderingAtOpen, field] { renderingAtOpen.push_back(field->nowRendering); });
+        field->Open.InstallInstanceEventHandler(
+            [&renderingAtOpen, field] { renderingAtOpen.push_back(field->nowRendering); });
     });
     EXPECT_EQ(renderingAtOpen, std::vector<bool>{false});
 }
@@ -98,7 +99,7 @@ TEST_F(HTMLFieldTest, EveryRenderRaisesGotTitleOnceAndSetsTheColours)
     };
     HTMLField* field = Make();
     std::vector<std::string> titles;
-    field->GotTitle.Bind([&](const std::string& title) {
+    field->GotTitle.InstallInstanceEventHandler([&](const std::string& title) {
         EXPECT_TRUE(field->nowRendering);
         titles.push_back(title);
     });
@@ -169,7 +170,7 @@ TEST_F(HTMLFieldTest, NoLinkClickWhileRendering)
 {
     HTMLField* field = Make();
     std::vector<std::string> clicked;
-    field->LinkClicked.Bind([&](const std::string& href) {
+    field->LinkClicked.InstallInstanceEventHandler([&](const std::string& href) {
         EXPECT_FALSE(field->nowRendering);
         clicked.push_back(href);
     });

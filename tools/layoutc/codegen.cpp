@@ -127,7 +127,7 @@ std::string GenerateSource(const Layout& layout, const std::string& headerInclud
     out += "void " + W + "::Layout()\n{\n";
     for (const CodeBinding& b : layout.window.bindings)
         out += "    " + BindingStatement(layout, b, "") + "\n";
-    out += "    ApplyWindowBlock(" + BlockName(0) + ");\n}\n\n";
+    out += "    fw::SetProperties(*this, " + BlockName(0) + ");\n}\n\n";
 
     out += "void " + W + "::CreateControls()\n{\n";
     for (std::size_t i = 0; i < layout.controls.size(); ++i) {
@@ -137,17 +137,18 @@ std::string GenerateSource(const Layout& layout, const std::string& headerInclud
         out += "        auto* c = AddControl<" + type + ">(\"" + row.name + "\", " + IndexText(row.index) + ");\n";
         for (const CodeBinding& b : row.bindings)
             out += "        " + BindingStatement(layout, b, "c->") + "\n";
-        out += "        fw::ApplyBlock(*c, " + BlockName(i + 1) + ");\n";
+        out += "        fw::SetProperties(*c, " + BlockName(i + 1) + ");\n";
         if (row.InSet())
             out += "        " + row.name + ".Add(c);\n";
         else
             out += "        " + row.name + " = c;\n";
         for (const EventBinding& e : row.events) {
             if (row.InSet())
-                out += "        c->" + e.event + ".Bind([this, c](auto&&... args) { return " + e.handler +
-                       "(c->Index(), std::forward<decltype(args)>(args)...); });\n";
+                out += "        c->" + e.event + ".InstallInstanceEventHandler([this, c](auto&&... args) { return " +
+                       e.handler + "(c->Index(), std::forward<decltype(args)>(args)...); });\n";
             else
-                out += "        c->" + e.event + ".Bind(this, &" + W + "::" + e.handler + ");\n";
+                out += "        c->" + e.event + ".InstallInstanceEventHandler(this, &" + W + "::" + e.handler +
+                       ");\n";
         }
         out += "    }\n";
     }

@@ -204,10 +204,10 @@ TEST(PropertyBlock, RegisteredTablesDeriveFromTheirBase)
     EXPECT_EQ(Table("LateField").Find("Editable")->id, 0x4d);
 }
 
-TEST(PropertyBlock, ApplyBlockAssignsInStoredOrderOrChangesNothing)
+TEST(PropertyBlock, SetPropertiesAssignsInStoredOrderOrChangesNothing)
 {
     Recorder line("Line");
-    fw::ApplyBlock(line, kLine1);
+    fw::SetProperties(line, kLine1);
     ASSERT_EQ(line.applied.size(), 15u);
     EXPECT_EQ(line.applied[2], std::make_pair(std::string("Top"), PropertyValue(61)));
     EXPECT_EQ(line.applied[3], std::make_pair(std::string("Left"), PropertyValue(69)));
@@ -221,7 +221,7 @@ TEST(PropertyBlock, ApplyBlockAssignsInStoredOrderOrChangesNothing)
     for (const Row& row : rows) {
         Recorder target(row.cls);
         try {
-            fw::ApplyBlock(target, row.block);
+            fw::SetProperties(target, row.block);
             ADD_FAILURE() << "no exception";
         } catch (const std::runtime_error& e) {
             EXPECT_NE(std::string(e.what()).find(row.message), std::string::npos) << e.what();

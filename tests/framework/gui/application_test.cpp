@@ -127,7 +127,7 @@ TEST_F(ApplicationTest, AnEscapingExceptionBecomesTheErrorReport)
 {
     fw::PushButton* button = nullptr;
     MakeWindow([&](testenv::TestWindow& w) { button = w.Add<fw::PushButton>("button", 0, 0, 80, 20); });
-    button->Action.Bind([] { throw std::runtime_error("Error in Open Class"); });
+    button->Action.InstallInstanceEventHandler([] { throw std::runtime_error("Error in Open Class"); });
     testenv::click(button);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("std::runtime_error"), std::string::npos) << messages[0];

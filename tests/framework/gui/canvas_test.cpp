@@ -49,12 +49,12 @@ TEST_F(CanvasTest, MouseDownTrueCapturesDragAndUp)
             events.push_back(what + std::to_string(x) + "," + std::to_string(y));
         };
     };
-    canvas->MouseDown.Bind([&, down = note("Down ")](int x, int y) {
+    canvas->MouseDown.InstallInstanceEventHandler([&, down = note("Down ")](int x, int y) {
         down(x, y);
         return take;
     });
-    canvas->MouseDrag.Bind(note("Drag "));
-    canvas->MouseUp.Bind(note("Up "));
+    canvas->MouseDrag.InstallInstanceEventHandler(note("Drag "));
+    canvas->MouseUp.InstallInstanceEventHandler(note("Up "));
     // Taken: drag and release follow, also outside; not taken: nothing follows.
     for (const bool taken : {true, false}) {
         take = taken;
@@ -73,7 +73,8 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
     auto backdrop = fw::Picture::New(40, 30);
     Fill(backdrop->Graphics(), fw::RGB(255, 0, 0), 0, 0, 40, 30);
     canvas->SetBackdrop(backdrop);
-    canvas->Paint.Bind([this](fw::Graphics& g) { Fill(g, fw::RGB(0, 128, 0), 0, 0, 10, 10); });
+    canvas->Paint.InstallInstanceEventHandler(
+        [this](fw::Graphics& g) { Fill(g, fw::RGB(0, 128, 0), 0, 0, 10, 10); });
     EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
     EXPECT_EQ(PixelAt(30, 20), qRgb(255, 0, 0));
     Fill(*canvas->Graphics(), fw::RGB(255, 255, 0), 25, 15, 10, 10);
@@ -84,7 +85,8 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
     EXPECT_NE(PixelAt(30, 20), qRgb(255, 0, 0));
     EXPECT_EQ(PixelAt(5, 5), qRgb(0, 128, 0));
 
-    canvas->Paint.Bind([this](fw::Graphics&) { Fill(*canvas->Graphics(), fw::RGB(10, 20, 30), 0, 0, 9, 9); });
+    canvas->Paint.InstallInstanceEventHandler(
+        [this](fw::Graphics&) { Fill(*canvas->Graphics(), fw::RGB(10, 20, 30), 0, 0, 9, 9); });
     EXPECT_EQ(PixelAt(1, 1), qRgb(10, 20, 30));
 }
 
@@ -92,7 +94,7 @@ TEST_F(CanvasTest, PaintDrawsOverTheBackdropAndGraphicsDrawsAtOnce)
 // inside it.
 TEST_F(CanvasTest, AnExceptionInPaintIsReportedAfterThePaint)
 {
-    canvas->Paint.Bind([](fw::Graphics&) { throw std::runtime_error("no ink"); });
+    canvas->Paint.InstallInstanceEventHandler([](fw::Graphics&) { throw std::runtime_error("no ink"); });
     window->Content()->repaint(QRect(canvas->Left(), canvas->Top(), canvas->Width(), canvas->Height()));
     EXPECT_TRUE(messages.empty());
     testenv::runFor(20);

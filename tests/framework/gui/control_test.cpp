@@ -204,7 +204,7 @@ TEST_F(ControlTest, ANewCaptionRepaintsOnlyTheTitle)
         box = Add<fw::GroupBox>(win, "box", 10, 10, 200, 150);
         box->SetCaption("March 2007");
         auto* inside = Add<fw::Canvas>(win, "inside", 20, 50, 100, 80, "box");
-        inside->Paint.Bind([&](fw::Graphics& g) {
+        inside->Paint.InstallInstanceEventHandler([&](fw::Graphics& g) {
             ++insidePaints;
             g.SetForeColor(fw::RGB(0, 0, 200));
             g.FillRect(0, 0, 100, 80);
@@ -278,7 +278,7 @@ TEST_F(ControlTest, SelectingARadioButtonClearsOnlyItsGroup)
             const bool inBox = name[0] == 'b';
             const int top = 10 + 25 * int(radios.size());
             auto* r = Add<fw::RadioButton>(win, name, inBox ? 160 : 10, top, 120, 20, inBox ? "box" : "");
-            r->Action.Bind([&actions, name] { actions.push_back(name); });
+            r->Action.InstallInstanceEventHandler([&actions, name] { actions.push_back(name); });
             radios[name] = r;
         }
         radios["a1"]->SetProperty("Value", true);

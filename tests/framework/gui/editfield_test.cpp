@@ -29,7 +29,7 @@ TEST_F(EditFieldTest, KeyDownGetsEveryKeyFirstAsItsCharacterCode)
         {Qt::Key_Escape, "\x1b"}, {Qt::Key_Delete, "\x7f"}, {Qt::Key_7, "7"}, {Qt::Key_Q, "q"},
     };
     std::vector<std::string> keys;
-    field->KeyDown.Bind([&](const std::string& key) {
+    field->KeyDown.InstallInstanceEventHandler([&](const std::string& key) {
         keys.push_back(key);
         return false;
     });
@@ -61,7 +61,7 @@ TEST_F(EditFieldTest, KeyDownComesBeforeEditingAndTrueSwallowsTheKey)
         field->SetText("");
         field->SetReadOnly(row.readOnly);
         std::string seen;
-        field->KeyDown.Bind([&](const std::string& key) {
+        field->KeyDown.InstallInstanceEventHandler([&](const std::string& key) {
             seen = field->Text();
             return row.swallow.find(key) != std::string::npos;
         });
@@ -76,7 +76,8 @@ TEST_F(EditFieldTest, SelChangeOnlyOnARealChangeOfTheSelection)
     field->SetText("2007/03/5");
     field->SetSelStart(0);
     std::vector<std::pair<int, int>> changes;
-    field->SelChange.Bind([&] { changes.emplace_back(field->SelStart(), field->SelLength()); });
+    field->SelChange.InstallInstanceEventHandler(
+        [&] { changes.emplace_back(field->SelStart(), field->SelLength()); });
     const std::pair<std::function<void()>, std::vector<std::pair<int, int>>> rows[] = {
         {[&] { field->SetSelStart(0); }, {}},
         {[&] { field->SetSelStart(5); }, {{5, 0}}},

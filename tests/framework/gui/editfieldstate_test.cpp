@@ -59,8 +59,10 @@ TEST_F(EditFieldStateTest, AFieldWithoutItsWidgetAnswersAndRaisesAsOneWithIt)
     });
     std::vector<std::string> events[2];
     for (int i = 0; i < 2; ++i) {
-        fields[i]->TextChange.Bind([&, i] { events[i].push_back("TextChange " + Read(*fields[i])); });
-        fields[i]->SelChange.Bind([&, i] { events[i].push_back("SelChange " + Read(*fields[i])); });
+        fields[i]->TextChange.InstallInstanceEventHandler(
+            [&, i] { events[i].push_back("TextChange " + Read(*fields[i])); });
+        fields[i]->SelChange.InstallInstanceEventHandler(
+            [&, i] { events[i].push_back("SelChange " + Read(*fields[i])); });
     }
     fw::StyleRun bold;
     bold.start = 1, bold.end = 3, bold.bold = true;

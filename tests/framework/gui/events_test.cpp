@@ -38,7 +38,7 @@ void ApplyOne(fw::Control& c, std::string_view property, fw::PropertyValue value
 {
     const fw::PropertyTable& table = *fw::PropertyTableFor(c.ClassName());
     const fw::PropertyRecord record{table.Find(property)->id, std::move(value)};
-    fw::ApplyBlock(c, fw::EncodeBlock(std::span(&record, 1), table));
+    fw::SetProperties(c, fw::EncodeBlock(std::span(&record, 1), table));
 }
 
 TEST_F(EventTest, OnlyARealChangeByCodeRaisesTheValueEvent)
@@ -62,7 +62,7 @@ TEST_F(EventTest, OnlyARealChangeByCodeRaisesTheValueEvent)
     int events = 0;
     for (auto* e : {&check->Action, &radio->Action, &popup->Change, &list->Change, &field->TextChange,
                     &field->SelChange})
-        e->Bind([&] { ++events; });
+        e->InstallInstanceEventHandler([&] { ++events; });
     // Each change and the events it raises; a block applied raises none.
     const std::pair<std::function<void()>, int> rows[] = {
         {[&] { popup->AddRow("four"); }, 0}, {[&] { check->SetValue(true); }, 1},
@@ -96,8 +96,8 @@ TEST_F(EventTest, ZonesUnderOtherControlsGetMouseEnterAndExit)
     });
     for (const char* name : {"zone", "field", "side"}) {
         fw::Control* c = w->FindControl(name);
-        c->MouseEnter.Bind([&events, c] { events.push_back(c->Name() + ".Enter"); });
-        c->MouseExit.Bind([&events, c] { events.push_back(c->Name() + ".Exit"); });
+        c->MouseEnter.InstallInstanceEventHandler([&events, c] { events.push_back(c->Name() + ".Enter"); });
+        c->MouseExit.InstallInstanceEventHandler([&events, c] { events.push_back(c->Name() + ".Exit"); });
     }
     // Onto the bare zone, onto the field above it, still over both, off the
     // field, across the shared edge, straight onto the field, out to the window.
@@ -129,14 +129,14 @@ TEST_F(EventTest, DisabledControlsGetNoMouseOrKeyEvents)
     });
     Log events;
     auto note = [&](const char* what) { return [&events, what] { events.push_back(what); }; };
-    canvas->MouseDown.Bind([&](int, int) {
+    canvas->MouseDown.InstallInstanceEventHandler([&](int, int) {
         events.push_back("canvas.MouseDown");
         return true;
     });
-    canvas->MouseUp.Bind([&](int, int) { events.push_back("canvas.MouseUp"); });
-    button->Action.Bind(note("button.Action"));
-    check->Action.Bind(note("check.Action"));
-    zone->MouseEnter.Bind(note("zone.MouseEnter"));
+    canvas->MouseUp.InstallInstanceEventHandler([&](int, int) { events.push_back("canvas.MouseUp"); });
+    button->Action.InstallInstanceEventHandler(note("button.Action"));
+    check->Action.InstallInstanceEventHandler(note("check.Action"));
+    zone->MouseEnter.InstallInstanceEventHandler(note("zone.MouseEnter"));
     const Log all = {"canvas.MouseDown", "canvas.MouseUp", "button.Action", "check.Action",
                      "zone.MouseEnter"};
     for (const bool enabled : {true, false, true}) {

@@ -164,7 +164,7 @@ TEST_F(StyledFieldTest, AStyleEditIsOneChangeOfTheDocument)
     auto* area = qobject_cast<QTextEdit*>(field->Handle());
     int changes = 0, selChanges = 0;
     QObject::connect(area->document(), &QTextDocument::contentsChange, area, [&] { ++changes; });
-    field->SelChange.Bind([&] { ++selChanges; });
+    field->SelChange.InstallInstanceEventHandler([&] { ++selChanges; });
     {
         fw::EditField::StyleEdit edit(*field);
         for (std::int32_t i = 0; i < 4; ++i) {
@@ -195,7 +195,7 @@ TEST_F(StyledFieldTest, ATextSetWithinAStyleEditJoinsIt)
         });
         field->SetText(kText);
         int changes = 0;
-        field->TextChange.Bind([&] { ++changes; });
+        field->TextChange.InstallInstanceEventHandler([&] { ++changes; });
         {
             fw::EditField::StyleEdit edit(*field);
             field->SetSelStart(0);

@@ -16,7 +16,7 @@ void runForTicks(std::int32_t period, int ticks)
 {
     fw::Timer clock;
     int seen = 0;
-    clock.Action.Bind([&] { ++seen; });
+    clock.Action.InstallInstanceEventHandler([&] { ++seen; });
     clock.SetPeriod(period);
     clock.SetMode(fw::Timer::kModeMultiple);
     for (int round = 0; seen < ticks; ++round) {
@@ -40,7 +40,7 @@ TEST_F(TimerTest, ModeDecidesHowOftenActionComes)
     for (const Row& row : rows) {
         fw::Timer timer;
         int fires = 0;
-        timer.Action.Bind([&] {
+        timer.Action.InstallInstanceEventHandler([&] {
             if (++fires <= row.rearm)
                 timer.SetMode(fw::Timer::kModeSingle);
         });
@@ -60,7 +60,7 @@ TEST_F(TimerTest, AWindowsTimerStopsWhenTheWindowCloses)
     testenv::TestWindow* w =
         MakeWindow([&](testenv::TestWindow& win) { timer = win.AddControl<fw::Timer>("t", fw::kNoIndex); });
     int fires = 0;
-    timer->Action.Bind([&] { ++fires; });
+    timer->Action.InstallInstanceEventHandler([&] { ++fires; });
     timer->SetPeriod(10);
     runForTicks(10, 3);
     EXPECT_GT(fires, 0);

@@ -43,7 +43,7 @@ protected:
                                           Value{"Title", std::string("Built")}, Value{"Visible", true}})
             records.push_back({table.Find(std::string_view(name))->id, value});
         g_log->push_back("Layout");
-        ApplyWindowBlock(fw::EncodeBlock(records, table));
+        fw::SetProperties(*this, fw::EncodeBlock(records, table));
     }
     void CreateControls() override
     {
