@@ -9,6 +9,9 @@ namespace windows {
 // The start-up splash: shown at the end of start-up, hidden for good by Ok,
 // which shows the calendar window.
 class splashreg : public fw::Window, public layouts::splashreg {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::splashreg;
+
 protected:
     void Layout() override;
     void CreateControls() override;

@@ -24,6 +24,9 @@ namespace windows {
 // The calendar window, the application's working window. Closing it stores
 // its inputs and quits; the preferences are written once, at the end.
 class main : public fw::Window, public layouts::main {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::main;
+
 public:
     main();
     ~main() override;

@@ -13,6 +13,9 @@ namespace windows {
 // re-enables the calendar window's inputs; whoever shows it decides whether
 // to disable them first.
 class AquaAboutBox : public fw::Window, public layouts::AquaAboutBox {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::AquaAboutBox;
+
 public:
     AquaAboutBox();
 

@@ -11,6 +11,9 @@ namespace windows {
 // and the next opening starts at the first topic. Both give the inputs and
 // MenuBar1 back to the calendar window.
 class ayuda : public fw::Window, public layouts::ayuda {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::ayuda;
+
 protected:
     void Layout() override;
     void CreateControls() override;

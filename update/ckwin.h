@@ -18,6 +18,9 @@ namespace windows {
 // name only when whole; Cancel or the close box leave its partial file to
 // the calendar window, which deletes it a moment later, or to quitting.
 class ckwin : public fw::Window, public layouts::ckwin {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::ckwin;
+
 public:
     // The version request's whole time, after which the site counts as not
     // reached however slowly it still answers.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -23,6 +24,16 @@ public:
     {
         m_handler = [obj, method](Args... args) -> R {
             return std::invoke(method, obj, std::forward<Args>(args)...);
+        };
+    }
+    // A handler for a member of a control set: the method gets the member's
+    // Index first, as the member holds it when the event is raised.
+    template <class Obj, class Method, class Member>
+        requires std::is_invocable_r_v<R, Method, Obj*, std::int32_t, Args...>
+    void InstallInstanceEventHandler(Obj* obj, Method method, const Member* member)
+    {
+        m_handler = [obj, method, member](Args... args) -> R {
+            return std::invoke(method, obj, member->Index(), std::forward<Args>(args)...);
         };
     }
     void InstallInstanceEventHandler(std::function<R(Args...)> handler) { m_handler = std::move(handler); }

@@ -9,6 +9,9 @@ namespace windows {
 // The preferences window. Other windows read and set its lists and check
 // boxes by name; its values reach the preferences store only through Ok.
 class preferences : public fw::Window, public layouts::preferences {
+    // The layout's builders bind the controls' events to the handlers.
+    friend struct layouts::preferences;
+
 protected:
     void Layout() override;
     void CreateControls() override;

@@ -48,6 +48,27 @@ std::string BindingStatement(const Layout& layout, const CodeBinding& b, const s
     return target + "Set" + b.property + "(" + layout.GetterCall(b) + ");";
 }
 
+// Creates one control inside its builder, whose window is w.
+std::string ControlStatements(const Layout& layout, const Row& row, std::size_t block)
+{
+    const std::string& W = layout.windowClass;
+    std::string out = "    { // " + (row.InSet() ? row.name + "(" + std::to_string(row.index) + ")" : row.name) + "\n";
+    out += "        auto* c = w.AddControl<" + layout.CppType(*row.cls) + ">(\"" + row.name + "\", " +
+           IndexText(row.index) + ");\n";
+    for (const CodeBinding& b : row.bindings)
+        out += "        " + BindingStatement(layout, b, "c->") + "\n";
+    out += "        fw::SetProperties(*c, " + BlockName(block) + ");\n";
+    if (row.InSet())
+        out += "        " + row.name + ".Add(c);\n";
+    else
+        out += "        " + row.name + " = c;\n";
+    // A set member's handler gets the member's index first.
+    for (const EventBinding& e : row.events)
+        out += "        c->" + e.event + ".InstallInstanceEventHandler(&w, &" + W + "::" + e.handler +
+               (row.InSet() ? ", c);\n" : ");\n");
+    return out + "    }\n";
+}
+
 std::set<std::string> MemberSets(const Layout& layout)
 {
     std::set<std::string> sets;
@@ -88,7 +109,12 @@ std::string GenerateHeader(const Layout& layout)
         out += "\n";
     out += "    static constexpr std::size_t kControlCount = " + std::to_string(layout.controls.size()) + ";\n";
     out += "    // The window's block first, then the controls' in creation order.\n";
-    out += "    static std::span<const fw::NamedBlock> Blocks();\n";
+    out += "    static std::span<const fw::NamedBlock> Blocks();\n\n";
+    out += "protected:\n";
+    out += "    // The builders of " + layout.windowClass + ", which its CreateControls runs in order:\n";
+    out += "    // each creates its share of the controls, one at a time.\n";
+    for (std::size_t n = 0; n < layout.builders; ++n)
+        out += "    void " + BuilderName(n) + "();\n";
     out += "};\n\n} // namespace layouts\n";
     return out;
 }
@@ -107,7 +133,7 @@ std::string GenerateSource(const Layout& layout, const std::string& headerInclud
     for (const std::string& inc : includes)
         if (!inc.empty() && seen.insert(inc).second)
             out += "#include \"" + inc + "\"\n";
-    out += "\n#include <climits>\n#include <cstdint>\n#include <utility>\n\nnamespace {\n\n";
+    out += "\n#include <climits>\n#include <cstdint>\n\nnamespace {\n\n";
 
     out += ByteArray(BlockName(0), layout.window.block);
     for (std::size_t i = 0; i < layout.controls.size(); ++i)
@@ -130,29 +156,19 @@ std::string GenerateSource(const Layout& layout, const std::string& headerInclud
     out += "    fw::SetProperties(*this, " + BlockName(0) + ");\n}\n\n";
 
     out += "void " + W + "::CreateControls()\n{\n";
-    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-        const Row& row = layout.controls[i];
-        const std::string type = layout.CppType(*row.cls);
-        out += "    { // " + (row.InSet() ? row.name + "(" + std::to_string(row.index) + ")" : row.name) + "\n";
-        out += "        auto* c = AddControl<" + type + ">(\"" + row.name + "\", " + IndexText(row.index) + ");\n";
-        for (const CodeBinding& b : row.bindings)
-            out += "        " + BindingStatement(layout, b, "c->") + "\n";
-        out += "        fw::SetProperties(*c, " + BlockName(i + 1) + ");\n";
-        if (row.InSet())
-            out += "        " + row.name + ".Add(c);\n";
-        else
-            out += "        " + row.name + " = c;\n";
-        for (const EventBinding& e : row.events) {
-            if (row.InSet())
-                out += "        c->" + e.event + ".InstallInstanceEventHandler([this, c](auto&&... args) { return " +
-                       e.handler + "(c->Index(), std::forward<decltype(args)>(args)...); });\n";
-            else
-                out += "        c->" + e.event + ".InstallInstanceEventHandler(this, &" + W + "::" + e.handler +
-                       ");\n";
-        }
-        out += "    }\n";
-    }
+    for (std::size_t n = 0; n < layout.builders; ++n)
+        out += "    " + BuilderName(n) + "();\n";
     out += "}\n";
+    for (std::size_t n = 0; n < layout.builders; ++n) {
+        out += "\nvoid layouts::" + layout.window.name + "::" + BuilderName(n) + "()\n{\n";
+        std::string body;
+        for (std::size_t i = 0; i < layout.controls.size(); ++i)
+            if (layout.controls[i].builder == n)
+                body += ControlStatements(layout, layout.controls[i], i + 1);
+        if (!body.empty())
+            out += "    auto& w = static_cast<" + W + "&>(*this);\n" + body;
+        out += "}\n";
+    }
     return out;
 }
 

@@ -281,6 +281,12 @@ public:
             throw LayoutError(layout_.window.line, "the layout has " + std::to_string(layout_.controls.size()) +
                                                        " controls, the Window row expects " +
                                                        std::to_string(layout_.expectedControls));
+        if (builderLine_ && layout_.controls.back().builder != builder_)
+            throw LayoutError(builderLine_, BuilderName(builder_) + " creates no control");
+        if (builder_ + 1 != layout_.builders)
+            throw LayoutError(layout_.window.line, "the layout has " + std::to_string(builder_ + 1) +
+                                                       " builders, the Window row expects " +
+                                                       std::to_string(layout_.builders));
         return std::move(layout_);
     }
 
@@ -296,6 +302,9 @@ private:
 
     Layout layout_;
     bool haveWindow_ = false;
+    // The builder that the rows read now, and the line that started it.
+    std::size_t builder_ = 0;
+    int builderLine_ = 0;
     std::map<std::string, Known, std::less<>> names_;
 
     void ReadRow(RawRow& raw)
@@ -312,6 +321,8 @@ private:
                         head == "pictures" ? layout_.picturesNamespace : layout_.menuBarsNamespace);
         } else if (head == "type") {
             ReadType(raw);
+        } else if (head == "builder") {
+            ReadBuilder(raw);
         } else if (head == "Window") {
             if (haveWindow_)
                 throw LayoutError(raw.line, "a second Window row (first at line " +
@@ -369,6 +380,21 @@ private:
         layout_.types.push_back({name, raw.tokens[2].text, *header});
     }
 
+    // Builders follow one another by number, each creating at least one control.
+    void ReadBuilder(const RawRow& raw)
+    {
+        Expect(raw, 2, "builder CreateControlsN");
+        if (!haveWindow_)
+            throw LayoutError(raw.line, "the Window row must come before the builders");
+        if (layout_.controls.empty() || layout_.controls.back().builder != builder_)
+            throw LayoutError(raw.line, BuilderName(builder_) + " creates no control");
+        if (raw.tokens[1].text != BuilderName(builder_ + 1))
+            throw LayoutError(raw.line, "the builder after " + BuilderName(builder_) + " is " +
+                                            BuilderName(builder_ + 1) + ", not " + raw.tokens[1].text);
+        ++builder_;
+        builderLine_ = raw.line;
+    }
+
     void ReadWindow(const RawRow& raw)
     {
         if (raw.tokens.size() < 2 || !IsIdentifier(raw.tokens[1].text))
@@ -393,6 +419,11 @@ private:
                 if (!header || header->empty())
                     throw LayoutError(t.line, "header expects a quoted path");
                 layout_.windowHeader = *header;
+            } else if (key == "builders" && eq != std::string::npos) {
+                const auto count = ParseInt32(value);
+                if (!count || *count < 1)
+                    throw LayoutError(t.line, "builders expects a count of at least 1");
+                layout_.builders = std::size_t(*count);
             } else if (key == "controls" && eq != std::string::npos) {
                 const auto count = ParseInt32(value);
                 if (!count || *count < 0)
@@ -422,6 +453,7 @@ private:
         row.cls = &cls;
         row.name = ref->name;
         row.index = ref->index;
+        row.builder = builder_;
         if (!cls.isControl && row.InSet())
             throw LayoutError(raw.line, std::string(cls.name) + " cannot be a member of a control set");
         Register(row);
@@ -613,6 +645,11 @@ private:
 std::string MemberName(std::string_view set, std::int32_t index)
 {
     return std::string(set) + "$" + std::to_string(index);
+}
+
+std::string BuilderName(std::size_t n)
+{
+    return "CreateControls" + std::to_string(n);
 }
 
 std::string Layout::CppType(const ClassInfo& cls) const

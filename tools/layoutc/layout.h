@@ -50,6 +50,8 @@ struct Row {
     std::vector<CodeBinding> bindings;
     std::vector<EventBinding> events;
     std::vector<std::uint8_t> block;
+    // The builder, CreateControls0 onwards, that creates the control.
+    std::size_t builder = 0;
 
     bool InSet() const { return index != kNoIndex; }
 };
@@ -73,6 +75,9 @@ struct Layout {
     std::string windowClass;             // e.g. windows::main
     std::string windowHeader;
     std::size_t expectedControls = 0;
+    // The builders CreateControls0 .. CreateControls<builders - 1>; a
+    // "builder CreateControlsN" line starts the next one.
+    std::size_t builders = 1;
     Row window;
     std::vector<Row> controls;
 
@@ -89,5 +94,8 @@ Layout ParseLayout(std::string_view text, const std::string& fileName);
 
 // Set-member names as InitialParent stores them.
 std::string MemberName(std::string_view set, std::int32_t index);
+
+// The name of builder n: CreateControls0, CreateControls1, ...
+std::string BuilderName(std::size_t n);
 
 } // namespace layoutc

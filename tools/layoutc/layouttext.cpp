@@ -151,11 +151,15 @@ std::string DumpText(const Layout& layout)
 
     const Row& window = layout.window;
     RowWriter head("Window " + window.name + " class=" + layout.windowClass + " header=" +
-                   Quote(layout.windowHeader) + " controls=" + std::to_string(layout.expectedControls));
+                   Quote(layout.windowHeader) + " controls=" + std::to_string(layout.expectedControls) +
+                   (layout.builders == 1 ? "" : " builders=" + std::to_string(layout.builders)));
     AddValuesAndBindings(head, window, Decode(window), {});
     out += head.Finish() + "\n";
 
+    std::size_t builder = 0;
     for (const Row& row : layout.controls) {
+        if (row.builder != builder)
+            out += "builder " + BuilderName(builder = row.builder) + "\n";
         const auto records = Decode(row);
         const fw::PropertyTable& table = row.cls->Table();
         std::string name = row.name;

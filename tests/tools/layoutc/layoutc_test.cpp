@@ -149,6 +149,19 @@ TEST(LayoutCompiler, RejectsBadLayouts)
         {head + "Timer t(1)\n", 2, "Timer cannot be a member of a control set"},
         {"  PushButton b\n", 1, "continuation line with no row"},
         {head + "PushButton b\n    Default=1\n", 3, "Default expects a Boolean"},
+        {head + "builder CreateControls1\nPushButton b\n", 2, "CreateControls0 creates no control"},
+        {two + "PushButton a\nbuilder CreateControls2\nPushButton b\n", 3,
+         "the builder after CreateControls0 is CreateControls1, not CreateControls2"},
+        {"Window w class=W header=\"w.h\" controls=2 builders=2\nPushButton a\nbuilder CreateControls1\n"
+         "builder CreateControls2\nPushButton b\n", 4, "CreateControls1 creates no control"},
+        {"Window w class=W header=\"w.h\" controls=1 builders=2\nPushButton a\nbuilder CreateControls1\n", 3,
+         "CreateControls1 creates no control"},
+        {"Window w class=W header=\"w.h\" controls=1 builders=2\nPushButton a\n", 1,
+         "the layout has 1 builders, the Window row expects 2"},
+        {two + "PushButton a\nbuilder CreateControls1\nPushButton b\n", 1,
+         "the layout has 2 builders, the Window row expects 1"},
+        {"Window w class=W header=\"w.h\" controls=0 builders=0\n", 1, "builders expects a count of at least 1"},
+        {"builder CreateControls1\n", 1, "the Window row must come before the builders"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
