@@ -24,8 +24,10 @@ namespace windows {
 // The calendar window, the application's working window. Closing it stores
 // its inputs and quits; the preferences are written once, at the end.
 class main : public fw::Window, public layouts::main {
-    // The layout's builders bind the controls' events to the handlers.
+    // The layout's builders bind the controls' events to the handlers, and
+    // so does a std member made at run time.
     friend struct layouts::main;
+    friend class controlsets::std;
 
 public:
     main();

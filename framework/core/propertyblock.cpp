@@ -321,6 +321,15 @@ std::vector<std::uint8_t> EncodeBlock(std::span<const PropertyRecord> records, c
     return out;
 }
 
+std::span<const std::uint8_t> FindBlock(std::span<const NamedBlock> blocks, std::string_view name,
+                                        std::int32_t index)
+{
+    for (const NamedBlock& b : blocks)
+        if (b.name == name && b.index == index)
+            return b.block;
+    throw std::out_of_range("no block for " + std::string(name) + "(" + std::to_string(index) + ")");
+}
+
 void SetProperties(PropertyTarget& target, std::span<const std::uint8_t> block)
 {
     const std::string_view className = target.ClassName();

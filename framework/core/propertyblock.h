@@ -162,13 +162,19 @@ DecodedBlock DecodeBlock(std::span<const std::uint8_t> block, const PropertyTabl
 std::vector<std::uint8_t> EncodeBlock(std::span<const PropertyRecord> records, const PropertyTable& table);
 
 // One block of a compiled layout (the window's first, then the controls' in
-// creation order), as the layout compiler tabulates them for tests and tools.
+// creation order), as the layout compiler tabulates them.
 struct NamedBlock {
     std::string_view name;
     std::int32_t index;   // INT32_MIN when not a member of a control set
     std::string_view className;
     std::span<const std::uint8_t> block;
 };
+
+// The block of the window or control of that name among a layout's blocks
+// (index: a set member's, INT32_MIN otherwise). Throws std::out_of_range when
+// the layout has none.
+std::span<const std::uint8_t> FindBlock(std::span<const NamedBlock> blocks, std::string_view name,
+                                        std::int32_t index);
 
 // Anything a block can be applied to: windows, controls, timers, sockets.
 class PropertyTarget {

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <stdexcept>
 #include <utility>
 #include <vector>
 
@@ -490,6 +491,14 @@ Control::~Control()
         m_parent->RemoveChild(this);
     for (Control* child : m_impl->children)
         child->m_parent = nullptr;
+}
+
+void Control::Constructor()
+{
+    if (m_impl->constructed)
+        throw std::logic_error("control " + m_name + " constructed twice");
+    m_impl->constructed = true;
+    Window::Private::Join(*m_window, *this);
 }
 
 QWidget* Control::ContentOf(fw::Window& window)

@@ -27,7 +27,8 @@ struct DragItem {
 };
 
 // A control of a window: positioned in window coordinates, owned by its
-// window and created through Window::AddControl. Subclasses (the framework's
+// window and created through Window::AddControl (or NewControl, its base
+// constructor, then AddControl). Subclasses (the framework's
 // classes and the application's custom controls) handle the framework events
 // in the Event_... methods; the defaults raise the public events of the same
 // name, so a class that overrides one keeps it from the window's handlers.
@@ -123,6 +124,12 @@ public:
     Event<void(DragItem& item, int action)> DragExit;
 
 protected:
+    // The base control constructor, run once after the C++ constructor: the
+    // control takes its place in its window above the controls constructed
+    // before it. A control-set class runs it from its own Constructor.
+    void Constructor();
+    // A control-set member's index; kNoIndex for an ordinary control.
+    void SetIndex(std::int32_t index) { m_index = index; }
     // widget: the control's Qt widget, created with ContentOf(window) as its
     // parent; the control owns it from here on.
     Control(fw::Window& window, QWidget* widget);

@@ -34,13 +34,12 @@ struct Control::Private {
     // Mouse state, kept by the window's tracking.
     bool pointerInside = false;
     bool captured = false;
+    bool constructed = false;
 
     // The window reaches its controls through these.
-    static void Identify(Control& c, const std::string& name, std::int32_t index)
-    {
-        c.m_name = name;
-        c.m_index = index;
-    }
+    static void Identify(Control& c, const std::string& name) { c.m_name = name; }
+    static void SetIndex(Control& c, std::int32_t index) { c.SetIndex(index); }
+    static void Construct(Control& c) { c.Constructor(); }
     static bool MakesWidgetWhenShown(const Control& c) { return c.MakesWidgetWhenShown(); }
     static void JoinLayer(Control& c, Control* below) { c.JoinLayer(below); }
     static void Prepare(Control& c) { c.Prepare(); }

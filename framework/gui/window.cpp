@@ -24,6 +24,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace fw {
@@ -283,19 +284,34 @@ QWidget* Window::Content() const
     return d->content;
 }
 
-void Window::Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index,
-                      Control* control)
+void Window::Own(std::unique_ptr<PropertyTarget> object)
 {
-    if (control)
-        Control::Private::Identify(*control, name, index);
-    d->byName.emplace(std::move(name), object.get());
     d->owned.push_back(std::move(object));
-    if (control) {
-        if (!control->Handle() && !Control::Private::MakesWidgetWhenShown(*control))
-            Control::Private::JoinLayer(*control, d->controls.empty() ? nullptr : d->controls.back());
-        d->controls.push_back(control);
-        Control::Private::UpdateGeometry(*control);
-    }
+}
+
+void Window::Construct(Control& control, std::int32_t index)
+{
+    Control::Private::SetIndex(control, index);
+    Control::Private::Construct(control);
+}
+
+void Window::AddControl(std::string name, PropertyTarget* object)
+{
+    auto* control = dynamic_cast<Control*>(object);
+    if (control && &control->ParentWindow() != this)
+        throw std::logic_error("control " + name + " belongs to another window");
+    if (control)
+        Control::Private::Identify(*control, name);
+    d->byName.emplace(std::move(name), object);
+}
+
+void Window::Private::Join(Window& w, Control& control)
+{
+    std::vector<Control*>& controls = w.d->controls;
+    if (!control.Handle() && !Control::Private::MakesWidgetWhenShown(control))
+        Control::Private::JoinLayer(control, controls.empty() ? nullptr : controls.back());
+    controls.push_back(&control);
+    Control::Private::UpdateGeometry(control);
 }
 
 Control* Window::FindControl(std::string_view name) const

@@ -62,10 +62,17 @@ public:
     // WindowInstance() calls it.
     void Build();
 
-    // Creates a control (or a Timer or another named object) owned by the
-    // window and registers it under its name; members of a control set share
-    // the set's name and are told apart by index. T's constructor takes the
-    // window first, then args.
+    // Creates an object of class T owned by the window, neither constructed
+    // as a control nor registered yet. T's constructor takes the window
+    // first, then args.
+    template <class T, class... A>
+    T* NewControl(A&&... args);
+    // Registers a control (or a Timer or another named object) that the
+    // window owns under its name; members of a control set share the set's
+    // name and are told apart by index.
+    void AddControl(std::string name, PropertyTarget* object);
+    // NewControl, then a control takes the index and runs the base control
+    // constructor, then AddControl.
     template <class T, class... A>
     T* AddControl(std::string name, std::int32_t index, A&&... args);
 
@@ -150,7 +157,8 @@ protected:
     virtual void AddMenuHandlers() {}
 
 private:
-    void Register(std::unique_ptr<PropertyTarget> object, std::string name, std::int32_t index, Control* control);
+    void Own(std::unique_ptr<PropertyTarget> object);
+    static void Construct(Control& control, std::int32_t index);
     void ShowNow();
     // Makes the widgets its controls are due and the drawn runs' widgets.
     void Realize();
@@ -223,7 +231,7 @@ Window* FrontWindow();
 void DestroyAllWindows();
 
 template <class T, class... A>
-T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
+T* Window::NewControl(A&&... args)
 {
     static_assert(std::is_base_of_v<PropertyTarget, T>);
     std::unique_ptr<T> object;
@@ -232,10 +240,17 @@ T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
     else
         object = std::make_unique<T>(std::forward<A>(args)...);
     T* raw = object.get();
-    Control* control = nullptr;
+    Own(std::move(object));
+    return raw;
+}
+
+template <class T, class... A>
+T* Window::AddControl(std::string name, std::int32_t index, A&&... args)
+{
+    T* raw = NewControl<T>(std::forward<A>(args)...);
     if constexpr (std::is_base_of_v<Control, T>)
-        control = raw;
-    Register(std::move(object), std::move(name), index, control);
+        Construct(*raw, index);
+    AddControl(std::move(name), raw);
     return raw;
 }
 

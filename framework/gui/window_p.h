@@ -18,7 +18,8 @@ class WindowFrame;
 struct Window::Private {
     std::unique_ptr<WindowFrame> frameWidget;
     WindowContent* content = nullptr;
-    // Everything AddControl made, in creation order, and the controls among them.
+    // Everything NewControl made, in creation order, and the controls among
+    // them in the order of their base constructor.
     std::vector<std::unique_ptr<PropertyTarget>> owned;
     std::vector<Control*> controls;
     std::multimap<std::string, PropertyTarget*, std::less<>> byName;
@@ -38,6 +39,9 @@ struct Window::Private {
     static void CloseRequested(Window& w) { w.CloseRequested(); }
     static void EnableMenuItems(Window& w) { w.Event_EnableMenuItems(); }
     static void Painted(Window& w);
+    // A control's base constructor: it takes its place above the controls
+    // constructed before it.
+    static void Join(Window& w, Control& control);
     static bool Realized(const Window& w) { return w.d->realized; }
     // One idle step: prepares hidden windows' controls for a short while.
     static void PrepareHidden();

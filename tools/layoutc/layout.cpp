@@ -273,10 +273,18 @@ public:
             ReadRow(raw);
         if (!haveWindow_)
             throw LayoutError(1, "no Window row");
-        for (const Row& row : layout_.controls)
+        for (const Row& row : layout_.controls) {
             if (layout_.CppType(*row.cls).empty())
                 throw LayoutError(row.line, "class " + std::string(row.cls->name) +
                                                 " needs a type line naming its C++ type and header");
+            if (row.InSet() && !layout_.FindSet(row.name))
+                throw LayoutError(row.line, "control set " + row.name + " needs a set line naming its class");
+        }
+        for (const auto& [name, line] : setLines_) {
+            const auto it = names_.find(name);
+            if (it == names_.end() || !it->second.set)
+                throw LayoutError(line, "set " + name + " names no control set of the layout");
+        }
         if (layout_.controls.size() != layout_.expectedControls)
             throw LayoutError(layout_.window.line, "the layout has " + std::to_string(layout_.controls.size()) +
                                                        " controls, the Window row expects " +
@@ -305,6 +313,7 @@ private:
     // The builder that the rows read now, and the line that started it.
     std::size_t builder_ = 0;
     int builderLine_ = 0;
+    std::map<std::string, int, std::less<>> setLines_;
     std::map<std::string, Known, std::less<>> names_;
 
     void ReadRow(RawRow& raw)
@@ -321,6 +330,8 @@ private:
                         head == "pictures" ? layout_.picturesNamespace : layout_.menuBarsNamespace);
         } else if (head == "type") {
             ReadType(raw);
+        } else if (head == "set") {
+            ReadSet(raw);
         } else if (head == "builder") {
             ReadBuilder(raw);
         } else if (head == "Window") {
@@ -378,6 +389,22 @@ private:
         if (!header || header->empty())
             throw LayoutError(raw.line, "type expects a quoted header path");
         layout_.types.push_back({name, raw.tokens[2].text, *header});
+    }
+
+    void ReadSet(const RawRow& raw)
+    {
+        Expect(raw, 4, "set name cpp::Type \"header.h\"");
+        const std::string& name = raw.tokens[1].text;
+        if (!IsIdentifier(name))
+            throw LayoutError(raw.line, "not a control set name: " + name);
+        if (!setLines_.emplace(name, raw.line).second)
+            throw LayoutError(raw.line, "a second set line for " + name);
+        if (!IsQualifiedName(raw.tokens[2].text))
+            throw LayoutError(raw.line, "not a C++ type name: " + raw.tokens[2].text);
+        const auto header = ParseQuoted(raw.tokens[3].text);
+        if (!header || header->empty())
+            throw LayoutError(raw.line, "set expects a quoted header path");
+        layout_.sets.push_back({name, raw.tokens[2].text, *header});
     }
 
     // Builders follow one another by number, each creating at least one control.
@@ -666,6 +693,26 @@ std::string Layout::Header(const ClassInfo& cls) const
         if (t.className == cls.name)
             return t.header;
     return std::string(cls.header);
+}
+
+const SetLine* Layout::FindSet(std::string_view name) const
+{
+    for (const SetLine& s : sets)
+        if (s.setName == name)
+            return &s;
+    return nullptr;
+}
+
+std::string Layout::CppType(const Row& row) const
+{
+    const SetLine* set = row.InSet() ? FindSet(row.name) : nullptr;
+    return set ? set->cppType : CppType(*row.cls);
+}
+
+std::string Layout::Header(const Row& row) const
+{
+    const SetLine* set = row.InSet() ? FindSet(row.name) : nullptr;
+    return set ? set->header : Header(*row.cls);
 }
 
 bool Layout::UsesTextConstants() const

@@ -64,6 +64,14 @@ struct TypeLine {
     std::string header;
 };
 
+// The class of a control set's members, derived from the set's control
+// class: the builders create each member through its Constructor(index).
+struct SetLine {
+    std::string setName;
+    std::string cppType;
+    std::string header;
+};
+
 struct Layout {
     std::string fileName;
     std::vector<std::string> includes;   // headers of pictures and menu bars
@@ -72,6 +80,7 @@ struct Layout {
     std::string picturesHeader, picturesNamespace;
     std::string menuBarsHeader, menuBarsNamespace;
     std::vector<TypeLine> types;
+    std::vector<SetLine> sets;
     std::string windowClass;             // e.g. windows::main
     std::string windowHeader;
     std::size_t expectedControls = 0;
@@ -84,6 +93,10 @@ struct Layout {
     // The C++ type and header of a row's class: from a type line, else built in.
     std::string CppType(const ClassInfo& cls) const;
     std::string Header(const ClassInfo& cls) const;
+    // A row's C++ type and header: a set member's from its set line.
+    std::string CppType(const Row& row) const;
+    std::string Header(const Row& row) const;
+    const SetLine* FindSet(std::string_view name) const;
     bool UsesTextConstants() const;
     // The C++ call that yields a bound picture or menu bar.
     std::string GetterCall(const CodeBinding& binding) const;

@@ -147,6 +147,8 @@ std::string DumpText(const Layout& layout)
     getters("menubars", layout.menuBarsHeader, layout.menuBarsNamespace);
     for (const TypeLine& t : layout.types)
         out += "type " + t.className + " " + t.cppType + " " + Quote(t.header) + "\n";
+    for (const SetLine& set : layout.sets)
+        out += "set " + set.setName + " " + set.cppType + " " + Quote(set.header) + "\n";
     out += "\n";
 
     const Row& window = layout.window;

@@ -102,6 +102,37 @@ TEST_F(WindowTest, BuildRunsLayoutControlsThenOpenEventsAndFindsControls)
     EXPECT_EQ(w->FindObject("none"), nullptr);
 }
 
+// A member of a control set, which constructs itself with its index.
+class Member : public fw::StaticText {
+public:
+    using StaticText::StaticText;
+    void Construct(std::int32_t index)
+    {
+        SetIndex(index);
+        Constructor();
+    }
+};
+
+TEST_F(WindowTest, AControlIsMadeThenConstructedThenRegistered)
+{
+    fw::Window* w = MakeWindow([](testenv::TestWindow& t) { t.AddControl<fw::StaticText>("label", fw::kNoIndex); });
+    Member* m = w->NewControl<Member>();
+    EXPECT_EQ(w->ControlCount(), 1u);
+    // Constructed, it lies above the controls before it; registered, it is found.
+    m->Construct(3);
+    EXPECT_EQ(w->ControlAt(1), m);
+    EXPECT_EQ(w->FindControl("m", 3), nullptr);
+    w->AddControl("m", m);
+    EXPECT_EQ(w->FindControl("m", 3), m);
+    EXPECT_EQ(m->Name(), "m");
+
+    EXPECT_THROW(m->Construct(4), std::logic_error);
+    EXPECT_EQ(w->ControlCount(), 2u);
+    fw::Window* other = MakeWindow([](testenv::TestWindow&) {});
+    EXPECT_THROW(other->AddControl("m", m), std::logic_error);
+    EXPECT_EQ(other->FindControl("m"), nullptr);
+}
+
 TEST_F(WindowTest, FrameKindsAndPlacement)
 {
     struct Row { int frame; Qt::WindowType type; bool frameless; Qt::WindowModality modality; };

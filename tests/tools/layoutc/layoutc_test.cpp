@@ -162,6 +162,10 @@ TEST(LayoutCompiler, RejectsBadLayouts)
          "the layout has 2 builders, the Window row expects 1"},
         {"Window w class=W header=\"w.h\" controls=0 builders=0\n", 1, "builders expects a count of at least 1"},
         {"builder CreateControls1\n", 1, "the Window row must come before the builders"},
+        {two + "Oval o(1)\nOval o(2)\n", 2, "control set o needs a set line naming its class"},
+        {head + "set b W \"w.h\"\nPushButton b\n", 2, "set b names no control set of the layout"},
+        {two + "set o W \"w.h\"\nset o V \"v.h\"\nOval o(1)\nOval o(2)\n", 3, "a second set line for o"},
+        {head + "set o 1W \"w.h\"\nOval o(1)\n", 2, "not a C++ type name"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -184,7 +188,8 @@ TEST(LayoutCompiler, DumpCompilesBackToTheSameBlocks)
         {"awkward texts",
          "Window w class=W header=\"w.h\" controls=2 BackColor=#000000 MinWidth=-1\n"
          "StaticText s -53,-61 0x0 Text=\"a\\\"b\\\\c\\rd\\ne\\tf\\x01\\x7F g\" TextColor=#FFF3C7\n"
-         "StaticText t(0) in s Text=\"\"\n"},
+         "StaticText t(0) in s Text=\"\"\n"
+         "set t windows::t \"w.h\"\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
