@@ -143,3 +143,25 @@ TEST_F(CalendarLayoutTest, EachSetsConstructorCopiesItsFirstMember)
     fw::Window* other = MakeWindow([](testenv::TestWindow&) {});
     EXPECT_THROW(Copy<controlsets::std>(*other), std::logic_error);
 }
+
+// The date field stores its own Editable, not DisplayingMonthName and
+// DisplayingDayName, which its table still knows.
+TEST_F(CalendarLayoutTest, DateFieldBlockStoresItsDesignedValuesOnly)
+{
+    const std::vector<std::uint8_t> expected = testenv::Hex(
+        "00 00 00 00 00 0A 66 65 63 68 61 6D 65 6E 73 31  00 01 80 00 00 00  00 13 00 00 02 08"
+        "  00 14 00 00 00 A0  00 15 00 00 00 52  00 16 00 00 00 14  00 1A 00  00 1B 00  00 1C 00  00 1D 00"
+        "  00 02 00 00 00 00  00 17 01  00 12 01  00 0E 00 00 00 2B 46 65 63 68 61 20 64 65 20 6C 61 20 75"
+        "  6C 74 69 6D 61 20 6D 65 6E 73 74 72 75 61 63 69 6F 6E 20 72 65 67 69 73 74 72 61 64 61 2E"
+        "  00 19 01  00 20 00 00 00 00  00 22 01  00 23 00  00 24 00  00 25 00  00 26 00  00 27 00"
+        "  00 28 00 00 00  00 29 FF FF FF  00 2A 00  00 2B 01  00 2D 00 00 00 06 53 79 73 74 65 6D"
+        "  00 2E 00 00 00 0C  00 2F 00  00 30 00  00 31 00  00 35 00 00 00 00  00 42 00"
+        "  00 43 00 00 00 00  00 44 00 00 00 00  00 45 00 00 00 00  00 47 00 00 00 00  00 49 00 00 00 00"
+        "  00 4D 00  00 1F 00 00 00 09 47 72 6F 75 70 42 6F 78 33");
+    const auto block = fw::FindBlock(layouts::main::Blocks(), "fechamens1", fw::kNoIndex);
+    EXPECT_EQ(block.size(), 246u);
+    EXPECT_EQ(std::vector<std::uint8_t>(block.begin(), block.end()), expected);
+    const fw::PropertyTable& table = *fw::PropertyTableFor("DateField");
+    for (std::uint16_t id : {0x4c, 0x4d, 0x4e})
+        EXPECT_NE(table.Find(id), nullptr) << id;
+}

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <csignal>
 #include <cstring>
 #include <linux/capability.h>
@@ -105,6 +106,16 @@ ScopedTimeZone::~ScopedTimeZone()
 void WriteFile(const std::filesystem::path& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::uint8_t> Hex(std::string_view hex)
+{
+    std::vector<std::uint8_t> out;
+    std::istringstream in{std::string(hex)};
+    std::string byte;
+    while (in >> byte)
+        out.push_back(std::uint8_t(std::stoul(byte, nullptr, 16)));
+    return out;
 }
 
 std::string ReadFile(const std::filesystem::path& path)

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -61,6 +64,9 @@ public:
 private:
     unsigned m_saved[6];
 };
+
+// Bytes written in hex, blank-separated: "00 5B 00 01".
+std::vector<std::uint8_t> Hex(std::string_view hex);
 
 // A file of exactly these bytes; a file's bytes, "" when it cannot be read.
 void WriteFile(const std::filesystem::path& path, const std::string& bytes);

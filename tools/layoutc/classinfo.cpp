@@ -15,6 +15,9 @@ constexpr std::string_view kCaption[] = {"Caption", "HelpTag"};
 constexpr std::string_view kText[] = {"Text", "HelpTag"};
 constexpr std::string_view kRows[] = {"InitialValue", "HelpTag"};
 constexpr std::string_view kTitle[] = {"Title"};
+// The date field's table knows how its date is displayed, which its blocks
+// leave at the default.
+constexpr std::string_view kDateDisplay[] = {"DisplayingMonthName", "DisplayingDayName"};
 
 #define CONTROL_EVENTS                                                                                      \
     "Open", "Close", "MouseDown", "MouseUp", "MouseDrag", "MouseMove", "MouseEnter", "MouseExit", "GotFocus", \
@@ -40,7 +43,7 @@ const ClassInfo kClasses[] = {
     {"StaticText", "fw::StaticText", "framework/gui/statictext.h", true, kText, false, kControlEvents},
     {"StaticURL", "", "", true, kText, false, kOpenEvent},
     {"EditField", "fw::EditField", "framework/gui/editfield.h", true, kText, false, kEditEvents},
-    {"DateField", "", "", true, kText, false, kDateEvents},
+    {"DateField", "", "", true, kText, false, kDateEvents, kDateDisplay},
     {"RoundedEditFieldField", "", "", true, kText, false, kEditEvents},
     {"HTMLField", "", "", true, kText, false, kHTMLEvents},
     {"PushButton", "fw::PushButton", "framework/gui/pushbutton.h", true, kCaption, false, kActionEvents},
@@ -85,6 +88,11 @@ bool ClassInfo::CanBindText(std::string_view property) const
 bool ClassInfo::HasEvent(std::string_view event) const
 {
     return Contains(events, event);
+}
+
+bool ClassInfo::Stores(std::string_view property) const
+{
+    return !Contains(unstored, property);
 }
 
 const ClassInfo* FindClass(std::string_view name)

@@ -19,10 +19,13 @@ struct ClassInfo {
     std::span<const std::string_view> textBindable;
     bool pictureBindable = false;   // Backdrop
     std::span<const std::string_view> events;
+    // Properties of the table that no block of the class stores.
+    std::span<const std::string_view> unstored = {};
 
     const fw::PropertyTable& Table() const;
     bool CanBindText(std::string_view property) const;
     bool HasEvent(std::string_view event) const;
+    bool Stores(std::string_view property) const;
 };
 
 const ClassInfo* FindClass(std::string_view name);

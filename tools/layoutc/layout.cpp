@@ -618,6 +618,8 @@ private:
             return;
         }
         const fw::PropertyInfo* info = cls.Table().Find(std::string_view(key));
+        if (info && !cls.Stores(key))
+            throw LayoutError(t.line, std::string(cls.name) + " stores no " + key);
         if (!info) {
             if (cls.CanBindText(key))
                 throw LayoutError(t.line, std::string(cls.name) + " stores no " + key + "; bind it to a text constant (" +
@@ -646,7 +648,7 @@ private:
         for (const fw::PropertyInfo& p : row.cls->Table().properties) {
             const auto bound = std::find_if(row.bindings.begin(), row.bindings.end(),
                                             [&](const CodeBinding& b) { return b.property == p.name; });
-            if (bound != row.bindings.end())
+            if (bound != row.bindings.end() || !row.cls->Stores(p.name))
                 continue;
             if (p.name == "Name" && p.kind == fw::PropertyKind::String && row.cls->isControl) {
                 records.push_back({p.id, row.name});

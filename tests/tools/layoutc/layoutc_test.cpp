@@ -9,16 +9,14 @@
 #include <climits>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <unistd.h>
 
 using layoutc::Layout;
 using layoutc::LayoutError;
 using layoutc::ParseLayout;
+using testenv::Hex;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 // The calendar window's rows of the three blocks that are given byte for byte.
 const char* const kCalendarRows = R"(
@@ -39,16 +37,6 @@ const layoutc::Row& RowNamed(const Layout& layout, std::string_view name)
         if (row.name == name)
             return row;
     throw std::logic_error("no row " + std::string(name));
-}
-
-Bytes Hex(std::string_view hex)
-{
-    Bytes out;
-    std::istringstream in{std::string(hex)};
-    std::string byte;
-    while (in >> byte)
-        out.push_back(std::uint8_t(std::stoul(byte, nullptr, 16)));
-    return out;
 }
 
 // The names and values of a block, decoded, in stored order.
@@ -166,6 +154,8 @@ TEST(LayoutCompiler, RejectsBadLayouts)
         {head + "set b W \"w.h\"\nPushButton b\n", 2, "set b names no control set of the layout"},
         {two + "set o W \"w.h\"\nset o V \"v.h\"\nOval o(1)\nOval o(2)\n", 3, "a second set line for o"},
         {head + "set o 1W \"w.h\"\nOval o(1)\n", 2, "not a C++ type name"},
+        {head + "type DateField d::D \"d.h\"\nDateField d DisplayingDayName=false\n", 3,
+         "DateField stores no DisplayingDayName"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
