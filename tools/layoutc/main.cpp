@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// layoutc: compiles a window layout into C++ (the window's Layout() and
-// CreateControls() and its property blocks), or dumps the blocks back.
+// layoutc: compiles a window layout into C++ (the window's Layout(), its
+// CreateControls() and builders, and its property blocks), or dumps the
+// blocks back.
 //
 //   layoutc <layout> <out.layout.h> <out.layout.cpp> <header include path>
 //   layoutc --dump <layout>
