@@ -148,7 +148,7 @@ public:
     void MakeWindowWithFailingLink()
     {
         MakeWindow([](testenv::TestWindow& w) {
-            w.Add<help::StaticURL>("link", 10, 10, 200, 16)->Open.Bind([] {
+            w.Add<help::StaticURL>("link", 10, 10, 200, 16)->Open.InstallInstanceEventHandler([] {
                 throw std::out_of_range("no address");
             });
         });

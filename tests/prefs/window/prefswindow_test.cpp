@@ -36,7 +36,7 @@ TEST_F(PrefsWindowTest, ListsGetAllTheirRowsBeforeAnySelection)
         {
             windows::preferences::CreateControls();
             for (fw::PopupMenu* list : {durmens, fertpre, fertpost})
-                list->Change.Bind([this, list] {
+                list->Change.InstallInstanceEventHandler([this, list] {
                     changes.push_back(list->Name() + " " + list->Text() + " of "
                                       + std::to_string(durmens->ListCount()) + std::to_string(fertpre->ListCount())
                                       + std::to_string(fertpost->ListCount()));
