@@ -151,20 +151,18 @@ fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block)
         return nullptr;
     const fw::MemoryBlock& b = *block;
     const std::size_t s = b.Size();
-    // A dictionary record is known by its tag and its first key offset: one
-    // with a zero upper half, or one that lies inside the rest of the block,
-    // as it does in every record of more than 8191 entries the writer makes.
+    // A dictionary record is known by its tag and the zero upper half of its
+    // first key offset, which holds for up to 8191 entries: a tag followed by
+    // anything else is passed over, however far the rest of the block reaches.
     if (s >= 4) {
         for (std::size_t p = 0; p + 4 <= s; ++p) {
-            if (u16(b, p) != TagDictionary)
+            if (u16(b, p) != TagDictionary || u16(b, p + 2) != 0)
                 continue;
-            if (u16(b, p + 2) == 0 || (p + 6 <= s && std::uint32_t(i32(b, p + 2)) <= s - p)) {
-                if (p == 0)
-                    return ToDictionary(b);
-                fw::MemoryBlock rest(b.Bytes().subspan(p));
-                rest.SetLittleEndian(false);
-                return ToDictionary(rest);
-            }
+            if (p == 0)
+                return ToDictionary(b);
+            fw::MemoryBlock rest(b.Bytes().subspan(p));
+            rest.SetLittleEndian(false);
+            return ToDictionary(rest);
         }
         return nullptr;
     }

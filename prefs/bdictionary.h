@@ -50,7 +50,8 @@ inline constexpr int kMaxDepth = 32;
 // Dictionary to block: the Nil record for no dictionary, else its dictionary
 // record; null when some key or value, at any depth, has no record.
 fw::MemoryBlockPtr Convert(const fw::DictionaryPtr& dictionary);
-// Block to dictionary: reads the first dictionary record found in the block;
+// Block to dictionary: reads from the first position holding tag 91 and then
+// a zero 16-bit value (a first key offset below 65536: at most 8191 entries);
 // null when there is none (or no block).
 fw::DictionaryPtr Convert(const fw::MemoryBlockPtr& block);
 

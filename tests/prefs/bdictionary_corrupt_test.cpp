@@ -96,6 +96,9 @@ std::vector<Row> rows()
         {"no dictionary tag anywhere", bytes("01 02 03 04 05 06 07 08"), nullptr},
         {"other bytes before the record", bytes("FF FF 12") + kDurciclo, dict({{"durciclo", "28"}})},
         {"tag with non-zero upper half is skipped", bytes("00 5B 00 01") + kDurciclo, dict({{"durciclo", "28"}})},
+        // Its offset 0x00010000 lies inside the block, yet it is no record.
+        {"tag with non-zero upper half skipped in a 64 KiB block",
+         bytes("00 5B 00 01") + std::string(65536, '\0') + kDurciclo, dict({{"durciclo", "28"}})},
         {"tag only at the last four bytes", bytes("01 02 00 5B 00 00"), empty()},
         {"value offset past the end", twoEntriesWith(3, 1000), a1()},
         {"key offset past the end", twoEntriesWith(2, 1000), empty()},
