@@ -10,6 +10,7 @@
 #include "framework/gui/editfield.h"
 #include "framework/gui/menubar.h"
 #include "framework/gui/popupmenu.h"
+#include "framework/gui/printersetup.h"
 #include "framework/gui/radiobutton.h"
 #include "help/aquaaboutbox.h"
 #include "help/ayuda.h"
@@ -183,8 +184,10 @@ bool App::MyAppHelp_Action()
 
 bool App::FilePSetup_Action()
 {
-    if (auto setup = fw::PageSetupDialog({}))
-        m_pageSettings = std::move(*setup);
+    // Default settings each time: the stored ones are not offered again.
+    fw::PrinterSetup setup;
+    if (setup.PageSetupDialog())
+        m_pageSettings = setup.SetupString();
     return false;
 }
 

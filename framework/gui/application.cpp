@@ -5,9 +5,7 @@
 #include "framework/core/appversion.h"
 #include "framework/gui/gui_p.h"
 #include "framework/gui/menubar.h"
-#include "framework/gui/modules_p.h"
 #include "framework/gui/window.h"
-#include "framework/modules/printmodule.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -251,22 +249,6 @@ void ShowURL(std::string_view url)
         return;
     }
     QDesktopServices::openUrl(QUrl(detail::ToQString(url)));
-}
-
-std::optional<std::string> PageSetupDialog(std::string_view setup)
-{
-    const print::Module* module = detail::PrintModule();
-    if (!module) {
-        // Said to the user, not only on standard error: otherwise the menu
-        // command would seem to do nothing at all.
-        MsgBox("Page Setup is not available: the printing support of this installation could not be loaded.");
-        return std::nullopt;
-    }
-    Window* front = FrontWindow();
-    QString result;
-    if (!module->pageSetup(detail::ToQString(setup), front ? front->Handle() : nullptr, result))
-        return std::nullopt;
-    return result.toStdString();
 }
 
 TextHook SetMsgBoxHook(TextHook hook)

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -92,11 +91,6 @@ void SetApplicationTitle(std::string_view title);
 const std::string& ApplicationTitle();
 // Hands the address, unchanged, to the user's default browser.
 void ShowURL(std::string_view url);
-// The platform's page-setup dialog, started from the given setup text (may
-// be empty); the new setup text, or nothing when cancelled. When the
-// printing support cannot be loaded, a message box says so and nothing is
-// given back.
-std::optional<std::string> PageSetupDialog(std::string_view setup);
 
 // Runs a handler at an event boundary: an exception that escapes it becomes
 // the framework's error report (a message box naming the exception, then

@@ -5,6 +5,7 @@
 
 #include "framework/core/filehold.h"
 #include "framework/core/folderitem.h"
+#include "framework/gui/printersetup_seam.h"
 #include "framework/gui/statictext.h"
 #include "prefs/bprefs_seam.h"
 #include "resources/filetypes.h"
@@ -458,6 +459,37 @@ TEST_F(ShellTest, StartUpDeclaresTheFileTypesAndTheApplicationsParts)
     Choose(MenuBar1(), "FileQuit");
     End();
     EXPECT_EQ(BPrefs::Value("app_vers"), fw::Variant(std::int32_t(8389376)));
+}
+
+// Page Setup starts from the default settings each time, over the front
+// window: a confirmed dialog's settings replace the last ones, a cancelled
+// one changes nothing.
+TEST_F(ShellTest, PageSetupKeepsTheLastConfirmedSettings)
+{
+    Start();
+    struct Row { const char* name; bool confirm; const char* chosen; const char* kept; };
+    const Row rows[] = {
+        {"confirmed", true, "9 1 10 20 30 40", "9 1 10 20 30 40"},
+        {"confirmed again", true, "5 0 0 0 0 0", "5 0 0 0 0 0"},
+        {"cancelled", false, "9 1 10 20 30 40", "5 0 0 0 0 0"},
+    };
+    const Row* row = nullptr;
+    std::vector<std::pair<fw::Window*, std::string>> shown;
+    const fw::PageSetupHook real = fw::SetPageSetupHook([&](fw::Window* parent, std::string& setup) {
+        shown.emplace_back(parent, setup);
+        setup = row->chosen;
+        return row->confirm;
+    });
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        row = &r;
+        Choose(MenuBar1(), "FilePSetup");
+        EXPECT_EQ(application->PageSettings(), r.kept);
+    }
+    EXPECT_FALSE(application->FilePSetup_Action());
+    fw::SetPageSetupHook(real);
+    const std::pair<fw::Window*, std::string> fresh{win::splashreg(), ""};
+    EXPECT_EQ(shown, decltype(shown)(4, fresh));
 }
 
 // Quit saves first, with the inputs the calendar window shows, then quits:

@@ -2,6 +2,7 @@
 #include "framework/gui/application.h"
 #include "framework/gui/modules_seam.h"
 #include "framework/gui/platform.h"
+#include "framework/gui/printersetup.h"
 #include "framework/gui/pushbutton.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/window.h"
@@ -215,31 +216,41 @@ TEST_F(ApplicationTest, UntitledWindowsAndMessageBoxesShowTheApplicationTitle)
     EXPECT_EQ(boxTitle, "Some Program");
 }
 
-TEST_F(ApplicationTest, PageSetupGivesBackTheSetupItWasGivenWhenConfirmedAndNothingWhenCancelled)
+TEST_F(ApplicationTest, PageSetupKeepsTheSetupItWasGivenWhenConfirmedAndItsOwnWhenCancelled)
 {
-    // The dialog comes from a module loaded on first use; A5 landscape with
-    // margins of 10, 20, 30 and 40 points goes in and comes out unchanged.
-    const std::string setup = "9 1 10 20 30 40";
+    // The real dialog, from a module loaded on first use, over the front
+    // window; A5 landscape with margins of 10, 20, 30 and 40 points goes in
+    // and comes out unchanged.
+    fw::Window* front = MakeWindow({});
+    front->Show();
     for (const bool confirm : {true, false}) {
-        QTimer::singleShot(0, [confirm] {
+        SCOPED_TRACE(confirm);
+        fw::PrinterSetup setup;
+        setup.SetSetupString("9 1 10 20 30 40");
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
+            parent = dialog->parentWidget();
+            // What the dialog shows does not reach the settings when cancelled.
             confirm ? dialog->accept() : dialog->reject();
         });
-        const std::optional<std::string> result = fw::PageSetupDialog(setup);
-        if (confirm)
-            EXPECT_EQ(result, setup);
-        else
-            EXPECT_EQ(result, std::nullopt);
+        EXPECT_EQ(setup.PageSetupDialog(), confirm);
+        EXPECT_EQ(setup.SetupString(), "9 1 10 20 30 40");
+        ASSERT_NE(parent, nullptr);
+        EXPECT_EQ(parent->window(), front->Handle());
     }
 }
 
-TEST_F(ApplicationTest, PageSetupWithoutItsModuleSaysSoAndGivesNothing)
+TEST_F(ApplicationTest, PageSetupWithoutItsModuleSaysSoAndKeepsTheSettings)
 {
     fw::detail::SetModulesMissing(true);
-    const std::optional<std::string> result = fw::PageSetupDialog("9 1 10 20 30 40");
+    fw::PrinterSetup setup;
+    setup.SetSetupString("9 1 10 20 30 40");
+    const bool confirmed = setup.PageSetupDialog();
     fw::detail::SetModulesMissing(false);
-    EXPECT_EQ(result, std::nullopt);
+    EXPECT_FALSE(confirmed);
+    EXPECT_EQ(setup.SetupString(), "9 1 10 20 30 40");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("Page Setup is not available"), std::string::npos);
 }
