@@ -73,6 +73,7 @@ public:
     void Event_MouseEnter() override {}
     void Event_MouseExit() override {}
     void Event_TextChange() override {}
+    void Event_ValidationError(const std::string&, std::int32_t) override {}
 
 private:
     void DrawDate();

@@ -49,6 +49,7 @@ protected:
     void Event_MouseMove(int, int) override {}
     void Event_MouseEnter() override {}
     void Event_MouseExit() override {}
+    void Event_DropObject(fw::DragItem&, int) override {}
 
 private:
     friend class RoundedEditFieldField;

@@ -69,9 +69,14 @@ public:
     CanvasGraphics Graphics();
 
     Event<void(fw::Graphics& g)> Paint;
+    // An item dropped on the canvas. This framework takes no drops (a drag
+    // over a control only raises DragOver and DragExit), so nothing raises
+    // it here.
+    Event<void(DragItem& obj, int action)> DropObject;
 
 protected:
     virtual void Event_Paint(fw::Graphics& g) { Paint.Raise(g); }
+    virtual void Event_DropObject(DragItem& obj, int action) { DropObject.Raise(obj, action); }
     void Draw(QPainter& painter) override;
 
 private:

@@ -125,6 +125,9 @@ public:
     Event<void()> TextChange;
     // Only when the selection (start or length) really changed.
     Event<void()> SelChange;
+    // Typed text that a field's input mask refuses, and where it starts.
+    // Fields here have no mask, so nothing raises it.
+    Event<void(const std::string& invalidText, std::int32_t startPosition)> ValidationError;
 
     // Framework side: the Qt backing and the selection bookkeeping, for the
     // field's widgets (editfield_p.h).
@@ -133,6 +136,10 @@ public:
     virtual bool Event_KeyDown(const std::string& key) { return KeyDown.Raise(key); }
     virtual void Event_TextChange() { TextChange.Raise(); }
     virtual void Event_SelChange() { SelChange.Raise(); }
+    virtual void Event_ValidationError(const std::string& invalidText, std::int32_t startPosition)
+    {
+        ValidationError.Raise(invalidText, startPosition);
+    }
 
 protected:
     bool MakesWidgetWhenShown() const override { return true; }

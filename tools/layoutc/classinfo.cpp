@@ -22,16 +22,18 @@ constexpr std::string_view kDateDisplay[] = {"DisplayingMonthName", "DisplayingD
 #define CONTROL_EVENTS                                                                                      \
     "Open", "Close", "MouseDown", "MouseUp", "MouseDrag", "MouseMove", "MouseEnter", "MouseExit", "GotFocus", \
         "LostFocus", "DragOver", "DragExit"
-#define EDIT_EVENTS CONTROL_EVENTS, "KeyDown", "TextChange", "SelChange"
+#define EDIT_EVENTS CONTROL_EVENTS, "KeyDown", "TextChange", "SelChange", "ValidationError"
 constexpr std::string_view kControlEvents[] = {CONTROL_EVENTS};
 // The link handles its mouse itself and passes on only its Open.
 constexpr std::string_view kOpenEvent[] = {"Open"};
 constexpr std::string_view kActionEvents[] = {CONTROL_EVENTS, "Action"};
 constexpr std::string_view kEditEvents[] = {EDIT_EVENTS};
-constexpr std::string_view kDateEvents[] = {EDIT_EVENTS, "DateChanged"};
+// The date field and the rounded frame handle the rest themselves.
+constexpr std::string_view kDateEvents[] = {"Open", "Close", "MouseDrag", "DragOver", "DragExit", "DateChanged"};
 constexpr std::string_view kHTMLEvents[] = {EDIT_EVENTS, "GotTitle", "LinkClicked"};
 constexpr std::string_view kChangeEvents[] = {CONTROL_EVENTS, "Change"};
-constexpr std::string_view kCanvasEvents[] = {CONTROL_EVENTS, "Paint"};
+constexpr std::string_view kCanvasEvents[] = {CONTROL_EVENTS, "Paint", "DropObject"};
+constexpr std::string_view kFrameEvents[] = {"Open", "Close", "GotFocus", "LostFocus", "DragOver", "DragExit"};
 constexpr std::string_view kArrowEvents[] = {CONTROL_EVENTS, "Up", "Down"};
 constexpr std::string_view kTimerEvents[] = {"Action"};
 constexpr std::string_view kSocketEvents[] = {"ReceiveProgress", "DownloadComplete", "PageReceived", "Error"};
@@ -53,7 +55,7 @@ const ClassInfo kClasses[] = {
     {"Listbox", "fw::ListBox", "framework/gui/listbox.h", true, kHelpTag, false, kChangeEvents},
     {"PopupMenu", "fw::PopupMenu", "framework/gui/popupmenu.h", true, kRows, false, kChangeEvents},
     {"Canvas", "fw::Canvas", "framework/gui/canvas.h", true, kHelpTag, true, kCanvasEvents},
-    {"RoundedEditFieldCanvas", "", "", true, kHelpTag, true, kCanvasEvents},
+    {"RoundedEditFieldCanvas", "", "", true, kHelpTag, true, kFrameEvents},
     {"CABClass", "", "", true, kHelpTag, true, kCanvasEvents},
     {"Rectangle", "fw::Rectangle", "framework/gui/shapes.h", true, kHelpTag, false, kControlEvents},
     {"RoundRectangle", "fw::RoundRectangle", "framework/gui/shapes.h", true, kHelpTag, false,

@@ -124,6 +124,10 @@ TEST(LayoutCompiler, RejectsBadLayouts)
         {two + "PushButton b\n", 1, "the layout has 1 controls, the Window row expects 2"},
         {head + "PushButton a\nPushButton b\n", 1, "the layout has 2 controls, the Window row expects 1"},
         {head + "PushButton b Paint->b_Paint\n", 2, "PushButton has no event Paint"},
+        // The custom controls handle these themselves.
+        {head + "RoundedEditFieldCanvas r DropObject->r_DropObject\n", 2,
+         "RoundedEditFieldCanvas has no event DropObject"},
+        {head + "DateField d ValidationError->d_ValidationError\n", 2, "DateField has no event ValidationError"},
         {head + "PushButton b Action->x Action->y\n", 2, "Action is bound twice"},
         {head + "PushButton b Action->b.Action\n", 2, "not a handler name"},
         {"PushButton b\n", 1, "the Window row must come before the controls"},
