@@ -84,6 +84,9 @@ ButtonImageFilePtr Acquire(std::string_view name, std::string_view base64)
             break;
         }
         stream->Write(*bytes);
+        item->SetMacType("PNGf");
+        item->SetMacCreator("EIFF");
+        item->SetVisible(false);
         const std::optional<fw::FileIdentity> identity = item->Identity();
         const bool written = !stream->WriteError() && identity;
         // Closed without the sync of Close(): the files live only as long as

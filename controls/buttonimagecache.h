@@ -28,6 +28,7 @@ namespace ButtonImageCache {
 // still there, otherwise a new one written from the base64 text. Files are
 // created exclusively: a file of that name that this process did not write
 // is never read, replaced or deleted, and ours takes another name beside it.
+// Its item carries the Mac type "PNGf", the creator "EIFF" and Visible False.
 // Throws std::runtime_error when the text is not base64 or the file cannot
 // be written.
 ButtonImageFilePtr Acquire(std::string_view name, std::string_view base64);

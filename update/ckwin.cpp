@@ -180,6 +180,8 @@ void ckwin::CloseDownloadButton_Action()
     if (windows::main* calendar = win::main())
         calendar->StaticText50->SetText(name);
     http->Get(update::UpdateBaseURL() + "/" + update::EncodePath(m_sitePath), file);
+    file->SetMacType("dmg");
+    file->SetMacCreator("dmg");
     // Held from here, so that the delayed removal cannot mistake a newcomer
     // under this name for our file.
     m_download = update::HoldPartialFile(file, http->TargetIdentity());

@@ -242,7 +242,7 @@ bool FolderItem::MoveWithoutReplacing(const FolderItem& target)
     return true;
 }
 
-BinaryStreamPtr FolderItem::CreateBinaryFile(std::string_view)
+BinaryStreamPtr FolderItem::CreateBinaryFile(std::string_view macType)
 {
     m_lastError.clear();
     // O_EXCL refuses any name taken, a link leading nowhere included.
@@ -258,6 +258,8 @@ BinaryStreamPtr FolderItem::CreateBinaryFile(std::string_view)
         ::unlink(m_path.c_str());
         return nullptr;
     }
+    if (!macType.empty())
+        m_macType = macType;
     return BinaryStreamPtr(new BinaryStream(fd, true));
 }
 
@@ -292,9 +294,12 @@ bool FolderItem::WriteAtomically(const std::function<void(BinaryStream&)>& write
     const std::optional<fs::path> target = writeTarget(m_path, m_lastError);
     if (!target)
         return false;
-    return writeThroughTemporary(*target, write, macType, [&](const FolderItem& temporary) {
+    const bool written = writeThroughTemporary(*target, write, macType, [&](const FolderItem& temporary) {
         return ::rename(temporary.m_path.c_str(), target->c_str()) == 0 ? 0 : errno;
     });
+    if (written && !macType.empty())
+        m_macType = macType;
+    return written;
 }
 
 bool FolderItem::WriteCopyAtomically(const FolderItem& copy, const std::function<void(BinaryStream&)>& write,
@@ -352,12 +357,18 @@ bool FolderItem::writeThroughTemporary(const fs::path& besides, const std::funct
     const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
     const int error = errno;
     ::close(dir);
-    return synced || failed(error);
+    if (!synced)
+        return failed(error);
+    return true;
 }
 
-bool FolderItem::WriteAll(std::string_view bytes, std::string_view macType, std::string_view)
+bool FolderItem::WriteAll(std::string_view bytes, std::string_view macType, std::string_view macCreator)
 {
-    return WriteAtomically([bytes](BinaryStream& stream) { stream.Write(bytes); }, macType);
+    if (!WriteAtomically([bytes](BinaryStream& stream) { stream.Write(bytes); }, macType))
+        return false;
+    if (!macCreator.empty())
+        m_macCreator = macCreator;
+    return true;
 }
 
 int FolderItem::RemoveLeftoverTemporaryFiles() const

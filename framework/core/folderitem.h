@@ -25,9 +25,10 @@ struct FileIdentity {
 
 using FolderItemPtr = std::shared_ptr<FolderItem>;
 
-// A file or folder location, which need not exist. Mac file types and
-// creators have no meaning here: CreateBinaryFile and WriteAll accept and
-// drop them.
+// A file or folder location, which need not exist. A Mac file type and
+// creator and invisibility have no meaning here: they are carried on this
+// object as data, and nothing of them reaches the disk (no file is renamed
+// to hide it).
 class FolderItem : public Object {
 public:
     explicit FolderItem(std::filesystem::path path);
@@ -53,6 +54,15 @@ public:
     // ".." name no child and give null.
     FolderItemPtr Child(std::string_view name) const;
 
+    // Codes kept as given (no padding to four characters); empty until set.
+    const std::string& MacType() const { return m_macType; }
+    void SetMacType(std::string_view type) { m_macType = type; }
+    const std::string& MacCreator() const { return m_macCreator; }
+    void SetMacCreator(std::string_view creator) { m_macCreator = creator; }
+    // True until set.
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible) { m_visible = visible; }
+
     const std::filesystem::path& Path() const { return m_path; }
     std::string NativePath() const;
     std::string Name() const;
@@ -71,7 +81,8 @@ public:
 
     // A new, empty file of mode 0600 open for reading and writing, made only
     // when the name is not taken (not even by a link); null when it is or
-    // the file cannot be made, and LastError() tells why.
+    // the file cannot be made, and LastError() tells why. A type given
+    // becomes MacType once the file is made.
     BinaryStreamPtr CreateBinaryFile(std::string_view macType = {});
     // The regular file this names (following links), open for reading, and
     // for writing too when asked; null when it cannot be opened.
@@ -87,9 +98,11 @@ public:
     // this one, then the folder synced. A link is followed only to a regular
     // file or to a name not taken yet; anything else is refused. On any
     // failure, a write through the stream included, the old file stays whole,
-    // the temporary file goes, the result is false and LastError() tells why.
+    // the temporary file goes, the result is false and LastError() tells why. A
+    // type given becomes MacType on success.
     bool WriteAtomically(const std::function<void(BinaryStream&)>& write, std::string_view macType = {});
-    // The bytes as the whole file, through WriteAtomically.
+    // The bytes as the whole file, through WriteAtomically; a creator given
+    // becomes MacCreator on success.
     bool WriteAll(std::string_view bytes, std::string_view macType = {}, std::string_view macCreator = {});
     // Writes a new file as WriteAtomically does, through a temporary file
     // beside this one and named as its own are, and gives it the name of
@@ -117,6 +130,9 @@ private:
 
     std::filesystem::path m_path;
     std::string m_lastError;
+    std::string m_macType;
+    std::string m_macCreator;
+    bool m_visible = true;
 };
 
 } // namespace fw

@@ -26,6 +26,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <sys/stat.h>
@@ -273,6 +274,12 @@ TEST_F(CABClassTest, FilesAreSharedAndGoWithTheirLastButton)
     CABClass* first = MakeButton(With({Flag::BackButton}));
     EXPECT_EQ(InFolder(), (Files{"Normal.round", "Masked.round", "Symbol.back"}));
     EXPECT_EQ(Content("Normal.round"), fw::DecodeBase64(controls::cabart::kRoundFace));
+    // Each file the button wrote, as the cache holds it.
+    for (const char* name : {"Normal.round", "Masked.round", "Symbol.back"}) {
+        const fw::FolderItemPtr item = controls::ButtonImageCache::Acquire(name, "")->Item();
+        EXPECT_EQ(std::tuple(item->Name(), item->MacType(), item->MacCreator(), item->Visible()),
+                  std::tuple(name, "PNGf", "EIFF", false));
+    }
 
     ControlWindow* second = MakeWindow([&](ControlWindow& w) {
         AddButton(w, "back", 10, 10, 20, 20, With({Flag::BackButton}));

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -192,6 +193,23 @@ TEST_F(UpdateWindowTest, ANewerVersionArrivesWholeOnTheDesktopAndStaysAfterClose
     QTest::qWait(2500);
     EXPECT_TRUE(ReadFile(file) == payload);
     EXPECT_EQ(Listing(folders.desktop()), std::set<std::string>{"Cyclane 1.0.1.dmg"});
+}
+
+// The download's file carries the Mac type and creator "dmg" from its start.
+TEST_F(UpdateWindowTest, TheDownloadsFileIsOfTypeAndCreatorDmg)
+{
+    server.Script("/version.txt", Reply::Ok("1.0.1,c.dmg"));
+    server.Script("/c.dmg", Raw("HTTP/1.1 200 OK\r\nContent-Length: 3\r\n", {"dmg"}));
+    windows::ckwin* w = Open();
+    ASSERT_TRUE(Settle(w));
+    // In place of the window's handler: the file the socket was given.
+    fw::FolderItemPtr file;
+    w->http->DownloadComplete.Bind(
+        [&](const std::string&, std::int32_t, const fw::InternetHeaders&, const fw::FolderItemPtr& f) { file = f; });
+    testenv::click(w->CloseDownloadButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return file != nullptr; }, 5000));
+    EXPECT_EQ(std::tuple(file->MacType(), file->MacCreator(), ReadFile(file->Path())),
+              std::tuple("dmg", "dmg", "dmg"));
 }
 
 // Hostile names from the site: one plain name on the Desktop, or none; a file

@@ -10,6 +10,10 @@
 #include <cstring>
 #include <sys/stat.h>
 
+#include <functional>
+#include <set>
+#include <tuple>
+
 namespace fs = std::filesystem;
 using fw::FolderItem;
 
@@ -166,4 +170,61 @@ TEST(FolderItem, CopiesReplaceNothingAndOnlyUnheldLeftoversGo)
     for (const auto& [path, goes] : rows)
         EXPECT_EQ(fs::exists(path), !goes) << path;
     EXPECT_TRUE(fs::is_symlink(h / "linked.tmp-link00"));
+}
+
+// A Mac type, creator and visibility live on the item as given: a new item
+// has none and is visible; creating or writing a file takes a type (and
+// WriteAll a creator) only when given one and only on success. Nothing of
+// them reaches the disk: no file is renamed or changed.
+TEST(FolderItem, MacTypeCreatorAndVisibleAreDataOfTheItemOnly)
+{
+    testenv::TempFolders folders;
+    const fs::path h = folders.home() / "files";
+    fs::create_directory(h);
+    testenv::WriteFile(h / "set", "s");
+    fs::create_directory(h / "folder");
+    struct Row {
+        const char* name;
+        std::function<void(FolderItem&)> act;
+        std::string type, creator;
+        bool visible;
+    };
+    const Row rows[] = {
+        {"new", [](FolderItem&) {}, "", "", true},
+        {"set", [](FolderItem& f) {
+             f.SetMacType("dmg");
+             f.SetMacCreator("dmg");
+             f.SetVisible(false);
+         }, "dmg", "dmg", false},
+        {"created", [](FolderItem& f) { f.CreateBinaryFile("????"); }, "????", "", true},
+        {"created without a type", [](FolderItem& f) {
+             f.SetMacType("PNGf");
+             f.CreateBinaryFile();
+         }, "PNGf", "", true},
+        {"refused", [](FolderItem& f) {
+             f.CreateBinaryFile("????");
+             f.CreateBinaryFile("TEXT");
+         }, "????", "", true},
+        {"written", [](FolderItem& f) { f.WriteAll("w", "TEXT", "R*ch"); }, "TEXT", "R*ch", true},
+        {"folder", [](FolderItem& f) { f.WriteAll("w", "TEXT", "R*ch"); }, "", "", true},
+    };
+    const auto listing = [&h] {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(h))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    const std::set<std::string> before = listing();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FolderItem item(h / row.name);
+        row.act(item);
+        EXPECT_EQ(std::tuple(item.MacType(), item.MacCreator(), item.Visible()),
+                  std::tuple(row.type, row.creator, row.visible));
+    }
+    std::set<std::string> after = before;
+    after.insert({"created", "created without a type", "refused", "written"});
+    EXPECT_EQ(listing(), after);
+    EXPECT_EQ(testenv::ReadFile(h / "set"), "s");
+    EXPECT_EQ(testenv::ReadFile(h / "written"), "w");
 }
