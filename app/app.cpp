@@ -81,14 +81,15 @@ void Restore(const RestoreRow& row)
     fw::Control* control = window->FindControl(row.control);
     if (!control)
         throw std::logic_error("no control " + std::string(row.control) + " to restore");
+    const fw::Variant value = BPrefs::Value(row.key);
     switch (row.conversion) {
     case Conversion::Text:
         if (auto* field = dynamic_cast<fw::EditField*>(control))
-            if (const auto text = BPrefs::StringValue(row.key))
+            if (const auto text = value.AsString())
                 field->SetText(*text);
         break;
     case Conversion::Boolean:
-        if (const auto on = BPrefs::BooleanValue(row.key)) {
+        if (const auto on = value.AsBoolean()) {
             if (auto* box = dynamic_cast<fw::CheckBox*>(control))
                 box->SetValue(*on);
             else if (auto* button = dynamic_cast<fw::RadioButton*>(control))
@@ -98,7 +99,7 @@ void Restore(const RestoreRow& row)
     case Conversion::ListIndex:
         if (auto* popup = dynamic_cast<fw::PopupMenu*>(control))
             if (const CycleSettings::List* list = ListNamed(row.control))
-                if (const auto position = CycleSettings::StoredPosition(*list, BPrefs::Value(row.key)))
+                if (const auto position = CycleSettings::StoredPosition(*list, value))
                     popup->SetListIndex(*position);
         break;
     }

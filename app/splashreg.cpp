@@ -22,7 +22,7 @@ void splashreg::PushButton1_Action()
     // The start-up check is wanted unless the user switched it off. Building
     // its window takes longer than painting the calendar window, which comes
     // first.
-    if (!BPrefs::HasKey("ckupdt") || BPrefs::BooleanValue("ckupdt") != false) {
+    if (!BPrefs::HasKey("ckupdt") || BPrefs::Value("ckupdt").AsBoolean() != false) {
         const auto openCheck = [] {
             if (windows::ckwin* updates = win::ckwin())
                 updates->Show();

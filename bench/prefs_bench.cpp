@@ -37,7 +37,7 @@ void BM_PrefsLoad(benchmark::State& state)
         BPrefs::ResetForTesting();
         benchmark::DoNotOptimize(BPrefs::HasKey("durciclo"));
     }
-    if (BPrefs::StringValue("durciclo") != "28")
+    if (BPrefs::Value("durciclo").AsString() != "28")
         state.SkipWithError("store not read back");
 }
 BENCHMARK(BM_PrefsLoad)->Unit(benchmark::kMicrosecond);

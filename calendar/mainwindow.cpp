@@ -32,7 +32,7 @@ struct Position {
 // for it shows.
 bool optionOn(std::string_view key)
 {
-    return BPrefs::BooleanValue(key) != false;
+    return !BPrefs::HasKey(key) || BPrefs::Value(key).AsBoolean() != false;
 }
 
 // The number a cycle-settings list shows, kept within the rows it offers.
@@ -73,7 +73,7 @@ void main::Event_Open()
         p.control->SetTop(p.top);
         p.control->SetLeft(p.left);
     }
-    tempmenst->SetText(Module1::DateText(fechamens1->Date()));
+    tempmenst->SetText(Module1::DateText(*fechamens1->Date()));
     EditField1->SetText(tempmenst->Text());
     Module1::calend(Module1::DateText(fw::Date()));
 }
@@ -186,7 +186,7 @@ bool main::std_MouseDown(int, int, int)
 void main::calcular_Action()
 {
     using calendar::LengthsProblem;
-    const double start = calendar::CycleStartSeconds(fechamens1->Date().TotalSeconds());
+    const double start = calendar::CycleStartSeconds(fechamens1->Date()->TotalSeconds());
     switch (ciclo()) {
     case LengthsProblem::Cycle:
         fw::MsgBox(Textos::k340());
@@ -338,9 +338,8 @@ void main::PushButton5_Action()
         Module1::botonesmain(true);
     }
     if (BPrefs::HasKey("durciclo"))
-        if (const auto stored = BPrefs::Value("durciclo"))
-            if (const auto text = stored->AsString())
-                durciclo->SetText(*text);
+        if (const auto text = BPrefs::Value("durciclo").AsString())
+            durciclo->SetText(*text);
 }
 
 void main::CheckBox1_Action()

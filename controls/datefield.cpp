@@ -5,6 +5,8 @@
 #include "prefs/bprefs.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 namespace controls {
 
@@ -17,14 +19,14 @@ constexpr std::string_view kDownArrow = "\x1f";
 
 } // namespace
 
-DateField::DateField(fw::Window& window) : fw::EditField(window)
+DateField::DateField(fw::Window& window) : fw::EditField(window), m_date(std::make_shared<fw::Date>())
 {
     SetReadOnly(true);
     SetUseFocusRing(true);
-    // A copy: stepping the field must not change the stored value behind the
-    // store's back. Anything but a date under the key counts as no date.
-    if (const std::optional<fw::Date> stored = BPrefs::DateValue("fechamens1"))
-        m_date = *stored;
+    // Anything but a date under the key leaves the field at now.
+    if (BPrefs::HasKey("fechamens1"))
+        if (fw::DatePtr stored = BPrefs::Value("fechamens1").AsDate())
+            m_date = std::move(stored);
 }
 
 std::span<const fw::PropertyInfo> DateField::StoredProperties()
@@ -39,7 +41,7 @@ std::span<const fw::PropertyInfo> DateField::StoredProperties()
 
 void DateField::SetDate(const std::optional<fw::Date>& d)
 {
-    m_date = d ? *d : fw::Date();
+    m_date = std::make_shared<fw::Date>(d ? *d : fw::Date());
     DrawDate();
 }
 
@@ -68,13 +70,13 @@ std::int32_t DateField::SelectionValue() const
 {
     switch (CaretPart()) {
     case DatePart::Year:
-        return m_date.Year();
+        return m_date->Year();
     case DatePart::Month:
-        return m_date.Month();
+        return m_date->Month();
     case DatePart::Day:
         break;
     }
-    return m_date.Day();
+    return m_date->Day();
 }
 
 void DateField::SelectionUp()
@@ -89,7 +91,7 @@ void DateField::SelectionDown()
 
 void DateField::Step(std::int32_t delta)
 {
-    m_date = StepDatePart(m_date, CaretPart(), delta);
+    *m_date = StepDatePart(*m_date, CaretPart(), delta);
     DrawDate();
     DateChanged.Raise();
 }
@@ -99,7 +101,7 @@ void DateField::DrawDate()
     const std::int32_t caret = SelStart();
     const std::int32_t length = SelLength();
     const DateParts before = m_parts;
-    DateFieldText shown = MakeDateFieldText(m_date, m_displayingMonthName, m_displayingDayName);
+    DateFieldText shown = MakeDateFieldText(*m_date, m_displayingMonthName, m_displayingDayName);
     // The parts are known before the text changes, so that the selection
     // changes of setting it already see the new boundaries.
     m_parts = shown.parts;
@@ -203,11 +205,11 @@ bool DateField::Event_KeyDown(const std::string& key)
         SelectionDown();
         return true;
     }
-    const std::optional<fw::Date> typed = TypeDateKey(m_date, part, key);
+    const std::optional<fw::Date> typed = TypeDateKey(*m_date, part, key);
     if (!typed)
         return false;
     const std::string before = Text();
-    m_date = *typed;
+    *m_date = *typed;
     DrawDate();
     if (Text() != before)
         DateChanged.Raise();

@@ -18,16 +18,18 @@ namespace controls {
 // buttons call SelectionUp and SelectionDown. The month may show as its
 // English name, and the weekday's name may follow the day (in the day part).
 //
-// It starts with the date stored under "fechamens1" in the preferences, or
-// today when there is none (or it is not a date), and keeps its own copy.
+// It starts with the date object stored under "fechamens1" in the
+// preferences, itself, so that stepping the field changes the stored date
+// too; or with now when there is none (or it is not a date).
 class DateField : public fw::EditField {
 public:
     explicit DateField(fw::Window& window);
     std::string_view ClassName() const override { return "DateField"; }
     static std::span<const fw::PropertyInfo> StoredProperties();
 
-    // The date shown.
-    const fw::Date& Date() const { return m_date; }
+    // The date shown (MyDate): the field's own object, not a copy. A change
+    // made to it is the field's date, shown at the next redraw.
+    const fw::DatePtr& Date() const { return m_date; }
     // A copy of d, or now when there is none; redraws, raises no event.
     void SetDate(const std::optional<fw::Date>& d);
 
@@ -84,7 +86,7 @@ private:
     DatePart CaretPart() const;
     void Step(std::int32_t delta);
 
-    fw::Date m_date;
+    fw::DatePtr m_date;
     bool m_displayingMonthName = false;
     bool m_editable = false;
     bool m_displayingDayName = false;

@@ -191,39 +191,10 @@ bool HasKey(const fw::Variant& key)
     return mPrefs->HasKey(key);
 }
 
-std::optional<fw::Variant> Value(const fw::Variant& key)
+fw::Variant Value(const fw::Variant& key)
 {
     InitPrefs();
-    return mPrefs->Lookup(key);
-}
-
-namespace {
-// Checks the kind first, so that a value of another kind is simply absent.
-std::optional<fw::Variant> valueOfKind(const fw::Variant& key, fw::Variant::Kind kind)
-{
-    auto v = Value(key);
-    if (v && v->VarType() != kind)
-        v.reset();
-    return v;
-}
-} // namespace
-
-std::optional<bool> BooleanValue(const fw::Variant& key)
-{
-    const auto v = valueOfKind(key, fw::Variant::TypeBoolean);
-    return v ? v->AsBoolean() : std::nullopt;
-}
-
-std::optional<std::string> StringValue(const fw::Variant& key)
-{
-    const auto v = valueOfKind(key, fw::Variant::TypeString);
-    return v ? v->AsString() : std::nullopt;
-}
-
-std::optional<fw::Date> DateValue(const fw::Variant& key)
-{
-    const auto v = valueOfKind(key, fw::Variant::TypeDate);
-    return v ? v->AsDate() : std::nullopt;
+    return mPrefs->Value(key);
 }
 
 void SetValue(const fw::Variant& key, fw::Variant value)

@@ -19,16 +19,15 @@
 
 namespace BPrefs {
 
-// Loads the store first when it is not loaded yet. A missing or unreadable
-// file gives an empty store.
+// Each loads the store first when it is not loaded yet. A missing or
+// unreadable file gives an empty store.
 bool HasKey(const fw::Variant& key);
-// The value under the key; nothing when the key is absent.
-std::optional<fw::Variant> Value(const fw::Variant& key);
-// Nothing when the key is absent or holds a value of another kind.
-std::optional<bool> BooleanValue(const fw::Variant& key);
-std::optional<std::string> StringValue(const fw::Variant& key);
-std::optional<fw::Date> DateValue(const fw::Variant& key);
-// In memory only, until the next Save.
+// The value under the key. An object, a Date among them, is the one the
+// store holds, not a copy: a change to it is a change of the store. Throws
+// fw::KeyNotFoundException for a key the store does not hold, so readers
+// test HasKey first.
+fw::Variant Value(const fw::Variant& key);
+// In memory only, until the next Save. An object is stored itself.
 void SetValue(const fw::Variant& key, fw::Variant value);
 
 // Writes the whole store, with "app_vers" set to the running version, to the

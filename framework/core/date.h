@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -61,5 +62,8 @@ private:
 
     std::int64_t m_seconds = 0; // civil seconds since 1904-01-01 00:00:00
 };
+
+// A Date held by reference, as values and the stores of values hold them.
+using DatePtr = std::shared_ptr<Date>;
 
 } // namespace fw

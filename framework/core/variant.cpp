@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/core/variant.h"
 
+#include <utility>
+
 namespace fw {
 
 namespace {
@@ -12,6 +14,14 @@ std::optional<T> getIf(const V& v)
     return std::nullopt;
 }
 } // namespace
+
+Variant::Variant(DatePtr v)
+{
+    if (v)
+        m_value = std::move(v);
+    else
+        m_value = ObjectPtr();
+}
 
 Variant::Kind Variant::VarType() const
 {
@@ -40,7 +50,7 @@ std::optional<std::int32_t> Variant::AsInteger() const { return getIf<std::int32
 std::optional<std::int64_t> Variant::AsLong() const { return getIf<std::int64_t>(m_value); }
 std::optional<double> Variant::AsDouble() const { return getIf<double>(m_value); }
 std::optional<bool> Variant::AsBoolean() const { return getIf<bool>(m_value); }
-std::optional<Date> Variant::AsDate() const { return getIf<Date>(m_value); }
+DatePtr Variant::AsDate() const { return getIf<DatePtr>(m_value).value_or(nullptr); }
 std::optional<Color> Variant::AsColor() const { return getIf<Color>(m_value); }
 
 std::optional<std::string> Variant::AsString() const
@@ -65,6 +75,8 @@ bool operator==(const Variant& a, const Variant& b)
         return false;
     if (const EncodedString* s = a.AsEncodedString())
         return s->bytes == b.AsEncodedString()->bytes;
+    if (const DatePtr d = a.AsDate())
+        return *d == *b.AsDate();
     return a.m_value == b.m_value;
 }
 

@@ -26,7 +26,8 @@ struct EncodedString {
 };
 
 // A dynamically typed value. Kind() gives the framework's VarType codes.
-// Objects are held by reference; Date is held as a value.
+// Objects, a Date among them, are held by reference: copies of a Variant
+// share them, and a change to one is seen through every copy.
 class Variant {
 public:
     enum Kind : std::int32_t {
@@ -46,7 +47,10 @@ public:
     Variant(std::int64_t v) : m_value(v) {}
     Variant(double v) : m_value(v) {}
     Variant(bool v) : m_value(v) {}
-    Variant(const Date& v) : m_value(v) {}
+    // A Date given by value becomes a new Date object; given by reference it
+    // is held itself (none is Nil).
+    Variant(const Date& v) : m_value(std::make_shared<Date>(v)) {}
+    Variant(DatePtr v);
     Variant(Color v) : m_value(v) {}
     Variant(const char* utf8) : m_value(EncodedString{utf8, kEncodingUTF8}) {}
     Variant(std::string utf8) : m_value(EncodedString{std::move(utf8), kEncodingUTF8}) {}
@@ -65,7 +69,8 @@ public:
     std::optional<std::int64_t> AsLong() const;
     std::optional<double> AsDouble() const;
     std::optional<bool> AsBoolean() const;
-    std::optional<Date> AsDate() const;
+    // The Date object held itself; null for any other kind.
+    DatePtr AsDate() const;
     std::optional<Color> AsColor() const;
     // The text's bytes, whatever their encoding.
     std::optional<std::string> AsString() const;
@@ -74,11 +79,13 @@ public:
     template <class T>
     std::shared_ptr<T> As() const { return std::dynamic_pointer_cast<T>(AsObject()); }
 
-    // Equal kind and equal value; texts compare by bytes, objects by identity.
+    // Equal kind and equal value; texts compare by bytes, dates by their
+    // moment, other objects by identity.
     friend bool operator==(const Variant& a, const Variant& b);
 
 private:
-    std::variant<std::monostate, std::int32_t, std::int64_t, double, Date, EncodedString, bool, Color, ObjectPtr> m_value;
+    std::variant<std::monostate, std::int32_t, std::int64_t, double, DatePtr, EncodedString, bool, Color, ObjectPtr>
+        m_value;
 };
 
 } // namespace fw

@@ -29,8 +29,9 @@ constexpr Option kOptions[] = {
 void preferences::Event_Open()
 {
     for (const auto& [key, box] : kOptions)
-        if (const auto on = BPrefs::BooleanValue(key))
-            Find<fw::CheckBox>(box)->SetValue(*on);
+        if (BPrefs::HasKey(key))
+            if (const auto on = BPrefs::Value(key).AsBoolean())
+                Find<fw::CheckBox>(box)->SetValue(*on);
     // Every row of the three lists first, then the three selections. The
     // rows are added without yielding: a yield here would let other handlers
     // reach the lists while they are half filled.

@@ -197,7 +197,7 @@ TEST_F(ShellTest, EveryWayOutStoresTheInputsAndSavesOnce)
         EXPECT_EQ(again.durciclo->Text(), "33");
         EXPECT_TRUE(again.rbnino->Value());
         EXPECT_FALSE(again.rbconcebir->Value());
-        EXPECT_EQ(again.fechamens1->Date().SQLDate(), "2011-08-17");
+        EXPECT_EQ(again.fechamens1->Date()->SQLDate(), "2011-08-17");
         EXPECT_TRUE(BPrefs::HasKey("app_vers"));
         End();
     }
@@ -514,7 +514,7 @@ TEST_F(ShellTest, QuitSavesThenQuitsAndWritesOnce)
     EXPECT_FALSE(application->FileQuit_Action());
     EXPECT_EQ(writes.Count(), 1);
     End();
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "35");
+    EXPECT_EQ(BPrefs::Value("durciclo").AsString(), "35");
 }
 
 } // namespace

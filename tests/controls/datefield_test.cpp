@@ -262,6 +262,38 @@ TEST_F(DateFieldTest, EverySelectionChangeEndsOnAWholePart)
     }
 }
 
+// The field shows the stored date object itself, so that a step of the field
+// changes the stored date too; without a stored date, or with a value of
+// another kind, it starts at now. The getter gives the field's own object: a
+// change made through it is the field's date, shown at the next redraw.
+TEST_F(DateFieldTest, TheDateIsTheFieldsOwnObjectAndTheStoredOne)
+{
+    struct Row { const char* name; std::optional<fw::Variant> stored; const char* shown; };
+    const Row rows[] = {
+        {"nothing stored", std::nullopt, "2007/03/5"},
+        {"a date", fw::Date(2011, 8, 17, 9, 0, 0), "2011/08/17"},
+        {"a text", "2011-08-17", "2007/03/5"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        BPrefs::ResetForTesting();
+        if (row.stored)
+            BPrefs::SetValue("fechamens1", *row.stored);
+        MakeDateWindow();
+        EXPECT_EQ(field->Text(), row.shown);
+        const fw::DatePtr stored = row.stored ? row.stored->AsDate() : nullptr;
+        EXPECT_EQ(field->Date() == stored, stored != nullptr);
+        field->Date()->SetYear(2020);
+        EXPECT_EQ(field->SelectionValue(), 2020);
+        EXPECT_EQ(field->Text(), row.shown);
+        field->SelectionUp();
+        EXPECT_EQ(field->Text().substr(0, 5), "2021/");
+        if (stored) {
+            EXPECT_EQ(BPrefs::Value("fechamens1").AsDate()->Year(), 2021);
+        }
+    }
+}
+
 // The field answers ValidationError itself; a plain field passes it to the
 // window's handler.
 TEST_F(DateFieldTest, ValidationErrorStaysWithTheField)

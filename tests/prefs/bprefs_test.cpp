@@ -74,8 +74,31 @@ TEST_F(BPrefsTest, SetOrSaveBeforeAnyReadKeepsTheFileKeys)
     BPrefs::SetValue("luteo", "13");
     ASSERT_TRUE(BPrefs::Save());
     restart();
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
-    EXPECT_EQ(BPrefs::StringValue("luteo"), "13");
+    EXPECT_EQ(BPrefs::Value("durciclo").AsString(), "30");
+    EXPECT_EQ(BPrefs::Value("luteo").AsString(), "13");
+}
+
+// Value gives the stored object itself: a change made through the date it
+// returns is what the next Value sees and the next save writes, for a date
+// set in this run as for one loaded from the file. A date set by reference
+// is held itself. An absent key is the dictionary's failure.
+TEST_F(BPrefsTest, ValueGivesTheStoredObjectItself)
+{
+    BPrefs::SetValue("fechamens1", fw::Date(2007, 3, 5, 10, 30, 0));
+    for (const char* moment : {"2007-03-20 10:30:00", "2008-03-20 10:30:00"}) {
+        SCOPED_TRACE(moment);
+        const fw::DatePtr date = BPrefs::Value("fechamens1").AsDate();
+        ASSERT_NE(date, nullptr);
+        ASSERT_TRUE(date->SetSQLDateTime(moment));
+        EXPECT_EQ(BPrefs::Value("fechamens1").AsDate(), date);
+        ASSERT_TRUE(BPrefs::Save());
+        restart();
+        EXPECT_EQ(BPrefs::Value("fechamens1").AsDate()->SQLDateTime(), moment);
+    }
+    const auto mine = std::make_shared<fw::Date>(2009, 1, 2);
+    BPrefs::SetValue("fechamens1", mine);
+    EXPECT_EQ(BPrefs::Value("fechamens1").AsDate(), mine);
+    EXPECT_THROW(BPrefs::Value("durciclo"), fw::KeyNotFoundException);
 }
 
 TEST_F(BPrefsTest, FailedSavesLeaveTheFileAsItWasAndTheStoreWorking)
@@ -187,7 +210,7 @@ TEST_F(BPrefsTest, CorruptedFiles)
         EXPECT_TRUE(BPrefs::Save());
         EXPECT_EQ(BPrefs::LastSave().damagedCopy, nullptr);
         restart();
-        EXPECT_EQ(BPrefs::StringValue("durciclo"), "27");
+        EXPECT_EQ(BPrefs::Value("durciclo").AsString(), "27");
     }
 }
 
@@ -393,7 +416,7 @@ TEST_F(BPrefsTest, ASaveOfUnchangedBytesWritesNothing)
         EXPECT_TRUE(BPrefs::LastSave().saved);
         EXPECT_EQ(identity() != before, row.written);
         const fw::DictionaryPtr held =
-            dict({{"durciclo", *BPrefs::StringValue("durciclo")}, {"app_vers", BPrefs::AppVersionCode()}});
+            dict({{"durciclo", BPrefs::Value("durciclo")}, {"app_vers", BPrefs::AppVersionCode()}});
         EXPECT_EQ(readFile(), BPrefs::PrefsData(held));
     }
 }
