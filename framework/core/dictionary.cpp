@@ -100,13 +100,6 @@ const Variant& Dictionary::Value(const Variant& key) const
     throw KeyNotFoundException("Dictionary key not found");
 }
 
-std::optional<Variant> Dictionary::Lookup(const Variant& key) const
-{
-    if (const auto i = find(key))
-        return m_entries[*i].second;
-    return std::nullopt;
-}
-
 void Dictionary::SetValue(const Variant& key, Variant value)
 {
     if (const auto i = find(key)) {

@@ -29,7 +29,6 @@ public:
     const Variant& Key(std::size_t index) const { return m_entries.at(index).first; }
     // Throws KeyNotFoundException when the key is absent.
     const Variant& Value(const Variant& key) const;
-    std::optional<Variant> Lookup(const Variant& key) const;
     void SetValue(const Variant& key, Variant value);
 
 private:

@@ -86,7 +86,9 @@ inline fw::MemoryBlockPtr valueRecord(const fw::Variant& value)
 inline std::optional<fw::Variant> readRecord(const std::string& record)
 {
     const fw::DictionaryPtr read = BDictionary::Convert(block(inDictionary(record)));
-    return read ? read->Lookup("k") : std::nullopt;
+    if (!read || !read->HasKey("k"))
+        return std::nullopt;
+    return read->Value("k");
 }
 
 // Equal when both write the same record: kind, value, text encoding, and
