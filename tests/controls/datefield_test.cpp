@@ -294,19 +294,6 @@ TEST_F(DateFieldTest, TheDateIsTheFieldsOwnObjectAndTheStoredOne)
     }
 }
 
-// The field answers ValidationError itself; a plain field passes it to the
-// window's handler.
-TEST_F(DateFieldTest, ValidationErrorStaysWithTheField)
-{
-    MakeDateWindow();
-    std::vector<std::string> reached;
-    for (fw::EditField* f : {other, static_cast<fw::EditField*>(field)}) {
-        f->ValidationError.Bind([&reached, f](const std::string&, std::int32_t) { reached.push_back(f->Name()); });
-        f->Event_ValidationError("x", 0);
-    }
-    EXPECT_EQ(reached, std::vector<std::string>{"other"});
-}
-
 TEST(DateFieldNames, EveryNumberHasAName)
 {
     struct Row { std::int32_t value; const char* month; const char* day; };

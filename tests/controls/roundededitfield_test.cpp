@@ -3,7 +3,6 @@
 #include "controls/roundededitfieldfield.h"
 
 #include "controls/controltestwindow.h"
-#include "framework/gui/canvas.h"
 #include "framework/gui/editfield.h"
 #include "framework/gui/picture.h"
 #include "resources/pictureresources.h"
@@ -17,7 +16,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -145,31 +143,6 @@ TEST_F(RoundedEditFieldTest, TheFocusedFieldsFrameShowsARing)
         }
     }
     EXPECT_TRUE(std::filesystem::exists(testenv::screenshot(&canvas->ParentWindow(), "roundedfield-focused")));
-}
-
-// A drop raised on the frame stays with it; on a plain canvas it reaches the
-// window's handler.
-template <class Base>
-struct Dropped : Base {
-    using Base::Base;
-    using Base::Event_DropObject;
-};
-
-TEST_F(RoundedEditFieldTest, TheFrameTakesItsDropsItself)
-{
-    Dropped<fw::Canvas>* plain = nullptr;
-    Dropped<RoundedEditFieldCanvas>* frame = nullptr;
-    MakeWindow([&](ControlWindow& w) {
-        plain = w.Add<Dropped<fw::Canvas>>("plain", 10, 10, 40, 20);
-        frame = w.Add<Dropped<RoundedEditFieldCanvas>>("frame", 60, 10, 92, 20);
-    });
-    std::vector<std::string> reached;
-    fw::DragItem item{"text"};
-    for (fw::Canvas* c : {static_cast<fw::Canvas*>(plain), static_cast<fw::Canvas*>(frame)})
-        c->DropObject.Bind([&reached, c](fw::DragItem&, int) { reached.push_back(c->Name()); });
-    plain->Event_DropObject(item, 0);
-    frame->Event_DropObject(item, 0);
-    EXPECT_EQ(reached, std::vector<std::string>{"plain"});
 }
 
 } // namespace

@@ -174,57 +174,46 @@ TEST(FolderItem, CopiesReplaceNothingAndOnlyUnheldLeftoversGo)
 
 // A Mac type, creator and visibility live on the item as given: a new item
 // has none and is visible; creating or writing a file takes a type (and
-// WriteAll a creator) only when given one and only on success. Nothing of
-// them reaches the disk: no file is renamed or changed.
+// WriteAll a creator) only on success. Nothing of them reaches the disk: no
+// file is renamed or changed.
 TEST(FolderItem, MacTypeCreatorAndVisibleAreDataOfTheItemOnly)
 {
     testenv::TempFolders folders;
     const fs::path h = folders.home() / "files";
-    fs::create_directory(h);
+    fs::create_directories(h / "folder");
     testenv::WriteFile(h / "set", "s");
-    fs::create_directory(h / "folder");
-    struct Row {
-        const char* name;
-        std::function<void(FolderItem&)> act;
-        std::string type, creator;
-        bool visible;
-    };
+    using Act = std::function<void(FolderItem&)>;
+    const Act write = [](FolderItem& f) { f.WriteAll("w", "TEXT", "R*ch"); };
+    struct Row { const char* name; Act act; std::tuple<std::string, std::string, bool> expected; };
     const Row rows[] = {
-        {"new", [](FolderItem&) {}, "", "", true},
-        {"set", [](FolderItem& f) {
+        {"new", [](FolderItem&) {}, {"", "", true}},
+        {"set",
+         [](FolderItem& f) {
              f.SetMacType("dmg");
              f.SetMacCreator("dmg");
              f.SetVisible(false);
-         }, "dmg", "dmg", false},
-        {"created", [](FolderItem& f) { f.CreateBinaryFile("????"); }, "????", "", true},
-        {"created without a type", [](FolderItem& f) {
-             f.SetMacType("PNGf");
-             f.CreateBinaryFile();
-         }, "PNGf", "", true},
-        {"refused", [](FolderItem& f) {
+         },
+         {"dmg", "dmg", false}},
+        // The second creation is refused: the name is taken.
+        {"created",
+         [](FolderItem& f) {
              f.CreateBinaryFile("????");
              f.CreateBinaryFile("TEXT");
-         }, "????", "", true},
-        {"written", [](FolderItem& f) { f.WriteAll("w", "TEXT", "R*ch"); }, "TEXT", "R*ch", true},
-        {"folder", [](FolderItem& f) { f.WriteAll("w", "TEXT", "R*ch"); }, "", "", true},
+         },
+         {"????", "", true}},
+        {"written", write, {"TEXT", "R*ch", true}},
+        {"folder", write, {"", "", true}},
     };
-    const auto listing = [&h] {
-        std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(h))
-            names.insert(entry.path().filename().string());
-        return names;
-    };
-    const std::set<std::string> before = listing();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FolderItem item(h / row.name);
         row.act(item);
-        EXPECT_EQ(std::tuple(item.MacType(), item.MacCreator(), item.Visible()),
-                  std::tuple(row.type, row.creator, row.visible));
+        EXPECT_EQ(std::tuple(item.MacType(), item.MacCreator(), item.Visible()), row.expected);
     }
-    std::set<std::string> after = before;
-    after.insert({"created", "created without a type", "refused", "written"});
-    EXPECT_EQ(listing(), after);
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(h))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"created", "folder", "set", "written"}));
     EXPECT_EQ(testenv::ReadFile(h / "set"), "s");
     EXPECT_EQ(testenv::ReadFile(h / "written"), "w");
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <memory>
 #include <string>
 
 TEST(Dictionary, FindsKeysInInsertionOrderThroughGrowth)
@@ -41,21 +40,4 @@ TEST(Dictionary, FindsKeysInInsertionOrderThroughGrowth)
         EXPECT_EQ(e.Count(), stored == stored ? 1u : 2u);
         EXPECT_EQ(e.HasKey(asked), stored == stored);
     }
-}
-
-// A Variant holds a Date object by reference, as every object: copies share
-// it. A Date given by value is a new object; dates compare by their moment.
-TEST(Variant, HoldsADateByReference)
-{
-    const auto date = std::make_shared<fw::Date>(2007, 3, 5);
-    const fw::Variant held(date);
-    const fw::Variant copy = held;
-    date->SetDay(6);
-    EXPECT_EQ(copy.AsDate(), date);
-    const fw::Variant a(fw::Date(2007, 3, 6)), b(fw::Date(2007, 3, 6));
-    EXPECT_NE(a.AsDate(), b.AsDate());
-    EXPECT_EQ(a, copy);
-    EXPECT_EQ(a.VarType(), fw::Variant::TypeDate);
-    EXPECT_TRUE(fw::Variant(fw::DatePtr()).IsNull());
-    EXPECT_EQ(fw::Variant(std::int32_t{7}).AsDate(), nullptr);
 }
