@@ -360,7 +360,7 @@ TEST_F(BPrefsTest, AKilledSavesLeftoverGoesAtTheNextStartARunningOnesStays)
     ASSERT_EQ(itsOwn.size(), 1u);
 
     restart();
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "30");
+    EXPECT_EQ(BPrefs::Value("durciclo").AsString(), "30");
     EXPECT_EQ(temporaries(), itsOwn);
     BPrefs::SetValue("luteo", "12");
     EXPECT_TRUE(BPrefs::Save());
@@ -371,7 +371,7 @@ TEST_F(BPrefsTest, AKilledSavesLeftoverGoesAtTheNextStartARunningOnesStays)
     for (const fs::path& other : others)
         EXPECT_TRUE(fs::exists(other)) << other;
     restart();
-    EXPECT_EQ(BPrefs::StringValue("durciclo"), "32");
+    EXPECT_EQ(BPrefs::Value("durciclo").AsString(), "32");
 }
 
 TEST(BPrefsVersion, VersionCode)

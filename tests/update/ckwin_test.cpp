@@ -204,7 +204,7 @@ TEST_F(UpdateWindowTest, TheDownloadsFileIsOfTypeAndCreatorDmg)
     ASSERT_TRUE(Settle(w));
     // In place of the window's handler: the file the socket was given.
     fw::FolderItemPtr file;
-    w->http->DownloadComplete.Bind(
+    w->http->DownloadComplete.InstallInstanceEventHandler(
         [&](const std::string&, std::int32_t, const fw::InternetHeaders&, const fw::FolderItemPtr& f) { file = f; });
     testenv::click(w->CloseDownloadButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return file != nullptr; }, 5000));
