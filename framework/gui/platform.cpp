@@ -18,7 +18,10 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
+#include <string>
 #include <system_error>
 #include <fcntl.h>
 #include <unistd.h>
@@ -143,6 +146,39 @@ public:
     }
 };
 
+// The program's name as the user started it, for what is said on its behalf
+// before any window can show.
+std::string g_programName;
+QtMessageHandler g_qtHandler = nullptr;
+
+// While the connection to the display is made: Qt's platform plugin gives
+// up with a fatal message that tells the user to reinstall the program, then
+// aborts. No display is a failure like any other.
+void WhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        g_qtHandler(type, context, message);
+        return;
+    }
+    const char* display = std::getenv("DISPLAY");
+    std::fprintf(stderr, "%s: no display could be opened (%s%s).\n", g_programName.c_str(),
+                 display ? "DISPLAY=" : "DISPLAY is not set", display ? display : "");
+    std::fflush(stderr);
+    // Nothing has started that could be saved or freed: no window, no
+    // application object, no file.
+    std::_Exit(1);
+}
+
+std::unique_ptr<QApplication> Connect(int& argc, char** argv)
+{
+    const std::string path = argc > 0 && argv[0] ? argv[0] : "";
+    g_programName = path.substr(path.find_last_of('/') + 1);
+    g_qtHandler = qInstallMessageHandler(WhileConnecting);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(g_qtHandler);
+    return app;
+}
+
 // Without a thread Qt reads it itself when it first needs it.
 std::thread ReadFontConfiguration()
 {
@@ -160,7 +196,7 @@ Platform::Platform(int& argc, char** argv)
     // starts with reading the system's font configuration, some milliseconds
     // of parsing: that runs meanwhile Qt connects to the display, and Qt
     // then finds it read (one configuration wins if both read it).
-    : m_fontConfiguration(ReadFontConfiguration()), m_app(std::make_unique<QApplication>(argc, argv))
+    : m_fontConfiguration(ReadFontConfiguration()), m_app(Connect(argc, argv))
 {
     // Qt splits the scaling and blending of large images across its global
     // pool, a thread per core, each with its own stack and allocation arena

@@ -6,8 +6,9 @@ A termination signal (a logout's SIGTERM, a closed terminal's SIGHUP,
 Ctrl+C's SIGINT) after a goal is chosen must end it with status 0 and the
 goal saved. Its X server killed at the splash and with the calendar window
 showing must end it without a memory error, an abort or a crash, with the
-settings file whole and the inputs saved. Exit status 77 (skipped) only when
-no X server can be started.
+settings file whole and the inputs saved. Started where no display can be
+opened, it must say so and end with status 1, writing nothing. Exit status 77
+(skipped) only when no X server can be started.
 """
 
 import argparse
@@ -165,12 +166,42 @@ def display_lost(args, workdir, home):
         check(goals.get(expected) == "true", f"the display lost at {moment}: the goals saved are {goals}")
 
 
+def no_display(args, workdir):
+    """DISPLAY unset, then naming a display that no server serves: the program
+    says that no display could be opened and ends with status 1, as every
+    other failure does, and leaves no settings behind."""
+    free = next(n for n in range(100, 1000)
+                if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"))
+    for what, display, platform in (("DISPLAY unset", None, None), (f"DISPLAY=:{free}", f":{free}", "xcb")):
+        home = os.path.join(workdir, f"no-display-{free}-{bool(display)}")
+        config = os.path.join(home, ".config")
+        os.makedirs(config)
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=home, LC_ALL="C.UTF-8")
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "SESSION_MANAGER"):
+            env.pop(name, None)
+        if display:
+            env["DISPLAY"] = display
+        if platform:
+            env["QT_QPA_PLATFORM"] = platform
+        r = subprocess.run([args.program], env=env, capture_output=True, text=True, timeout=60)
+        said = r.stdout + r.stderr
+        check(r.returncode == 1, f"{what}: the program ended with status {r.returncode}, not 1:\n{said}")
+        check("no display could be opened" in said, f"{what}: the program did not say why:\n{said}")
+        check("Reinstalling" not in said, f"{what}: the program blamed its installation:\n{said}")
+        check(not os.listdir(config), f"{what}: the program wrote {os.listdir(config)}")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--program", required=True)
     ap.add_argument("--prefsdump", required=True)
     args = ap.parse_args()
     with tempfile.TemporaryDirectory() as workdir:
+        try:
+            no_display(args, workdir)
+        except Failure as e:
+            print(f"FAILED: {e}", file=sys.stderr)
+            return 1
         probe, _ = xserver.start(workdir)
         if not probe:
             print("no X server could be started: skipped")
