@@ -427,7 +427,23 @@ void Window::SetVisible(bool visible)
     if (visible)
         ShowNow();
     else
-        d->frameWidget->hide();
+        HideFrame();
+}
+
+void Window::HideFrame()
+{
+    QWidget* frame = d->frameWidget.get();
+    const bool hadKeyboard = frame->isVisible() && QApplication::activeWindow() == frame;
+    frame->hide();
+    if (!hadKeyboard || detail::Quitting())
+        return;
+    // Without a window manager nobody else gives it back: the keyboard would
+    // reach no window until one is clicked.
+    for (Window* w : Windows())
+        if (w != this && w->Visible() && w->d->frameWidget->isVisible()) {
+            w->d->frameWidget->activateWindow();
+            return;
+        }
 }
 
 void Window::Realize()
@@ -630,7 +646,7 @@ void Window::FinishClose()
 {
     for (auto& object : d->owned)
         object->OwnerClosed();
-    d->frameWidget->hide();
+    HideFrame();
     auto& list = registry().instances;
     for (auto it = list.begin(); it != list.end(); ++it)
         if (it->second.get() == this) {

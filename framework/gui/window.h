@@ -165,6 +165,9 @@ private:
     void ApplyFlags();
     void ShowTitle();
     void KeepAboveOpener();
+    // Hides the top-level widget; the keyboard goes to the window beneath
+    // when it was this one's.
+    void HideFrame();
     void Place();
     void ContentResized();
     void InstallMenuBar();

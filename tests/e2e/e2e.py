@@ -8,9 +8,11 @@ as a user would: a first start that stores the preferences, a second start
 through the disclaimer, the quick start, a date entered with the date
 field's arrows and keys, Calculate for every goal, paging, the preferences,
 every help topic, About and Check for Updates against a server of its own on
-127.0.0.1, and a third start that must show every input as it was left;
-then, under a window manager when the machine has one, Help, Preferences and
-About must stay above the calendar window when it is clicked.
+127.0.0.1, and a third start that must show every input as it was left.
+Without a window manager the keyboard must come back to the calendar window
+whenever a window in front of it goes. Then, under a window manager when the
+machine has one, Help, Preferences and About must stay above the calendar
+window when it is clicked.
 Every wait polls the display with a deadline. Screenshots of each step go to
 --out. Exit status 77 (skipped) only when no X server can be started.
 """
@@ -276,8 +278,13 @@ class Run:
         wait_for("the splash to go", lambda: not splash(self.d.xdotool), 10)
         return wait_window(self.d, CALENDAR, 702, 335)
 
-    def quit(self, calendar):
-        calendar.keys("ctrl+q")
+    def quit(self, calendar, focus=True):
+        """Ctrl+Q to the calendar window, or without focus=True to whichever
+        window has the keyboard."""
+        if focus:
+            calendar.keys("ctrl+q")
+        else:
+            self.d.xdotool("key", "ctrl+q")
         try:
             rc = self.proc.wait(timeout=15)
         except subprocess.TimeoutExpired:
@@ -336,6 +343,13 @@ def dismiss_disclaimer_and_quick_start(d, calendar, shots=True):
 
 def check_kept_above(d, window, calendar, what):
     check(transient_for(d, window) == int(calendar.wid), f"the {what} window is not kept above the calendar window")
+
+
+def keyboard_back(d, calendar, what):
+    """The keyboard is the calendar window's again once the window in front of
+    it has gone, without a click."""
+    wait_for(f"the keyboard back on the calendar window after {what}",
+             lambda: d.xdotool("getwindowfocus").strip() == str(calendar.wid), 5)
 
 
 def under_window_manager(args, d, home):
@@ -443,6 +457,7 @@ def scenario(args, d, home, site):
     d.screenshot("first-start")
     updates.click(255, 162)  # Close
     wait_gone(d, UPDATES)
+    keyboard_back(d, calendar, "the update window's Close")
     dismiss_disclaimer_and_quick_start(d, calendar, shots=False)
     x, y = cell_origin(today_cell)
     check(calendar.pixel(x + 6, y + 4) == TODAY_STRIP, "today's cell has no today strip")
@@ -451,7 +466,8 @@ def scenario(args, d, home, site):
     d.screenshot("preferences-first")
     settings.click(133, 274)  # Ok
     wait_gone(d, PREFERENCES)
-    run.quit(calendar)
+    keyboard_back(d, calendar, "the preferences window's Ok")
+    run.quit(calendar, focus=False)
     stored = prefs(args, home)
     check(stored.get("disclaimer") == "true", f"disclaimer not stored as shown: {stored}")
     first_durmens = stored.get("durmens")
@@ -473,6 +489,7 @@ def scenario(args, d, home, site):
     d.screenshot("update-downloading")
     updates.click(255, 162)  # Cancel
     wait_gone(d, UPDATES)
+    keyboard_back(d, calendar, "the update window's Cancel")
     wait_for("the cancelled download to be removed", lambda: not os.listdir(desktop), 20)
     d.screenshot("update-cancelled")
     dismiss_disclaimer_and_quick_start(d, calendar)
@@ -540,21 +557,24 @@ def scenario(args, d, home, site):
     check(len(set(pages)) == 6, "two help topics show the same page")
     help_window.click(231, 374)  # Close Help and return to Calendar
     wait_gone(d, HELP)
+    keyboard_back(d, calendar, "Close Help")
 
     calendar.click(103, 306)  # About
     # Without a title of its own, it shows the program's name.
     about = wait_for("the About box", lambda: sized(d, CALENDAR, 276, 365), 10)
     check_kept_above(d, about, calendar, "About")
     d.screenshot("about")
-    subprocess.run([args.wmclose, about], env=d.env, check=True)  # its close box
+    d.xdotool("key", "ctrl+w")  # File > Close, to the About box that has the keyboard
     wait_for("the About box to close", lambda: not sized(d, CALENDAR, 276, 365))
+    keyboard_back(d, calendar, "closing About")
 
     calendar.keys("alt+f", "Up", "Return")  # File > Check for Updates
     updates = wait_window(d, UPDATES, 340, 190)
     d.screenshot("check-for-updates")
     updates.click(255, 162)  # Close
     wait_gone(d, UPDATES)
-    run.quit(calendar)
+    keyboard_back(d, calendar, "the update window's Close")
+    run.quit(calendar, focus=False)
 
     stored = prefs(args, home)
     want = {"fechamens1": entered.strftime("%Y-%m-%d"), "durciclo": "28", "luteo": "14", "rbevitar": "false",

@@ -9,7 +9,9 @@
 #include "framework/gui/window.h"
 #include "support/guifixture.h"
 
+#include <QApplication>
 #include <QGuiApplication>
+#include <QTest>
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
@@ -197,6 +199,34 @@ TEST_F(WindowTest, FloatingWindowsAreTransientForTheWindowTheyAreOpenedFrom)
             w->Show();
             EXPECT_NE(w->Handle()->windowHandle()->transientParent(), parent);
         }
+    }
+}
+
+// The keyboard goes back to the window beneath when the window that had it
+// hides or closes; a window that did not have it leaves it where it is.
+TEST_F(WindowTest, TheWindowBeneathGetsTheKeyboardBackWhenTheFrontOneGoes)
+{
+    for (const bool close : {false, true}) {
+        SCOPED_TRACE(close ? "closed" : "hidden");
+        // Shown in this order: the last one has the keyboard.
+        std::vector<std::unique_ptr<fw::Window>> shown;
+        for (int i = 0; i < 3; ++i) {
+            shown.push_back(std::make_unique<fw::Window>());
+            shown.back()->Build();
+            shown.back()->Show();
+        }
+        fw::Window& beneath = *shown[0];
+        fw::Window& aside = *shown[1];
+        fw::Window& front = *shown[2];
+        ASSERT_TRUE(QTest::qWaitForWindowActive(front.Handle()));
+        aside.Hide();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QApplication::activeWindow(), front.Handle());
+        if (close)
+            front.Close();
+        else
+            front.Hide();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(beneath.Handle()));
     }
 }
 
