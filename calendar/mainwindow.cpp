@@ -275,7 +275,7 @@ void main::PushButton3_Action()
     Module1::botonesmain(false);
     SetMenuBar(MenuBar2());
     if (windows::preferences* settings = win::preferences())
-        settings->Show();
+        settings->ShowWithin(this, 0);
 }
 
 // About: the inputs wait until the About window closes.

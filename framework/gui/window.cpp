@@ -269,6 +269,9 @@ Window::Window() : d(std::make_unique<Private>())
 Window::~Window()
 {
     std::erase(registry().all, this);
+    for (Window* w : registry().all)
+        if (w->d->within == this)
+            w->d->within = nullptr;
     // Controls go before the widgets that hold theirs, the latest first.
     while (!d->owned.empty())
         d->owned.pop_back();
@@ -430,6 +433,14 @@ void Window::SetVisible(bool visible)
         HideFrame();
 }
 
+void Window::ShowWithin(Window* parent, std::int32_t /*facing*/)
+{
+    d->within = parent != this ? parent : nullptr;
+    if (d->built && !m_closing && d->frameWidget->isVisible())
+        KeepAboveOpener();
+    Show();
+}
+
 void Window::HideFrame()
 {
     QWidget* frame = d->frameWidget.get();
@@ -525,6 +536,15 @@ void Window::Private::Painted(Window& w)
         Qt::QueuedConnection);
 }
 
+namespace {
+
+bool IsFloating(std::int32_t frame)
+{
+    return frame == Window::kFloating || frame == Window::kGlobalFloating;
+}
+
+} // namespace
+
 void Window::ApplyFlags()
 {
     Qt::WindowFlags flags;
@@ -545,7 +565,8 @@ void Window::ApplyFlags()
         frameless = true;
         break;
     case kModelessDialog: flags = Qt::Dialog; break;
-    default: flags = Qt::Window; break;
+    // The platform keeps a window above another only as its dialog.
+    default: flags = KeptAbove() ? Qt::Dialog : Qt::Window; break;
     }
     if (!frameless) {
         flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
@@ -568,27 +589,35 @@ void Window::ApplyFlags()
 
 void Window::KeepAboveOpener()
 {
-    // A floating window stays above the window it is opened from, which a
-    // click can then never bring over it: transient for that window, the
-    // front one that is neither floating nor a title-less box.
-    const auto floating = [](std::int32_t frame) { return frame == kFloating || frame == kGlobalFloating; };
-    if (!floating(m_frame))
+    // Kept above the window it is opened from, which a click can then never
+    // bring over it: transient for that window, the one ShowWithin named while
+    // it shows, else the front one that is neither floating nor a title-less
+    // box.
+    if (!KeptAbove())
         return;
     const auto opens = [&](const Window* w) {
-        return w != this && w->Visible() && !floating(w->m_frame) && w->m_frame != kPlainBox &&
+        return w != this && w->Visible() && !IsFloating(w->m_frame) && w->m_frame != kPlainBox &&
                w->m_frame != kShadowedBox;
     };
-    Window* opener = FrontWindow();
-    if (!opener || !opens(opener)) {
-        const std::vector<Window*> all = Windows();
-        const auto found = std::find_if(all.begin(), all.end(), opens);
-        opener = found == all.end() ? nullptr : *found;
+    Window* opener = d->within && d->within->Visible() && !d->within->Closing() ? d->within : nullptr;
+    if (!opener) {
+        opener = FrontWindow();
+        if (!opener || !opens(opener)) {
+            const std::vector<Window*> all = Windows();
+            const auto found = std::find_if(all.begin(), all.end(), opens);
+            opener = found == all.end() ? nullptr : *found;
+        }
     }
     QWidget* frame = d->frameWidget.get();
     frame->winId();
     if (opener)
         opener->d->frameWidget->winId();
     frame->windowHandle()->setTransientParent(opener ? opener->d->frameWidget->windowHandle() : nullptr);
+}
+
+bool Window::KeptAbove() const
+{
+    return IsFloating(m_frame) || m_placement == kPlaceParent || d->within;
 }
 
 void Window::Place()

@@ -93,6 +93,10 @@ public:
     void SetVisible(bool visible);
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
+    // Shows the window in front of parent and keeps it above parent for as
+    // long as both show (transient for it); a null parent is Show(). facing
+    // chooses the edge a sheet slides from on other platforms: nothing here.
+    void ShowWithin(Window* parent, std::int32_t facing);
     // Raises Close (the window's, then its controls'), removes the window and
     // destroys it once the current event has been handled. The accessor makes
     // a new one afterwards. Quits when AutoQuit is on and no window shows.
@@ -164,6 +168,9 @@ private:
     void Realize();
     void ApplyFlags();
     void ShowTitle();
+    // Floating, placed on its parent window or shown within another: kept
+    // above the window it is opened from.
+    bool KeptAbove() const;
     void KeepAboveOpener();
     // Hides the top-level widget; the keyboard goes to the window beneath
     // when it was this one's.

@@ -31,6 +31,8 @@ struct Window::Private {
     bool prepareWhenIdle = false;
     std::size_t prepared = 0;
     std::vector<std::function<void()>> afterPaint;
+    // The window ShowWithin keeps it above, while that one shows.
+    Window* within = nullptr;
 
     // The window's widgets and its controls' report through these.
     static void TrackPointer(Window& w, bool inside, int x, int y) { w.TrackPointer(inside, x, y); }

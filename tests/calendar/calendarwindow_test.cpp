@@ -32,11 +32,13 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -143,10 +145,16 @@ TEST_F(CalendarWindowTest, PanelSequenceAndInputs)
     EXPECT_EQ(EnabledInputs(), 14);
 
     // Preferences takes the inputs and gives the menu bar for other windows;
-    // its Ok gives them back.
+    // its Ok gives them back. The window stays above the calendar window,
+    // whichever window was in front.
+    auto inFront = std::make_unique<fw::Window>();
+    inFront->Build();
+    inFront->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(inFront->Handle()));
     testenv::click(w->PushButton3);
     EXPECT_EQ(EnabledInputs(), 0);
     EXPECT_EQ(w->MenuBar(), MenuBar2());
+    EXPECT_EQ(win::preferences()->Handle()->windowHandle()->transientParent(), w->Handle()->windowHandle());
     win::preferences()->PushButton1->Push();
     EXPECT_EQ(EnabledInputs(), 14);
     EXPECT_EQ(w->MenuBar(), MenuBar1());

@@ -11,8 +11,8 @@ every help topic, About and Check for Updates against a server of its own on
 127.0.0.1, and a third start that must show every input as it was left.
 Without a window manager the keyboard must come back to the calendar window
 whenever a window in front of it goes. Then, under a window manager when the
-machine has one, Help, Preferences and About must stay above the calendar
-window when it is clicked.
+machine has one, Help, Preferences, About and the update check of a first
+start must stay above the calendar window when it is clicked.
 Every wait polls the display with a deadline. Screenshots of each step go to
 --out. Exit status 77 (skipped) only when no X server can be started.
 """
@@ -352,9 +352,22 @@ def keyboard_back(d, calendar, what):
              lambda: d.xdotool("getwindowfocus").strip() == str(calendar.wid), 5)
 
 
-def under_window_manager(args, d, home):
-    """Help, Preferences and About stay above the calendar window when it is
-    clicked, on a display of their own run by a window manager."""
+def stays_above_click(wm, window, calendar, name):
+    """A click on the calendar window gives it the keyboard and leaves the
+    window above it."""
+    check_kept_above(wm, window, calendar, name)
+    calendar.click(30, 100)  # a day of the calendar window, beside the window
+    wait_for("the calendar window to take the focus",
+             lambda: root_windows(wm, "_NET_ACTIVE_WINDOW") == [int(calendar.wid)])
+    order = root_windows(wm, "_NET_CLIENT_LIST_STACKING")
+    check(window in order and order.index(window) > order.index(int(calendar.wid)),
+          f"a click on the calendar window put the {name} window behind it")
+
+
+def under_window_manager(args, d, home, site):
+    """Help, Preferences, About and the update check of a first start stay
+    above the calendar window when it is clicked, on a display of their own
+    run by a window manager."""
     wm = Display(args.out)
     wm.step = d.step
     work = os.path.join(home, "wm")
@@ -376,16 +389,26 @@ def under_window_manager(args, d, home):
                 ("about", 103, about, lambda w: subprocess.run([args.wmclose, w], env=wm.env, check=True))):
             calendar.click(button, 306)
             window = int(wait_for(f"the {name} window", find))
-            check_kept_above(wm, window, calendar, name)
-            calendar.click(30, 100)  # a day of the calendar window, beside the window
-            wait_for("the calendar window to take the focus",
-                     lambda: root_windows(wm, "_NET_ACTIVE_WINDOW") == [int(calendar.wid)])
-            order = root_windows(wm, "_NET_CLIENT_LIST_STACKING")
-            check(window in order and order.index(window) > order.index(int(calendar.wid)),
-                  f"a click on the calendar window put the {name} window behind it")
+            stays_above_click(wm, window, calendar, name)
             wm.screenshot(f"{name}-above-calendar")
             close(str(window))
             wait_for(f"the {name} window to close", lambda: not find())
+        run.quit(calendar)
+
+        # A first start: the update check opens at the splash's Ok.
+        first = os.path.join(work, "first-start")
+        for sub in (".config", "Desktop", "run"):
+            os.makedirs(os.path.join(first, sub), mode=0o700)
+        run = Run(args, wm, first, args.seam, {"CYC_TEST_UPDATE_URL": site.url})
+        calendar = run.splash_then_calendar()
+        updates = wait_window(wm, UPDATES, 340, 190)
+        button = (215, 124, 80, 20)
+        empty = updates.crop(button)
+        wait_for("the newer version offered", lambda: updates.crop(button) != empty, 15)
+        stays_above_click(wm, int(updates.wid), calendar, "update")
+        wm.screenshot("update-above-calendar")
+        updates.click(255, 162)  # Close
+        wait_gone(wm, UPDATES)
         run.quit(calendar)
     finally:
         if manager:
@@ -605,7 +628,7 @@ def scenario(args, d, home, site):
 
     # 4. With a window manager, when the machine has one.
     if shutil.which("openbox"):
-        under_window_manager(args, d, home)
+        under_window_manager(args, d, home, site)
     else:
         print("no window manager: the stacking was checked by the windows' transient-for only")
 

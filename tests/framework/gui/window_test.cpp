@@ -161,21 +161,25 @@ TEST_F(WindowTest, FrameKindsAndPlacement)
     }
 }
 
-// Floating windows are kept above the window they are opened from, so that a
-// click on that window cannot hide them: they are transient for it.
-TEST_F(WindowTest, FloatingWindowsAreTransientForTheWindowTheyAreOpenedFrom)
+// Floating windows, and windows placed on their parent window, are kept
+// above the window they are opened from, so that a click on that window
+// cannot hide them: they are transient for it, as the platform's dialog when
+// they are documents, and never modal.
+TEST_F(WindowTest, KeptAboveTheWindowTheyAreOpenedFrom)
 {
     using W = fw::Window;
-    // The frames of the windows shown first, in order, and of the one shown
-    // last; which of the first it must be transient for (-1: none).
-    struct Row { const char* name; std::vector<int> before; int frame; int parent; };
+    // The frames of the windows shown first, in order, and the frame and
+    // placement of the one shown last; which of the first it must be
+    // transient for (-1: none).
+    struct Row { const char* name; std::vector<int> before; int frame; int placement; int parent; };
     const Row rows[] = {
-        {"floating over a document", {W::kDocument}, W::kFloating, 0},
-        {"global floating over a document", {W::kDocument}, W::kGlobalFloating, 0},
-        {"floating over the front document", {W::kDocument, W::kDocument}, W::kFloating, 1},
-        {"floating over floating over a document", {W::kDocument, W::kFloating}, W::kFloating, 0},
-        {"floating over a title-less box only", {W::kPlainBox}, W::kFloating, -1},
-        {"a document over a document", {W::kDocument}, W::kDocument, -1},
+        {"floating over a document", {W::kDocument}, W::kFloating, W::kPlaceDefault, 0},
+        {"global floating over a document", {W::kDocument}, W::kGlobalFloating, W::kPlaceDefault, 0},
+        {"floating over the front document", {W::kDocument, W::kDocument}, W::kFloating, W::kPlaceDefault, 1},
+        {"floating over floating over a document", {W::kDocument, W::kFloating}, W::kFloating, W::kPlaceDefault, 0},
+        {"floating over a title-less box only", {W::kPlainBox}, W::kFloating, W::kPlaceDefault, -1},
+        {"a document over a document", {W::kDocument}, W::kDocument, W::kPlaceDefault, -1},
+        {"a document placed on its parent window", {W::kDocument, W::kDocument}, W::kDocument, W::kPlaceParent, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -188,10 +192,15 @@ TEST_F(WindowTest, FloatingWindowsAreTransientForTheWindowTheyAreOpenedFrom)
         }
         auto w = std::make_unique<W>();
         w->SetFrame(row.frame);
+        w->SetPlacement(row.placement);
         w->Build();
         w->Show();
         const QWindow* parent = w->Handle()->windowHandle()->transientParent();
         EXPECT_EQ(parent, row.parent < 0 ? nullptr : shown[std::size_t(row.parent)]->Handle()->windowHandle());
+        EXPECT_EQ(w->Handle()->windowModality(), Qt::NonModal);
+        if (row.frame == W::kDocument) {
+            EXPECT_EQ(w->Handle()->windowType(), row.parent < 0 ? Qt::Window : Qt::Dialog);
+        }
         // Shown again after the opener went, it is no longer held by it.
         if (row.parent >= 0) {
             w->Hide();
@@ -200,6 +209,43 @@ TEST_F(WindowTest, FloatingWindowsAreTransientForTheWindowTheyAreOpenedFrom)
             EXPECT_NE(w->Handle()->windowHandle()->transientParent(), parent);
         }
     }
+}
+
+// ShowWithin names the window to stay above, whichever is in front; a second
+// ShowWithin of a shown window moves it to its new parent.
+TEST_F(WindowTest, ShowWithinKeepsTheWindowAboveItsParent)
+{
+    using W = fw::Window;
+    std::vector<std::unique_ptr<W>> documents;
+    for (int i = 0; i < 2; ++i) {
+        documents.push_back(std::make_unique<W>());
+        documents.back()->Build();
+        documents.back()->Show();
+    }
+    W& back = *documents[0];
+    W& front = *documents[1];
+    ASSERT_EQ(fw::FrontWindow(), &front);
+    const auto transientParent = [](const W& w) { return w.Handle()->windowHandle()->transientParent(); };
+    for (const int frame : {W::kFloating, W::kGlobalFloating, W::kDocument}) {
+        SCOPED_TRACE(frame);
+        auto w = std::make_unique<W>();
+        w->SetFrame(frame);
+        w->Build();
+        w->ShowWithin(&back, 0);
+        EXPECT_TRUE(w->Visible());
+        EXPECT_EQ(fw::FrontWindow(), w.get());
+        EXPECT_EQ(fw::Windows().front(), w.get());
+        EXPECT_EQ(transientParent(*w), back.Handle()->windowHandle());
+        EXPECT_EQ(w->Handle()->windowModality(), Qt::NonModal);
+        w->ShowWithin(&front, 0);
+        EXPECT_EQ(transientParent(*w), front.Handle()->windowHandle());
+    }
+    // Without a parent it is Show: a document placed by default stays free.
+    auto free = std::make_unique<W>();
+    free->Build();
+    free->ShowWithin(nullptr, 0);
+    EXPECT_TRUE(free->Visible());
+    EXPECT_EQ(transientParent(*free), nullptr);
 }
 
 // The keyboard goes back to the window beneath when the window that had it
