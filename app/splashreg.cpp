@@ -18,22 +18,12 @@ void splashreg::Event_Open()
 void splashreg::PushButton1_Action()
 {
     Hide();
-    windows::main* calendar = win::main();
-    // The start-up check is wanted unless the user switched it off. Building
-    // its window takes longer than painting the calendar window, which comes
-    // first.
-    if (!BPrefs::HasKey("ckupdt") || BPrefs::Value("ckupdt").AsBoolean() != false) {
-        const auto openCheck = [] {
-            if (windows::ckwin* updates = win::ckwin())
-                updates->Show();
-        };
-        if (calendar)
-            calendar->AfterNextPaint(openCheck);
-        else
-            openCheck();
-    }
-    if (calendar)
+    if (windows::main* calendar = win::main())
         calendar->Show();
+    // The start-up check is wanted unless the user switched it off.
+    if (!BPrefs::HasKey("ckupdt") || BPrefs::Value("ckupdt").AsBoolean() != false)
+        if (windows::ckwin* updates = win::ckwin())
+            updates->Show();
 }
 
 } // namespace windows

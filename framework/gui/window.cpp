@@ -70,7 +70,7 @@ protected:
         if (event->type() == QEvent::WindowActivate)
             Dispatch([this] { Window::Private::BringToFront(m_window); });
         else if (event->type() == QEvent::Paint)
-            Window::Private::Painted(m_window);
+            Window::Private::Painted();
         return QWidget::event(event);
     }
 
@@ -506,34 +506,18 @@ void Window::ShowNow()
     BringToFront();
 }
 
-void Window::AfterNextPaint(std::function<void()> then)
-{
-    d->afterPaint.push_back(std::move(then));
-}
-
 void Window::PrepareWhenIdle()
 {
     d->prepareWhenIdle = true;
     SchedulePreparation();
 }
 
-void Window::Private::Painted(Window& w)
+void Window::Private::Painted()
 {
     if (!g_painted) {
         g_painted = true;
         SchedulePreparation();
     }
-    if (w.d->afterPaint.empty())
-        return;
-    // Queued: the paint in progress is flushed to the display before the
-    // event loop takes the next posted call.
-    QMetaObject::invokeMethod(
-        w.d->frameWidget.get(),
-        [pending = std::exchange(w.d->afterPaint, {})] {
-            for (const std::function<void()>& then : pending)
-                Dispatch(then);
-        },
-        Qt::QueuedConnection);
 }
 
 namespace {

@@ -7,7 +7,6 @@
 #include "framework/gui/menuhandlers.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -102,11 +101,6 @@ public:
     // a new one afterwards. Quits when AutoQuit is on and no window shows.
     void Close();
     bool Closing() const { return m_closing; }
-
-    // Runs `then` as a handler from the event loop once the window has next
-    // been painted and its pixels handed to the display: for work that must
-    // not hold up a window's first appearance.
-    void AfterNextPaint(std::function<void()> then);
 
     // A hidden window shown next: its controls' widgets and menu bar are
     // made in the idle time after a window has painted, so that it shows

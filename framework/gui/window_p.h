@@ -4,7 +4,6 @@
 
 #include "framework/gui/window.h"
 
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,7 +29,6 @@ struct Window::Private {
     bool realized = false;
     bool prepareWhenIdle = false;
     std::size_t prepared = 0;
-    std::vector<std::function<void()>> afterPaint;
     // The window ShowWithin keeps it above, while that one shows.
     Window* within = nullptr;
 
@@ -40,7 +38,8 @@ struct Window::Private {
     static void BringToFront(Window& w) { w.BringToFront(); }
     static void CloseRequested(Window& w) { w.CloseRequested(); }
     static void EnableMenuItems(Window& w) { w.Event_EnableMenuItems(); }
-    static void Painted(Window& w);
+    // The first window's first paint starts the idle preparation.
+    static void Painted();
     // A control's base constructor: it takes its place above the controls
     // constructed before it.
     static void Join(Window& w, Control& control);
