@@ -107,7 +107,8 @@ void AquaAboutBox::Event_EnableMenuItems()
 void AquaAboutBox::Event_Open()
 {
     // An About box has nothing to collapse to.
-    help::Tagged("AquaAboutBox.Open", [&] { SetProperty("MinimizeButton", false); });
+    help::Tagged("AquaAboutBox.Open",
+                 [&] { fw::ChangeWindowAttributes(*this, 0, fw::kWindowCollapseBoxAttribute); });
 }
 
 void AquaAboutBox::Event_Close()

@@ -370,7 +370,7 @@ std::span<const PropertyInfo> Window::StoredProperties()
         Row<&Window::SetCloseButton>(0x0a, "CloseButton"),
         Row<&Window::m_resizeable>(0x0c, "Resizeable"),
         Row<&Window::m_maximizeButton>(0x0e, "MaximizeButton"),
-        Row<&Window::m_minimizeButton>(0x0f, "MinimizeButton"),
+        Row<&Window::SetMinimizeButton>(0x0f, "MinimizeButton"),
         Row<&Window::SetFrame>(0x10, "Frame"),
         {0x11, "Composite", PropertyKind::Boolean},
         {0x12, "LiveResize", PropertyKind::Boolean},
@@ -527,6 +527,11 @@ bool IsFloating(std::int32_t frame)
     return frame == Window::kFloating || frame == Window::kGlobalFloating;
 }
 
+// The X11 platform's window types beyond the one the flags give, read when
+// the flags change (the values of its WindowType).
+constexpr const char* kWindowTypes = "_q_xcb_wm_window_type";
+constexpr int kToolbarType = 0x08;
+
 } // namespace
 
 void Window::ApplyFlags()
@@ -563,6 +568,19 @@ void Window::ApplyFlags()
     }
     QWidget* frame = d->frameWidget.get();
     const bool shown = frame->isVisible();
+    // Some window managers (openbox) give a minimize button whatever the
+    // Motif hints say, and minimize a floating window's opener with it. The
+    // one secondary kind they give close only is the torn-off toolbar. The
+    // type is read when the flags change, on the platform window made first.
+    const QVariant types = IsFloating(m_frame) && !m_minimizeButton ? QVariant(kToolbarType) : QVariant();
+    if (const QWindow* made = frame->windowHandle(); made ? made->property(kWindowTypes) != types : types.isValid()) {
+        frame->winId();
+        QWindow* handle = frame->windowHandle();
+        handle->setProperty(kWindowTypes, types);
+        const Qt::WindowFlags current = handle->flags();
+        handle->setFlags(current ^ Qt::WindowTitleHint);
+        handle->setFlags(current);
+    }
     if (frame->windowFlags() != flags)
         frame->setWindowFlags(flags);
     if (frame->windowModality() != modality && !frame->isVisible())
@@ -794,6 +812,21 @@ void Window::SetCloseButton(bool on)
     m_closeButton = on;
     if (d->built && m_visible)
         ApplyFlags();
+}
+
+void Window::SetMinimizeButton(bool on)
+{
+    m_minimizeButton = on;
+    if (d->built && m_visible)
+        ApplyFlags();
+}
+
+void ChangeWindowAttributes(Window& window, std::uint32_t set, std::uint32_t clear)
+{
+    if (set & kWindowCollapseBoxAttribute)
+        window.SetMinimizeButton(true);
+    if (clear & kWindowCollapseBoxAttribute)
+        window.SetMinimizeButton(false);
 }
 
 void Window::TrackPointer(bool inside, int x, int y)

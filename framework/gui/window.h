@@ -134,6 +134,10 @@ public:
     // False: the window manager's close request is ignored.
     bool CloseButton() const { return m_closeButton; }
     void SetCloseButton(bool on);
+    // The window manager's minimize button. A floating window without one
+    // offers its close button only.
+    bool MinimizeButton() const { return m_minimizeButton; }
+    void SetMinimizeButton(bool on);
 
     // Framework side: the top-level Qt widget and the content area.
     QWidget* Handle() const;
@@ -226,6 +230,14 @@ W* WindowInstance()
     }
     return window;
 }
+
+// The platform's window attributes that ChangeWindowAttributes knows; the
+// others mean nothing here.
+inline constexpr std::uint32_t kWindowCollapseBoxAttribute = 8;
+
+// Sets, then clears, attributes of the window's platform window: the collapse
+// box is its minimize button.
+void ChangeWindowAttributes(Window& window, std::uint32_t set, std::uint32_t clear);
 
 // Every open window, front first.
 std::vector<Window*> Windows();

@@ -12,7 +12,8 @@ every help topic, About and Check for Updates against a server of its own on
 Without a window manager the keyboard must come back to the calendar window
 whenever a window in front of it goes. Then, under a window manager when the
 machine has one, Help, Preferences, About and the update check of a first
-start must stay above the calendar window when it is clicked.
+start must stay above the calendar window when it is clicked, and the first
+three offer their close button only.
 Every wait polls the display with a deadline. Screenshots of each step go to
 --out. Exit status 77 (skipped) only when no X server can be started.
 """
@@ -352,6 +353,13 @@ def keyboard_back(d, calendar, what):
              lambda: d.xdotool("getwindowfocus").strip() == str(calendar.wid), 5)
 
 
+def allowed_actions(display, wid):
+    """What the window manager lets the user do with a window."""
+    out = subprocess.run(["xprop", "-id", str(wid), "_NET_WM_ALLOWED_ACTIONS"], env=display.env,
+                         capture_output=True, text=True).stdout
+    return set(re.findall(r"_NET_WM_ACTION_\w+", out))
+
+
 def stays_above_click(wm, window, calendar, name):
     """A click on the calendar window gives it the keyboard and leaves the
     window above it."""
@@ -367,7 +375,8 @@ def stays_above_click(wm, window, calendar, name):
 def under_window_manager(args, d, home, site):
     """Help, Preferences, About and the update check of a first start stay
     above the calendar window when it is clicked, on a display of their own
-    run by a window manager."""
+    run by a window manager; the first three offer close only, nothing that
+    would take the calendar window away with them."""
     wm = Display(args.out)
     wm.step = d.step
     work = os.path.join(home, "wm")
@@ -389,6 +398,9 @@ def under_window_manager(args, d, home, site):
                 ("about", 103, about, lambda w: subprocess.run([args.wmclose, w], env=wm.env, check=True))):
             calendar.click(button, 306)
             window = int(wait_for(f"the {name} window", find))
+            actions = allowed_actions(wm, window)
+            check("_NET_WM_ACTION_CLOSE" in actions and not any("MINIMIZE" in a or "MAXIMIZE" in a for a in actions),
+                  f"the {name} window offers {sorted(actions)}, not its close button only")
             stays_above_click(wm, window, calendar, name)
             wm.screenshot(f"{name}-above-calendar")
             close(str(window))

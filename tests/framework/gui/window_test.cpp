@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include <QVariant>
 #include <QImage>
 #include <QScreen>
 #include <QWidget>
@@ -246,6 +247,41 @@ TEST_F(WindowTest, ShowWithinKeepsTheWindowAboveItsParent)
     free->ShowWithin(nullptr, 0);
     EXPECT_TRUE(free->Visible());
     EXPECT_EQ(transientParent(*free), nullptr);
+}
+
+// The collapse box is the minimize button; the other attributes change
+// nothing. A floating window without one is the platform's torn-off toolbar,
+// which every window manager gives its close button only.
+TEST_F(WindowTest, ChangeWindowAttributesSetsAndClearsTheCollapseBox)
+{
+    using W = fw::Window;
+    constexpr std::uint32_t kBox = fw::kWindowCollapseBoxAttribute;
+    struct Row { const char* name; int frame; bool before; std::uint32_t set, clear; bool after; };
+    const Row rows[] = {
+        {"document, cleared", W::kDocument, true, 0, kBox, false},
+        {"floating, cleared", W::kFloating, true, 0, kBox, false},
+        {"floating, set", W::kFloating, false, kBox, 0, true},
+        {"set, then cleared", W::kDocument, true, kBox, kBox, false},
+        {"other attributes", W::kFloating, true, ~kBox, ~kBox, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        auto w = std::make_unique<W>();
+        w->SetFrame(row.frame);
+        w->SetMinimizeButton(row.before);
+        w->Build();
+        w->Show();
+        fw::ChangeWindowAttributes(*w, row.set, row.clear);
+        EXPECT_EQ(w->MinimizeButton(), row.after);
+        // Changed on the shown window, which stays shown.
+        EXPECT_TRUE(w->Handle()->isVisible());
+        const Qt::WindowFlags flags = w->Handle()->windowFlags();
+        EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), row.after);
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        const bool toolbar = row.frame == W::kFloating && !row.after;
+        EXPECT_EQ(w->Handle()->windowHandle()->property("_q_xcb_wm_window_type"),
+                  toolbar ? QVariant(0x08) : QVariant());
+    }
 }
 
 // The keyboard goes back to the window beneath when the window that had it
