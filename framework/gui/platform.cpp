@@ -20,9 +20,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -151,13 +154,27 @@ public:
 std::string g_programName;
 QtMessageHandler g_qtHandler = nullptr;
 
+// What Qt said while connecting, told once the connection is made: without
+// one, its warnings only restate that there is no display, in words that
+// suggest a broken installation.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category, file, function;
+    int line;
+    QString text;
+};
+std::mutex g_heldMutex;
+std::vector<HeldMessage> g_held;
+
 // While the connection to the display is made: Qt's platform plugin gives
 // up with a fatal message that tells the user to reinstall the program, then
 // aborts. No display is a failure like any other.
 void WhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type != QtFatalMsg) {
-        g_qtHandler(type, context, message);
+        const std::lock_guard lock(g_heldMutex);
+        g_held.push_back({type, context.category ? context.category : "", context.file ? context.file : "",
+                          context.function ? context.function : "", context.line, message});
         return;
     }
     const char* display = std::getenv("DISPLAY");
@@ -176,6 +193,11 @@ std::unique_ptr<QApplication> Connect(int& argc, char** argv)
     g_qtHandler = qInstallMessageHandler(WhileConnecting);
     auto app = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(g_qtHandler);
+    const std::lock_guard lock(g_heldMutex);
+    for (const HeldMessage& m : std::exchange(g_held, {})) {
+        const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(), m.category.c_str());
+        g_qtHandler(m.type, context, m.text);
+    }
     return app;
 }
 
