@@ -329,6 +329,16 @@ def check_painting(calendar, shot, entered_cell):
     check(colours[ovulation[0] - 1] == FERTILE, "the day before ovulation is not fertile")
 
 
+def newer_version_offered(d):
+    """The update window of a start-up check, once it offers the site's newer
+    version (its Download button has appeared)."""
+    updates = wait_window(d, UPDATES, 340, 190)
+    button = (215, 124, 80, 20)
+    empty = updates.crop(button)
+    wait_for("the newer version offered", lambda: updates.crop(button) != empty, 15)
+    return updates
+
+
 def dismiss_disclaimer_and_quick_start(d, calendar, shots=True):
     wait_for("the disclaimer", lambda: calendar.pixel(400, 176) == PANEL)
     check(calendar.pixel(300, 230) != PANEL, "the quick start shows with the disclaimer")
@@ -413,10 +423,7 @@ def under_window_manager(args, d, home, site):
             os.makedirs(os.path.join(first, sub), mode=0o700)
         run = Run(args, wm, first, args.seam, {"CYC_TEST_UPDATE_URL": site.url})
         calendar = run.splash_then_calendar()
-        updates = wait_window(wm, UPDATES, 340, 190)
-        button = (215, 124, 80, 20)
-        empty = updates.crop(button)
-        wait_for("the newer version offered", lambda: updates.crop(button) != empty, 15)
+        updates = newer_version_offered(wm)
         stays_above_click(wm, int(updates.wid), calendar, "update")
         wm.screenshot("update-above-calendar")
         updates.click(255, 162)  # Close
@@ -512,10 +519,7 @@ def scenario(args, d, home, site):
     calendar = run.splash_then_calendar()
     # The check at start-up, against the run's own site: a newer version
     # offered, its download started and cancelled.
-    updates = wait_window(d, UPDATES, 340, 190)
-    button = (215, 124, 80, 20)
-    empty = updates.crop(button)
-    wait_for("the newer version offered", lambda: updates.crop(button) != empty, 15)
+    updates = newer_version_offered(d)
     check("/version.txt" in site.requests, "the update window did not ask the site")
     d.screenshot("update-offered")
     updates.click(255, 134)  # Download

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace layoutc {
 
@@ -383,12 +384,19 @@ private:
         for (const TypeLine& t : layout_.types)
             if (t.className == name)
                 throw LayoutError(raw.line, "a second type line for " + name);
+        const auto [type, header] = TypeAndHeader(raw);
+        layout_.types.push_back({name, type, header});
+    }
+
+    // The C++ type and the quoted header that close a type or set line.
+    static std::pair<std::string, std::string> TypeAndHeader(const RawRow& raw)
+    {
         if (!IsQualifiedName(raw.tokens[2].text))
             throw LayoutError(raw.line, "not a C++ type name: " + raw.tokens[2].text);
         const auto header = ParseQuoted(raw.tokens[3].text);
         if (!header || header->empty())
-            throw LayoutError(raw.line, "type expects a quoted header path");
-        layout_.types.push_back({name, raw.tokens[2].text, *header});
+            throw LayoutError(raw.line, raw.tokens[0].text + " expects a quoted header path");
+        return {raw.tokens[2].text, *header};
     }
 
     void ReadSet(const RawRow& raw)
@@ -399,12 +407,8 @@ private:
             throw LayoutError(raw.line, "not a control set name: " + name);
         if (!setLines_.emplace(name, raw.line).second)
             throw LayoutError(raw.line, "a second set line for " + name);
-        if (!IsQualifiedName(raw.tokens[2].text))
-            throw LayoutError(raw.line, "not a C++ type name: " + raw.tokens[2].text);
-        const auto header = ParseQuoted(raw.tokens[3].text);
-        if (!header || header->empty())
-            throw LayoutError(raw.line, "set expects a quoted header path");
-        layout_.sets.push_back({name, raw.tokens[2].text, *header});
+        const auto [type, header] = TypeAndHeader(raw);
+        layout_.sets.push_back({name, type, header});
     }
 
     // Builders follow one another by number, each creating at least one control.
