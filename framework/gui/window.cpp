@@ -581,8 +581,19 @@ void Window::ApplyFlags()
         handle->setFlags(current ^ Qt::WindowTitleHint);
         handle->setFlags(current);
     }
-    if (frame->windowFlags() != flags)
-        frame->setWindowFlags(flags);
+    if (d->appliedFlags != flags) {
+        d->appliedFlags = flags;
+        // Qt hides a shown window to give it new flags and shows it again: a
+        // window manager can lose a window unmapped and mapped at once, and
+        // leave it withdrawn while the program thinks it shows. A shown one
+        // takes them in place.
+        if (frame->isVisible()) {
+            frame->overrideWindowFlags(flags);
+            frame->windowHandle()->setFlags(frame->windowFlags());
+        } else {
+            frame->setWindowFlags(flags);
+        }
+    }
     if (frame->windowModality() != modality && !frame->isVisible())
         frame->setWindowModality(modality);
     if (shown && !frame->isVisible())

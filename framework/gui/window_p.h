@@ -4,8 +4,11 @@
 
 #include "framework/gui/window.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,9 @@ struct Window::Private {
     std::size_t prepared = 0;
     // The window ShowWithin keeps it above, while that one shows.
     Window* within = nullptr;
+    // The flags last given to the top-level widget, as asked: Qt adds hints
+    // of its own to what it keeps, so its flags never compare equal to these.
+    std::optional<Qt::WindowFlags> appliedFlags;
 
     // The window's widgets and its controls' report through these.
     static void TrackPointer(Window& w, bool inside, int x, int y) { w.TrackPointer(inside, x, y); }

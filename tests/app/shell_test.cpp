@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/eventwatch.h"
 #include "support/shell_fixture.h"
 #include "update/ckwin.h"
 #include "update/createdfile.h"
@@ -32,28 +33,7 @@ using namespace shelltest;
 
 constexpr const char* kPrefsFile = "com.tarcyc Prefs";
 
-// Calls back at each event of that type to a widget (a paint, a hide),
-// before the widget handles it.
-class EventWatch : public QObject {
-public:
-    EventWatch(QWidget* widget, QEvent::Type type, std::function<void()> onEvent)
-        : m_type(type), m_onEvent(std::move(onEvent))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == m_type)
-            m_onEvent();
-        return false;
-    }
-
-private:
-    QEvent::Type m_type;
-    std::function<void()> m_onEvent;
-};
+using testenv::EventWatch;
 
 // The splash shows over the hidden calendar window; Ok hides it for good,
 // shows the calendar window and opens the update check itself, in front and

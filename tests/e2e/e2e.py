@@ -429,6 +429,9 @@ def under_window_manager(args, d, home, site):
         updates.click(255, 162)  # Close
         wait_gone(wm, UPDATES)
         run.quit(calendar)
+    except Failure:
+        wm.screenshot("failure-under-window-manager")
+        raise
     finally:
         if manager:
             manager.kill()

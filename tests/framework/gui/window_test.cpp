@@ -7,6 +7,7 @@
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
 #include "framework/gui/window.h"
+#include "support/eventwatch.h"
 #include "support/guifixture.h"
 
 #include <QApplication>
@@ -271,9 +272,14 @@ TEST_F(WindowTest, ChangeWindowAttributesSetsAndClearsTheCollapseBox)
         w->SetMinimizeButton(row.before);
         w->Build();
         w->Show();
+        // Changed on the shown window, which stays shown throughout: a window
+        // hidden and shown again at once can be lost by a window manager.
+        int hides = 0;
+        const testenv::EventWatch watch(w->Handle(), QEvent::Hide, [&] { ++hides; });
+        w->Show();
         fw::ChangeWindowAttributes(*w, row.set, row.clear);
         EXPECT_EQ(w->MinimizeButton(), row.after);
-        // Changed on the shown window, which stays shown.
+        EXPECT_EQ(hides, 0);
         EXPECT_TRUE(w->Handle()->isVisible());
         const Qt::WindowFlags flags = w->Handle()->windowFlags();
         EXPECT_EQ(flags.testFlag(Qt::WindowMinimizeButtonHint), row.after);
