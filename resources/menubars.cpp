@@ -5,11 +5,11 @@ namespace {
 
 using Kind = fw::MenuRow::Kind;
 
-// Construction order. Shortcuts use Ctrl where the Mac has Command.
+// Construction order. The framework takes Cmd+ for the Control key.
 constexpr fw::MenuRow kFileMenu[] = {
     {"", "FileMenu", Kind::Item, "&File", "", false},
-    {"FileMenu", "FileClose", Kind::Item, "Close", "Ctrl+W", true},
-    {"FileMenu", "FileQuit", Kind::Quit, "Quit", "Ctrl+Q", true},
+    {"FileMenu", "FileClose", Kind::Item, "Close", "Cmd+W", true},
+    {"FileMenu", "FileQuit", Kind::Quit, "Quit", "Cmd+Q", true},
     {"FileMenu", "FilePSetup", Kind::Item, "Page Setup...", "", false},
 };
 
@@ -19,11 +19,11 @@ constexpr fw::MenuRow kCheckForUpdates[] = {
 
 constexpr fw::MenuRow kEditMenu[] = {
     {"", "EditMenu", Kind::Item, "&Edit", "", false},
-    {"EditMenu", "EditUndo", Kind::Item, "Undo", "Ctrl+Z", false},
+    {"EditMenu", "EditUndo", Kind::Item, "Undo", "Cmd+Z", false},
     {"EditMenu", "UntitledMenu0", Kind::Item, "-", "", false},
-    {"EditMenu", "EditCut", Kind::Item, "Cut", "Ctrl+X", false},
-    {"EditMenu", "EditCopy", Kind::Item, "Copy", "Ctrl+C", false},
-    {"EditMenu", "EditPaste", Kind::Item, "Paste", "Ctrl+V", false},
+    {"EditMenu", "EditCut", Kind::Item, "Cut", "Cmd+X", false},
+    {"EditMenu", "EditCopy", Kind::Item, "Copy", "Cmd+C", false},
+    {"EditMenu", "EditPaste", Kind::Item, "Paste", "Cmd+V", false},
     {"EditMenu", "EditClear", Kind::Item, "Clear", "", false},
 };
 

@@ -26,14 +26,28 @@ struct Row {
     std::string text;
     char key;
     bool autoEnable;
+    // Shown rows: the shortcut text the item stores and the key its action
+    // takes; expected rows leave both empty and give key instead.
+    std::string storedKey = {}, shownKey = {};
 };
+
+// "Cmd+" and the letter as the item stores it, and the Control key that the
+// action takes for it.
+std::string Keys(const Row& r)
+{
+    if (!r.storedKey.empty() || !r.shownKey.empty() || r.key == '?')
+        return "stored \"" + r.storedKey + "\" takes \"" + r.shownKey + "\"";
+    if (!r.key)
+        return "stored \"\" takes \"\"";
+    return std::string("stored \"Cmd+") + r.key + "\" takes \"Ctrl+" + r.key + "\"";
+}
 
 std::string Line(const Row& r)
 {
     static const char* const kKinds[] = {"MenuItem", "QuitMenuItem", "AppleMenuItem"};
     std::ostringstream out;
     out << (r.parent.empty() ? "bar" : r.parent) << " / " << r.name << ": " << kKinds[int(r.kind)] << " \""
-        << r.text << "\" key " << (r.key ? std::string("Cmd+") + r.key : std::string("none")) << " auto "
+        << r.text << "\" " << Keys(r) << " auto "
         << r.autoEnable;
     return out.str();
 }
@@ -56,17 +70,12 @@ Kind KindOf(fw::MenuItem& item)
     return Kind::Item;
 }
 
-// The Command key letter of the shortcut the item's action carries (Ctrl on
-// this platform); '?' for any other shortcut.
-char KeyOf(fw::MenuItem& item)
+// The shortcut an item stores and the one its action takes, as texts.
+void ReadKeys(fw::MenuItem& item, Row& row)
 {
-    const QKeySequence keys = item.Handle()->shortcut();
-    if (keys.isEmpty())
-        return 0;
-    for (char c = 'A'; c <= 'Z'; ++c)
-        if (keys == QKeySequence(Qt::CTRL | Qt::Key(c)))
-            return c;
-    return '?';
+    row.key = '?';
+    row.storedKey = item.KeyboardShortcut();
+    row.shownKey = item.Handle()->shortcut().toString(QKeySequence::PortableText).toStdString();
 }
 
 // The bar's menus and their items in the order the user sees them, which is
@@ -77,7 +86,8 @@ std::vector<Row> Shown(fw::MenuBar& bar)
     std::vector<Row> rows;
     for (std::size_t m = 0; m < bar.Count(); ++m) {
         fw::MenuItem& menu = *bar.Item(m);
-        rows.push_back({"", menu.Name(), KindOf(menu), menu.Text(), KeyOf(menu), menu.AutoEnable()});
+        rows.push_back({"", menu.Name(), KindOf(menu), menu.Text(), 0, menu.AutoEnable()});
+        ReadKeys(menu, rows.back());
         const QMenu* shown = menu.Handle()->menu();
         if (!shown) {
             ADD_FAILURE() << menu.Name() << " is no menu";
@@ -90,7 +100,8 @@ std::vector<Row> Shown(fw::MenuBar& bar)
             if (qsizetype(i) < shown->actions().size()) {
                 EXPECT_EQ(shown->actions()[qsizetype(i)], item.Handle()) << item.Name();
             }
-            rows.push_back({menu.Name(), item.Name(), KindOf(item), item.Text(), KeyOf(item), item.AutoEnable()});
+            rows.push_back({menu.Name(), item.Name(), KindOf(item), item.Text(), 0, item.AutoEnable()});
+            ReadKeys(item, rows.back());
         }
     }
     return rows;
