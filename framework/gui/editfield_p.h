@@ -12,10 +12,12 @@
 #include <climits>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QEvent;
+class QKeyEvent;
 class QLineEdit;
 class QTextDocument;
 
@@ -90,9 +92,14 @@ public:
     // A line the field was scrolled to before its widget was made, reached
     // once the widget shows and lays out its lines.
     std::int32_t pendingLine = 0;
+    // A line scrolled to while the widget handles a key, reached again once
+    // it has done so.
+    bool inKey = false;
+    std::optional<std::int32_t> keyScroll;
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -80,6 +80,20 @@ bool EditFieldArea::event(QEvent* event)
     return OfferKey(m_field, event) || QTextEdit::event(event);
 }
 
+void EditFieldArea::keyPressEvent(QKeyEvent* event)
+{
+    // The widget scrolls its caret into view after the caret has moved, and
+    // so after the selection handlers: a line one of them scrolled to would
+    // be lost.
+    const bool outer = !std::exchange(inKey, true);
+    QTextEdit::keyPressEvent(event);
+    if (!outer)
+        return;
+    inKey = false;
+    if (const auto line = std::exchange(keyScroll, std::nullopt); line && m_field)
+        EditField::Private::ScrollTo(*m_field, *line);
+}
+
 void EditFieldArea::showEvent(QShowEvent* event)
 {
     // After the widget has scrolled its caret into view on its first show.
@@ -333,6 +347,8 @@ void EditField::SetScrollPosition(std::int32_t line)
     if (!d->area)
         return;
     d->area->pendingLine = 0;
+    if (d->area->inKey)
+        d->area->keyScroll = line;
     const std::vector<qreal> tops = LineTops(*d->area->document());
     if (tops.empty())
         return;

@@ -150,3 +150,24 @@ TEST_F(AyudaTest, LinksAndAnchorsInTheField)
 }
 
 } // namespace
+
+// An arrow key that moves the caret into a hash link counts as a click: the
+// later anchor's line stays the first one shown once the key is handled,
+// though the field scrolls to its caret after moving it.
+TEST_F(AyudaTest, AnArrowKeyIntoAHashLinkScrollsToItsAnchor)
+{
+    help::HTMLField* field = Open(true)->HTMLField1;
+    field->Render(TestPage());
+    field->Handle()->setFocus();
+    ClickAt(field, 6); // in " and ", three characters before "go down"
+    ASSERT_EQ(field->SelStart(), 6);
+    ASSERT_EQ(field->anchors.size(), 2u);
+    const std::int32_t later = field->LineNumAtCharPos(field->anchors[1].position);
+    testenv::key(field, Qt::Key_Right);
+    testenv::key(field, Qt::Key_Right);
+    EXPECT_EQ(field->ScrollPosition(), 0);
+    testenv::key(field, Qt::Key_Right);
+    EXPECT_EQ(field->SelStart(), 9);
+    EXPECT_EQ(field->ScrollPosition(), later);
+    EXPECT_GT(later, 0);
+}
