@@ -51,7 +51,7 @@ constexpr std::string_view kCreditsDefault =
     "5. LIMITATION OF LIABILITY\r"
     "In no event shall the rights holders be liable to you for any damages, including a pregnancy or the failure to achieve one, the loss of data or any other general, special, incidental or consequential loss, arising out of the use of or the inability to use the program, even if they have been advised of the possibility of such damages. Some countries do not allow the exclusion of liability for incidental or consequential damages, so the limitation above may not apply to you.\r"
     "6. GENERAL\r"
-    "This agreement is the whole agreement between you and the rights holders about the program, and it replaces any earlier agreement about it. If any part of it is held invalid, the rest remains in force. For any question about this agreement, please write to support@tarcyc.example. This agreement is governed by the laws of the country in which you acquired the program.\r";
+    "This agreement is the whole agreement between you and the rights holders about the program, and it replaces any earlier agreement about it. If any part of it is held invalid, the rest remains in force. For any question about this agreement or about the program, please write to us at support@tarcyc.example. This agreement is governed by the laws of the country in which you acquired the program.\r";
 
 constexpr std::string_view kAyuda00Default =
     "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r"
@@ -90,7 +90,7 @@ constexpr std::string_view kAyuda00Default =
     "<font color=\"#3333ff\"\r"
     " face=\"Helvetica, Arial, sans-serif\"><b><i>Cyclane Duvivarode</i> - Easy to use!</b></font><br>\r"
     "<font color=\"#000000\" face=\"Helvetica, Arial, sans-serif\">Using <b>Cyclane Duvivarode</b> is very easy: type some information about your cycle (the date of your last menstruation, the average length of your cycle and the length of your luteal phase) \r"
-    "and press the \"Calculate!\" button. A calendar with colours and icons will show you the dates of your menses, your fertile days and your ovulation day, and you can move from one month to the next to plan ahead. Your data are kept for the next time you open the program.</font>\r"
+    "and press the \"Calculate!\" button. A calendar with colours and icons will show you the dates of your menses, your fertile days and your ovulation day, and you can move from one month to the next to plan ahead. Your data are kept for the next time you open the program, so you do not need to type them in again.</font>\r"
     "</body>\r"
     "</html>\r"
     "\r";
@@ -100,7 +100,7 @@ constexpr std::string_view kAyuda01Default =
     "<html><head></head>\r"
     "<body><font face=\"Helvetica, Arial, sans-serif\"><font color=\"#3333ff\"><b>What is the Luteal Phase?\r"
     "</b></font><br><font color=\"#000000\">The luteal phase is the second half of the menstrual cycle: it begins the day after ovulation and lasts until the day before the next menstruation, usually 10 to 16 days (it is also called \"DPO\" or Days Past Ovulation). \r"
-    "The luteal phase must last at least 10 days for a fertilized egg to implant in the uterus. Unlike the first half of the cycle, its length usually stays the same from cycle to cycle in the same woman, and the average is 14 days.</font><br><br><font color=\"#3333ff\"><b>How do I deteremine the duration of my luteal phase? </b></font><br><font color=\"#000000\">Only a laboratory test of the progesterone hormone in your blood stream can tell you exactly how long your luteal phase lasts. The test is simple and your doctor can order it for you at any time; it is usually made a week after ovulation.</font><br><font color=\"#3333ff\"><b><br>What if I don't know my luteal phase duration? </b></font><br><font color=\"#000000\">If you are not shure about the duration of your luteal phase, you may use 14 days.</font>\r"
+    "The luteal phase must last at least 10 days for a fertilized egg to implant in the uterus. Unlike the first half of the cycle, its length usually stays the same from cycle to cycle in the same woman, and the average is 14 days.</font><br><br><font color=\"#3333ff\"><b>How do I deteremine the duration of my luteal phase? </b></font><br><font color=\"#000000\">Only a laboratory test of the progesterone hormone in your blood stream can tell you exactly how long your luteal phase lasts. The test is simple and your doctor can order it for you at any time; it is usually made a week after ovulation, when progesterone levels are highest.</font><br><font color=\"#3333ff\"><b><br>What if I don't know my luteal phase duration? </b></font><br><font color=\"#000000\">If you are not shure about the duration of your luteal phase, you may use 14 days.</font>\r"
     "</font>\r"
     "</body>\r"
     "</html>\r";
@@ -156,12 +156,12 @@ constexpr std::string_view kAyuda04Default =
     "<br>\t\t\to What did you expect to happen?\r"
     "<br>\t\t\to What happened instead?\r"
     "<br>\t\t\to Can you repeat it? Which steps lead to it?\r"
-    "<br>\t\t\to The exact text of any message that was shown\r"
+    "<br>\t\t\to The exact text of any error message that was shown\r"
     "<br>\r"
     "<br><b>Comments and suggestions:</b>\r"
     "<br>\t\t* Tell us what you like and what you miss in the program.\r"
     "<br>\t\t* Ideas for new features are always welcome.\r"
-    "<br>\t\t* Translations to other languages are welcome too.\r"
+    "<br>\t\t* Translations into other languages are welcome too.\r"
     "<br>\r"
     "<br>Thank you for using <b>Cyclane Duvivarode</b>!\r"
     "<br>\r"
