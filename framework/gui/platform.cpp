@@ -16,6 +16,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -166,20 +167,43 @@ struct HeldMessage {
 std::mutex g_heldMutex;
 std::vector<HeldMessage> g_held;
 
+// Qt's words, before it gives up, when the display itself refused or could
+// not be reached (bad DISPLAY, no server, no permission).
+bool DisplayNotOpened(const std::vector<HeldMessage>& held)
+{
+    return std::any_of(held.begin(), held.end(), [](const HeldMessage& m) {
+        return m.category == "qt.qpa.xcb" && m.text.startsWith(QLatin1String("could not connect to display"));
+    });
+}
+
+// Every line of Qt's own account, each on behalf of the program.
+void TellLines(const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        std::fprintf(stderr, "%s: %s\n", g_programName.c_str(), line.toLocal8Bit().constData());
+}
+
 // While the connection to the display is made: Qt's platform plugin gives
 // up with a fatal message that tells the user to reinstall the program, then
-// aborts. No display is a failure like any other.
+// aborts. No display is a failure like any other, and is said as such; any
+// other failure (a platform that cannot be loaded, say) in Qt's own words.
 void WhileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
+    const std::lock_guard lock(g_heldMutex);
     if (type != QtFatalMsg) {
-        const std::lock_guard lock(g_heldMutex);
         g_held.push_back({type, context.category ? context.category : "", context.file ? context.file : "",
                           context.function ? context.function : "", context.line, message});
         return;
     }
-    const char* display = std::getenv("DISPLAY");
-    std::fprintf(stderr, "%s: no display could be opened (%s%s).\n", g_programName.c_str(),
-                 display ? "DISPLAY=" : "DISPLAY is not set", display ? display : "");
+    if (DisplayNotOpened(g_held)) {
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "%s: no display could be opened (%s%s).\n", g_programName.c_str(),
+                     display ? "DISPLAY=" : "DISPLAY is not set", display ? display : "");
+    } else {
+        for (const HeldMessage& m : g_held)
+            TellLines(m.text);
+        TellLines(message);
+    }
     std::fflush(stderr);
     // Nothing has started that could be saved or freed: no window, no
     // application object, no file.

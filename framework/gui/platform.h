@@ -11,7 +11,8 @@ namespace fw {
 // The connection to the desktop for the life of the process. The program's
 // entry point makes one before any window, menu bar or application object and
 // keeps it until they are all gone. It quits on the termination signals.
-// When no display can be opened it says so on standard error and ends the
+// When no display can be opened it says so on standard error, and when Qt
+// cannot start for another reason it says Qt's reason; either way it ends the
 // process with status 1.
 class Platform {
 public:

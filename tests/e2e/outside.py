@@ -169,11 +169,15 @@ def display_lost(args, workdir, home):
 def no_display(args, workdir):
     """DISPLAY unset, then naming a display that no server serves: the program
     says that no display could be opened and ends with status 1, as every
-    other failure does, and leaves no settings behind."""
+    other failure does, and leaves no settings behind. A platform that cannot
+    be loaded is no missing display: the program says what Qt said."""
     free = next(n for n in range(100, 1000)
                 if not os.path.exists(f"/tmp/.X11-unix/X{n}") and not os.path.exists(f"/tmp/.X{n}-lock"))
-    for what, display, platform in (("DISPLAY unset", None, None), (f"DISPLAY=:{free}", f":{free}", "xcb")):
-        home = os.path.join(workdir, f"no-display-{free}-{bool(display)}")
+    cases = (("DISPLAY unset", None, None, "no display could be opened"),
+             (f"DISPLAY=:{free}", f":{free}", "xcb", "no display could be opened"),
+             ("QT_QPA_PLATFORM=bogus", f":{free}", "bogus", 'Could not find the Qt platform plugin "bogus"'))
+    for what, display, platform, reason in cases:
+        home = os.path.join(workdir, f"no-display-{free}-{what.split('=')[0]}")
         config = os.path.join(home, ".config")
         os.makedirs(config)
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=home, LC_ALL="C.UTF-8")
@@ -186,9 +190,15 @@ def no_display(args, workdir):
         r = subprocess.run([args.program], env=env, capture_output=True, text=True, timeout=60)
         said = r.stdout + r.stderr
         check(r.returncode == 1, f"{what}: the program ended with status {r.returncode}, not 1:\n{said}")
-        check("no display could be opened" in said, f"{what}: the program did not say why:\n{said}")
-        check(len(said.strip().splitlines()) == 1,
-              f"{what}: the program said more than why, as if its installation were broken:\n{said}")
+        check(reason in said, f"{what}: the program did not say why:\n{said}")
+        program = os.path.basename(args.program)
+        check(all(line.startswith(program + ": ") for line in said.strip().splitlines()),
+              f"{what}: not every line is said on the program's behalf:\n{said}")
+        if reason.startswith("no display"):
+            check(len(said.strip().splitlines()) == 1,
+                  f"{what}: the program said more than why, as if its installation were broken:\n{said}")
+        else:
+            check("no display" not in said, f"{what}: the program blamed the display:\n{said}")
         check(not os.listdir(config), f"{what}: the program wrote {os.listdir(config)}")
 
 
