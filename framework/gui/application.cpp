@@ -226,10 +226,12 @@ void MsgBox(std::string_view text)
         s_msgBoxHook(std::string(text));
         return;
     }
+    detail::ActOnDefaultKeysWhenReleased();
     Window* front = FrontWindow();
     QMessageBox box(QMessageBox::NoIcon, detail::ToQString(ApplicationTitle()), detail::DisplayText(text),
                     QMessageBox::Ok, front ? front->Handle() : nullptr);
     box.exec();
+    detail::KeyboardBackAfterDialog(&box);
 }
 
 void SetApplicationTitle(std::string_view title)

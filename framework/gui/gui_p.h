@@ -13,6 +13,7 @@
 #include <string_view>
 
 class QKeyEvent;
+class QWidget;
 
 namespace fw::detail {
 
@@ -37,5 +38,13 @@ QFont MakeFont(std::string_view name, std::int32_t size, bool bold, bool italic,
 // The key as KeyDown gives it: one character, arrows as codes 28-31 and the
 // other editing keys as their control codes; empty for keys without one.
 std::string KeyText(const QKeyEvent& event);
+
+// From now on Return, Enter and Escape act when released, in the window that
+// took their press; held down, they repeat nothing.
+void ActOnDefaultKeysWhenReleased();
+
+// Gives the keyboard back to the front window once a dialog of the
+// framework's (a message box, Page Setup) has closed, if nothing else has it.
+void KeyboardBackAfterDialog(const QWidget* dialog);
 
 } // namespace fw::detail

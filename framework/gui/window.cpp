@@ -259,6 +259,7 @@ void DestroyAllWindows()
 
 Window::Window() : d(std::make_unique<Private>())
 {
+    detail::ActOnDefaultKeysWhenReleased();
     d->frameWidget = std::make_unique<WindowFrame>(*this);
     d->content = new WindowContent(*this, d->frameWidget.get());
     d->frameWidget->layout()->addWidget(d->content);

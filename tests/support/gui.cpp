@@ -7,10 +7,14 @@
 #include "support/testenv.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QWindow>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
 #include <QWidget>
+
+#include <gtest/gtest.h>
 
 namespace testenv {
 
@@ -91,6 +95,22 @@ void key(fw::Control* control, int qtKey)
 void type(fw::EditField* field, std::string_view text)
 {
     QTest::keyClicks(field->Handle(), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void sendReturn(SentKey what, fw::Window* to)
+{
+    QCoreApplication::processEvents();
+    if (!to)
+        to = fw::FrontWindow();
+    ASSERT_NE(to, nullptr) << "no window has the keyboard";
+    QWindow* window = to->Handle()->windowHandle();
+    const auto send = [&](QEvent::Type type, bool repeat) {
+        QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+        QCoreApplication::sendEvent(window, &event);
+    };
+    if (what == SentKey::Repeat)
+        send(QEvent::KeyRelease, true);
+    send(what == SentKey::Release ? QEvent::KeyRelease : QEvent::KeyPress, what == SentKey::Repeat);
 }
 
 void runFor(int ms)

@@ -35,6 +35,12 @@ void key(fw::Control* control, int qtKey);
 // Types the text into the field, one key per character.
 void type(fw::EditField* field, std::string_view text);
 
+// Return as the window system sends it to a window, the front window (the
+// one that has the keyboard) when none is given: a press, one repeat of a held
+// key (a release and a press), or the release.
+enum class SentKey { Press, Repeat, Release };
+void sendReturn(SentKey what, fw::Window* to = nullptr);
+
 // Lets events and timers run for that long.
 void runFor(int ms);
 

@@ -14,9 +14,11 @@
 #include <QCoreApplication>
 #include <QApplication>
 #include <QDialog>
+#include <QTest>
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <stdexcept>
 
 namespace {
@@ -240,6 +242,43 @@ TEST_F(ApplicationTest, PageSetupKeepsTheSetupItWasGivenWhenConfirmedAndItsOwnWh
         ASSERT_NE(parent, nullptr);
         EXPECT_EQ(parent->window(), front->Handle());
     }
+}
+
+// Without a window manager nobody gives the keyboard back when a dialog
+// closes: the front window takes it again, however the dialog ends.
+TEST_F(ApplicationTest, TheFrontWindowGetsTheKeyboardBackWhenADialogCloses)
+{
+    fw::Window* front = MakeWindow({});
+    front->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(front->Handle()));
+    const fw::TextHook recording = fw::SetMsgBoxHook({});
+    const auto message = [] { fw::MsgBox("The file could not be saved."); };
+    const auto pageSetup = [] { fw::PrinterSetup().PageSetupDialog(); };
+    struct Row {
+        const char* name;
+        std::function<void()> open;
+        void (QDialog::*end)();
+    };
+    const Row rows[] = {
+        {"message, Ok", message, &QDialog::accept},
+        {"message, Escape", message, &QDialog::reject},
+        {"Page Setup, Ok", pageSetup, &QDialog::accept},
+        {"Page Setup, Escape", pageSetup, &QDialog::reject},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        bool hadKeyboard = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            hadKeyboard = QTest::qWaitForWindowActive(dialog);
+            (dialog->*row.end)();
+        });
+        row.open();
+        EXPECT_TRUE(hadKeyboard);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(front->Handle()));
+    }
+    fw::SetMsgBoxHook(recording);
 }
 
 TEST_F(ApplicationTest, PageSetupWithoutItsModuleSaysSoAndKeepsTheSettings)

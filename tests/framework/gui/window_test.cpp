@@ -4,10 +4,12 @@
 #include "framework/gui/graphics.h"
 #include "framework/gui/httpsocket.h"
 #include "framework/gui/picture.h"
+#include "framework/gui/pushbutton.h"
 #include "framework/gui/statictext.h"
 #include "framework/gui/timer.h"
 #include "framework/gui/window.h"
 #include "support/eventwatch.h"
+#include "support/gui.h"
 #include "support/guifixture.h"
 
 #include <QApplication>
@@ -315,6 +317,58 @@ TEST_F(WindowTest, TheWindowBeneathGetsTheKeyboardBackWhenTheFrontOneGoes)
         else
             front.Hide();
         EXPECT_TRUE(QTest::qWaitForWindowActive(beneath.Handle()));
+    }
+}
+
+// Return pushes the default button of the window that took both its press
+// and its release, once; a press meant for one window never pushes another
+// window's button, and a key held down pushes nothing with its repeats.
+TEST_F(WindowTest, ReturnPushesTheDefaultButtonOfTheWindowThatTookItsPressWhenReleased)
+{
+    using Key = testenv::SentKey;
+    struct Row {
+        const char* name;
+        std::vector<std::pair<int, Key>> sent; // to window 0 or 1
+        int pushed0, pushed1;
+    };
+    const Row rows[] = {
+        {"pressed and released", {{0, Key::Press}, {0, Key::Release}}, 1, 0},
+        {"held, then released", {{0, Key::Press}, {0, Key::Repeat}, {0, Key::Repeat}, {0, Key::Release}}, 1, 0},
+        {"only pressed", {{0, Key::Press}}, 0, 0},
+        {"pressed in one, released in the other", {{0, Key::Press}, {1, Key::Release}}, 0, 0},
+        {"pressed in one, held over the other", {{0, Key::Press}, {1, Key::Repeat}, {1, Key::Repeat}}, 0, 0},
+        {"released in one, held over the other", {{0, Key::Press}, {0, Key::Release}, {1, Key::Repeat}}, 1, 0},
+        {"a release without its press", {{1, Key::Release}}, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        int pushed[2] = {0, 0};
+        fw::Window* w[2];
+        for (int i = 0; i < 2; ++i) {
+            w[i] = MakeWindow([&pushed, i](testenv::TestWindow& t) {
+                auto* ok = t.Add<fw::PushButton>("Ok", 10, 10, 80, 20);
+                ok->SetDefault(true);
+                // As a dialog's Ok: counted, and the window goes.
+                ok->Action.InstallInstanceEventHandler([&pushed, i, &t] {
+                    ++pushed[i];
+                    t.Hide();
+                });
+            });
+            w[i]->Show();
+        }
+        for (const auto& [to, key] : row.sent)
+            testenv::sendReturn(key, w[to]);
+        EXPECT_EQ(pushed[0], row.pushed0);
+        EXPECT_EQ(pushed[1], row.pushed1);
+        // Whatever came before, a window shown stays shown while the key
+        // repeats, and a whole key press pushes its button.
+        w[1]->Show();
+        testenv::sendReturn(Key::Repeat, w[1]);
+        EXPECT_TRUE(w[1]->Visible());
+        testenv::sendReturn(Key::Press, w[1]);
+        testenv::sendReturn(Key::Release, w[1]);
+        EXPECT_FALSE(w[1]->Visible());
+        EXPECT_EQ(pushed[1], row.pushed1 + 1);
     }
 }
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/shell_fixture.h"
+#include "help/ayuda.h"
+#include "update/ckwin.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -75,6 +77,48 @@ TEST_F(PrefsWindowTest, OnlyOkStoresTheSettings)
         EXPECT_EQ(ShownBy(*win::preferences()), kept);
         End();
     }
+}
+
+// Return sent as the window system delivers it: the press to the preferences
+// window, then the key's repeats and its release to whichever window has the
+// keyboard by then. Ok takes it; Calculate never does, and Preferences and
+// Help, shown while a key is held down, stay shown.
+TEST_F(PrefsWindowTest, ASentReturnPushesOkOnlyAndLeavesEveryWindowToShow)
+{
+    using testenv::SentKey;
+    Start();
+    testenv::click(win::splashreg()->PushButton1);
+    windows::main* calendar = win::main();
+    WaitShown(calendar);
+    testenv::click(win::ckwin()->stopbutton); // Close
+    PastTheFirstStartPanels();
+    calendar->ov->SetText("no Calculate"); // Calculate writes it
+    testenv::click(calendar->PushButton3);
+    windows::preferences* prefs = win::preferences();
+    WaitShown(prefs);
+
+    testenv::sendReturn(SentKey::Press, prefs);
+    for (const SentKey then : {SentKey::Repeat, SentKey::Repeat, SentKey::Release, SentKey::Repeat})
+        testenv::sendReturn(then);
+    EXPECT_FALSE(prefs->Visible());
+    EXPECT_EQ(calendar->MenuBar(), MenuBar1());
+    EXPECT_EQ(calendar->ov->Text(), "no Calculate");
+
+    for (fw::PushButton* button : {calendar->PushButton3, calendar->PushButton2}) {
+        SCOPED_TRACE(button->Caption());
+        testenv::click(button);
+        fw::Window* shown = button == calendar->PushButton3 ? static_cast<fw::Window*>(prefs) : win::ayuda();
+        WaitShown(shown);
+        testenv::sendReturn(SentKey::Repeat);
+        testenv::sendReturn(SentKey::Repeat);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(shown->Visible());
+        EXPECT_TRUE(shown->Handle()->isVisible());
+        testenv::sendReturn(SentKey::Press);
+        testenv::sendReturn(SentKey::Release);
+        EXPECT_FALSE(shown->Visible());
+    }
+    EXPECT_EQ(calendar->ov->Text(), "no Calculate");
 }
 
 // Closing the window (as a quit does while the calendar window stays)
