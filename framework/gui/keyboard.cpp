@@ -24,10 +24,10 @@ bool IsDefaultKey(int key)
 
 // Return, Enter and Escape act when they are released, in the window that
 // took their press, and their repeats while held do nothing. A window that
-// went at the press (its default button hides it) left the release and the
-// repeats to the window beneath, whose own default button they pushed; and a
-// tool that sends the press to one window and the release to the one that
-// then has the keyboard left the key held down, repeating for good.
+// goes at the press (its default button hides it) would leave the release and
+// the repeats to the window beneath, which would push its own default button
+// with them; and a tool that sends the release to whichever window then has
+// the keyboard would leave the key held down, repeating for good.
 class DefaultKeysOnRelease : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -54,8 +54,8 @@ protected:
             return false;
         if (event->type() == QEvent::KeyPress) {
             if (!key->isAutoRepeat())
-                m_held = {window,           key->key(),          key->modifiers(),      key->text(),
-                          key->nativeScanCode(), key->nativeVirtualKey(), key->nativeModifiers()};
+                m_held = {window, key->key(), key->modifiers(), key->text(), key->nativeScanCode(),
+                          key->nativeVirtualKey(), key->nativeModifiers()};
             return true;
         }
         if (key->isAutoRepeat())

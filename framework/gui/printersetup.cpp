@@ -35,7 +35,8 @@ bool PrinterSetup::PageSetupDialog(Window* parent)
         return false;
     }
     QString result;
-    const bool confirmed = module->pageSetup(detail::ToQString(m_setupString), parent ? parent->Handle() : nullptr, result);
+    const bool confirmed =
+        module->pageSetup(detail::ToQString(m_setupString), parent ? parent->Handle() : nullptr, result);
     // The dialog is gone by now.
     detail::KeyboardBackAfterDialog(nullptr);
     if (!confirmed)
