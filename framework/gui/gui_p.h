@@ -5,6 +5,7 @@
 #include "framework/core/color.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 
@@ -38,6 +39,20 @@ QFont MakeFont(std::string_view name, std::int32_t size, bool bold, bool italic,
 // The key as KeyDown gives it: one character, arrows as codes 28-31 and the
 // other editing keys as their control codes; empty for keys without one.
 std::string KeyText(const QKeyEvent& event);
+
+// Installs an event filter of class F on the application, once.
+template <class F>
+void InstallApplicationFilter()
+{
+    static bool installed = false;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (installed || !app)
+        return;
+    installed = true;
+    auto* filter = new F;
+    filter->setParent(app);
+    app->installEventFilter(filter);
+}
 
 // From now on Return, Enter and Escape act when released, in the window that
 // took their press; held down, they repeat nothing.

@@ -89,13 +89,7 @@ private:
 
 void ActOnDefaultKeysWhenReleased()
 {
-    static bool installed = false;
-    if (installed || !qApp)
-        return;
-    installed = true;
-    auto* filter = new DefaultKeysOnRelease;
-    filter->setParent(qApp);
-    qApp->installEventFilter(filter);
+    InstallApplicationFilter<DefaultKeysOnRelease>();
 }
 
 void KeyboardBackAfterDialog(const QWidget* dialog)

@@ -2,6 +2,7 @@
 #include "framework/gui/platform.h"
 
 #include "framework/gui/application.h"
+#include "framework/gui/gui_p.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -263,13 +264,7 @@ Platform::~Platform()
 
 void ReleaseStoresOfHiddenWindows()
 {
-    static bool installed = false;
-    if (installed || !qApp)
-        return;
-    installed = true;
-    auto* release = new HiddenStoreRelease;
-    release->setParent(qApp);
-    qApp->installEventFilter(release);
+    detail::InstallApplicationFilter<HiddenStoreRelease>();
 }
 
 void QuitOnTerminationSignals()

@@ -5,8 +5,8 @@
 
 namespace fw {
 
-// A push button. Return pushes the window's topmost shown, enabled Default
-// button, Escape its Cancel button.
+// A push button. Return, once released, pushes the window's topmost shown,
+// enabled Default button, Escape its Cancel button.
 class PushButton : public TextControl {
 public:
     explicit PushButton(fw::Window& window);

@@ -17,38 +17,36 @@ namespace {
 
 enum class Kind { Item, Quit, Apple };
 
+// The shortcut text an item stores and the key its action takes.
+std::string Keys(const std::string& stored, const std::string& takes)
+{
+    return "stored \"" + stored + "\" takes \"" + takes + "\"";
+}
+
+// As the tables give it: "Cmd+" and the letter, which is the Control key here.
+std::string Cmd(char letter)
+{
+    return Keys(std::string("Cmd+") + letter, std::string("Ctrl+") + letter);
+}
+
+const std::string kNoKey = Keys("", "");
+
 // One menu or item as the user meets it: the menu that holds it (empty for a
-// menu of the bar), its name, class, text, Command key letter (0: none) and
-// AutoEnable.
+// menu of the bar), its name, class, text, shortcut and AutoEnable.
 struct Row {
     std::string parent, name;
     Kind kind;
     std::string text;
-    char key;
+    std::string keys;
     bool autoEnable;
-    // Shown rows: the shortcut text the item stores and the key its action
-    // takes; expected rows leave both empty and give key instead.
-    std::string storedKey = {}, shownKey = {};
 };
-
-// "Cmd+" and the letter as the item stores it, and the Control key that the
-// action takes for it.
-std::string Keys(const Row& r)
-{
-    if (!r.storedKey.empty() || !r.shownKey.empty() || r.key == '?')
-        return "stored \"" + r.storedKey + "\" takes \"" + r.shownKey + "\"";
-    if (!r.key)
-        return "stored \"\" takes \"\"";
-    return std::string("stored \"Cmd+") + r.key + "\" takes \"Ctrl+" + r.key + "\"";
-}
 
 std::string Line(const Row& r)
 {
     static const char* const kKinds[] = {"MenuItem", "QuitMenuItem", "AppleMenuItem"};
     std::ostringstream out;
     out << (r.parent.empty() ? "bar" : r.parent) << " / " << r.name << ": " << kKinds[int(r.kind)] << " \""
-        << r.text << "\" " << Keys(r) << " auto "
-        << r.autoEnable;
+        << r.text << "\" " << r.keys << " auto " << r.autoEnable;
     return out.str();
 }
 
@@ -70,12 +68,9 @@ Kind KindOf(fw::MenuItem& item)
     return Kind::Item;
 }
 
-// The shortcut an item stores and the one its action takes, as texts.
-void ReadKeys(fw::MenuItem& item, Row& row)
+std::string KeysOf(fw::MenuItem& item)
 {
-    row.key = '?';
-    row.storedKey = item.KeyboardShortcut();
-    row.shownKey = item.Handle()->shortcut().toString(QKeySequence::PortableText).toStdString();
+    return Keys(item.KeyboardShortcut(), item.Handle()->shortcut().toString(QKeySequence::PortableText).toStdString());
 }
 
 // The bar's menus and their items in the order the user sees them, which is
@@ -86,8 +81,7 @@ std::vector<Row> Shown(fw::MenuBar& bar)
     std::vector<Row> rows;
     for (std::size_t m = 0; m < bar.Count(); ++m) {
         fw::MenuItem& menu = *bar.Item(m);
-        rows.push_back({"", menu.Name(), KindOf(menu), menu.Text(), 0, menu.AutoEnable()});
-        ReadKeys(menu, rows.back());
+        rows.push_back({"", menu.Name(), KindOf(menu), menu.Text(), KeysOf(menu), menu.AutoEnable()});
         const QMenu* shown = menu.Handle()->menu();
         if (!shown) {
             ADD_FAILURE() << menu.Name() << " is no menu";
@@ -100,8 +94,7 @@ std::vector<Row> Shown(fw::MenuBar& bar)
             if (qsizetype(i) < shown->actions().size()) {
                 EXPECT_EQ(shown->actions()[qsizetype(i)], item.Handle()) << item.Name();
             }
-            rows.push_back({menu.Name(), item.Name(), KindOf(item), item.Text(), 0, item.AutoEnable()});
-            ReadKeys(item, rows.back());
+            rows.push_back({menu.Name(), item.Name(), KindOf(item), item.Text(), KeysOf(item), item.AutoEnable()});
         }
     }
     return rows;
@@ -110,41 +103,41 @@ std::vector<Row> Shown(fw::MenuBar& bar)
 // MenuBar1 as designed, in construction order: Check for Updates ends File,
 // About auto-enables.
 const std::vector<Row> kMenuBar1 = {
-    {"", "FileMenu", Kind::Item, "&File", 0, false},
-    {"FileMenu", "FileClose", Kind::Item, "Close", 'W', true},
-    {"FileMenu", "FileQuit", Kind::Quit, "Quit", 'Q', true},
-    {"FileMenu", "FilePSetup", Kind::Item, "Page Setup...", 0, false},
-    {"FileMenu", "ckupdt", Kind::Apple, "Check for Updates", 0, true},
-    {"", "EditMenu", Kind::Item, "&Edit", 0, false},
-    {"EditMenu", "EditUndo", Kind::Item, "Undo", 'Z', false},
-    {"EditMenu", "UntitledMenu0", Kind::Item, "-", 0, false},
-    {"EditMenu", "EditCut", Kind::Item, "Cut", 'X', false},
-    {"EditMenu", "EditCopy", Kind::Item, "Copy", 'C', false},
-    {"EditMenu", "EditPaste", Kind::Item, "Paste", 'V', false},
-    {"EditMenu", "EditClear", Kind::Item, "Clear", 0, false},
-    {"EditMenu", "AppleAbout", Kind::Apple, "About Cyclane Duvivarode\u2026", 0, true},
-    {"", "HelpMenu", Kind::Item, "Help", 0, true},
-    {"HelpMenu", "MyAppHelp", Kind::Item, "Cyclane Duvivarode Help", 0, false},
+    {"", "FileMenu", Kind::Item, "&File", kNoKey, false},
+    {"FileMenu", "FileClose", Kind::Item, "Close", Cmd('W'), true},
+    {"FileMenu", "FileQuit", Kind::Quit, "Quit", Cmd('Q'), true},
+    {"FileMenu", "FilePSetup", Kind::Item, "Page Setup...", kNoKey, false},
+    {"FileMenu", "ckupdt", Kind::Apple, "Check for Updates", kNoKey, true},
+    {"", "EditMenu", Kind::Item, "&Edit", kNoKey, false},
+    {"EditMenu", "EditUndo", Kind::Item, "Undo", Cmd('Z'), false},
+    {"EditMenu", "UntitledMenu0", Kind::Item, "-", kNoKey, false},
+    {"EditMenu", "EditCut", Kind::Item, "Cut", Cmd('X'), false},
+    {"EditMenu", "EditCopy", Kind::Item, "Copy", Cmd('C'), false},
+    {"EditMenu", "EditPaste", Kind::Item, "Paste", Cmd('V'), false},
+    {"EditMenu", "EditClear", Kind::Item, "Clear", kNoKey, false},
+    {"EditMenu", "AppleAbout", Kind::Apple, "About Cyclane Duvivarode\u2026", kNoKey, true},
+    {"", "HelpMenu", Kind::Item, "Help", kNoKey, true},
+    {"HelpMenu", "MyAppHelp", Kind::Item, "Cyclane Duvivarode Help", kNoKey, false},
 };
 
 // MenuBar2: Check for Updates stands in Edit between Clear and About, and
 // About does not auto-enable.
 const std::vector<Row> kMenuBar2 = {
-    {"", "FileMenu", Kind::Item, "&File", 0, false},
-    {"FileMenu", "FileClose", Kind::Item, "Close", 'W', true},
-    {"FileMenu", "FileQuit", Kind::Quit, "Quit", 'Q', true},
-    {"FileMenu", "FilePSetup", Kind::Item, "Page Setup...", 0, false},
-    {"", "EditMenu", Kind::Item, "&Edit", 0, false},
-    {"EditMenu", "EditUndo", Kind::Item, "Undo", 'Z', false},
-    {"EditMenu", "UntitledMenu0", Kind::Item, "-", 0, false},
-    {"EditMenu", "EditCut", Kind::Item, "Cut", 'X', false},
-    {"EditMenu", "EditCopy", Kind::Item, "Copy", 'C', false},
-    {"EditMenu", "EditPaste", Kind::Item, "Paste", 'V', false},
-    {"EditMenu", "EditClear", Kind::Item, "Clear", 0, false},
-    {"EditMenu", "ckupdt", Kind::Apple, "Check for Updates", 0, true},
-    {"EditMenu", "AppleAbout", Kind::Apple, "About Cyclane Duvivarode\u2026", 0, false},
-    {"", "HelpMenu", Kind::Item, "Help", 0, true},
-    {"HelpMenu", "MyAppHelp", Kind::Item, "Cyclane Duvivarode Help", 0, false},
+    {"", "FileMenu", Kind::Item, "&File", kNoKey, false},
+    {"FileMenu", "FileClose", Kind::Item, "Close", Cmd('W'), true},
+    {"FileMenu", "FileQuit", Kind::Quit, "Quit", Cmd('Q'), true},
+    {"FileMenu", "FilePSetup", Kind::Item, "Page Setup...", kNoKey, false},
+    {"", "EditMenu", Kind::Item, "&Edit", kNoKey, false},
+    {"EditMenu", "EditUndo", Kind::Item, "Undo", Cmd('Z'), false},
+    {"EditMenu", "UntitledMenu0", Kind::Item, "-", kNoKey, false},
+    {"EditMenu", "EditCut", Kind::Item, "Cut", Cmd('X'), false},
+    {"EditMenu", "EditCopy", Kind::Item, "Copy", Cmd('C'), false},
+    {"EditMenu", "EditPaste", Kind::Item, "Paste", Cmd('V'), false},
+    {"EditMenu", "EditClear", Kind::Item, "Clear", kNoKey, false},
+    {"EditMenu", "ckupdt", Kind::Apple, "Check for Updates", kNoKey, true},
+    {"EditMenu", "AppleAbout", Kind::Apple, "About Cyclane Duvivarode\u2026", kNoKey, false},
+    {"", "HelpMenu", Kind::Item, "Help", kNoKey, true},
+    {"HelpMenu", "MyAppHelp", Kind::Item, "Cyclane Duvivarode Help", kNoKey, false},
 };
 
 // Each bar's fifteen menus and items, in order, with their names, classes,
